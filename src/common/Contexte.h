@@ -1,0 +1,48 @@
+#pragma once
+// The application context: the few values that live for the whole run and pass from window to
+// window. Everything else is a local of one handler or a member of one window.
+
+#include "platform/Database.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace vidora {
+
+struct Contexte {
+    std::unique_ptr<Database> BaseEnCours;
+    std::unique_ptr<Recordset> TableOuverte;
+    std::unique_ptr<Recordset> TableOuverte2;
+    QString CheminAppli;
+    QString NomBase;
+    QString CheminBase;
+    int PourcentZoom = 0;
+    int TaillePolice = 0;
+    int HauteurEcran = 0;
+    int LargeurEcran = 0;
+    int Compteur = 0;
+    int EssaisConnexion = 0;
+
+    // The current database; throws a French error when none is open.
+    Database& base();
+    // Opens a table of the current database into TableOuverte and returns it.
+    Recordset& ouvrirTable(const QString& nom);
+    // Closes and releases TableOuverte and TableOuverte2.
+    void fermerTables();
+    // A file of the application folder.
+    QString fichier(const QString& nom) const;
+};
+
+Contexte& ctx();
+
+// Closes TableOuverte (and TableOuverte2) when a handler leaves, however it leaves.
+class TablesFermees {
+public:
+    TablesFermees() = default;
+    ~TablesFermees() { ctx().fermerTables(); }
+    TablesFermees(const TablesFermees&) = delete;
+    TablesFermees& operator=(const TablesFermees&) = delete;
+};
+
+} // namespace vidora

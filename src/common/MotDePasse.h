@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace vidora {
+
+// The stored form of a password: each Windows-1252 code c of the typed text becomes the character
+// of code c + 120. A character without a Windows-1252 code, or whose code is above 135, has no
+// stored form: the result is then empty (std::nullopt) and such a password never matches.
+std::optional<QString> BrouillerMotDePasse(const QString& texte);
+
+// The default password of a new database, in clear.
+inline const QString MotDePasseDefaut = QStringLiteral("VIDORA");
+
+} // namespace vidora

@@ -1,0 +1,32 @@
+#pragma once
+// The ten tables of a club's database, their fields and the rows a new database receives.
+// One data table that the creation and the tests share.
+
+#include "platform/Database.h"
+
+#include <QVariant>
+#include <QVector>
+
+namespace vidora {
+
+// The text that marks an empty loan slot.
+inline const QString MarqueVide = QStringLiteral("0");
+
+// The tables in creation order, each with its fields in order.
+const QVector<DefTable>& SchemaBase();
+
+// A default row: field name and value, written in this order.
+struct LigneDefaut {
+    QString table;
+    QVector<QPair<QString, QVariant>> valeurs;
+};
+// The default rows in the order written: Passe, Para, Special, Genre, Classe, Etat, AbonChe, CDChe.
+const QVector<LigneDefaut>& LignesDefaut();
+
+// The width of a Text field of the schema (0 when the field is not a Text field).
+int LargeurChamp(const QString& table, const QString& champ);
+
+// Defines the ten tables and writes the default rows into an empty database, in one transaction.
+void CreerSchema(Database& db);
+
+} // namespace vidora

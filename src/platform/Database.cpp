@@ -1,0 +1,589 @@
+#include "platform/Database.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cmath>
+#include <limits>
+
+#include <sqlite3.h>
+
+namespace vidora {
+
+namespace {
+
+// Marks a SQLite file as one of ours ("VIDO"), so that a database of another program is refused.
+constexpr int kApplicationId = 0x5649444F;
+constexpr const char* kCle = "__cle"; // hidden key column: table order
+constexpr int kLot = 512;             // rows read ahead during a forward walk
+
+using Genre = ErreurBase::Genre;
+
+[[noreturn]] void echec(sqlite3* db, const QString& quoi) {
+    const char* msg = db ? sqlite3_errmsg(db) : "sqlite";
+    throw ErreurBase(Genre::Io, quoi + QStringLiteral(" : ") + QString::fromUtf8(msg));
+}
+
+QString ident(const QString& nom) {
+    QString s = nom;
+    s.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + s + QLatin1Char('"');
+}
+
+// A prepared statement that finalizes itself.
+class Stmt {
+public:
+    Stmt(sqlite3* db, const QString& sql) : db_(db) {
+        const QByteArray u = sql.toUtf8();
+        if (sqlite3_prepare_v2(db, u.constData(), int(u.size()), &st_, nullptr) != SQLITE_OK)
+            echec(db, QStringLiteral("Préparation impossible"));
+    }
+    ~Stmt() { sqlite3_finalize(st_); }
+    Stmt(const Stmt&) = delete;
+    Stmt& operator=(const Stmt&) = delete;
+    void lier(int i, const QVariant& v) {
+        int rc;
+        if (!v.isValid() || v.isNull())
+            rc = sqlite3_bind_null(st_, i);
+        else if (v.typeId() == QMetaType::QString) {
+            const QByteArray u = v.toString().toUtf8();
+            rc = sqlite3_bind_text(st_, i, u.constData(), int(u.size()), SQLITE_TRANSIENT);
+        } else if (v.typeId() == QMetaType::Bool)
+            rc = sqlite3_bind_int(st_, i, v.toBool() ? 1 : 0);
+        else
+            rc = sqlite3_bind_int64(st_, i, v.toLongLong());
+        if (rc != SQLITE_OK) echec(db_, QStringLiteral("Paramètre refusé"));
+    }
+    bool pas() {
+        const int rc = sqlite3_step(st_);
+        if (rc == SQLITE_ROW) return true;
+        if (rc == SQLITE_DONE) return false;
+        echec(db_, QStringLiteral("Lecture ou écriture impossible"));
+    }
+    sqlite3_stmt* get() const { return st_; }
+
+private:
+    sqlite3* db_;
+    sqlite3_stmt* st_ = nullptr;
+};
+
+QVariant colonne(sqlite3_stmt* st, int i, TypeChamp type) {
+    switch (sqlite3_column_type(st, i)) {
+    case SQLITE_NULL:
+        return QVariant();
+    case SQLITE_INTEGER:
+        if (type == TypeChamp::Booleen) return QVariant(sqlite3_column_int(st, i) != 0);
+        if (type == TypeChamp::Long) return QVariant(qint64(sqlite3_column_int64(st, i)));
+        return QVariant(QString::number(sqlite3_column_int64(st, i)));
+    default: {
+        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
+        return QVariant(QString::fromUtf8(p, sqlite3_column_bytes(st, i)));
+    }
+    }
+}
+
+QString typeDeclare(const DefChamp& c) {
+    switch (c.type) {
+    case TypeChamp::Long:
+        return QStringLiteral("LONG");
+    case TypeChamp::Booleen:
+        return QStringLiteral("BOOLEAN");
+    case TypeChamp::Texte:
+        break;
+    }
+    return QStringLiteral("TEXT(%1)").arg(c.taille);
+}
+
+DefChamp champDepuisDeclaration(const QString& nom, const QString& decl) {
+    DefChamp c;
+    c.nom = nom;
+    const QString d = decl.trimmed().toUpper();
+    if (d == QLatin1String("LONG"))
+        c.type = TypeChamp::Long;
+    else if (d == QLatin1String("BOOLEAN"))
+        c.type = TypeChamp::Booleen;
+    else {
+        c.type = TypeChamp::Texte;
+        const int a = d.indexOf(QLatin1Char('(')), b = d.indexOf(QLatin1Char(')'));
+        c.taille = (a > 0 && b > a) ? d.mid(a + 1, b - a - 1).toInt() : 255;
+    }
+    return c;
+}
+
+sqlite3* ouvrirFichier(const QString& chemin, int drapeaux) {
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(QFile::encodeName(chemin).constData(), &db, drapeaux, nullptr);
+    if (rc != SQLITE_OK) {
+        sqlite3_close(db);
+        throw ErreurBase(Genre::PasUneBase, QStringLiteral("Fichier illisible : ") + chemin);
+    }
+    sqlite3_extended_result_codes(db, 1);
+    sqlite3_busy_timeout(db, 2000);
+    return db;
+}
+
+int lireEntier(sqlite3* db, const char* sql) {
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) != SQLITE_OK) return -1;
+    int v = -1;
+    if (sqlite3_step(st) == SQLITE_ROW) v = sqlite3_column_int(st, 0);
+    else v = -1;
+    sqlite3_finalize(st);
+    return v;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- Database
+
+Database::Database(sqlite3* db, QString chemin) : db_(db), chemin_(std::move(chemin)) {}
+
+Database::~Database() { fermer(); }
+
+std::unique_ptr<Database> Database::ouvrir(const QString& chemin) {
+    const QFileInfo fi(chemin);
+    if (!fi.exists() || !fi.isFile())
+        throw ErreurBase(Genre::FichierAbsent, QStringLiteral("Fichier introuvable : ") + chemin);
+    sqlite3* db = ouvrirFichier(chemin, SQLITE_OPEN_READWRITE);
+    // Reading the header tells a foreign file (SQLITE_NOTADB) from a database of another program.
+    const int id = lireEntier(db, "PRAGMA application_id");
+    if (id != kApplicationId) {
+        sqlite3_close(db);
+        throw ErreurBase(Genre::PasUneBase, QStringLiteral("Ce fichier n'est pas une base VIDORA : ") + chemin);
+    }
+    auto base = std::unique_ptr<Database>(new Database(db, chemin));
+    base->executer("PRAGMA journal_mode=DELETE");
+    return base;
+}
+
+std::unique_ptr<Database> Database::creer(const QString& chemin) {
+    if (QFileInfo::exists(chemin))
+        throw ErreurBase(Genre::FichierExiste, QStringLiteral("Le fichier existe déjà : ") + chemin);
+    sqlite3* db = nullptr;
+    try {
+        db = ouvrirFichier(chemin, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    } catch (const ErreurBase&) {
+        throw ErreurBase(Genre::Io, QStringLiteral("Création impossible : ") + chemin);
+    }
+    auto base = std::unique_ptr<Database>(new Database(db, chemin));
+    try {
+        base->executer("PRAGMA journal_mode=DELETE");
+        base->executer(QByteArray("PRAGMA application_id=" + QByteArray::number(kApplicationId)).constData());
+    } catch (...) {
+        base->fermer();
+        QFile::remove(chemin);
+        throw;
+    }
+    return base;
+}
+
+void Database::compacter(const QString& source, const QString& cible) {
+    if (QFileInfo::exists(cible))
+        throw ErreurBase(Genre::FichierExiste, QStringLiteral("Le fichier existe déjà : ") + cible);
+    auto base = ouvrir(source);
+    Stmt st(base->db_, QStringLiteral("VACUUM INTO ?"));
+    st.lier(1, QVariant(cible));
+    st.pas();
+}
+
+sqlite3* Database::handle() const {
+    if (!db_) throw ErreurBase(Genre::Fermee, QStringLiteral("La base est fermée"));
+    return db_;
+}
+
+void Database::executer(const char* sql) {
+    toucher();
+    char* err = nullptr;
+    if (sqlite3_exec(handle(), sql, nullptr, nullptr, &err) != SQLITE_OK) {
+        const QString msg = QString::fromUtf8(err ? err : "");
+        sqlite3_free(err);
+        throw ErreurBase(Genre::Io, msg);
+    }
+}
+
+void Database::creerTable(const DefTable& def) {
+    QString sql = QStringLiteral("CREATE TABLE %1 (%2 INTEGER PRIMARY KEY").arg(ident(def.nom), kCle);
+    for (const DefChamp& c : def.champs) sql += QStringLiteral(", %1 %2").arg(ident(c.nom), typeDeclare(c));
+    sql += QLatin1Char(')');
+    executer(sql.toUtf8().constData());
+}
+
+bool Database::aTable(const QString& nom) const {
+    Stmt st(handle(), QStringLiteral("SELECT 1 FROM sqlite_schema WHERE type='table' AND name=? COLLATE NOCASE"));
+    st.lier(1, QVariant(nom));
+    return st.pas();
+}
+
+QStringList Database::tables() const {
+    Stmt st(handle(), QStringLiteral("SELECT name FROM sqlite_schema WHERE type='table' ORDER BY rowid"));
+    QStringList res;
+    while (st.pas()) res << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 0)));
+    return res;
+}
+
+DefTable Database::definition(const QString& table) const {
+    DefTable def;
+    {
+        Stmt st(handle(), QStringLiteral("SELECT name FROM sqlite_schema WHERE type='table' AND name=? COLLATE NOCASE"));
+        st.lier(1, QVariant(table));
+        if (!st.pas()) throw ErreurBase(Genre::TableInconnue, QStringLiteral("Table inconnue : ") + table);
+        def.nom = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 0)));
+    }
+    Stmt st(handle(), QStringLiteral("SELECT name, type FROM pragma_table_info(?) ORDER BY cid"));
+    st.lier(1, QVariant(def.nom));
+    while (st.pas()) {
+        const QString nom = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 0)));
+        if (nom == QLatin1String(kCle)) continue;
+        const QString decl = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 1)));
+        def.champs.push_back(champDepuisDeclaration(nom, decl));
+    }
+    return def;
+}
+
+void Database::fermer() {
+    if (!db_) return;
+    // Recordsets left open by a handler must not keep the file busy.
+    const auto ouverts = recordsets_;
+    for (Recordset* rs : ouverts) rs->Close();
+    recordsets_.clear();
+    sqlite3_close_v2(db_);
+    db_ = nullptr;
+}
+
+std::unique_ptr<Recordset> Database::ouvrirTable(const QString& nom) {
+    auto rs = std::unique_ptr<Recordset>(new Recordset(this, definition(nom)));
+    recordsets_.insert(rs.get());
+    rs->MoveFirst();
+    return rs;
+}
+
+// ---------------------------------------------------------------- Transaction
+
+Transaction::Transaction(Database& db) : db_(&db) {
+    static int compteur = 0;
+    nom_ = QStringLiteral("t%1").arg(++compteur);
+    db_->executer(QStringLiteral("SAVEPOINT %1").arg(nom_).toUtf8().constData());
+}
+
+Transaction::~Transaction() {
+    if (fini_ || !db_->estOuverte()) return;
+    try {
+        db_->executer(QStringLiteral("ROLLBACK TO %1").arg(nom_).toUtf8().constData());
+        db_->executer(QStringLiteral("RELEASE %1").arg(nom_).toUtf8().constData());
+    } catch (...) {
+        // A failed rollback already left SQLite's own journal to undo the work.
+    }
+}
+
+void Transaction::valider() {
+    db_->executer(QStringLiteral("RELEASE %1").arg(nom_).toUtf8().constData());
+    fini_ = true;
+}
+
+// ---------------------------------------------------------------- Recordset
+
+Recordset::Recordset(Database* db, DefTable def) : db_(db), def_(std::move(def)) {
+    QString cols = QLatin1String(kCle);
+    for (const DefChamp& c : def_.champs) cols += QStringLiteral(", ") + ident(c.nom);
+    selectSql_ = QStringLiteral("SELECT %1 FROM %2").arg(cols, ident(def_.nom));
+    Stmt st(db_->handle(), QStringLiteral("SELECT count(*) FROM ") + ident(def_.nom));
+    st.pas();
+    compte_ = sqlite3_column_int(st.get(), 0);
+}
+
+Recordset::~Recordset() { Close(); }
+
+void Recordset::Close() {
+    if (!db_) return;
+    db_->oublier(this);
+    db_ = nullptr;
+    cle_ = -1;
+    eof_ = bof_ = true;
+    mode_ = Mode::Aucun;
+    clesAvance_.clear();
+    lignesAvance_.clear();
+}
+
+void Recordset::verifierOuvert() const {
+    if (!db_ || !db_->estOuverte()) throw ErreurBase(Genre::Fermee, QStringLiteral("Table fermée"));
+}
+
+int Recordset::RecordCount() const {
+    verifierOuvert();
+    return compte_;
+}
+
+bool Recordset::EOF_() const { return eof_; }
+bool Recordset::BOF() const { return bof_; }
+
+void Recordset::chargerDepuis(qint64 apres, bool inclus) {
+    clesAvance_.clear();
+    lignesAvance_.clear();
+    posAvance_ = 0;
+    Stmt st(db_->handle(), selectSql_ + QStringLiteral(" WHERE %1 %2 ? ORDER BY %1 LIMIT %3")
+                                            .arg(QLatin1String(kCle), inclus ? QStringLiteral(">=") : QStringLiteral(">"))
+                                            .arg(kLot));
+    st.lier(1, QVariant(apres));
+    const int n = int(def_.champs.size());
+    while (st.pas()) {
+        clesAvance_.push_back(sqlite3_column_int64(st.get(), 0));
+        QVector<QVariant> ligne(n);
+        for (int i = 0; i < n; ++i) ligne[i] = colonne(st.get(), i + 1, def_.champs[i].type);
+        lignesAvance_.push_back(std::move(ligne));
+    }
+    versionAvance_ = db_->version();
+}
+
+void Recordset::MoveFirst() {
+    verifierOuvert();
+    mode_ = Mode::Aucun;
+    supprime_ = false;
+    chargerDepuis(0, false);
+    if (clesAvance_.isEmpty()) {
+        cle_ = -1;
+        eof_ = bof_ = true;
+        return;
+    }
+    cle_ = clesAvance_[0];
+    valeurs_ = lignesAvance_[0];
+    eof_ = bof_ = false;
+}
+
+void Recordset::MoveNext() {
+    verifierOuvert();
+    if (eof_) throw ErreurBase(Genre::EtatInvalide, QStringLiteral("Aucun enregistrement en cours"));
+    mode_ = Mode::Aucun;
+    supprime_ = false;
+    bof_ = false;
+    if (versionAvance_ == db_->version() && posAvance_ + 1 < clesAvance_.size() &&
+        clesAvance_[posAvance_] == cle_) {
+        ++posAvance_;
+        cle_ = clesAvance_[posAvance_];
+        valeurs_ = lignesAvance_[posAvance_];
+        return;
+    }
+    chargerDepuis(cle_, false);
+    if (clesAvance_.isEmpty()) {
+        cle_ = -1;
+        eof_ = true;
+        return;
+    }
+    cle_ = clesAvance_[0];
+    valeurs_ = lignesAvance_[0];
+}
+
+void Recordset::MovePrevious() {
+    verifierOuvert();
+    mode_ = Mode::Aucun;
+    supprime_ = false;
+    Stmt st(db_->handle(), selectSql_ + QStringLiteral(" WHERE %1 < ? ORDER BY %1 DESC LIMIT 1").arg(QLatin1String(kCle)));
+    st.lier(1, QVariant(eof_ ? std::numeric_limits<qint64>::max() : cle_));
+    if (!st.pas()) {
+        cle_ = -1;
+        bof_ = true;
+        eof_ = false;
+        return;
+    }
+    lireLigne(sqlite3_column_int64(st.get(), 0));
+}
+
+void Recordset::MoveLast() {
+    verifierOuvert();
+    mode_ = Mode::Aucun;
+    supprime_ = false;
+    Stmt st(db_->handle(), QStringLiteral("SELECT max(%1) FROM %2").arg(QLatin1String(kCle), ident(def_.nom)));
+    st.pas();
+    if (sqlite3_column_type(st.get(), 0) == SQLITE_NULL) {
+        cle_ = -1;
+        eof_ = bof_ = true;
+        return;
+    }
+    lireLigne(sqlite3_column_int64(st.get(), 0));
+}
+
+void Recordset::lireLigne(qint64 cle) {
+    chargerDepuis(cle, true);
+    if (clesAvance_.isEmpty() || clesAvance_[0] != cle) {
+        cle_ = -1;
+        eof_ = true;
+        return;
+    }
+    cle_ = cle;
+    valeurs_ = lignesAvance_[0];
+    eof_ = bof_ = false;
+}
+
+bool Recordset::AllerA(qint64 cle) {
+    verifierOuvert();
+    mode_ = Mode::Aucun;
+    supprime_ = false;
+    lireLigne(cle);
+    return !eof_;
+}
+
+qint64 Recordset::Cle() const { return cle_; }
+
+int Recordset::indexChamp(const QString& champ) const {
+    for (int i = 0; i < def_.champs.size(); ++i)
+        if (def_.champs[i].nom.compare(champ, Qt::CaseInsensitive) == 0) return i;
+    throw ErreurBase(Genre::ChampInconnu, QStringLiteral("Champ inconnu : ") + champ);
+}
+
+QVariant Recordset::Value(const QString& champ) const {
+    verifierOuvert();
+    const int i = indexChamp(champ);
+    if (eof_ || bof_ || cle_ < 0 || supprime_)
+        throw ErreurBase(Genre::EtatInvalide, QStringLiteral("Aucun enregistrement en cours"));
+    return valeurs_[i];
+}
+
+QString Recordset::Texte(const QString& champ) const {
+    const QVariant v = Value(champ);
+    if (!v.isValid() || v.isNull()) return QString();
+    if (v.typeId() == QMetaType::Bool) return v.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    return v.toString();
+}
+
+bool Recordset::EstNull(const QString& champ) const {
+    const QVariant v = Value(champ);
+    return !v.isValid() || v.isNull();
+}
+
+void Recordset::Edit() {
+    verifierOuvert();
+    if (eof_ || bof_ || cle_ < 0 || supprime_)
+        throw ErreurBase(Genre::EtatInvalide, QStringLiteral("Aucun enregistrement en cours"));
+    mode_ = Mode::Edition;
+    tampon_ = valeurs_;
+    modifie_ = QVector<bool>(def_.champs.size(), false);
+}
+
+void Recordset::AddNew() {
+    verifierOuvert();
+    mode_ = Mode::Ajout;
+    tampon_ = QVector<QVariant>(def_.champs.size());
+    modifie_ = QVector<bool>(def_.champs.size(), false);
+}
+
+QVariant Recordset::convertir(int index, const QVariant& valeur) const {
+    const DefChamp& c = def_.champs[index];
+    if (!valeur.isValid() || valeur.isNull()) return QVariant();
+    const auto refus = [&](const QString& pourquoi) {
+        return ErreurBase(Genre::ValeurRefusee, QStringLiteral("Valeur refusée pour %1 : %2").arg(c.nom, pourquoi));
+    };
+    switch (c.type) {
+    case TypeChamp::Texte: {
+        QString s;
+        if (valeur.typeId() == QMetaType::Bool) s = valeur.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+        else s = valeur.toString();
+        if (s.size() > c.taille) throw refus(QStringLiteral("texte trop long (%1 caractères au plus)").arg(c.taille));
+        return QVariant(s);
+    }
+    case TypeChamp::Long: {
+        bool ok = false;
+        qint64 n = 0;
+        if (valeur.typeId() == QMetaType::QString) n = valeur.toString().trimmed().toLongLong(&ok);
+        else if (valeur.typeId() == QMetaType::Bool) {
+            n = valeur.toBool() ? -1 : 0;
+            ok = true;
+        } else if (valeur.typeId() == QMetaType::Double) {
+            const double d = valeur.toDouble();
+            ok = std::isfinite(d) && d == std::floor(d);
+            n = qint64(d);
+        } else n = valeur.toLongLong(&ok);
+        if (!ok) throw refus(QStringLiteral("nombre entier attendu"));
+        if (n < std::numeric_limits<qint32>::min() || n > std::numeric_limits<qint32>::max())
+            throw refus(QStringLiteral("nombre hors limites"));
+        return QVariant(n);
+    }
+    case TypeChamp::Booleen:
+        if (valeur.typeId() == QMetaType::QString) {
+            const QString s = valeur.toString().trimmed();
+            if (s.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 || s == QLatin1String("-1") || s == QLatin1String("1"))
+                return QVariant(true);
+            if (s.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0 || s == QLatin1String("0"))
+                return QVariant(false);
+            throw refus(QStringLiteral("valeur vrai/faux attendue"));
+        }
+        return QVariant(valeur.toBool() || valeur.toLongLong() != 0);
+    }
+    return QVariant();
+}
+
+void Recordset::SetValue(const QString& champ, const QVariant& valeur) {
+    verifierOuvert();
+    const int i = indexChamp(champ);
+    if (mode_ == Mode::Aucun)
+        throw ErreurBase(Genre::EtatInvalide, QStringLiteral("Écriture hors de Edit ou AddNew : ") + champ);
+    // Kept as given; every value is checked at Update so that a refused row writes nothing.
+    tampon_[i] = valeur;
+    modifie_[i] = true;
+}
+
+void Recordset::CancelUpdate() { mode_ = Mode::Aucun; }
+
+void Recordset::Update() {
+    verifierOuvert();
+    if (mode_ == Mode::Aucun) throw ErreurBase(Genre::EtatInvalide, QStringLiteral("Update sans Edit ni AddNew"));
+    const Mode mode = mode_;
+    mode_ = Mode::Aucun;
+    const int n = int(def_.champs.size());
+    QVector<QVariant> valeurs(n);
+    for (int i = 0; i < n; ++i) valeurs[i] = modifie_[i] ? convertir(i, tampon_[i]) : tampon_[i];
+
+    if (mode == Mode::Edition) {
+        QStringList sets;
+        QVector<QVariant> params;
+        for (int i = 0; i < n; ++i)
+            if (modifie_[i]) {
+                sets << ident(def_.champs[i].nom) + QStringLiteral(" = ?");
+                params << valeurs[i];
+            }
+        if (!sets.isEmpty()) {
+            Stmt st(db_->handle(), QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                                       .arg(ident(def_.nom), sets.join(QStringLiteral(", ")), QLatin1String(kCle)));
+            int k = 1;
+            for (const QVariant& p : params) st.lier(k++, p);
+            st.lier(k, QVariant(cle_));
+            st.pas();
+        }
+        valeurs_ = valeurs;
+        if (posAvance_ < clesAvance_.size() && clesAvance_[posAvance_] == cle_) lignesAvance_[posAvance_] = valeurs;
+        ecrit();
+        return;
+    }
+    // A new row goes after every other; the current row stays where it was.
+    QStringList noms, marques;
+    for (int i = 0; i < n; ++i) {
+        noms << ident(def_.champs[i].nom);
+        marques << QStringLiteral("?");
+    }
+    Stmt st(db_->handle(), QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                               .arg(ident(def_.nom), noms.join(QStringLiteral(", ")), marques.join(QStringLiteral(", "))));
+    for (int i = 0; i < n; ++i) st.lier(i + 1, valeurs[i]);
+    st.pas();
+    ++compte_;
+    ecrit();
+}
+
+void Recordset::Delete() {
+    verifierOuvert();
+    if (eof_ || bof_ || cle_ < 0 || supprime_)
+        throw ErreurBase(Genre::EtatInvalide, QStringLiteral("Aucun enregistrement en cours"));
+    mode_ = Mode::Aucun;
+    Stmt st(db_->handle(), QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(ident(def_.nom), QLatin1String(kCle)));
+    st.lier(1, QVariant(cle_));
+    st.pas();
+    --compte_;
+    supprime_ = true;
+    ecrit();
+}
+
+void Recordset::ecrit() {
+    // Our own writes keep the rows read ahead true; anyone else's make them stale.
+    const bool aJour = versionAvance_ == db_->version();
+    db_->toucher();
+    if (aJour) versionAvance_ = db_->version();
+}
+
+} // namespace vidora

@@ -1,0 +1,185 @@
+#pragma once
+// The club's database engine: one SQLite file per database, reached table by table through
+// recordsets that walk a table in the order its rows were added. No query language leaks out
+// of this file: every value is bound as a parameter.
+
+#include <QString>
+#include <QVariant>
+#include <QVector>
+
+#include <memory>
+#include <set>
+#include <stdexcept>
+
+struct sqlite3;
+
+namespace vidora {
+
+// A typed failure of the engine; handlers catch it and show a French message.
+class ErreurBase : public std::runtime_error {
+public:
+    enum class Genre {
+        FichierAbsent,   // opening a file that does not exist
+        PasUneBase,      // a file that is not one of our databases
+        FichierExiste,   // compaction or creation onto an existing file
+        TableInconnue,   // a table name the database does not hold
+        ChampInconnu,    // a field name the table does not hold
+        ValeurRefusee,   // a value that does not fit its field (type or width)
+        EtatInvalide,    // an operation the recordset's position or mode does not allow
+        Fermee,          // use of a closed database or recordset
+        Io,              // any other failure reported by SQLite
+    };
+    ErreurBase(Genre genre, const QString& message)
+        : std::runtime_error(message.toStdString()), genre_(genre), message_(message) {}
+    Genre genre() const { return genre_; }
+    const QString& message() const { return message_; }
+
+private:
+    Genre genre_;
+    QString message_;
+};
+
+enum class TypeChamp { Texte, Long, Booleen };
+
+struct DefChamp {
+    QString nom;
+    TypeChamp type = TypeChamp::Texte;
+    int taille = 0; // Text width in characters; unused for Long and Boolean
+};
+
+struct DefTable {
+    QString nom;
+    QVector<DefChamp> champs;
+};
+
+class Recordset;
+
+class Database {
+public:
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // Opens an existing database; never creates a file. Throws FichierAbsent or PasUneBase.
+    static std::unique_ptr<Database> ouvrir(const QString& chemin);
+    // Creates a new, empty database file; refuses (FichierExiste) when the file exists.
+    static std::unique_ptr<Database> creer(const QString& chemin);
+    // Writes a compacted copy of the closed database at source into cible; refused when cible exists.
+    static void compacter(const QString& source, const QString& cible);
+
+    // Defines a table with its fields in order. A hidden integer key gives table order.
+    void creerTable(const DefTable& def);
+    bool aTable(const QString& nom) const;
+    DefTable definition(const QString& table) const;
+    QStringList tables() const;
+
+    // Closes the recordsets still open on this database, then the file itself.
+    void fermer();
+    bool estOuverte() const { return db_ != nullptr; }
+    const QString& chemin() const { return chemin_; }
+
+    // Opens a table-type recordset positioned on the first row.
+    std::unique_ptr<Recordset> ouvrirTable(const QString& nom);
+
+    // Low-level access for the engine itself and the transaction guard.
+    sqlite3* handle() const;
+    void executer(const char* sql);
+    // Counts writes, so that a recordset knows when the rows it read ahead may be stale.
+    quint64 version() const { return version_; }
+    void toucher() { ++version_; }
+
+private:
+    friend class Recordset;
+    explicit Database(sqlite3* db, QString chemin);
+    void oublier(Recordset* rs) { recordsets_.erase(rs); }
+
+    sqlite3* db_ = nullptr;
+    QString chemin_;
+    std::set<Recordset*> recordsets_;
+    quint64 version_ = 0;
+};
+
+// RAII transaction: rolled back unless valider() was called. Nests through savepoints.
+class Transaction {
+public:
+    explicit Transaction(Database& db);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    void valider();
+
+private:
+    Database* db_;
+    QString nom_;
+    bool fini_ = false;
+};
+
+// A table walked row by row in table order, with DAO-like Edit / AddNew / Update / Delete.
+class Recordset {
+public:
+    ~Recordset();
+    Recordset(const Recordset&) = delete;
+    Recordset& operator=(const Recordset&) = delete;
+
+    int RecordCount() const;
+    bool EOF_() const; // "EOF" is a macro of <cstdio>
+    bool BOF() const;
+    void MoveFirst();
+    void MoveLast();
+    void MoveNext();
+    void MovePrevious();
+
+    // The stored value of the current row; an invalid QVariant for Null.
+    QVariant Value(const QString& champ) const;
+    // Text of a field: Null gives an empty text, numbers their decimal text.
+    QString Texte(const QString& champ) const;
+    bool EstNull(const QString& champ) const;
+
+    void Edit();
+    void AddNew();
+    // Sets a field of the row being edited or added.
+    void SetValue(const QString& champ, const QVariant& valeur);
+    // Writes the row being edited or added; a refused value writes nothing and ends the edit.
+    void Update();
+    void CancelUpdate();
+    void Delete();
+    void Close();
+    bool estOuvert() const { return db_ != nullptr; }
+
+    const DefTable& definition() const { return def_; }
+    // The hidden key of the current row (its place in table order).
+    qint64 Cle() const;
+    // Moves to the row holding this key; returns false (and EOF) when none does.
+    bool AllerA(qint64 cle);
+
+private:
+    friend class Database;
+    Recordset(Database* db, DefTable def);
+    int indexChamp(const QString& champ) const;
+    void verifierOuvert() const;
+    void chargerDepuis(qint64 apres, bool inclus);
+    void lireLigne(qint64 cle);
+    QVariant convertir(int index, const QVariant& valeur) const;
+    void ecrit();
+
+    Database* db_;
+    DefTable def_;
+    QString selectSql_;
+    // The current row: its key and values; cle_ < 0 means no current row (EOF or BOF).
+    qint64 cle_ = -1;
+    bool eof_ = true;
+    bool bof_ = true;
+    bool supprime_ = false;
+    QVector<QVariant> valeurs_;
+    // Rows read ahead, in table order, for a fast forward walk.
+    QVector<qint64> clesAvance_;
+    QVector<QVector<QVariant>> lignesAvance_;
+    int posAvance_ = 0;
+    quint64 versionAvance_ = 0;
+    enum class Mode { Aucun, Edition, Ajout } mode_ = Mode::Aucun;
+    QVector<QVariant> tampon_;
+    QVector<bool> modifie_;
+    int compte_ = 0;
+};
+
+} // namespace vidora

@@ -1,0 +1,69 @@
+#pragma once
+// The one seam between the windows and the outside world: message boxes, the clock, the end of
+// the program, file and folder choosers, the browser and help viewer, the screen and the printer.
+// Production code calls env(); tests install their own Environnement and drive every window
+// headless without ever waiting on a real dialog.
+
+#include <QDate>
+#include <QDateTime>
+#include <QSize>
+#include <QString>
+#include <QUrl>
+
+#include <memory>
+
+class QWidget;
+
+namespace vidora {
+
+class Imprimante;
+
+class Environnement {
+public:
+    virtual ~Environnement() = default;
+
+    // A message box with an OK button; the title is empty unless the caller gives one.
+    virtual void message(const QString& texte, const QString& titre = QString());
+    // A Yes / No question; true for Yes.
+    virtual bool question(const QString& texte, const QString& titre = QString());
+
+    virtual QDate aujourdhui();
+    virtual QDateTime maintenant();
+
+    // Ends the program at once (after the current handler returns to the event loop).
+    virtual void terminer();
+
+    // File and folder choosers; an empty text when the operator cancels.
+    virtual QString choisirFichier(const QString& titre, const QString& dossier, const QString& filtre);
+    virtual QString choisirDossier(const QString& titre, const QString& dossier);
+
+    // Opens an address (a web page or a local file) in the desktop's default viewer.
+    virtual void ouvrirUrl(const QUrl& url);
+
+    // The application folder, where the databases and the club's files lie.
+    virtual QString dossierApplication();
+
+    // The screen size in twips (15 twips to a pixel at 96 dpi).
+    virtual QSize tailleEcranTwips();
+
+    // A new print job's printer; the caller owns it.
+    virtual std::unique_ptr<Imprimante> imprimante();
+
+    // Lets the message loop run (progress bars, pauses) for about ms milliseconds.
+    virtual void attendre(int ms);
+
+    // A named step of a long write; tests make it throw to prove that a failure there loses nothing.
+    virtual void pointDeControle(const char* etape);
+
+    // Parent for dialogs: the frame window when there is one.
+    QWidget* parentDialogues = nullptr;
+    // Where print jobs go as PDF files when no printer is set up.
+    QString dossierImpressions;
+};
+
+// The environment in force; a production one until a test installs its own.
+Environnement& env();
+// Installs an environment (takes ownership); nullptr restores the production one.
+void installerEnvironnement(std::unique_ptr<Environnement> e);
+
+} // namespace vidora

@@ -1,0 +1,225 @@
+#include "platform/Grid.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QTableWidgetItem>
+#include <QVariant>
+
+#include <algorithm>
+
+namespace vidora {
+
+namespace {
+
+constexpr double kTwipsParPixel = 15.0;
+// The flexAlign value last given to a cell, so that CellAlignment reads back what was set.
+constexpr int kRoleAlignement = Qt::UserRole + 1;
+
+int enPixels(double twips) {
+    return qRound(twips / kTwipsParPixel);
+}
+
+// flexAlign values 0 to 9 (9, "general", shows text left-aligned like 1).
+Qt::Alignment alignementQt(int valeur) {
+    static const Qt::Alignment table[] = {
+        Qt::AlignLeft | Qt::AlignTop,
+        Qt::AlignLeft | Qt::AlignVCenter,
+        Qt::AlignLeft | Qt::AlignBottom,
+        Qt::AlignHCenter | Qt::AlignTop,
+        Qt::AlignCenter,
+        Qt::AlignHCenter | Qt::AlignBottom,
+        Qt::AlignRight | Qt::AlignTop,
+        Qt::AlignRight | Qt::AlignVCenter,
+        Qt::AlignRight | Qt::AlignBottom,
+        Qt::AlignLeft | Qt::AlignVCenter,
+    };
+    return table[valeur];
+}
+
+} // namespace
+
+MSFlexGrid::MSFlexGrid(QWidget* parent) : QTableWidget(parent) {
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setMinimumSectionSize(0);
+    verticalHeader()->setMinimumSectionSize(0);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setWordWrap(false);
+
+    QPalette p = palette();
+    p.setColor(QPalette::Base, Qt::white);
+    p.setColor(QPalette::Text, Qt::black);
+    setPalette(p);
+    verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + 4);
+
+    setRows(2);
+    setCols(2);
+    connect(this, &QTableWidget::cellClicked, this, &MSFlexGrid::cliquer);
+}
+
+void MSFlexGrid::setRows(int rows) {
+    rows = std::max(rows, 1);
+    const int avant = rowCount();
+    setRowCount(rows);
+    for (int r = avant; r < rows; ++r) {
+        for (int c = 0; c < (r == 0 ? columnCount() : std::min(columnCount(), 1)); ++c)
+            cellule(r, c);
+    }
+    row_ = std::min(row_, rows - 1);
+}
+
+void MSFlexGrid::setCols(int cols) {
+    cols = std::max(cols, 1);
+    const int avant = columnCount();
+    setColumnCount(cols);
+    colTwips_.resize(cols, -1);
+    for (int c = avant; c < cols; ++c) {
+        for (int r = 0; r < (c == 0 ? rowCount() : std::min(rowCount(), 1)); ++r)
+            cellule(r, c);
+    }
+    col_ = std::min(col_, cols - 1);
+}
+
+void MSFlexGrid::setColWidth(int col, int twips) {
+    if (col < 0 || col >= columnCount() || twips < 0) return;
+    colTwips_[col] = twips;
+    if (twips == 0) {
+        setColumnHidden(col, true);
+    } else {
+        setColumnHidden(col, false);
+        setColumnWidth(col, enPixels(twips));
+    }
+}
+
+int MSFlexGrid::ColWidth(int col) const {
+    if (col < 0 || col >= columnCount()) return 0;
+    if (colTwips_[col] >= 0) return colTwips_[col];
+    return isColumnHidden(col) ? 0 : columnWidth(col) * static_cast<int>(kTwipsParPixel);
+}
+
+void MSFlexGrid::setRow(int row) {
+    if (row >= 0 && row < rowCount()) row_ = row;
+}
+
+void MSFlexGrid::setCol(int col) {
+    if (col >= 0 && col < columnCount()) col_ = col;
+}
+
+void MSFlexGrid::setCellAlignment(int alignment) {
+    if (alignment < 0 || alignment > 9) return;
+    QTableWidgetItem* it = cellule(row_, col_);
+    it->setTextAlignment(alignementQt(alignment));
+    it->setData(kRoleAlignement, alignment);
+}
+
+int MSFlexGrid::CellAlignment() const {
+    const QTableWidgetItem* it = item(row_, col_);
+    if (!it) return 1;
+    const QVariant v = it->data(kRoleAlignement);
+    return v.isValid() ? v.toInt() : 1;
+}
+
+void MSFlexGrid::setText(const QString& text) {
+    cellule(row_, col_)->setText(text);
+}
+
+QString MSFlexGrid::Text() const {
+    return textAt(row_, col_);
+}
+
+QString MSFlexGrid::textAt(int row, int col) const {
+    const QTableWidgetItem* it = item(row, col);
+    return it ? it->text() : QString();
+}
+
+void MSFlexGrid::setFontSize(double points) {
+    if (points <= 0) return;
+    QFont f = font();
+    f.setPointSizeF(points);
+    setFont(f);
+}
+
+double MSFlexGrid::FontSize() const {
+    return font().pointSizeF();
+}
+
+void MSFlexGrid::setTwips(double left, double top, double width, double height) {
+    setProperty("twipsLeft", left);
+    setProperty("twipsTop", top);
+    setProperty("twipsWidth", width);
+    setProperty("twipsHeight", height);
+    appliquerGeometrie();
+}
+
+// The other three keep their value (read from the pixels when never set in twips).
+void MSFlexGrid::setLeft(double twips) {
+    setTwips(twips, Top(), Width(), Height());
+}
+void MSFlexGrid::setTop(double twips) {
+    setTwips(Left(), twips, Width(), Height());
+}
+void MSFlexGrid::setWidth(double twips) {
+    setTwips(Left(), Top(), twips, Height());
+}
+void MSFlexGrid::setHeight(double twips) {
+    setTwips(Left(), Top(), Width(), twips);
+}
+
+double MSFlexGrid::Left() const {
+    return lireTwips("twipsLeft", x());
+}
+double MSFlexGrid::Top() const {
+    return lireTwips("twipsTop", y());
+}
+double MSFlexGrid::Width() const {
+    return lireTwips("twipsWidth", width());
+}
+double MSFlexGrid::Height() const {
+    return lireTwips("twipsHeight", height());
+}
+
+void MSFlexGrid::cliquer(int row, int col) {
+    if (row < 0 || row >= rowCount() || col < 0 || col >= columnCount()) return;
+    row_ = row;
+    col_ = col;
+    if (currentRow() != row || currentColumn() != col) setCurrentCell(row, col);
+    emit Click();
+}
+
+void MSFlexGrid::changeEvent(QEvent* event) {
+    QTableWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + 4);
+}
+
+QTableWidgetItem* MSFlexGrid::cellule(int row, int col) {
+    QTableWidgetItem* it = item(row, col);
+    if (!it) {
+        it = new QTableWidgetItem;
+        styler(it, row, col);
+        setItem(row, col, it);
+    }
+    return it;
+}
+
+void MSFlexGrid::styler(QTableWidgetItem* item, int row, int col) const {
+    const bool fixe = row == 0 || col == 0;
+    item->setFlags(fixe ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    item->setBackground(fixe ? palette().button() : QBrush(Qt::white));
+    item->setForeground(fixe ? palette().buttonText() : QBrush(Qt::black));
+}
+
+double MSFlexGrid::lireTwips(const char* nom, int pixels) const {
+    const QVariant v = property(nom);
+    return v.isValid() ? v.toDouble() : pixels * kTwipsParPixel;
+}
+
+void MSFlexGrid::appliquerGeometrie() {
+    setGeometry(enPixels(Left()), enPixels(Top()), std::max(0, enPixels(Width())),
+                std::max(0, enPixels(Height())));
+}
+
+} // namespace vidora

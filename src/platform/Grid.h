@@ -1,0 +1,98 @@
+#pragma once
+// The grid control of Part 2.141 (MSFlexGrid): every list the operator clicks in. A QTableWidget
+// driven through the operations the windows use: Rows, Cols, ColWidth (twips), Row, Col,
+// CellAlignment, Text, the font size, Visible, the place in twips and the Click event.
+//
+// Row 0 is the fixed (heading) row and column 0 the fixed column: ordinary cells with a grey
+// (button-face) background, Qt's own header views being hidden. Column 0 is usually hidden
+// (ColWidth 0) and may carry the key of each data row's record.
+
+#include <QString>
+#include <QTableWidget>
+#include <QVector>
+
+class QEvent;
+class QTableWidgetItem;
+
+namespace vidora {
+
+class MSFlexGrid : public QTableWidget {
+    Q_OBJECT
+  public:
+    // The stored design: 2 rows, 2 columns, one fixed row and one fixed column.
+    explicit MSFlexGrid(QWidget* parent = nullptr);
+
+    // Row count, at least 1 (the fixed row). Setting it keeps the first rows with their text
+    // and drops the rest, or adds empty rows at the end. The current row follows if dropped.
+    void setRows(int rows);
+    int Rows() const { return rowCount(); }
+    // Column count, at least 1 (the fixed column): columns 0 to count - 1.
+    void setCols(int cols);
+    int Cols() const { return columnCount(); }
+
+    // Width of a column in twips; 0 hides the column. The pixel width is round(twips / 15).
+    // ColWidth returns the value last set (a never-set column: its pixel width x 15).
+    void setColWidth(int col, int twips);
+    int ColWidth(int col) const;
+
+    // The current cell. An index outside the grid is refused and leaves the current cell as
+    // it was (the control's error, which the callers ignore).
+    void setRow(int row);
+    int Row() const { return row_; }
+    void setCol(int col);
+    int Col() const { return col_; }
+
+    // Alignment of the current cell's text: 1 left, 4 centred (the other flexAlign values 0
+    // to 9 are accepted too). A cell never aligned reads 1.
+    void setCellAlignment(int alignment);
+    int CellAlignment() const;
+
+    // Text of the current cell; empty for a cell never written.
+    void setText(const QString& text);
+    QString Text() const;
+    // Text of any cell without moving the current cell; empty outside the grid.
+    QString textAt(int row, int col) const;
+
+    // Font size of every cell's text, in points.
+    void setFontSize(double points);
+    double FontSize() const;
+
+    // Visible as set (QWidget::setVisible sets it): true unless hidden, whatever the window.
+    bool Visible() const { return !isHidden(); }
+
+    // Place and size in the window, in twips, read back exactly as set; stored as the dynamic
+    // properties "twipsLeft", "twipsTop", "twipsWidth", "twipsHeight", the pixel geometry being
+    // their rounded value / 15.
+    void setTwips(double left, double top, double width, double height);
+    void setLeft(double twips);
+    void setTop(double twips);
+    void setWidth(double twips);
+    void setHeight(double twips);
+    double Left() const;
+    double Top() const;
+    double Width() const;
+    double Height() const;
+
+    // What an operator's click on a cell does: the cell becomes current, then Click is raised.
+    void cliquer(int row, int col);
+
+  signals:
+    // The operator clicked a cell; Row and Col already name it.
+    void Click();
+
+  protected:
+    // A new font (ours or the window scaling's) gives the rows a height that fits its text.
+    void changeEvent(QEvent* event) override;
+
+  private:
+    QTableWidgetItem* cellule(int row, int col);
+    void styler(QTableWidgetItem* item, int row, int col) const;
+    double lireTwips(const char* nom, int pixels) const;
+    void appliquerGeometrie();
+
+    int row_ = 0;
+    int col_ = 0;
+    QVector<int> colTwips_; // -1 for a column whose width was never set
+};
+
+} // namespace vidora

@@ -1,0 +1,322 @@
+#include "platform/Imprimante.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <utility>
+
+namespace vidora {
+
+namespace {
+
+// The classic average character width: the lowercase letters and the space weighted by their
+// frequency in text, measured on the glyphs. The width a font declares in its header is no use:
+// Liberation Sans declares a third more than Arial, whose glyphs it copies exactly.
+double largeurColonne(const QFontMetricsF& fm) {
+    static constexpr int poids[26] = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3,  6, 35, 20,
+                                      56, 56, 17, 4,  49,  56, 71, 31, 10, 18, 3, 18, 2};
+    double somme = 166 * fm.horizontalAdvance(QLatin1Char(' '));
+    for (int i = 0; i < 26; ++i)
+        somme += poids[i] * fm.horizontalAdvance(QLatin1Char(char('a' + i)));
+    return somme / 1000;
+}
+
+// A job's name made fit for a file name on any system.
+QString nomDeFichier(const QString& nomDuTravail) {
+    QString nom = nomDuTravail.trimmed().left(80);
+    for (QChar& c : nom)
+        if (c < QLatin1Char(' ') || QStringLiteral("/\\:*?\"<>|").contains(c)) c = QLatin1Char('_');
+    while (nom.startsWith(QLatin1Char('.')))
+        nom.remove(0, 1); // no hidden file
+    return nom.isEmpty() ? QStringLiteral("Document") : nom;
+}
+
+} // namespace
+
+// --- ImprimanteQt -------------------------------------------------------------------------------
+
+ImprimanteQt::ImprimanteQt(const QString& dossierPdf, Destination destination)
+    : dossierPdf_(dossierPdf), destination_(destination), police_(QStringLiteral("Arial")) {
+    police_.setPointSizeF(12);
+}
+
+ImprimanteQt::~ImprimanteQt() {
+    if (painter_ && painter_->isActive()) painter_->end();
+}
+
+bool ImprimanteQt::demarrer(const QString& nomDuTravail) {
+    if (demarre_) {
+        erreur_ = true;
+        return false;
+    }
+    demarre_ = true;
+    painter_ = std::make_unique<QPainter>();
+
+    const auto miseEnPage = [&](QPrinter& printer) {
+        printer.setDocName(nomDuTravail);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(QPageLayout::Portrait);
+        printer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
+    };
+
+    bool ouvert = false;
+    if (destination_ == Destination::Automatique) {
+        const QPrinterInfo defaut = QPrinterInfo::defaultPrinter();
+        if (!defaut.isNull()) {
+            printer_ = std::make_unique<QPrinter>(defaut, QPrinter::HighResolution);
+            miseEnPage(*printer_);
+            ouvert = painter_->begin(printer_.get());
+            // A printer that refuses the job leaves the PDF file, so the letter is not lost.
+            if (!ouvert) printer_.reset();
+        }
+    }
+    if (!ouvert && QDir().mkpath(dossierPdf_)) {
+        const QDir dossier(dossierPdf_);
+        const QString base = nomDeFichier(nomDuTravail) + QLatin1Char('-') +
+                             QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss-zzz"));
+        int n = 1;
+        do
+            fichier_ = dossier.absoluteFilePath(base + QStringLiteral("-%1.pdf").arg(n++));
+        while (QFileInfo::exists(fichier_));
+
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setOutputFormat(QPrinter::PdfFormat);
+        printer_->setOutputFileName(fichier_);
+        miseEnPage(*printer_);
+        ouvert = painter_->begin(printer_.get());
+        if (!ouvert) {
+            printer_.reset();
+            QFile::remove(fichier_);
+            fichier_.clear();
+        }
+    }
+    if (!ouvert) {
+        erreur_ = true;
+        return false;
+    }
+    painter_->setPen(couleur_);
+    return true;
+}
+
+void ImprimanteQt::setPolice(const QString& nom, double taille) {
+    police_ = QFont(nom);
+    if (taille > 0) police_.setPointSizeF(taille);
+}
+
+void ImprimanteQt::setCouleur(const QColor& couleur) {
+    couleur_ = couleur;
+    if (painter_ && painter_->isActive()) painter_->setPen(couleur_);
+}
+
+void ImprimanteQt::imprimerLigne(const QString& texte, int colonne) {
+    imprimerColonnes({MorceauLigne{colonne, texte}});
+}
+
+// Lines are laid out in device pixels from the top left corner of the area inside the margins.
+void ImprimanteQt::imprimerColonnes(const QList<MorceauLigne>& morceaux) {
+    if (!enCours()) return;
+    const QFontMetricsF fm(police_, printer_.get());
+    const double hauteur = fm.lineSpacing();
+    const double largeur = printer_->width();
+    const double colonne = largeurColonne(fm);
+
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    bool rangeePlacee = false;
+    double finRangee = 0; // right end of what the current row holds
+    for (const MorceauLigne& morceau : morceaux) {
+        // A column beyond the paper still leaves its text a quarter of the line.
+        const double x = std::min(std::max(morceau.colonne, 0) * colonne, largeur * 3 / 4);
+        if (rangeePlacee && x < finRangee) {
+            y_ += hauteur;
+            rangeePlacee = false;
+            finRangee = 0;
+        }
+        if (morceau.texte.isEmpty()) continue;
+
+        QTextLayout layout(morceau.texte, police_, printer_.get());
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine ligne = layout.createLine(); ligne.isValid(); ligne = layout.createLine()) {
+            ligne.setLineWidth(largeur - x);
+            ligne.setPosition(QPointF(0, 0));
+        }
+        layout.endLayout();
+
+        for (int i = 0; i < layout.lineCount(); ++i) {
+            if (i > 0) {
+                y_ += hauteur;
+                rangeePlacee = false;
+            }
+            if (!rangeePlacee && !placerRangee(hauteur)) return;
+            rangeePlacee = true;
+            const QTextLine ligne = layout.lineAt(i);
+            ligne.draw(painter_.get(), QPointF(x, y_));
+            finRangee = x + ligne.naturalTextWidth();
+        }
+    }
+    y_ += hauteur;
+}
+
+void ImprimanteQt::ligneVide() {
+    if (!enCours()) return;
+    // A blank line that falls off the page is the page break itself.
+    y_ += QFontMetricsF(police_, printer_.get()).lineSpacing();
+}
+
+void ImprimanteQt::nouvellePage() {
+    if (!enCours()) return;
+    if (!printer_->newPage()) erreur_ = true;
+    y_ = 0;
+}
+
+bool ImprimanteQt::terminer() {
+    if (!demarre_ || termine_) {
+        erreur_ = true;
+        return false;
+    }
+    termine_ = true;
+    bool ok = !erreur_;
+    if (painter_->isActive()) ok = painter_->end() && ok;
+    if (!fichier_.isEmpty() && QFileInfo(fichier_).size() <= 0) ok = false;
+    if (!ok) erreur_ = true;
+    return ok;
+}
+
+bool ImprimanteQt::enCours() {
+    if (!demarre_ || termine_) erreur_ = true;
+    return !erreur_;
+}
+
+// Room for a row of the given height: a row that does not fit goes to the top of a new page.
+bool ImprimanteQt::placerRangee(double hauteur) {
+    if (y_ > 0 && y_ + hauteur > printer_->height()) {
+        if (!printer_->newPage()) {
+            erreur_ = true;
+            return false;
+        }
+        y_ = 0;
+    }
+    return true;
+}
+
+std::unique_ptr<Imprimante> creerImprimanteSysteme(const QString& dossierPdf) {
+    return std::make_unique<ImprimanteQt>(dossierPdf);
+}
+
+// --- ImprimanteEnregistreuse --------------------------------------------------------------------
+
+ImprimanteEnregistreuse::ImprimanteEnregistreuse(std::shared_ptr<JournalImpression> journal)
+    : journal_(std::move(journal)) {}
+
+ImprimanteEnregistreuse::~ImprimanteEnregistreuse() {
+    if (demarre_ && !termine_) ++journal_->abandons;
+}
+
+bool ImprimanteEnregistreuse::demarrer(const QString& nomDuTravail) {
+    if (demarre_) {
+        erreur_ = true;
+        return false;
+    }
+    const int numero = journal_->demarrages++;
+    const bool vise = journal_->travailEnEchec < 0 || journal_->travailEnEchec == numero;
+    if (vise && journal_->echecDemarrage) {
+        erreur_ = true;
+        return false;
+    }
+    demarre_ = true;
+    echecApresLignes_ = vise ? journal_->echecApresLignes : -1;
+    travail_.nom = nomDuTravail;
+    travail_.pages = {{}};
+    return true;
+}
+
+void ImprimanteEnregistreuse::setPolice(const QString& nom, double taille) {
+    police_ = nom;
+    taille_ = taille;
+}
+
+void ImprimanteEnregistreuse::setCouleur(const QColor& couleur) {
+    couleur_ = couleur;
+}
+
+void ImprimanteEnregistreuse::imprimerLigne(const QString& texte, int colonne) {
+    ajouter({MorceauLigne{colonne, texte}});
+}
+
+void ImprimanteEnregistreuse::imprimerColonnes(const QList<MorceauLigne>& morceaux) {
+    ajouter(morceaux);
+}
+
+void ImprimanteEnregistreuse::ligneVide() {
+    ajouter({});
+}
+
+void ImprimanteEnregistreuse::nouvellePage() {
+    if (!demarre_ || termine_) erreur_ = true;
+    if (erreur_) return;
+    travail_.pages.append(QList<LigneEnregistree>());
+}
+
+bool ImprimanteEnregistreuse::terminer() {
+    if (!demarre_ || termine_) {
+        erreur_ = true;
+        return false;
+    }
+    termine_ = true;
+    if (erreur_) {
+        ++journal_->abandons;
+        return false;
+    }
+    if (!journal_->dossierPdf.isEmpty())
+        fichier_ = QDir(journal_->dossierPdf).absoluteFilePath(nomDeFichier(travail_.nom) + ".pdf");
+    journal_->travaux.append(travail_);
+    return true;
+}
+
+void ImprimanteEnregistreuse::ajouter(const QList<MorceauLigne>& morceaux) {
+    if (!demarre_ || termine_) erreur_ = true;
+    if (erreur_) return;
+    if (echecApresLignes_ >= 0 && lignes_ >= echecApresLignes_) {
+        erreur_ = true;
+        return;
+    }
+    ++lignes_;
+    LigneEnregistree ligne{{}, 0, police_, taille_, couleur_, {}};
+    if (!morceaux.isEmpty()) {
+        ligne.texte = morceaux.first().texte;
+        ligne.colonne = morceaux.first().colonne;
+        ligne.suite = morceaux.mid(1);
+    }
+    travail_.pages.last().append(ligne);
+}
+
+// --- SessionImpression --------------------------------------------------------------------------
+
+void SessionImpression::noter(const Imprimante& imprimante) {
+    const QString fichier = imprimante.fichierPdf();
+    if (!fichier.isEmpty()) fichiers_.append(fichier);
+}
+
+QString SessionImpression::avisFichiers() const {
+    QStringList dossiers;
+    for (const QString& fichier : fichiers_) {
+        const QString dossier = QDir::toNativeSeparators(QFileInfo(fichier).absolutePath());
+        if (!dossiers.contains(dossier)) dossiers.append(dossier);
+    }
+    if (dossiers.isEmpty()) return {};
+    return QStringLiteral("Aucune imprimante n'est installée : les documents ont été enregistrés en PDF "
+                          "dans le dossier\n") +
+           dossiers.join(QLatin1Char('\n'));
+}
+
+} // namespace vidora

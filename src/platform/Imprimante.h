@@ -1,0 +1,184 @@
+#pragma once
+// Text printing for the reminder letters and the label sheets: lines of text placed at tab
+// columns, page after page, one document per print job. Windows print through an Imprimante
+// obtained from env().imprimante(); tests hand them an ImprimanteEnregistreuse instead.
+
+#include <QColor>
+#include <QFont>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QPainter;
+class QPrinter;
+
+namespace vidora {
+
+// A piece of a printed line: text that starts at a tab column.
+struct MorceauLigne {
+    int colonne = 0;
+    QString texte;
+};
+
+// The printer of one print job: demarrer(), the lines, terminer(). Column n lies n average
+// character widths of the current font right of the left margin, so column 0 is the margin.
+// A job starts in "Arial" 12 points, black.
+class Imprimante {
+  public:
+    virtual ~Imprimante() = default;
+
+    // Starts the job; false when it cannot start (the printer is then in error).
+    virtual bool demarrer(const QString& nomDuTravail) = 0;
+
+    virtual void setPolice(const QString& nom, double taille) = 0;
+    virtual void setCouleur(const QColor& couleur) = 0;
+
+    // Prints text from a tab column, then goes to the next line.
+    virtual void imprimerLigne(const QString& texte, int colonne = 0) = 0;
+    // Prints one line made of several pieces, left to right, each from its own column; a piece
+    // whose column the line has already passed starts on the next line, at its column.
+    virtual void imprimerColonnes(const QList<MorceauLigne>& morceaux) = 0;
+    virtual void ligneVide() = 0;
+    virtual void nouvellePage() = 0;
+
+    // Ends the document and sends the job; false when the job failed.
+    virtual bool terminer() = 0;
+    // True once something went wrong: what follows is not printed and terminer() fails.
+    virtual bool enErreur() const = 0;
+
+    // The PDF file the job was written to; empty when a printer received it.
+    virtual QString fichierPdf() const { return {}; }
+};
+
+// Prints with Qt on the system's default printer or, when none is set up, into a PDF file of its
+// own in a folder. A full page goes on to a new one. A text too wide for the paper wraps at word
+// boundaries onto the following lines, which start at the same column, so nothing is cut off.
+class ImprimanteQt : public Imprimante {
+  public:
+    enum class Destination {
+        Automatique, // the default printer when there is one, else a PDF file
+        Pdf,         // always a PDF file
+    };
+
+    explicit ImprimanteQt(const QString& dossierPdf, Destination destination = Destination::Automatique);
+    // A job still running is ended as it stands: Qt cannot take back what a printer received.
+    ~ImprimanteQt() override;
+    ImprimanteQt(const ImprimanteQt&) = delete;
+    ImprimanteQt& operator=(const ImprimanteQt&) = delete;
+
+    bool demarrer(const QString& nomDuTravail) override;
+    void setPolice(const QString& nom, double taille) override;
+    void setCouleur(const QColor& couleur) override;
+    void imprimerLigne(const QString& texte, int colonne = 0) override;
+    void imprimerColonnes(const QList<MorceauLigne>& morceaux) override;
+    void ligneVide() override;
+    void nouvellePage() override;
+    bool terminer() override;
+    bool enErreur() const override { return erreur_; }
+    QString fichierPdf() const override { return fichier_; }
+
+  private:
+    bool enCours();
+    bool ouvrirPdf(const QString& nomDuTravail);
+    bool placerRangee(double hauteur);
+
+    QString dossierPdf_;
+    Destination destination_;
+    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QPainter> painter_;
+    QString fichier_;
+    QFont police_;
+    QColor couleur_ = Qt::black;
+    double y_ = 0; // top of the next row, in device pixels from the top margin
+    bool demarre_ = false;
+    bool termine_ = false;
+    bool erreur_ = false;
+};
+
+// The printer for env().imprimante(): an ImprimanteQt that writes into dossierPdf (created when
+// needed) when no default printer is set up.
+std::unique_ptr<Imprimante> creerImprimanteSysteme(const QString& dossierPdf);
+
+// One line as a recording printer received it; an empty line has an empty text.
+struct LigneEnregistree {
+    QString texte; // the line's first piece (its only one, but for imprimerColonnes())
+    int colonne = 0;
+    QString police;
+    double taille = 0;
+    QColor couleur;
+    QList<MorceauLigne> suite; // the further pieces of the same line, from imprimerColonnes()
+};
+
+struct TravailEnregistre {
+    QString nom;
+    QList<QList<LigneEnregistree>> pages; // every job has at least one page
+};
+
+// What the recording printers made from one journal have printed. A test keeps the journal and
+// gives it to each recorder it makes, since every job comes with a new printer.
+struct JournalImpression {
+    QList<TravailEnregistre> travaux; // the jobs ended by a successful terminer(), in order
+    int abandons = 0;                 // jobs started and then failed or dropped before terminer()
+    int demarrages = 0;               // calls to demarrer(), successful or not
+
+    // Faults to stage: refuse to start, or fail at the line after the first echecApresLignes
+    // (-1: never). They hit the job started with number travailEnEchec (0 for the first, counted
+    // in demarrages), or every job when it is -1.
+    bool echecDemarrage = false;
+    int echecApresLignes = -1;
+    int travailEnEchec = -1;
+
+    // When set, finished jobs report a PDF file in this folder, as with no printer installed.
+    QString dossierPdf;
+};
+
+class ImprimanteEnregistreuse : public Imprimante {
+  public:
+    explicit ImprimanteEnregistreuse(std::shared_ptr<JournalImpression> journal);
+    ~ImprimanteEnregistreuse() override;
+    ImprimanteEnregistreuse(const ImprimanteEnregistreuse&) = delete;
+    ImprimanteEnregistreuse& operator=(const ImprimanteEnregistreuse&) = delete;
+
+    bool demarrer(const QString& nomDuTravail) override;
+    void setPolice(const QString& nom, double taille) override;
+    void setCouleur(const QColor& couleur) override;
+    void imprimerLigne(const QString& texte, int colonne = 0) override;
+    void imprimerColonnes(const QList<MorceauLigne>& morceaux) override;
+    void ligneVide() override;
+    void nouvellePage() override;
+    bool terminer() override;
+    bool enErreur() const override { return erreur_; }
+    QString fichierPdf() const override { return fichier_; }
+
+  private:
+    void ajouter(const QList<MorceauLigne>& morceaux);
+
+    std::shared_ptr<JournalImpression> journal_;
+    TravailEnregistre travail_;
+    QString police_ = QStringLiteral("Arial");
+    double taille_ = 12;
+    QColor couleur_ = Qt::black;
+    int echecApresLignes_ = -1;
+    int lignes_ = 0;
+    QString fichier_;
+    bool demarre_ = false;
+    bool termine_ = false;
+    bool erreur_ = false;
+};
+
+// One printing made of several jobs (a reminder pass, a label sheet). It remembers the jobs that
+// went to PDF files so that the operator is told once, at the end, where to find them.
+class SessionImpression {
+  public:
+    // To call for each job of the printing once it has ended.
+    void noter(const Imprimante& imprimante);
+    // The notice to show when the printing is over; empty when every job reached a printer.
+    QString avisFichiers() const;
+
+  private:
+    QStringList fichiers_;
+};
+
+} // namespace vidora

@@ -1,0 +1,50 @@
+#include "shell/Compactage.h"
+
+#include "common/Contexte.h"
+#include "platform/Environnement.h"
+
+#include <QFile>
+
+#include <cstdio>
+
+namespace vidora {
+
+bool CompacterBaseEnCours() {
+    Contexte& c = ctx();
+    const QString chemin = c.CheminBase;
+    const QString temp = c.fichier(QStringLiteral("temp.MDB"));
+    c.fermerTables();
+    if (c.BaseEnCours) c.BaseEnCours->fermer();
+    bool reussi = false;
+    QString erreur;
+    try {
+        // A copy left behind by an earlier run would block the compaction.
+        if (QFile::exists(temp) && !QFile::remove(temp))
+            throw ErreurBase(ErreurBase::Genre::Io, QStringLiteral("temp.MDB ne peut être effacé"));
+        env().pointDeControle("compactage");
+        Database::compacter(chemin, temp);
+        env().pointDeControle("compactage-remplacement");
+        // rename() replaces the original in one step: there is never a moment without a database.
+        if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(chemin).constData()) != 0)
+            throw ErreurBase(ErreurBase::Genre::Io, QStringLiteral("remplacement impossible"));
+        reussi = true;
+    } catch (const std::exception& e) {
+        erreur = QString::fromUtf8(e.what());
+        QFile::remove(temp);
+    }
+    try {
+        c.BaseEnCours = Database::ouvrir(chemin);
+    } catch (const ErreurBase& e) {
+        c.BaseEnCours.reset();
+        env().message(QStringLiteral("LA BASE NE PEUT ÊTRE ROUVERTE : %1").arg(e.message()));
+        return false;
+    }
+    if (!reussi) {
+        env().message(QStringLiteral("LE COMPACTAGE A ÉCHOUÉ, LA BASE EST RESTÉE INTACTE.\n%1").arg(erreur));
+        return false;
+    }
+    env().message(QStringLiteral("Compactage de la Base de Données et Terminée"));
+    return true;
+}
+
+} // namespace vidora

@@ -1,0 +1,32 @@
+#include "shell/Fond.h"
+
+#include "common/Contexte.h"
+#include "common/Zoom.h"
+
+#include <QLabel>
+#include <QPixmap>
+
+namespace vidora {
+
+Fond::Fond() : Form(QStringLiteral("Fond"), QStringLiteral("VIDORA")) {
+    setWindowFlags(Qt::FramelessWindowHint);
+    Image1 = controle(new QLabel(this), 0, 0, 12000, 9000);
+    Image1->setScaledContents(true);
+    Image1->setPixmap(QPixmap(QStringLiteral(":/assets/fond.jpg")));
+}
+
+void Fond::Form_Load() {
+    setHeight(9000);
+    setWidth(12000);
+    setLeft(0);
+    setTop(0);
+    InitialiserZoom();
+    MemoriserControles(*this);
+    setHeight(ctx().HauteurEcran - 10);
+    setWidth(ctx().LargeurEcran - 10);
+    ZoomerControles(*this);
+    twips::setGeometrie(Image1, 0, 0, Width(), Height());
+    show();
+}
+
+} // namespace vidora

@@ -1,0 +1,246 @@
+#include "shell/FrmDepart.h"
+
+#include "common/Contexte.h"
+#include "common/MotDePasse.h"
+#include "common/Zoom.h"
+#include "platform/Environnement.h"
+#include "shell/Compactage.h"
+#include "shell/FrmNouvCompte.h"
+#include "shell/Ouverture.h"
+
+#include <QAction>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPixmap>
+#include <QUrl>
+
+namespace vidora {
+
+namespace {
+const QString kSiteTavrel = QStringLiteral("https://tavrel.example.org/vidora");
+
+QLabel* etiquette(const QString& texte, const QString& style) {
+    auto* l = new QLabel(texte);
+    l->setAlignment(Qt::AlignCenter);
+    l->setStyleSheet(style);
+    return l;
+}
+} // namespace
+
+const QStringList& FrmDepart::EntreesProtegees() {
+    static const QStringList noms = {QStringLiteral("Abon"),   QStringLiteral("Film"),   QStringLiteral("Depo"),
+                                     QStringLiteral("Sauve"),  QStringLiteral("Lettre"), QStringLiteral("Etique"),
+                                     QStringLiteral("Base"),   QStringLiteral("Util"),   QStringLiteral("Classe"),
+                                     QStringLiteral("Pass"),   QStringLiteral("Para"),   QStringLiteral("Change"),
+                                     QStringLiteral("SuppBase")};
+    return noms;
+}
+
+FrmDepart::FrmDepart() : Form(QStringLiteral("FrmDepart"), QStringLiteral("VIDORA")) {
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xC0));
+    setPalette(p);
+
+    File1 = controle(new QListWidget(this), 3000, 1500, 6000, 5000);
+    File1->setObjectName(QStringLiteral("File1"));
+    File1->setFont(QFont(QStringLiteral("MS Sans Serif"), 10, QFont::Bold));
+    Label1 = controle(etiquette(QStringLiteral("Mot de passe"),
+                                QStringLiteral("background:#C0FFC0; border:1px solid black;")),
+                      4200, 2700, 3600, 500);
+    Text1 = controle(new QLineEdit(this), 4200, 3300, 3600, 700);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setEchoMode(QLineEdit::Password);
+    Text1->setFont(QFont(QStringLiteral("MS Sans Serif"), 18, QFont::Bold));
+    Text1->setStyleSheet(QStringLiteral("color:#000080; background:#FFC0FF;"));
+    Label2 = controle(etiquette(QString(), QStringLiteral("color:blue; background:#80FF80; border:1px solid black;"
+                                                          " font-style:italic;")),
+                      3000, 600, 6000, 500);
+    Label3 = controle(etiquette(QString(), QStringLiteral("color:blue;")), 3000, 6800, 6000, 500);
+    Image1 = controle(new QLabel(this), 3000, 1500, 6000, 5000);
+    Image1->setScaledContents(true);
+    Image1->setPixmap(QPixmap(QStringLiteral(":/assets/accueil.png")));
+
+    connect(File1, &QListWidget::itemClicked, this, &FrmDepart::File1_Click);
+    connect(Text1, &QLineEdit::returnPressed, this, [this] { Text1_KeyPress(13); });
+    construireMenu();
+}
+
+void FrmDepart::construireMenu() {
+    struct E {
+        const char* nom;
+        const char* libelle;
+    };
+    const auto sous = [this](const char* nom, const char* libelle, std::initializer_list<E> entrees) {
+        QMenu* m = ajouterMenu(QString::fromUtf8(nom), QString::fromUtf8(libelle));
+        for (const E& e : entrees) {
+            const QString n = QString::fromUtf8(e.nom);
+            if (n.startsWith(QLatin1String("vide"))) {
+                ajouterSeparateur(m);
+                continue;
+            }
+            QAction* a = ajouterEntree(m, n, QString::fromUtf8(e.libelle));
+            connect(a, &QAction::triggered, this, [this, n] { ouvrirDepuisMenu(n); });
+        }
+        return m;
+    };
+    sous("Abon", "Abonné",
+         {{"NouvAbon", "Nouvel Abonné"}, {"RechAbon", "Recherche/Modif"}, {"SuppAbon", "Supprimer Abonné"}});
+    sous("Film", "Film",
+         {{"Saisi", "Saisir un Film"},
+          {"Liste", "Modifier un Film"},
+          {"reche", "Supprimer Film"},
+          {"recher", "Recherche par categorie"},
+          {"RechNom", "Recherche par Nom"}});
+    sous("Depo", "Depos/Retrai",
+         {{"Entre", "Entree/Sortie"}, {"Control", "Control Physique des Films"}, {"Rappel", "Lettre Rappelle"}});
+    sous("Outil", "Outil",
+         {{"Sauve", "Sauvegarde"},
+          {"Lettre", "Lettre de Rapel"},
+          {"Etique", "Edition Etiquette"},
+          {"Base", "Compacter la Base"},
+          {"Util", "Categorie/Specialité"},
+          {"Classe", "Classement"},
+          {"Pass", "Changer de Mot de Passe"},
+          {"Para", "Paramettre"},
+          {"Creer", "Créer une Base"},
+          {"Change", "Changer de Base"},
+          {"MaJour", "Nouveau Classement"},
+          {"vide1", "-"},
+          {"SuppBase", "Supprimer une base"},
+          {"vide", "-"},
+          {"Site", "Site Tavrel"},
+          {"Lisez", "Lisez-Moi"}});
+    QAction* quitter = ajouterEntree(QStringLiteral("Quite"), QStringLiteral("Quitter"));
+    connect(quitter, &QAction::triggered, this, &FrmDepart::Quite_Click);
+}
+
+void FrmDepart::ouvrirDepuisMenu(const QString& nom) {
+    if (nom == QLatin1String("Base")) return Base_Click();
+    if (nom == QLatin1String("Change")) return Change_Click();
+    if (nom == QLatin1String("Site")) return Site_Click();
+    if (nom == QLatin1String("Lisez")) return Lisez_Click();
+    if (nom == QLatin1String("MaJour") && !(ctx().BaseEnCours && ctx().BaseEnCours->estOuverte())) {
+        env().message(QStringLiteral("AUCUNE BASE N'EST OUVERTE : CHOISISSEZ D'ABORD UNE BASE"));
+        return;
+    }
+    // The working windows of the other entries join this menu as they are built.
+}
+
+void FrmDepart::Form_Load() {
+    MiseEnPlaceStandard(*this);
+    ctx().CheminAppli = env().dossierApplication();
+    rafraichirListe();
+    Lire();
+}
+
+void FrmDepart::rafraichirListe() {
+    File1->clear();
+    const QDir dossier(ctx().CheminAppli);
+    // Listed without regard to case, so "club.mdb" is a database too.
+    const QStringList fichiers = dossier.entryList({QStringLiteral("*.mdb")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    for (const QString& f : fichiers) File1->addItem(f);
+}
+
+void FrmDepart::setEntreesProtegees(bool disponibles) {
+    for (const QString& n : EntreesProtegees())
+        if (QAction* a = menu(n)) a->setEnabled(disponibles);
+}
+
+void FrmDepart::Lire() {
+    show();
+    Label1->hide();
+    Text1->hide();
+    rafraichirListe();
+    if (File1->count() > 0) {
+        Label3->hide();
+        setEntreesProtegees(false);
+        for (const char* n : {"Creer", "Site", "Lisez"}) menu(QString::fromLatin1(n))->setEnabled(true);
+        Text1->clear();
+        Label2->hide();
+        Image1->hide();
+        File1->show();
+        return;
+    }
+    ChargerNouvelleBase(this);
+}
+
+void FrmDepart::File1_Click(QListWidgetItem* item) {
+    if (!item) return;
+    const QString nom = item->text();
+    const QString chemin = QDir(ctx().CheminAppli).filePath(nom);
+    // The chosen file becomes the current database only once it is known to be a whole one.
+    std::unique_ptr<Database> base;
+    int films = 0;
+    try {
+        base = Database::ouvrir(chemin);
+        {
+            auto cd = base->ouvrirTable(QStringLiteral("CD"));
+            films = cd->RecordCount();
+        }
+        auto passe = base->ouvrirTable(QStringLiteral("Passe"));
+        if (passe->EOF_())
+            throw ErreurBase(ErreurBase::Genre::PasUneBase, QStringLiteral("La table Passe est vide"));
+    } catch (const ErreurBase&) {
+        env().message(QStringLiteral("IMPOSSIBLE D'OUVRIR CETTE BASE : %1").arg(nom));
+        Lire();
+        return;
+    }
+    ctx().NomBase = nom;
+    File1->hide();
+    Label1->show();
+    Text1->show();
+    Text1->setFocus();
+    Label2->setText(QStringLiteral("Base en Cours ") + nom.left(nom.size() - 4));
+    Label2->show();
+    ctx().CheminBase = chemin;
+    ctx().fermerTables();
+    ctx().BaseEnCours = std::move(base);
+    Label3->setText(QString::number(films) + QStringLiteral(" FILMS"));
+}
+
+void FrmDepart::Text1_KeyPress(int touche) {
+    if (touche != 13) return;
+    Contexte& c = ctx();
+    ++c.EssaisConnexion;
+    const std::optional<QString> brouille = BrouillerMotDePasse(Text1->text().trimmed());
+    QString mot;
+    bool lu = false;
+    try {
+        TablesFermees fermees;
+        Recordset& t = c.ouvrirTable(QStringLiteral("Passe"));
+        if (!t.EOF_()) {
+            mot = t.Texte(QStringLiteral("Mot"));
+            lu = true;
+        }
+    } catch (const ErreurBase&) {
+        lu = false;
+    }
+    if (!lu || !brouille || *brouille != mot) {
+        env().message(QStringLiteral("MAUVAIS MOT DE PASSE"));
+        Text1->clear();
+        if (c.EssaisConnexion == 3) env().terminer();
+        return;
+    }
+    Label1->hide();
+    Text1->hide();
+    Image1->show();
+    setEntreesProtegees(true);
+    Label3->show();
+}
+
+void FrmDepart::Base_Click() { CompacterBaseEnCours(); }
+
+void FrmDepart::Change_Click() { Lire(); }
+
+void FrmDepart::Site_Click() { env().ouvrirUrl(QUrl(kSiteTavrel)); }
+
+void FrmDepart::Lisez_Click() { env().ouvrirUrl(QUrl::fromLocalFile(ctx().fichier(QStringLiteral("Lisez-Moi.html")))); }
+
+void FrmDepart::Quite_Click() { env().terminer(); }
+
+} // namespace vidora

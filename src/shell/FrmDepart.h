@@ -1,0 +1,47 @@
+#pragma once
+// The main window: the choice of the club's database, its password, and the whole menu.
+
+#include "platform/Form.h"
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+
+namespace vidora {
+
+class FrmDepart : public Form {
+    Q_OBJECT
+public:
+    FrmDepart();
+
+    void Form_Load() override;
+    void Lire();
+    void File1_Click(QListWidgetItem* item);
+    void Text1_KeyPress(int touche);
+
+    // Menu handlers that act in place.
+    void Base_Click();
+    void Change_Click();
+    void Site_Click();
+    void Lisez_Click();
+    void Quite_Click();
+
+    // The entries that wait for the password.
+    static const QStringList& EntreesProtegees();
+
+    QListWidget* File1;
+    QLabel* Label1;
+    QLineEdit* Text1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Image1;
+
+private:
+    void construireMenu();
+    void ouvrirDepuisMenu(const QString& nom);
+    void setEntreesProtegees(bool disponibles);
+    void rafraichirListe();
+};
+
+} // namespace vidora

@@ -1,0 +1,134 @@
+#include "shell/FrmNouvCompte.h"
+
+#include "common/Contexte.h"
+#include "common/Saisie.h"
+#include "common/Schema.h"
+#include "common/Zoom.h"
+#include "platform/Environnement.h"
+#include "shell/FrmParamettre.h"
+#include "shell/Ouverture.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryFile>
+
+#include <cstdio>
+
+namespace vidora {
+
+QString NomFichierBase(const QString& nom) {
+    const int point = nom.indexOf(QLatin1Char('.'));
+    if (point < 0) return nom + QStringLiteral(".MDB");
+    if (nom.mid(point) == QLatin1String(".MDB")) return nom;
+    return nom.left(point) + QStringLiteral(".MDB");
+}
+
+QString RefusNomBase(const QString& nom) {
+    if (nom.trimmed().isEmpty()) return QStringLiteral("LE NOM DE LA BIBLIOTHEQUE EST OBLIGATOIRE");
+    for (QChar ch : nom)
+        if (ch.unicode() < 32 || ch.unicode() == 127 || QStringLiteral("/\\:*?\"<>|").contains(ch))
+            return QStringLiteral("CE NOM NE PEUT PAS NOMMER UN FICHIER : LES CARACTERES / \\ : * ? \" < > | SONT INTERDITS");
+    return QString();
+}
+
+void ChargerNouvelleBase(Form* principale) {
+    Charger<FrmNouvCompte>();
+    if (principale) principale->decharger();
+}
+
+FrmNouvCompte::FrmNouvCompte() : Form(QStringLiteral("FrmNouvCompte"), QStringLiteral("CREATION DE BASE")) {
+    Label2 = controle(new QLabel(QStringLiteral("CREATION DE BASE"), this), 3000, 1200, 6000, 700);
+    Label2->setAlignment(Qt::AlignCenter);
+    LblNomNouvCompte = controle(new QLabel(QStringLiteral("Nom de La Bibliotheque"), this), 3000, 2800, 6000, 400);
+    TextNomNouvCompte = controle(new QLineEdit(this), 3000, 3300, 6000, 450);
+    TextNomNouvCompte->setObjectName(QStringLiteral("TextNomNouvCompte"));
+    TextNomNouvCompte->setMaxLength(19);
+    MajusculeFrappe(TextNomNouvCompte);
+    Creer = controle(new QPushButton(QStringLiteral("OK"), this), 3500, 4500, 2000, 500);
+    Creer->setDefault(true);
+    BtnFermer = controle(new QPushButton(QStringLiteral("Annulé"), this), 6500, 4500, 2000, 500);
+    connect(Creer, &QPushButton::clicked, this, &FrmNouvCompte::Creer_Click);
+    connect(BtnFermer, &QPushButton::clicked, this, &FrmNouvCompte::BtnFermer_Click);
+    // Enter in the name box presses the default button.
+    connect(TextNomNouvCompte, &QLineEdit::returnPressed, Creer, &QPushButton::click);
+}
+
+void FrmNouvCompte::Form_Load() {
+    MiseEnPlaceStandard(*this);
+    TextNomNouvCompte->show();
+    TextNomNouvCompte->setFocus();
+}
+
+void FrmNouvCompte::Creer_Click() {
+    const QString saisi = TextNomNouvCompte->text().toUpper();
+    if (const QString refus = RefusNomBase(saisi); !refus.isEmpty()) {
+        env().message(refus);
+        return;
+    }
+    Contexte& c = ctx();
+    const QString nomBase = NomFichierBase(saisi);
+    const QDir dossier(c.CheminAppli);
+    const QString cible = dossier.filePath(nomBase);
+
+    // The existing file, found without regard to case ("club.mdb" stands for "CLUB.MDB").
+    QString existant;
+    for (const QString& f : dossier.entryList(QDir::Files | QDir::Hidden))
+        if (f.compare(nomBase, Qt::CaseInsensitive) == 0) existant = dossier.filePath(f);
+    if (!existant.isEmpty()) {
+        if (!env().question(QStringLiteral("Ecraser Oui/Non"), QStringLiteral("CETTE BASE EXISTE DEJA"))) return;
+        if (c.BaseEnCours && QFileInfo(c.BaseEnCours->chemin()).absoluteFilePath().compare(
+                                 QFileInfo(existant).absoluteFilePath(), Qt::CaseInsensitive) == 0) {
+            c.fermerTables();
+            c.BaseEnCours.reset();
+        }
+    }
+
+    Creer->setEnabled(false);
+    BtnFermer->setEnabled(false);
+
+    // Built aside, then renamed into place: the old file stays whole until the new one is complete.
+    QString temp;
+    try {
+        {
+            QTemporaryFile reserve(dossier.filePath(QStringLiteral("creation-XXXXXX.tmp")));
+            if (!reserve.open())
+                throw ErreurBase(ErreurBase::Genre::Io, QStringLiteral("le dossier n'accepte pas d'écriture"));
+            temp = reserve.fileName();
+        }
+        auto base = Database::creer(temp);
+        CreerSchema(*base);
+        base->fermer();
+        env().pointDeControle("creation-base");
+        if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(cible).constData()) != 0)
+            throw ErreurBase(ErreurBase::Genre::Io, QStringLiteral("le fichier ne peut être mis en place"));
+        temp.clear();
+        if (!existant.isEmpty() && existant != cible) QFile::remove(existant);
+    } catch (const std::exception& e) {
+        if (!temp.isEmpty()) QFile::remove(temp);
+        env().message(QStringLiteral("LA BASE N'A PAS PU ETRE CREEE :\n%1").arg(QString::fromUtf8(e.what())));
+        Creer->setEnabled(true);
+        BtnFermer->setEnabled(true);
+        return;
+    }
+
+    dossier.mkpath(QStringLiteral("Images"));
+    try {
+        c.fermerTables();
+        c.BaseEnCours = Database::ouvrir(cible);
+    } catch (const ErreurBase& e) {
+        env().message(QStringLiteral("LA BASE N'A PAS PU ETRE OUVERTE :\n%1").arg(e.message()));
+        Creer->setEnabled(true);
+        BtnFermer->setEnabled(true);
+        return;
+    }
+    c.NomBase = nomBase;
+    Charger<FrmParamettre>();
+    decharger();
+}
+
+void FrmNouvCompte::BtnFermer_Click() { RevenirAuDepart(this); }
+
+} // namespace vidora

@@ -1,0 +1,41 @@
+#include "shell/Installation.h"
+
+#include "platform/Environnement.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace vidora {
+
+void PreparerDossierApplication() {
+    const QString dossier = env().dossierApplication();
+    QDir d(dossier);
+    d.mkpath(QStringLiteral("."));
+    d.mkpath(QStringLiteral("Images"));
+    env().dossierImpressions = d.filePath(QStringLiteral("Impressions"));
+    const struct {
+        const char* source;
+        const char* cible;
+    } fichiers[] = {
+        {":/assets/Images/tavrel.gif", "Images/tavrel.gif"},
+        {":/assets/Lisez-Moi.html", "Lisez-Moi.html"},
+        {":/assets/Rappel.let", "Rappel.let"},
+        {":/assets/Recommande.let", "Recommande.let"},
+    };
+    for (const auto& f : fichiers) {
+        const QString cible = d.filePath(QString::fromLatin1(f.cible));
+        // A club's own templates are found whatever the letter case of their names.
+        bool present = QFile::exists(cible);
+        if (!present) {
+            const QFileInfo fi(cible);
+            for (const QString& nom : fi.dir().entryList(QDir::Files))
+                if (nom.compare(fi.fileName(), Qt::CaseInsensitive) == 0) present = true;
+        }
+        if (present) continue;
+        if (QFile::copy(QString::fromLatin1(f.source), cible))
+            QFile::setPermissions(cible, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    }
+}
+
+} // namespace vidora

@@ -1,0 +1,36 @@
+#include "shell/Ouverture.h"
+
+#include "shell/FrmDepart.h"
+#include "shell/MDIForm1.h"
+
+namespace vidora {
+
+FrmDepart* ChargerFrmDepart() {
+    if (!MDIForm1::instance()) {
+        auto* frame = new MDIForm1;
+        frame->setAttribute(Qt::WA_DeleteOnClose);
+        frame->MDIForm_Load();
+        return FenetrePrincipale();
+    }
+    return Charger<FrmDepart>();
+}
+
+FrmDepart* FenetrePrincipale() {
+    MDIForm1* frame = MDIForm1::instance();
+    if (!frame) return nullptr;
+    for (Form* f : frame->fenetres())
+        if (auto* d = qobject_cast<FrmDepart*>(f)) return d;
+    return nullptr;
+}
+
+void RendreLaMain(Form* fenetre) {
+    if (FrmDepart* principale = FenetrePrincipale()) principale->setUtilisable(true);
+    fenetre->decharger();
+}
+
+void RevenirAuDepart(Form* fenetre) {
+    ChargerFrmDepart();
+    fenetre->decharger();
+}
+
+} // namespace vidora

@@ -1,0 +1,43 @@
+#pragma once
+// How windows are loaded, opened from the main menu and given back.
+
+#include "platform/Form.h"
+#include "shell/FrmDepart.h"
+
+namespace vidora {
+
+// Loads a window as the runtime does: it joins the frame, then runs its load.
+template <class T> T* Charger() {
+    T* f = new T;
+    if (Cadre* c = cadre()) c->accueillir(f);
+    f->Form_Load();
+    return f;
+}
+
+// Loads the main window; when no frame stands yet, the frame comes up first and loads it.
+FrmDepart* ChargerFrmDepart();
+// The main window still loaded, or nullptr.
+FrmDepart* FenetrePrincipale();
+
+// Opens over: the working window loads, then the main window goes out of use.
+template <class T> T* OuvrirParDessus() {
+    FrmDepart* principale = FenetrePrincipale();
+    T* f = Charger<T>();
+    if (principale) principale->setUtilisable(false);
+    return f;
+}
+
+// Replaces: the working window loads, then the main window is unloaded.
+template <class T> T* Remplacer() {
+    FrmDepart* principale = FenetrePrincipale();
+    T* f = Charger<T>();
+    if (principale) principale->decharger();
+    return f;
+}
+
+// Leaving a window opened over the main window: the main window back into use, the window unloaded.
+void RendreLaMain(Form* fenetre);
+// Leaving a window that replaced the main window: the main window loaded afresh, the window unloaded.
+void RevenirAuDepart(Form* fenetre);
+
+} // namespace vidora

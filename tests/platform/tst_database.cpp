@@ -1,0 +1,239 @@
+// The engine as the windows use it: table order, Null, typed writes, transactions, compaction.
+
+#include "platform/Database.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sqlite3.h>
+
+using namespace vidora;
+
+class TestDatabase : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString chemin(const QString& n) const { return dir.filePath(n); }
+
+    std::unique_ptr<Database> nouvelleBase(const QString& nom) {
+        auto db = Database::creer(chemin(nom));
+        db->creerTable({QStringLiteral("Film"),
+                        {{QStringLiteral("Nom"), TypeChamp::Texte, 10},
+                         {QStringLiteral("Sortie"), TypeChamp::Long, 0},
+                         {QStringLiteral("Image"), TypeChamp::Booleen, 0},
+                         {QStringLiteral("MatriCD2"), TypeChamp::Texte, 15}}});
+        return db;
+    }
+    static void ajouter(Database& db, const QString& nom) {
+        auto rs = db.ouvrirTable(QStringLiteral("Film"));
+        rs->AddNew();
+        rs->SetValue(QStringLiteral("Nom"), nom);
+        rs->Update();
+    }
+    static QStringList noms(Database& db) {
+        QStringList res;
+        auto rs = db.ouvrirTable(QStringLiteral("Film"));
+        while (!rs->EOF_()) {
+            res << rs->Texte(QStringLiteral("Nom"));
+            rs->MoveNext();
+        }
+        return res;
+    }
+
+private slots:
+    void ordreDesLignesAjoutSuppressionCompactage() {
+        auto db = nouvelleBase(QStringLiteral("ordre.MDB"));
+        for (const char* n : {"C", "A", "B", "D"}) ajouter(*db, QString::fromLatin1(n));
+        {
+            // Delete "A" and "D" during a walk: the walk goes on to the next row.
+            auto rs = db->ouvrirTable(QStringLiteral("Film"));
+            QStringList vus;
+            while (!rs->EOF_()) {
+                vus << rs->Texte(QStringLiteral("Nom"));
+                if (rs->Texte(QStringLiteral("Nom")) == QLatin1String("A") ||
+                    rs->Texte(QStringLiteral("Nom")) == QLatin1String("D"))
+                    rs->Delete();
+                rs->MoveNext();
+            }
+            QCOMPARE(vus, QStringList({"C", "A", "B", "D"}));
+            QCOMPARE(rs->RecordCount(), 2);
+        }
+        ajouter(*db, QStringLiteral("A"));
+        QCOMPARE(noms(*db), QStringList({"C", "B", "A"}));
+        db->fermer();
+        Database::compacter(chemin(QStringLiteral("ordre.MDB")), chemin(QStringLiteral("compact.MDB")));
+        auto copie = Database::ouvrir(chemin(QStringLiteral("compact.MDB")));
+        QCOMPARE(noms(*copie), QStringList({"C", "B", "A"}));
+        ajouter(*copie, QStringLiteral("E"));
+        QCOMPARE(noms(*copie), QStringList({"C", "B", "A", "E"}));
+    }
+
+    void tableVideEtNull() {
+        auto db = nouvelleBase(QStringLiteral("vide.MDB"));
+        auto rs = db->ouvrirTable(QStringLiteral("Film"));
+        QVERIFY(rs->EOF_());
+        QCOMPARE(rs->RecordCount(), 0);
+        rs->MoveLast();
+        QVERIFY(rs->EOF_());
+        QVERIFY_THROWS_EXCEPTION(ErreurBase, rs->Value(QStringLiteral("Nom")));
+        rs.reset();
+        ajouter(*db, QStringLiteral("X"));
+        rs = db->ouvrirTable(QStringLiteral("Film"));
+        QCOMPARE(rs->RecordCount(), 1); // known before any move
+        QVERIFY(rs->EstNull(QStringLiteral("Sortie")));
+        QVERIFY(rs->EstNull(QStringLiteral("MatriCD2")));
+        QCOMPARE(rs->Texte(QStringLiteral("Sortie")), QString());
+    }
+
+    void typesEtLargeurs() {
+        auto db = nouvelleBase(QStringLiteral("types.MDB"));
+        ajouter(*db, QStringLiteral("X"));
+        auto rs = db->ouvrirTable(QStringLiteral("Film"));
+        rs->Edit();
+        rs->SetValue(QStringLiteral("Sortie"), QStringLiteral("42"));
+        rs->SetValue(QStringLiteral("Image"), true);
+        rs->Update();
+        QCOMPARE(rs->Value(QStringLiteral("Sortie")).toLongLong(), 42);
+        QCOMPARE(rs->Value(QStringLiteral("Image")).toBool(), true);
+
+        // A refused value writes nothing, not even the fields that were fine.
+        const auto refuse = [&](const QString& champ, const QVariant& v) {
+            rs->Edit();
+            rs->SetValue(QStringLiteral("Nom"), QStringLiteral("CHANGE"));
+            rs->SetValue(champ, v);
+            QVERIFY_THROWS_EXCEPTION(ErreurBase, rs->Update());
+        };
+        refuse(QStringLiteral("Sortie"), QStringLiteral("abc"));
+        refuse(QStringLiteral("Sortie"), QStringLiteral("1.5"));
+        refuse(QStringLiteral("Sortie"), QStringLiteral("99999999999"));
+        refuse(QStringLiteral("Nom"), QStringLiteral("ONZE CARACT"));
+        rs = db->ouvrirTable(QStringLiteral("Film"));
+        QCOMPARE(rs->Texte(QStringLiteral("Nom")), QStringLiteral("X"));
+        QCOMPARE(rs->Value(QStringLiteral("Sortie")).toLongLong(), 42);
+        // Ten characters fit a Text 10, accents included.
+        rs->Edit();
+        rs->SetValue(QStringLiteral("Nom"), QStringLiteral("ÉÉÉÉÉÉÉÉÉÉ"));
+        rs->Update();
+        QCOMPARE(rs->Texte(QStringLiteral("nom")), QStringLiteral("ÉÉÉÉÉÉÉÉÉÉ"));
+    }
+
+    void nomsDeChampsSansCasse() {
+        auto db = nouvelleBase(QStringLiteral("casse.MDB"));
+        ajouter(*db, QStringLiteral("X"));
+        auto rs = db->ouvrirTable(QStringLiteral("film"));
+        rs->Edit();
+        rs->SetValue(QStringLiteral("Matricd2"), QStringLiteral("001"));
+        rs->Update();
+        rs = db->ouvrirTable(QStringLiteral("FILM"));
+        QCOMPARE(rs->Texte(QStringLiteral("MatriCD2")), QStringLiteral("001"));
+        QVERIFY_THROWS_EXCEPTION(ErreurBase, rs->Value(QStringLiteral("Inconnu")));
+    }
+
+    void transactionAnnuleeOuValidee() {
+        auto db = nouvelleBase(QStringLiteral("tr.MDB"));
+        ajouter(*db, QStringLiteral("A"));
+        {
+            Transaction t(*db);
+            ajouter(*db, QStringLiteral("B"));
+            auto rs = db->ouvrirTable(QStringLiteral("Film"));
+            rs->Edit();
+            rs->SetValue(QStringLiteral("Nom"), QStringLiteral("Z"));
+            rs->Update();
+        } // no valider(): everything goes back
+        QCOMPARE(noms(*db), QStringList({"A"}));
+        {
+            Transaction t(*db);
+            ajouter(*db, QStringLiteral("B"));
+            {
+                Transaction interne(*db);
+                ajouter(*db, QStringLiteral("C"));
+            }
+            t.valider();
+        }
+        QCOMPARE(noms(*db), QStringList({"A", "B"}));
+        // A walk begun before another recordset wrote sees the write.
+        auto walk = db->ouvrirTable(QStringLiteral("Film"));
+        {
+            auto autre = db->ouvrirTable(QStringLiteral("Film"));
+            autre->MoveNext();
+            autre->Edit();
+            autre->SetValue(QStringLiteral("Nom"), QStringLiteral("B2"));
+            autre->Update();
+        }
+        walk->MoveNext();
+        QCOMPARE(walk->Texte(QStringLiteral("Nom")), QStringLiteral("B2"));
+    }
+
+    void fermetureAvecTableOuverte() {
+        auto db = nouvelleBase(QStringLiteral("ferme.MDB"));
+        ajouter(*db, QStringLiteral("A"));
+        auto rs = db->ouvrirTable(QStringLiteral("Film"));
+        db->fermer();
+        QVERIFY(!rs->estOuvert());
+        QVERIFY_THROWS_EXCEPTION(ErreurBase, rs->MoveNext());
+        // The file is free: it can be removed and a plain file is all that is left.
+        QVERIFY(!QFile::exists(chemin(QStringLiteral("ferme.MDB-journal"))));
+        QVERIFY(QFile::remove(chemin(QStringLiteral("ferme.MDB"))));
+    }
+
+    void ouverturesRefusees() {
+        try {
+            Database::ouvrir(chemin(QStringLiteral("absent.MDB")));
+            QFAIL("a missing file must not open");
+        } catch (const ErreurBase& e) {
+            QCOMPARE(e.genre(), ErreurBase::Genre::FichierAbsent);
+        }
+        QVERIFY(!QFile::exists(chemin(QStringLiteral("absent.MDB"))));
+
+        QFile texte(chemin(QStringLiteral("texte.MDB")));
+        QVERIFY(texte.open(QIODevice::WriteOnly));
+        texte.write("ceci n'est pas une base de données, mais un fichier de texte assez long\n");
+        texte.close();
+        try {
+            Database::ouvrir(texte.fileName());
+            QFAIL("a text file must not open");
+        } catch (const ErreurBase& e) {
+            QCOMPARE(e.genre(), ErreurBase::Genre::PasUneBase);
+        }
+
+        // A SQLite database of another program.
+        sqlite3* autre = nullptr;
+        QVERIFY(sqlite3_open(QFile::encodeName(chemin(QStringLiteral("autre.MDB"))).constData(), &autre) == SQLITE_OK);
+        sqlite3_exec(autre, "CREATE TABLE t(x)", nullptr, nullptr, nullptr);
+        sqlite3_close(autre);
+        try {
+            Database::ouvrir(chemin(QStringLiteral("autre.MDB")));
+            QFAIL("another program's database must not open");
+        } catch (const ErreurBase& e) {
+            QCOMPARE(e.genre(), ErreurBase::Genre::PasUneBase);
+        }
+    }
+
+    void compactageSurFichierExistantRefuse() {
+        auto db = nouvelleBase(QStringLiteral("src.MDB"));
+        ajouter(*db, QStringLiteral("A"));
+        db->fermer();
+        QFile cible(chemin(QStringLiteral("cible.MDB")));
+        QVERIFY(cible.open(QIODevice::WriteOnly));
+        cible.write("x");
+        cible.close();
+        try {
+            Database::compacter(chemin(QStringLiteral("src.MDB")), cible.fileName());
+            QFAIL("compaction onto an existing file must be refused");
+        } catch (const ErreurBase& e) {
+            QCOMPARE(e.genre(), ErreurBase::Genre::FichierExiste);
+        }
+        QCOMPARE(cible.size(), 1);
+    }
+
+    void valeursLieesJamaisCollees() {
+        auto db = nouvelleBase(QStringLiteral("inj.MDB"));
+        ajouter(*db, QStringLiteral("'; DROP"));
+        QCOMPARE(noms(*db), QStringList({"'; DROP"}));
+        QVERIFY(db->aTable(QStringLiteral("Film")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDatabase)
+#include "tst_database.moc"

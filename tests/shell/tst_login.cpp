@@ -1,0 +1,206 @@
+// Start-up and login, driven as an operator: the splash, the choice of the database, the password
+// and the rule of the third Enter.
+
+#include "Banc.h"
+
+#include "common/Contexte.h"
+#include "common/MotDePasse.h"
+#include "shell/Copyright.h"
+#include "shell/FrmDepart.h"
+#include "shell/MDIForm1.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QTest>
+#include <QTimer>
+
+using namespace vidora;
+using namespace vidora_test;
+
+namespace {
+QString messages(const EnvironnementTest& e) {
+    QStringList l;
+    for (const Message& m : e.messages) l << m.texte;
+    return l.join(QLatin1Char('|'));
+}
+
+bool connecte(FrmDepart* d) {
+    return d && entreeDisponible(d, QStringLiteral("Film")) && d->Label3->isVisibleTo(d) && !d->Text1->isVisibleTo(d);
+}
+
+void ajouterFilms(const QString& chemin, int n) {
+    auto db = Database::ouvrir(chemin);
+    auto rs = db->ouvrirTable(QStringLiteral("CD"));
+    for (int i = 0; i < n; ++i) {
+        rs->AddNew();
+        rs->SetValue(QStringLiteral("Nom"), QStringLiteral("FILM %1").arg(i));
+        rs->Update();
+    }
+}
+} // namespace
+
+class TestLogin : public QObject {
+    Q_OBJECT
+private slots:
+    void splashPuisFenetrePrincipale() {
+        Banc b;
+        b.creerBase();
+        auto* splash = new Copyright;
+        splash->Form_Load();
+        QVERIFY(splash->Timer1->isActive());
+        QCOMPARE(splash->Timer1->interval(), 150);
+        QVERIFY(splash->lblVersion->text().startsWith(QStringLiteral("Version ")));
+        QList<int> valeurs;
+        for (int i = 0; i < 100; ++i) {
+            splash->Timer1_Timer();
+            valeurs << splash->ProgressBar1->value();
+        }
+        QCOMPARE(valeurs.first(), 1);
+        QCOMPARE(valeurs.last(), 100);
+        QVERIFY(!b.cadre());
+        splash->Timer1_Timer(); // the 101st tick brings the frame and the main window
+        QVERIFY(!splash->Timer1->isActive());
+        QVERIFY(b.cadre());
+        QVERIFY(b.fenetre<FrmDepart>());
+        QCOMPARE(ctx().EssaisConnexion, 0);
+        splash->Timer1_Timer(); // a late tick changes nothing
+        QCOMPARE(ctx().Compteur, 101);
+        QCOMPARE(b.fenetres().size(), 1);
+        Banc::traiterEvenements();
+    }
+
+    void choixPuisMotDePasse() {
+        Banc b;
+        const QString chemin = b.creerBase(QStringLiteral("ABC.MDB"));
+        ajouterFilms(chemin, 42);
+        b.creerBase(QStringLiteral("club.mdb")); // a lower-case extension is listed too
+        QFile(b.chemin(QStringLiteral("notes.txt"))).open(QIODevice::WriteOnly);
+        FrmDepart* d = b.demarrer();
+        QVERIFY(d);
+        QCOMPARE(d->File1->count(), 2);
+        QVERIFY(d->File1->isVisibleTo(d));
+        QVERIFY(!entreeDisponible(d, QStringLiteral("Film")));
+        for (const char* n : {"Creer", "Site", "Lisez", "MaJour", "Quite", "Outil"})
+            QVERIFY2(entreeDisponible(d, QString::fromLatin1(n)), n);
+        for (const QString& n : FrmDepart::EntreesProtegees()) QVERIFY(!entreeDisponible(d, n));
+
+        // Picking a file asks for its password; the count stays hidden until then.
+        const QRect r = d->File1->visualItemRect(d->File1->findItems(QStringLiteral("ABC.MDB"), Qt::MatchExactly)[0]);
+        QTest::mouseClick(d->File1->viewport(), Qt::LeftButton, {}, r.center());
+        QCOMPARE(d->Label2->text(), QStringLiteral("Base en Cours ABC"));
+        QVERIFY(d->Text1->isVisibleTo(d));
+        QVERIFY(!d->Label3->isVisibleTo(d));
+        QCOMPARE(ctx().NomBase, QStringLiteral("ABC.MDB"));
+        QCOMPARE(ctx().CheminBase, chemin);
+
+        taper(d->Text1, QStringLiteral("  VIDORA  "), true); // blanks around are dropped
+        QVERIFY(connecte(d));
+        QCOMPARE(d->Label3->text(), QStringLiteral("42 FILMS"));
+        QVERIFY(d->Image1->isVisibleTo(d));
+        for (const QString& n : FrmDepart::EntreesProtegees()) QVERIFY(entreeDisponible(d, n));
+        QVERIFY(b.env().messages.isEmpty());
+
+        // "Changer de Base" leaves the database open until another file is picked.
+        QVERIFY(choisirMenu(d, QStringLiteral("Change")));
+        QVERIFY(d->File1->isVisibleTo(d));
+        QVERIFY(!entreeDisponible(d, QStringLiteral("Film")));
+        QVERIFY(ctx().BaseEnCours && ctx().BaseEnCours->estOuverte());
+        QVERIFY(b.connecter(QStringLiteral("club.mdb")));
+        QCOMPARE(d->Label2->text(), QStringLiteral("Base en Cours club"));
+        QCOMPARE(d->Label3->text(), QStringLiteral("0 FILMS"));
+        QCOMPARE(ctx().CheminBase, b.chemin(QStringLiteral("club.mdb")));
+        QVERIFY(connecte(d));
+    }
+
+    void troisiemeEntreeFausseTermine() {
+        Banc b;
+        b.creerBase();
+        FrmDepart* d = b.connecter(QStringLiteral("CLUB.MDB"), QStringLiteral("VIDORA"));
+        QVERIFY(connecte(d));
+        QVERIFY(choisirMenu(d, QStringLiteral("Change")));
+        b.connecter(QStringLiteral("CLUB.MDB"), QStringLiteral("vidora")); // case counts
+        QCOMPARE(messages(b.env()), QStringLiteral("MAUVAIS MOT DE PASSE"));
+        QCOMPARE(d->Text1->text(), QString());
+        QCOMPARE(b.env().terminaisons, 0);
+        taper(d->Text1, QStringLiteral("FAUX"), true);
+        QCOMPARE(b.env().terminaisons, 1);
+        QCOMPARE(ctx().EssaisConnexion, 3);
+    }
+
+    void deuxFaussesPuisJusteNeTermineJamais() {
+        Banc b;
+        b.creerBase();
+        FrmDepart* d = b.connecter(QStringLiteral("CLUB.MDB"), QStringLiteral("X"));
+        taper(d->Text1, QStringLiteral("Y"), true);
+        QCOMPARE(b.env().messages.size(), 2);
+        taper(d->Text1, QStringLiteral("VIDORA"), true);
+        QVERIFY(connecte(d));
+        // The count survives a change of database and a reload of the main window.
+        QVERIFY(choisirMenu(d, QStringLiteral("Change")));
+        d->decharger();
+        Banc::traiterEvenements();
+        d = b.demarrer();
+        QCOMPARE(ctx().EssaisConnexion, 3);
+        for (int i = 0; i < 3; ++i) b.connecter(QStringLiteral("CLUB.MDB"), QStringLiteral("NON"));
+        QCOMPARE(ctx().EssaisConnexion, 6);
+        QCOMPARE(b.env().terminaisons, 0);
+    }
+
+    void motsDePasseSansFormeStockee() {
+        QCOMPARE(*BrouillerMotDePasse(QStringLiteral("AB")), QString(QChar(65 + 120)) + QChar(66 + 120));
+        QCOMPARE(*BrouillerMotDePasse(QString()), QString());
+        QCOMPARE(*BrouillerMotDePasse(QStringLiteral("€")), QString(QChar(128 + 120)));
+        QVERIFY(!BrouillerMotDePasse(QStringLiteral("é")));  // code 233
+        QVERIFY(!BrouillerMotDePasse(QStringLiteral("日"))); // no Windows-1252 code
+        Banc b;
+        b.creerBase();
+        FrmDepart* d = b.connecter(QStringLiteral("CLUB.MDB"), QStringLiteral("é日"));
+        QCOMPARE(messages(b.env()), QStringLiteral("MAUVAIS MOT DE PASSE"));
+        QVERIFY(!connecte(d));
+    }
+
+    void fichierQuiNestPasUneBase() {
+        Banc b;
+        b.creerBase();
+        QFile faux(b.chemin(QStringLiteral("FAUX.MDB")));
+        QVERIFY(faux.open(QIODevice::WriteOnly));
+        faux.write("pas une base");
+        faux.close();
+        FrmDepart* d = b.connecter(QStringLiteral("CLUB.MDB"));
+        QVERIFY(connecte(d));
+        QVERIFY(choisirMenu(d, QStringLiteral("Change")));
+        b.connecter(QStringLiteral("FAUX.MDB"), QString());
+        QVERIFY(messages(b.env()).startsWith(QStringLiteral("IMPOSSIBLE D'OUVRIR CETTE BASE")));
+        // Back at the choice, and the database in use is still the one that opened.
+        QVERIFY(d->File1->isVisibleTo(d));
+        QCOMPARE(ctx().NomBase, QStringLiteral("CLUB.MDB"));
+        QCOMPARE(ctx().CheminBase, b.chemin(QStringLiteral("CLUB.MDB")));
+        QVERIFY(ctx().BaseEnCours->estOuverte());
+
+        // A database whose password table is empty is refused the same way.
+        {
+            auto db = Database::ouvrir(b.chemin(QStringLiteral("CLUB.MDB")));
+            auto rs = db->ouvrirTable(QStringLiteral("Passe"));
+            rs->Delete();
+        }
+        b.env().messages.clear();
+        ctx().BaseEnCours.reset();
+        b.connecter(QStringLiteral("CLUB.MDB"), QString());
+        QVERIFY(messages(b.env()).startsWith(QStringLiteral("IMPOSSIBLE D'OUVRIR CETTE BASE")));
+    }
+
+    void quitter() {
+        Banc b;
+        b.creerBase();
+        FrmDepart* d = b.demarrer();
+        QVERIFY(choisirMenu(d, QStringLiteral("Quite")));
+        QCOMPARE(b.env().terminaisons, 1);
+    }
+};
+
+QTEST_MAIN(TestLogin)
+#include "tst_login.moc"

@@ -1,0 +1,115 @@
+#pragma once
+// The test bench: a throw-away application folder, a scripted environment (clock, answers to
+// questions, chosen files, printer) and the frame, so that every window is driven headless as an
+// operator drives it.
+
+#include "platform/Environnement.h"
+#include "platform/Imprimante.h"
+
+#include <QDate>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <memory>
+#include <stdexcept>
+
+class QAction;
+class QWidget;
+
+namespace vidora {
+class Form;
+class MDIForm1;
+class FrmDepart;
+} // namespace vidora
+
+namespace vidora_test {
+
+struct Message {
+    QString texte;
+    QString titre;
+};
+
+class EnvironnementTest : public vidora::Environnement {
+public:
+    void message(const QString& texte, const QString& titre) override { messages.push_back({texte, titre}); }
+    bool question(const QString& texte, const QString& titre) override;
+    QDate aujourdhui() override { return date; }
+    QDateTime maintenant() override { return QDateTime(date, heure); }
+    void terminer() override { ++terminaisons; }
+    QString choisirFichier(const QString&, const QString&, const QString&) override;
+    QString choisirDossier(const QString&, const QString&) override;
+    void ouvrirUrl(const QUrl& url) override { urls.push_back(url); }
+    QString dossierApplication() override { return dossier; }
+    QSize tailleEcranTwips() override { return ecran; }
+    std::unique_ptr<vidora::Imprimante> imprimante() override;
+    void attendre(int ms) override { attentes += ms; }
+    void pointDeControle(const char* etape) override;
+
+    QList<Message> messages;
+    std::deque<Message> questions; // the questions asked, in order
+    std::deque<bool> reponses;     // answers to the coming questions (No when none is left)
+    std::deque<QString> fichiersChoisis;
+    std::deque<QString> dossiersChoisis;
+    QList<QUrl> urls;
+    QString dossier;
+    QSize ecran{12000, 9000};
+    QDate date{2026, 12, 8};
+    QTime heure{10, 0};
+    int terminaisons = 0;
+    int attentes = 0;
+    QString panneA; // the step at which pointDeControle throws
+    std::shared_ptr<vidora::JournalImpression> journal = std::make_shared<vidora::JournalImpression>();
+};
+
+// Thrown by a staged failure.
+struct PanneInjectee : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+class Banc {
+public:
+    Banc();
+    ~Banc();
+    Banc(const Banc&) = delete;
+    Banc& operator=(const Banc&) = delete;
+
+    EnvironnementTest& env() { return *env_; }
+    QString dossier() const { return dir_.path(); }
+    QString chemin(const QString& nom) const;
+
+    // A new database with the ten tables and their default rows, in the application folder.
+    QString creerBase(const QString& nomFichier = QStringLiteral("CLUB.MDB"));
+
+    // Brings up the frame and the main window, as the end of the splash does.
+    vidora::FrmDepart* demarrer();
+    // Picks a database in the main window and types its password.
+    vidora::FrmDepart* connecter(const QString& nomFichier = QStringLiteral("CLUB.MDB"),
+                                 const QString& motDePasse = QStringLiteral("VIDORA"));
+    vidora::MDIForm1* cadre() const;
+    // The loaded window of this type, or nullptr.
+    template <class T> T* fenetre() const {
+        for (vidora::Form* f : fenetres())
+            if (auto* t = qobject_cast<T*>(f)) return t;
+        return nullptr;
+    }
+    QList<vidora::Form*> fenetres() const;
+
+    // Lets unloaded windows be destroyed, as the message loop does after each handler.
+    static void traiterEvenements();
+
+private:
+    QTemporaryDir dir_;
+    EnvironnementTest* env_;
+};
+
+// Chooses a menu entry as an operator does: only when the window and the entry (and every menu
+// above it) are available. Returns false when the operator could not have chosen it.
+bool choisirMenu(vidora::Form* f, const QString& nom);
+bool entreeDisponible(vidora::Form* f, const QString& nom);
+// Types text into a box, key by key, then Enter when asked.
+void taper(QWidget* box, const QString& texte, bool entree = false);
+// Clicks a button, as the operator does (only when it is enabled).
+void cliquer(QWidget* bouton);
+
+} // namespace vidora_test
