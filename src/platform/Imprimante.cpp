@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -75,7 +76,7 @@ bool ImprimanteQt::demarrer(const QString& nomDuTravail) {
             printer_ = std::make_unique<QPrinter>(defaut, QPrinter::HighResolution);
             miseEnPage(*printer_);
             ouvert = painter_->begin(printer_.get());
-            // A printer that refuses the job leaves the PDF file, so the letter is not lost.
+            // A printer that refuses the job sends it to a PDF file instead: nothing is lost.
             if (!ouvert) printer_.reset();
         }
     }

@@ -1,6 +1,8 @@
 #include "shell/FrmDepart.h"
 
+#include "catalogue/MenuCatalogue.h"
 #include "common/Contexte.h"
+#include "members/MenuAbonnes.h"
 #include "common/MotDePasse.h"
 #include "common/Zoom.h"
 #include "platform/Environnement.h"
@@ -128,7 +130,8 @@ void FrmDepart::ouvrirDepuisMenu(const QString& nom) {
         env().message(QStringLiteral("AUCUNE BASE N'EST OUVERTE : CHOISISSEZ D'ABORD UNE BASE"));
         return;
     }
-    // The working windows of the other entries join this menu as they are built.
+    if (OuvrirFenetreCatalogue(nom)) return;
+    OuvrirFenetreAbonnes(nom);
 }
 
 void FrmDepart::Form_Load() {

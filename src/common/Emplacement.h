@@ -1,0 +1,43 @@
+#pragma once
+// Shelf places: bay letter, row and number, and the step from one free place to the next.
+
+#include <QString>
+
+#include <optional>
+
+namespace vidora {
+
+class Database;
+
+// A place: the bay as stored, the row and the number as whole numbers.
+struct Emplacement {
+    QString Trave;
+    int Rang = 1;
+    int Numero = 1;
+};
+
+// The single row of table Classe: the next free place and the limits of the shelves.
+struct Classement {
+    Emplacement place;
+    int NumRang = 0;    // last row of a bay
+    int NumNumero = 0;  // last number of a row
+};
+
+// bay " - " row " - " number, as in "A - 1 - 10".
+QString TexteEmplacement(const QString& trave, const QString& rang, const QString& numero);
+QString TexteEmplacement(const Emplacement& e);
+
+// The place after e: the number rises; past the last number it returns to 1 and the row rises;
+// then a row past the last row returns to 1 and the bay takes the next letter. Bays end at "Z":
+// there is no place after the last place of bay "Z" (std::nullopt).
+std::optional<Emplacement> PlaceSuivante(const Emplacement& e, int numRang, int numNumero);
+
+// Reads the Classe row; refuses (Refus, French) a row whose values cannot be read as a place,
+// or a place beyond bay "Z".
+Classement LireClassement(Database& db);
+
+// Writes into Classe the place that follows the place in hand (the place just given to a film).
+// Refuses (Refus) when no place is left after it; nothing is written then.
+void AvancerEmplacement(Database& db, const Emplacement& enMain);
+
+} // namespace vidora

@@ -1,0 +1,101 @@
+#include "common/Grilles.h"
+
+#include "common/Contexte.h"
+#include "common/Emplacement.h"
+#include "common/Zoom.h"
+#include "platform/Grid.h"
+
+namespace vidora {
+
+ColonneGrille Colonne(const QString& entete, int largeur, const QString& champ) {
+    return {entete, largeur, [champ](const Recordset& r) { return r.Texte(champ); }};
+}
+
+ColonneGrille ColonnePlace(const QString& entete, int largeur) {
+    return {entete, largeur, [](const Recordset& r) {
+                if (r.EstNull(QStringLiteral("Traver")) || r.EstNull(QStringLiteral("Rang")) ||
+                    r.EstNull(QStringLiteral("Numero")))
+                    return QString();
+                return TexteEmplacement(r.Texte(QStringLiteral("Traver")), r.Texte(QStringLiteral("Rang")),
+                                        r.Texte(QStringLiteral("Numero")));
+            }};
+}
+
+void PreparerEntetes(MSFlexGrid& g, const QVector<ColonneGrille>& colonnes, const OptionsGrille& o) {
+    if (o.masquerPendantRemplissage) g.setVisible(false);
+    g.setRows(2);
+    // Old data rows are gone: the remaining data row is emptied too.
+    g.setRow(1);
+    for (int c = 0; c < g.Cols(); ++c) {
+        g.setCol(c);
+        g.setText(QString());
+    }
+    g.setCols(int(colonnes.size()) + 1);
+    if (o.policeTaillePolice) g.setFontSize(ctx().TaillePolice);
+    g.setColWidth(0, 0);
+    for (int c = 1; c <= colonnes.size(); ++c)
+        g.setColWidth(c, Arrondi(colonnes[c - 1].largeur / 100.0 * ctx().PourcentZoom));
+    g.setRow(0);
+    for (int c = 1; c <= colonnes.size(); ++c) {
+        g.setCol(c);
+        g.setCellAlignment(4);
+        g.setText(colonnes[c - 1].entete);
+    }
+    g.setRow(1);
+}
+
+void AjouterLigneGrille(MSFlexGrid& g, const QStringList& cellules, const QString& cle) {
+    g.setCol(0);
+    g.setText(cle);
+    for (int c = 1; c <= cellules.size(); ++c) {
+        g.setCol(c);
+        g.setCellAlignment(1);
+        g.setText(cellules[c - 1]);
+    }
+    g.setRows(g.Rows() + 1);
+    g.setRow(g.Row() + 1);
+}
+
+void PreparerGrille(MSFlexGrid& g, const QVector<ColonneGrille>& colonnes, const QString& table,
+                    const std::function<bool(const Recordset&)>& filtre, const OptionsGrille& o) {
+    PreparerEntetes(g, colonnes, o);
+    TablesFermees fermees;
+    Recordset& t = ctx().ouvrirTable(table);
+    QStringList cellules;
+    while (!t.EOF_()) {
+        if (!filtre || filtre(t)) {
+            cellules.clear();
+            for (const ColonneGrille& col : colonnes) {
+                QString s;
+                try {
+                    s = col.lire(t);
+                } catch (const ErreurBase&) {
+                    // A field that cannot be read leaves its cell empty; the others are filled.
+                }
+                cellules << s;
+            }
+            AjouterLigneGrille(g, cellules, QString::number(t.Cle()));
+        }
+        t.MoveNext();
+    }
+    g.setVisible(true);
+}
+
+qint64 CleLigneCourante(const MSFlexGrid& g) {
+    if (g.Row() <= 0) return -1;
+    bool ok = false;
+    const qint64 cle = g.textAt(g.Row(), 0).toLongLong(&ok);
+    return ok ? cle : -1;
+}
+
+bool ChercherFilmParTitre(const QString& titre) {
+    Recordset& t = ctx().ouvrirTable(QStringLiteral("CD"));
+    while (!t.EOF_()) {
+        // An empty title (the empty row after the last film) finds nothing.
+        if (!titre.isEmpty() && t.Texte(QStringLiteral("Nom")) == titre) return true;
+        t.MoveNext();
+    }
+    return false;
+}
+
+} // namespace vidora

@@ -1,0 +1,84 @@
+#include "common/TexteFichier.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace vidora {
+
+namespace {
+// Windows-1252 codes 0x80 to 0x9F; 0 where the code page has no character.
+constexpr char16_t kHaut[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+QByteArray fin() { return QByteArrayLiteral("\r\n"); }
+} // namespace
+
+QByteArray VersWindows1252(const QString& texte) {
+    QByteArray res;
+    res.reserve(texte.size());
+    for (QChar ch : texte) {
+        const char16_t c = ch.unicode();
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            res.append(char(c));
+            continue;
+        }
+        char octet = '?';
+        for (int i = 0; i < 32; ++i)
+            if (kHaut[i] != 0 && kHaut[i] == c) octet = char(0x80 + i);
+        res.append(octet);
+    }
+    return res;
+}
+
+QString DepuisWindows1252(const QByteArray& octets) {
+    QString res;
+    res.reserve(octets.size());
+    for (const char o : octets) {
+        const uchar u = uchar(o);
+        if (u >= 0x80 && u <= 0x9F) res.append(kHaut[u - 0x80] ? QChar(kHaut[u - 0x80]) : QChar(u));
+        else res.append(QChar(u));
+    }
+    return res;
+}
+
+std::optional<QStringList> LireLignes(const QString& chemin) {
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QString texte = DepuisWindows1252(f.readAll());
+    QStringList lignes;
+    QString courante;
+    for (int i = 0; i < texte.size(); ++i) {
+        const QChar c = texte.at(i);
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            lignes << courante;
+            courante.clear();
+            if (c == QLatin1Char('\r') && i + 1 < texte.size() && texte.at(i + 1) == QLatin1Char('\n')) ++i;
+        } else {
+            courante += c;
+        }
+    }
+    if (!courante.isEmpty()) lignes << courante;
+    return lignes;
+}
+
+bool EcrireLignes(const QString& chemin, const QStringList& lignes) {
+    QSaveFile f(chemin);
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    for (const QString& l : lignes) {
+        f.write(VersWindows1252(l));
+        f.write(fin());
+    }
+    return f.commit();
+}
+
+bool AjouterLignes(const QString& chemin, const QStringList& lignes) {
+    QFile f(chemin);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) return false;
+    QByteArray tout;
+    for (const QString& l : lignes) tout += VersWindows1252(l) + fin();
+    return f.write(tout) == tout.size() && f.flush();
+}
+
+} // namespace vidora
