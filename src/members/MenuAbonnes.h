@@ -4,7 +4,7 @@
 
 namespace vidora {
 
-// Opens the member, lending or letter window of a main-menu entry; false when it is not one of them.
+// Opens the member or lending window of a main-menu entry; false when it is not one of them.
 bool OuvrirFenetreAbonnes(const QString& entree);
 
 } // namespace vidora

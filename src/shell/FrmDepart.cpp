@@ -3,6 +3,7 @@
 #include "catalogue/MenuCatalogue.h"
 #include "common/Contexte.h"
 #include "members/MenuAbonnes.h"
+#include "members/MenuLettres.h"
 #include "common/MotDePasse.h"
 #include "common/Zoom.h"
 #include "platform/Environnement.h"
@@ -131,7 +132,8 @@ void FrmDepart::ouvrirDepuisMenu(const QString& nom) {
         return;
     }
     if (OuvrirFenetreCatalogue(nom)) return;
-    OuvrirFenetreAbonnes(nom);
+    if (OuvrirFenetreAbonnes(nom)) return;
+    OuvrirFenetreLettres(nom);
 }
 
 void FrmDepart::Form_Load() {
