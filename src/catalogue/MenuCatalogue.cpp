@@ -1,9 +1,20 @@
 #include "catalogue/MenuCatalogue.h"
 
+#include "catalogue/FrmListe.h"
+#include "catalogue/FrmSaisir.h"
+#include "shell/Ouverture.h"
+
 namespace vidora {
 
 bool OuvrirFenetreCatalogue(const QString& entree) {
-    (void)entree;
+    if (entree == QLatin1String("Saisi")) {
+        OuvrirParDessus<FrmSaisir>();
+        return true;
+    }
+    if (entree == QLatin1String("Liste")) {
+        OuvrirParDessus<FrmListe>();
+        return true;
+    }
     return false;
 }
 

@@ -26,6 +26,8 @@ void Contexte::fermerTables() {
     TableOuverte2.reset();
 }
 
-QString Contexte::fichier(const QString& nom) const { return QDir(CheminAppli).filePath(nom); }
+QString Contexte::fichier(const QString& nom) const {
+    return QDir(CheminAppli).filePath(nom);
+}
 
 } // namespace vidora

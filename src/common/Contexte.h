@@ -38,7 +38,7 @@ Contexte& ctx();
 
 // Closes TableOuverte (and TableOuverte2) when a handler leaves, however it leaves.
 class TablesFermees {
-public:
+  public:
     TablesFermees() = default;
     ~TablesFermees() { ctx().fermerTables(); }
     TablesFermees(const TablesFermees&) = delete;

@@ -4,7 +4,8 @@ namespace vidora {
 
 std::optional<int> LireDelai(const QString& texte) {
     int i = 0;
-    while (i < texte.size() && texte.at(i).isSpace()) ++i;
+    while (i < texte.size() && texte.at(i).isSpace())
+        ++i;
     qint64 n = 0;
     int chiffres = 0;
     while (i < texte.size() && texte.at(i) >= QLatin1Char('0') && texte.at(i) <= QLatin1Char('9')) {

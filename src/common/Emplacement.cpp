@@ -6,8 +6,9 @@
 namespace vidora {
 
 namespace {
-const QString kPlusDePlace = QStringLiteral("PLUS AUCUN EMPLACEMENT LIBRE : LA DERNIERE TRAVEE (Z) EST PLEINE.\n"
-                                            "Modifiez le classement (Outil > Classement).");
+const QString kPlusDePlace =
+    QStringLiteral("PLUS AUCUN EMPLACEMENT LIBRE : LA DERNIERE TRAVEE (Z) EST PLEINE.\n"
+                   "Modifiez le classement (Outil > Classement).");
 
 int entier(const Recordset& t, const char* champ, bool& ok) {
     const QVariant v = t.Value(QString::fromLatin1(champ));
@@ -61,17 +62,21 @@ Classement LireClassement(Database& db) {
     c.place.Numero = entier(*t, "Numero", ok);
     c.NumRang = entier(*t, "NumRang", ok);
     c.NumNumero = entier(*t, "NumNumero", ok);
-    if (!ok || c.place.Trave.trimmed().isEmpty())
-        throw Refus(QStringLiteral("LE CLASSEMENT EST INCORRECT : la travée doit être une lettre, le rang, le numéro "
-                                   "et les limites des nombres entiers.\nCorrigez-le (Outil > Classement)."));
+    const QChar baie = c.place.Trave.isEmpty() ? QChar() : c.place.Trave.at(0);
+    // Past bay Z the old stepping went on with "[" and the codes after it: no place is left then.
+    const bool auDelaDeZ = baie > QLatin1Char('Z') && baie <= QLatin1Char('`');
+    if (!ok || (!baieValide(c.place.Trave) && !auDelaDeZ))
+        throw Refus(
+            QStringLiteral("LE CLASSEMENT EST INCORRECT : la travée doit être une lettre, le rang, le numéro "
+                           "et les limites des nombres entiers.\nCorrigez-le (Outil > Classement)."));
     if (!baieValide(c.place.Trave)) throw Refus(kPlusDePlace);
     return c;
 }
 
 void AvancerEmplacement(Database& db, const Emplacement& enMain) {
     const Classement c = LireClassement(db);
-    const std::optional<Emplacement> s = PlaceSuivante(
-        Emplacement{c.place.Trave, enMain.Rang, enMain.Numero}, c.NumRang, c.NumNumero);
+    const std::optional<Emplacement> s =
+        PlaceSuivante(Emplacement{c.place.Trave, enMain.Rang, enMain.Numero}, c.NumRang, c.NumNumero);
     if (!s) throw Refus(kPlusDePlace);
     auto t = db.ouvrirTable(QStringLiteral("Classe"));
     t->Edit();

@@ -19,8 +19,8 @@ struct Emplacement {
 // The single row of table Classe: the next free place and the limits of the shelves.
 struct Classement {
     Emplacement place;
-    int NumRang = 0;    // last row of a bay
-    int NumNumero = 0;  // last number of a row
+    int NumRang = 0;   // last row of a bay
+    int NumNumero = 0; // last number of a row
 };
 
 // bay " - " row " - " number, as in "A - 1 - 10".

@@ -11,8 +11,8 @@ QString FichierImageFilm(const QString& titre) {
     QString nom;
     for (int i = 0; i < t.size(); ++i) {
         const QChar c = t.at(i);
-        const bool interdit = c.unicode() < 32 || c.unicode() == 127 || QStringLiteral("/\\:*?\"<>|%").contains(c) ||
-                              (i == 0 && c == QLatin1Char('.'));
+        const bool interdit = c.unicode() < 32 || c.unicode() == 127 ||
+                              QStringLiteral("/\\:*?\"<>|%").contains(c) || (i == 0 && c == QLatin1Char('.'));
         if (!interdit) {
             nom += c;
             continue;
@@ -23,6 +23,8 @@ QString FichierImageFilm(const QString& titre) {
     return QDir(ctx().CheminAppli).filePath(QStringLiteral("Images/") + nom + QStringLiteral(".BMP"));
 }
 
-QString ImageDefaut() { return QDir(ctx().CheminAppli).filePath(QStringLiteral("Images/tavrel.gif")); }
+QString ImageDefaut() {
+    return QDir(ctx().CheminAppli).filePath(QStringLiteral("Images/tavrel.gif"));
+}
 
 } // namespace vidora

@@ -4,7 +4,8 @@ namespace vidora {
 
 namespace {
 // Windows-1252 codes 128 to 135, the only ones above 127 that still have a stored form.
-constexpr char16_t kHaut[8] = {u'\u20AC', 0, u'\u201A', u'\u0192', u'\u201E', u'\u2026', u'\u2020', u'\u2021'};
+constexpr char16_t kHaut[8] = {u'\u20AC', 0,         u'\u201A', u'\u0192',
+                               u'\u201E', u'\u2026', u'\u2020', u'\u2021'};
 
 int codeAnsi(char16_t c) {
     if (c < 128) return c;

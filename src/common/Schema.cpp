@@ -5,9 +5,15 @@
 namespace vidora {
 
 namespace {
-DefChamp T(const char* nom, int taille) { return {QString::fromUtf8(nom), TypeChamp::Texte, taille}; }
-DefChamp L(const char* nom) { return {QString::fromUtf8(nom), TypeChamp::Long, 0}; }
-DefChamp B(const char* nom) { return {QString::fromUtf8(nom), TypeChamp::Booleen, 0}; }
+DefChamp T(const char* nom, int taille) {
+    return {QString::fromUtf8(nom), TypeChamp::Texte, taille};
+}
+DefChamp L(const char* nom) {
+    return {QString::fromUtf8(nom), TypeChamp::Long, 0};
+}
+DefChamp B(const char* nom) {
+    return {QString::fromUtf8(nom), TypeChamp::Booleen, 0};
+}
 } // namespace
 
 const QVector<DefTable>& SchemaBase() {
@@ -21,14 +27,16 @@ const QVector<DefTable>& SchemaBase() {
         {QStringLiteral("Etat"), {T("NomEtat", 30)}},
         // The identifier, category and state are wide enough for every value the program copies in.
         {QStringLiteral("CD"),
-         {T("MatriculeCD", 15), T("Traver", 5), T("Rang", 5), T("Numero", 5), T("Nom", 60), T("Categorie", 30),
-          T("Etat", 30), T("Specialiter", 30), T("Date", 10), T("Sortie", 5), B("Image")}},
+         {T("MatriculeCD", 15), T("Traver", 5), T("Rang", 5), T("Numero", 5), T("Nom", 60),
+          T("Categorie", 30), T("Etat", 30), T("Specialiter", 30), T("Date", 10), T("Sortie", 5),
+          B("Image")}},
         {QStringLiteral("Abonne"),
-         {T("MatriculeAbon", 10), T("NomAbon", 40), T("PrenomAbon", 40), T("Adresse1Abon", 40),
-          T("Adresse2Abon", 40), T("CodeAbon", 10), T("VilleAbon", 40), T("DateAbon", 11), T("DateRest1", 11),
-          T("DateRest2", 11), T("DateRest3", 11), T("DateEmp1", 11), T("DateEmp2", 11), T("DateEmp3", 11),
-          T("MatriCD1", 15), T("MatriCD2", 15), T("MatriCD3", 15), T("NomCD1", 60), T("NomCD2", 60),
-          T("NomCD3", 60), L("Averti1"), L("Averti2"), L("Averti3")}},
+         {T("MatriculeAbon", 10), T("NomAbon", 40),   T("PrenomAbon", 40), T("Adresse1Abon", 40),
+          T("Adresse2Abon", 40),  T("CodeAbon", 10),  T("VilleAbon", 40),  T("DateAbon", 11),
+          T("DateRest1", 11),     T("DateRest2", 11), T("DateRest3", 11),  T("DateEmp1", 11),
+          T("DateEmp2", 11),      T("DateEmp3", 11),  T("MatriCD1", 15),   T("MatriCD2", 15),
+          T("MatriCD3", 15),      T("NomCD1", 60),    T("NomCD2", 60),     T("NomCD3", 60),
+          L("Averti1"),           L("Averti2"),       L("Averti3")}},
         {QStringLiteral("Para"),
          {T("Nom", 40), T("Prenom", 35), T("Adresse1", 40), T("Adresse2", 40), T("Code", 5), T("Ville", 40),
           T("Tele", 15), T("DelaiMini", 5), T("DelaiMaxi", 5)}},
@@ -41,7 +49,8 @@ const QVector<LigneDefaut>& LignesDefaut() {
     static const QVector<LigneDefaut> lignes = [] {
         QVector<LigneDefaut> l;
         const auto S = [](const char* s) { return QVariant(QString::fromUtf8(s)); };
-        l.push_back({QStringLiteral("Passe"), {{QStringLiteral("Mot"), *BrouillerMotDePasse(MotDePasseDefaut)}}});
+        l.push_back(
+            {QStringLiteral("Passe"), {{QStringLiteral("Mot"), *BrouillerMotDePasse(MotDePasseDefaut)}}});
         l.push_back({QStringLiteral("Para"),
                      {{QStringLiteral("Nom"), S("Lunvel")},
                       {QStringLiteral("Prenom"), S("Drune")},
@@ -52,11 +61,11 @@ const QVector<LigneDefaut>& LignesDefaut() {
                       {QStringLiteral("Tele"), S("00 00 00 00 00")},
                       {QStringLiteral("DelaiMini"), S("15")},
                       {QStringLiteral("DelaiMaxi"), S("25")}}});
-        for (const char* s : {"POUR TOUS", "INTERDIT MOINS DE 10 ANS", "INTERDIT MOINS 12 ANS", "INTERDIT MOINS 16 ANS",
-                              "INTERDIT MOINS 18 ANS"})
+        for (const char* s : {"POUR TOUS", "INTERDIT MOINS DE 10 ANS", "INTERDIT MOINS 12 ANS",
+                              "INTERDIT MOINS 16 ANS", "INTERDIT MOINS 18 ANS"})
             l.push_back({QStringLiteral("Special"), {{QStringLiteral("Titre"), S(s)}}});
-        for (const char* s : {"ACTION", "AVENTURE", "COMEDIE", "DESSIN ANIMÉ", "FANTASTIQUE", "GUERRE", "POLICIER",
-                              "SCIENCE FICTION", "WESTERN"})
+        for (const char* s : {"ACTION", "AVENTURE", "COMEDIE", "DESSIN ANIMÉ", "FANTASTIQUE", "GUERRE",
+                              "POLICIER", "SCIENCE FICTION", "WESTERN"})
             l.push_back({QStringLiteral("Genre"), {{QStringLiteral("NomGenre"), S(s)}}});
         l.push_back({QStringLiteral("Classe"),
                      {{QStringLiteral("Trave"), S("A")},
@@ -77,13 +86,15 @@ int LargeurChamp(const QString& table, const QString& champ) {
     for (const DefTable& t : SchemaBase())
         if (t.nom.compare(table, Qt::CaseInsensitive) == 0)
             for (const DefChamp& c : t.champs)
-                if (c.nom.compare(champ, Qt::CaseInsensitive) == 0) return c.type == TypeChamp::Texte ? c.taille : 0;
+                if (c.nom.compare(champ, Qt::CaseInsensitive) == 0)
+                    return c.type == TypeChamp::Texte ? c.taille : 0;
     return 0;
 }
 
 void CreerSchema(Database& db) {
     Transaction tr(db);
-    for (const DefTable& t : SchemaBase()) db.creerTable(t);
+    for (const DefTable& t : SchemaBase())
+        db.creerTable(t);
     QString tableOuverte;
     std::unique_ptr<Recordset> rs;
     for (const LigneDefaut& ligne : LignesDefaut()) {
@@ -92,7 +103,8 @@ void CreerSchema(Database& db) {
             tableOuverte = ligne.table;
         }
         rs->AddNew();
-        for (const auto& [champ, valeur] : ligne.valeurs) rs->SetValue(champ, valeur);
+        for (const auto& [champ, valeur] : ligne.valeurs)
+            rs->SetValue(champ, valeur);
         rs->Update();
     }
     rs.reset();

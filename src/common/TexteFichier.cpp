@@ -12,7 +12,9 @@ constexpr char16_t kHaut[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 
                                 0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-QByteArray fin() { return QByteArrayLiteral("\r\n"); }
+QByteArray fin() {
+    return QByteArrayLiteral("\r\n");
+}
 } // namespace
 
 QByteArray VersWindows1252(const QString& texte) {
@@ -37,8 +39,10 @@ QString DepuisWindows1252(const QByteArray& octets) {
     res.reserve(octets.size());
     for (const char o : octets) {
         const uchar u = uchar(o);
-        if (u >= 0x80 && u <= 0x9F) res.append(kHaut[u - 0x80] ? QChar(kHaut[u - 0x80]) : QChar(u));
-        else res.append(QChar(u));
+        if (u >= 0x80 && u <= 0x9F)
+            res.append(kHaut[u - 0x80] ? QChar(kHaut[u - 0x80]) : QChar(u));
+        else
+            res.append(QChar(u));
     }
     return res;
 }
@@ -77,7 +81,8 @@ bool AjouterLignes(const QString& chemin, const QStringList& lignes) {
     QFile f(chemin);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) return false;
     QByteArray tout;
-    for (const QString& l : lignes) tout += VersWindows1252(l) + fin();
+    for (const QString& l : lignes)
+        tout += VersWindows1252(l) + fin();
     return f.write(tout) == tout.size() && f.flush();
 }
 

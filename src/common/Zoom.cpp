@@ -12,9 +12,13 @@ namespace {
 Releve gReleve;
 }
 
-const Releve& releveControles() { return gReleve; }
+const Releve& releveControles() {
+    return gReleve;
+}
 
-int Arrondi(double x) { return int(std::nearbyint(x)); } // default rounding mode: half to even
+int Arrondi(double x) {
+    return int(std::nearbyint(x));
+} // default rounding mode: half to even
 
 Echelle CalculerEchelle(double hauteurTwips, double largeurTwips) {
     Echelle e;
@@ -59,8 +63,9 @@ void ZoomerControles(Form& f) {
     int i = 0;
     for (QWidget* w : f.controles()) {
         if (i >= r.TabHaut.size()) break;
-        twips::setGeometrie(w, r.TabGauche[i] / 100.0 * c.PourcentZoom, r.TabHaut[i] / 9000.0 * c.HauteurEcran,
-                            r.TabLargeur[i] / 100.0 * c.PourcentZoom, r.TabHauteur[i] / 9000.0 * c.HauteurEcran);
+        twips::setGeometrie(w, r.TabGauche[i] / 100.0 * c.PourcentZoom,
+                            r.TabHaut[i] / 9000.0 * c.HauteurEcran, r.TabLargeur[i] / 100.0 * c.PourcentZoom,
+                            r.TabHauteur[i] / 9000.0 * c.HauteurEcran);
         twips::setFontSize(w, c.TaillePolice);
         twips::setBold(w, true);
         ++i;

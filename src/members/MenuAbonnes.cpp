@@ -1,9 +1,20 @@
 #include "members/MenuAbonnes.h"
 
+#include "members/FrmEntreeSortie.h"
+#include "members/FrmNouvAbon.h"
+#include "shell/Ouverture.h"
+
 namespace vidora {
 
 bool OuvrirFenetreAbonnes(const QString& entree) {
-    (void)entree;
+    if (entree == QLatin1String("NouvAbon")) {
+        OuvrirParDessus<FrmNouvAbon>();
+        return true;
+    }
+    if (entree == QLatin1String("Entre")) {
+        OuvrirParDessus<FrmEntreeSortie>();
+        return true;
+    }
     return false;
 }
 

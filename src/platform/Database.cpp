@@ -32,7 +32,7 @@ QString ident(const QString& nom) {
 
 // A prepared statement that finalizes itself.
 class Stmt {
-public:
+  public:
     Stmt(sqlite3* db, const QString& sql) : db_(db) {
         const QByteArray u = sql.toUtf8();
         if (sqlite3_prepare_v2(db, u.constData(), int(u.size()), &st_, nullptr) != SQLITE_OK)
@@ -62,7 +62,7 @@ public:
     }
     sqlite3_stmt* get() const { return st_; }
 
-private:
+  private:
     sqlite3* db_;
     sqlite3_stmt* st_ = nullptr;
 };
@@ -126,8 +126,10 @@ int lireEntier(sqlite3* db, const char* sql) {
     sqlite3_stmt* st = nullptr;
     if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) != SQLITE_OK) return -1;
     int v = -1;
-    if (sqlite3_step(st) == SQLITE_ROW) v = sqlite3_column_int(st, 0);
-    else v = -1;
+    if (sqlite3_step(st) == SQLITE_ROW)
+        v = sqlite3_column_int(st, 0);
+    else
+        v = -1;
     sqlite3_finalize(st);
     return v;
 }
@@ -138,18 +140,21 @@ int lireEntier(sqlite3* db, const char* sql) {
 
 Database::Database(sqlite3* db, QString chemin) : db_(db), chemin_(std::move(chemin)) {}
 
-Database::~Database() { fermer(); }
+Database::~Database() {
+    fermer();
+}
 
 std::unique_ptr<Database> Database::ouvrir(const QString& chemin) {
     const QFileInfo fi(chemin);
     if (!fi.exists() || !fi.isFile())
         throw ErreurBase(Genre::FichierAbsent, QStringLiteral("Fichier introuvable : ") + chemin);
-    sqlite3* db = ouvrirFichier(chemin, SQLITE_OPEN_READWRITE);
+    sqlite3* db = ouvrirFichier(chemin, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX);
     // Reading the header tells a foreign file (SQLITE_NOTADB) from a database of another program.
     const int id = lireEntier(db, "PRAGMA application_id");
     if (id != kApplicationId) {
         sqlite3_close(db);
-        throw ErreurBase(Genre::PasUneBase, QStringLiteral("Ce fichier n'est pas une base VIDORA : ") + chemin);
+        throw ErreurBase(Genre::PasUneBase,
+                         QStringLiteral("Ce fichier n'est pas une base VIDORA : ") + chemin);
     }
     auto base = std::unique_ptr<Database>(new Database(db, chemin));
     base->executer("PRAGMA journal_mode=DELETE");
@@ -161,7 +166,7 @@ std::unique_ptr<Database> Database::creer(const QString& chemin) {
         throw ErreurBase(Genre::FichierExiste, QStringLiteral("Le fichier existe déjà : ") + chemin);
     sqlite3* db = nullptr;
     try {
-        db = ouvrirFichier(chemin, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+        db = ouvrirFichier(chemin, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX);
     } catch (const ErreurBase&) {
         throw ErreurBase(Genre::Io, QStringLiteral("Création impossible : ") + chemin);
     }
@@ -203,13 +208,15 @@ void Database::executer(const char* sql) {
 
 void Database::creerTable(const DefTable& def) {
     QString sql = QStringLiteral("CREATE TABLE %1 (%2 INTEGER PRIMARY KEY").arg(ident(def.nom), kCle);
-    for (const DefChamp& c : def.champs) sql += QStringLiteral(", %1 %2").arg(ident(c.nom), typeDeclare(c));
+    for (const DefChamp& c : def.champs)
+        sql += QStringLiteral(", %1 %2").arg(ident(c.nom), typeDeclare(c));
     sql += QLatin1Char(')');
     executer(sql.toUtf8().constData());
 }
 
 bool Database::aTable(const QString& nom) const {
-    Stmt st(handle(), QStringLiteral("SELECT 1 FROM sqlite_schema WHERE type='table' AND name=? COLLATE NOCASE"));
+    Stmt st(handle(),
+            QStringLiteral("SELECT 1 FROM sqlite_schema WHERE type='table' AND name=? COLLATE NOCASE"));
     st.lier(1, QVariant(nom));
     return st.pas();
 }
@@ -217,14 +224,16 @@ bool Database::aTable(const QString& nom) const {
 QStringList Database::tables() const {
     Stmt st(handle(), QStringLiteral("SELECT name FROM sqlite_schema WHERE type='table' ORDER BY rowid"));
     QStringList res;
-    while (st.pas()) res << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 0)));
+    while (st.pas())
+        res << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 0)));
     return res;
 }
 
 DefTable Database::definition(const QString& table) const {
     DefTable def;
     {
-        Stmt st(handle(), QStringLiteral("SELECT name FROM sqlite_schema WHERE type='table' AND name=? COLLATE NOCASE"));
+        Stmt st(handle(), QStringLiteral(
+                              "SELECT name FROM sqlite_schema WHERE type='table' AND name=? COLLATE NOCASE"));
         st.lier(1, QVariant(table));
         if (!st.pas()) throw ErreurBase(Genre::TableInconnue, QStringLiteral("Table inconnue : ") + table);
         def.nom = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 0)));
@@ -232,9 +241,11 @@ DefTable Database::definition(const QString& table) const {
     Stmt st(handle(), QStringLiteral("SELECT name, type FROM pragma_table_info(?) ORDER BY cid"));
     st.lier(1, QVariant(def.nom));
     while (st.pas()) {
-        const QString nom = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 0)));
+        const QString nom =
+            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 0)));
         if (nom == QLatin1String(kCle)) continue;
-        const QString decl = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 1)));
+        const QString decl =
+            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 1)));
         def.champs.push_back(champDepuisDeclaration(nom, decl));
     }
     return def;
@@ -244,7 +255,8 @@ void Database::fermer() {
     if (!db_) return;
     // Recordsets left open by a handler must not keep the file busy.
     const auto ouverts = recordsets_;
-    for (Recordset* rs : ouverts) rs->Close();
+    for (Recordset* rs : ouverts)
+        rs->Close();
     recordsets_.clear();
     sqlite3_close_v2(db_);
     db_ = nullptr;
@@ -283,29 +295,40 @@ void Transaction::valider() {
 // ---------------------------------------------------------------- Recordset
 
 Recordset::Recordset(Database* db, DefTable def) : db_(db), def_(std::move(def)) {
-    QString cols = QLatin1String(kCle);
-    for (const DefChamp& c : def_.champs) cols += QStringLiteral(", ") + ident(c.nom);
-    selectSql_ = QStringLiteral("SELECT %1 FROM %2").arg(cols, ident(def_.nom));
+    colonnesSql_ = QLatin1String(kCle);
+    for (const DefChamp& c : def_.champs)
+        colonnesSql_ += QStringLiteral(", ") + ident(c.nom);
     Stmt st(db_->handle(), QStringLiteral("SELECT count(*) FROM ") + ident(def_.nom));
     st.pas();
     compte_ = sqlite3_column_int(st.get(), 0);
+    valeurs_.resize(def_.champs.size());
+    lu_.resize(def_.champs.size());
+    posCurseur_.fill(-1, def_.champs.size());
+    demandes_.fill(false, def_.champs.size());
 }
 
-Recordset::~Recordset() { Close(); }
+Recordset::~Recordset() {
+    Close();
+}
 
 void Recordset::Close() {
     if (!db_) return;
+    fermerCurseur();
     db_->oublier(this);
     db_ = nullptr;
     cle_ = -1;
     eof_ = bof_ = true;
     mode_ = Mode::Aucun;
-    clesAvance_.clear();
-    lignesAvance_.clear();
 }
 
 void Recordset::verifierOuvert() const {
     if (!db_ || !db_->estOuverte()) throw ErreurBase(Genre::Fermee, QStringLiteral("Table fermée"));
+}
+
+void Recordset::verifierLigne() const {
+    verifierOuvert();
+    if (eof_ || bof_ || cle_ < 0 || supprime_)
+        throw ErreurBase(Genre::EtatInvalide, QStringLiteral("Aucun enregistrement en cours"));
 }
 
 int Recordset::RecordCount() const {
@@ -313,39 +336,71 @@ int Recordset::RecordCount() const {
     return compte_;
 }
 
-bool Recordset::EOF_() const { return eof_; }
-bool Recordset::BOF() const { return bof_; }
+bool Recordset::EOF_() const {
+    return eof_;
+}
+bool Recordset::BOF() const {
+    return bof_;
+}
 
-void Recordset::chargerDepuis(qint64 apres, bool inclus) {
-    clesAvance_.clear();
-    lignesAvance_.clear();
-    posAvance_ = 0;
-    Stmt st(db_->handle(), selectSql_ + QStringLiteral(" WHERE %1 %2 ? ORDER BY %1 LIMIT %3")
-                                            .arg(QLatin1String(kCle), inclus ? QStringLiteral(">=") : QStringLiteral(">"))
-                                            .arg(kLot));
-    st.lier(1, QVariant(apres));
-    const int n = int(def_.champs.size());
-    while (st.pas()) {
-        clesAvance_.push_back(sqlite3_column_int64(st.get(), 0));
-        QVector<QVariant> ligne(n);
-        for (int i = 0; i < n; ++i) ligne[i] = colonne(st.get(), i + 1, def_.champs[i].type);
-        lignesAvance_.push_back(std::move(ligne));
+void Recordset::fermerCurseur() {
+    if (curseur_) sqlite3_finalize(curseur_);
+    curseur_ = nullptr;
+    surCurseur_ = false;
+}
+
+void Recordset::ouvrirCurseur(qint64 apres, bool complet) {
+    fermerCurseur();
+    curseurComplet_ = complet;
+    demandeHorsCurseur_ = false;
+    QString colonnes = QLatin1String(kCle);
+    int j = 1;
+    for (int i = 0; i < def_.champs.size(); ++i) {
+        posCurseur_[i] = (complet || demandes_[i]) ? j++ : -1;
+        if (posCurseur_[i] > 0) colonnes += QStringLiteral(", ") + ident(def_.champs[i].nom);
     }
-    versionAvance_ = db_->version();
+    const QByteArray sql = QStringLiteral("SELECT %1 FROM %2 WHERE %3 > ? ORDER BY %3")
+                               .arg(colonnes, ident(def_.nom), QLatin1String(kCle))
+                               .toUtf8();
+    if (sqlite3_prepare_v2(db_->handle(), sql.constData(), int(sql.size()), &curseur_, nullptr) != SQLITE_OK)
+        echec(db_->handle(), QStringLiteral("Lecture impossible"));
+    sqlite3_bind_int64(curseur_, 1, apres);
+    versionCurseur_ = db_->version();
+}
+
+// Steps the cursor to the row after cle_; SQLite lets the current row be updated or deleted
+// through the same connection while it steps, and a row that comes back is skipped.
+bool Recordset::avancerCurseur() {
+    for (;;) {
+        const int rc = sqlite3_step(curseur_);
+        if (rc == SQLITE_DONE) {
+            fermerCurseur();
+            return false;
+        }
+        if (rc != SQLITE_ROW) {
+            fermerCurseur();
+            echec(db_->handle(), QStringLiteral("Lecture impossible"));
+        }
+        const qint64 cle = sqlite3_column_int64(curseur_, 0);
+        if (cle_ >= 0 && cle <= cle_ && !bof_) continue;
+        cle_ = cle;
+        lu_.fill(false);
+        surCurseur_ = true;
+        return true;
+    }
 }
 
 void Recordset::MoveFirst() {
     verifierOuvert();
     mode_ = Mode::Aucun;
     supprime_ = false;
-    chargerDepuis(0, false);
-    if (clesAvance_.isEmpty()) {
-        cle_ = -1;
+    cle_ = -1;
+    bof_ = true;
+    ouvrirCurseur(std::numeric_limits<qint64>::min(), true);
+    if (!avancerCurseur()) {
         eof_ = bof_ = true;
         return;
     }
-    cle_ = clesAvance_[0];
-    valeurs_ = lignesAvance_[0];
     eof_ = bof_ = false;
 }
 
@@ -354,29 +409,28 @@ void Recordset::MoveNext() {
     if (eof_) throw ErreurBase(Genre::EtatInvalide, QStringLiteral("Aucun enregistrement en cours"));
     mode_ = Mode::Aucun;
     supprime_ = false;
+    // Someone else wrote since the cursor was opened: start again after the current key. Once the
+    // first row has shown which fields the walk reads, the cursor is narrowed to them.
+    const bool aJour = curseur_ && versionCurseur_ == db_->version();
+    const bool resserrer = aJour && !bof_ && curseurComplet_ && demandes_.contains(true);
+    if (!aJour || resserrer || demandeHorsCurseur_)
+        ouvrirCurseur(bof_ ? std::numeric_limits<qint64>::min() : cle_, !demandes_.contains(true));
+    const bool etaitBof = bof_;
     bof_ = false;
-    if (versionAvance_ == db_->version() && posAvance_ + 1 < clesAvance_.size() &&
-        clesAvance_[posAvance_] == cle_) {
-        ++posAvance_;
-        cle_ = clesAvance_[posAvance_];
-        valeurs_ = lignesAvance_[posAvance_];
-        return;
-    }
-    chargerDepuis(cle_, false);
-    if (clesAvance_.isEmpty()) {
+    if (etaitBof) cle_ = -1;
+    if (!avancerCurseur()) {
         cle_ = -1;
         eof_ = true;
-        return;
     }
-    cle_ = clesAvance_[0];
-    valeurs_ = lignesAvance_[0];
 }
 
 void Recordset::MovePrevious() {
     verifierOuvert();
     mode_ = Mode::Aucun;
     supprime_ = false;
-    Stmt st(db_->handle(), selectSql_ + QStringLiteral(" WHERE %1 < ? ORDER BY %1 DESC LIMIT 1").arg(QLatin1String(kCle)));
+    fermerCurseur();
+    Stmt st(db_->handle(), QStringLiteral("SELECT %1 FROM %2 WHERE %1 < ? ORDER BY %1 DESC LIMIT 1")
+                               .arg(QLatin1String(kCle), ident(def_.nom)));
     st.lier(1, QVariant(eof_ ? std::numeric_limits<qint64>::max() : cle_));
     if (!st.pas()) {
         cle_ = -1;
@@ -391,7 +445,9 @@ void Recordset::MoveLast() {
     verifierOuvert();
     mode_ = Mode::Aucun;
     supprime_ = false;
-    Stmt st(db_->handle(), QStringLiteral("SELECT max(%1) FROM %2").arg(QLatin1String(kCle), ident(def_.nom)));
+    fermerCurseur();
+    Stmt st(db_->handle(),
+            QStringLiteral("SELECT max(%1) FROM %2").arg(QLatin1String(kCle), ident(def_.nom)));
     st.pas();
     if (sqlite3_column_type(st.get(), 0) == SQLITE_NULL) {
         cle_ = -1;
@@ -401,16 +457,41 @@ void Recordset::MoveLast() {
     lireLigne(sqlite3_column_int64(st.get(), 0));
 }
 
+// Makes the row with this key the current one (no cursor: its fields are read on demand).
 void Recordset::lireLigne(qint64 cle) {
-    chargerDepuis(cle, true);
-    if (clesAvance_.isEmpty() || clesAvance_[0] != cle) {
+    fermerCurseur();
+    Stmt st(db_->handle(),
+            QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ?").arg(ident(def_.nom), QLatin1String(kCle)));
+    st.lier(1, QVariant(cle));
+    if (!st.pas()) {
         cle_ = -1;
         eof_ = true;
         return;
     }
     cle_ = cle;
-    valeurs_ = lignesAvance_[0];
+    lu_.fill(false);
     eof_ = bof_ = false;
+}
+
+// Reads every field of the current row that was not read yet.
+void Recordset::chargerTout() const {
+    if (surCurseur_ && curseur_ && versionCurseur_ == db_->version() && curseurComplet_) {
+        for (int i = 0; i < def_.champs.size(); ++i)
+            if (!lu_[i]) {
+                valeurs_[i] = colonne(curseur_, posCurseur_[i], def_.champs[i].type);
+                lu_[i] = true;
+            }
+        return;
+    }
+    Stmt st(db_->handle(), QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
+                               .arg(colonnesSql_, ident(def_.nom), QLatin1String(kCle)));
+    st.lier(1, QVariant(cle_));
+    if (!st.pas()) throw ErreurBase(Genre::EtatInvalide, QStringLiteral("L'enregistrement a disparu"));
+    for (int i = 0; i < def_.champs.size(); ++i)
+        if (!lu_[i]) {
+            valeurs_[i] = colonne(st.get(), i + 1, def_.champs[i].type);
+            lu_[i] = true;
+        }
 }
 
 bool Recordset::AllerA(qint64 cle) {
@@ -421,38 +502,66 @@ bool Recordset::AllerA(qint64 cle) {
     return !eof_;
 }
 
-qint64 Recordset::Cle() const { return cle_; }
+qint64 Recordset::Cle() const {
+    return cle_;
+}
 
 int Recordset::indexChamp(const QString& champ) const {
-    for (int i = 0; i < def_.champs.size(); ++i)
-        if (def_.champs[i].nom.compare(champ, Qt::CaseInsensitive) == 0) return i;
+    for (const NomVu& v : vus_)
+        if (v.index >= 0 && v.nom.constData() == champ.constData() && v.nom.size() == champ.size())
+            return v.index;
+    int trouve = -1;
+    // The name as written in the schema is the common case: try it before ignoring case.
+    for (int i = 0; i < def_.champs.size() && trouve < 0; ++i)
+        if (def_.champs[i].nom == champ) trouve = i;
+    for (int i = 0; i < def_.champs.size() && trouve < 0; ++i)
+        if (def_.champs[i].nom.compare(champ, Qt::CaseInsensitive) == 0) trouve = i;
+    if (trouve >= 0) {
+        vus_[prochainVu_] = {champ, trouve};
+        prochainVu_ = (prochainVu_ + 1) % 8;
+        return trouve;
+    }
     throw ErreurBase(Genre::ChampInconnu, QStringLiteral("Champ inconnu : ") + champ);
 }
 
 QVariant Recordset::Value(const QString& champ) const {
+    return valeur(champ);
+}
+
+const QVariant& Recordset::valeur(const QString& champ) const {
     verifierOuvert();
     const int i = indexChamp(champ);
-    if (eof_ || bof_ || cle_ < 0 || supprime_)
-        throw ErreurBase(Genre::EtatInvalide, QStringLiteral("Aucun enregistrement en cours"));
+    verifierLigne();
+    if (!lu_[i]) {
+        if (!demandes_[i]) {
+            demandes_[i] = true;
+            if (posCurseur_[i] < 0) demandeHorsCurseur_ = true;
+        }
+        if (surCurseur_ && curseur_ && versionCurseur_ == db_->version() && posCurseur_[i] > 0) {
+            valeurs_[i] = colonne(curseur_, posCurseur_[i], def_.champs[i].type);
+            lu_[i] = true;
+        } else {
+            chargerTout();
+        }
+    }
     return valeurs_[i];
 }
 
 QString Recordset::Texte(const QString& champ) const {
-    const QVariant v = Value(champ);
+    const QVariant& v = valeur(champ);
     if (!v.isValid() || v.isNull()) return QString();
     if (v.typeId() == QMetaType::Bool) return v.toBool() ? QStringLiteral("True") : QStringLiteral("False");
     return v.toString();
 }
 
 bool Recordset::EstNull(const QString& champ) const {
-    const QVariant v = Value(champ);
+    const QVariant& v = valeur(champ);
     return !v.isValid() || v.isNull();
 }
 
 void Recordset::Edit() {
-    verifierOuvert();
-    if (eof_ || bof_ || cle_ < 0 || supprime_)
-        throw ErreurBase(Genre::EtatInvalide, QStringLiteral("Aucun enregistrement en cours"));
+    verifierLigne();
+    chargerTout();
     mode_ = Mode::Edition;
     tampon_ = valeurs_;
     modifie_ = QVector<bool>(def_.champs.size(), false);
@@ -469,20 +578,25 @@ QVariant Recordset::convertir(int index, const QVariant& valeur) const {
     const DefChamp& c = def_.champs[index];
     if (!valeur.isValid() || valeur.isNull()) return QVariant();
     const auto refus = [&](const QString& pourquoi) {
-        return ErreurBase(Genre::ValeurRefusee, QStringLiteral("Valeur refusée pour %1 : %2").arg(c.nom, pourquoi));
+        return ErreurBase(Genre::ValeurRefusee,
+                          QStringLiteral("Valeur refusée pour %1 : %2").arg(c.nom, pourquoi));
     };
     switch (c.type) {
     case TypeChamp::Texte: {
         QString s;
-        if (valeur.typeId() == QMetaType::Bool) s = valeur.toBool() ? QStringLiteral("True") : QStringLiteral("False");
-        else s = valeur.toString();
-        if (s.size() > c.taille) throw refus(QStringLiteral("texte trop long (%1 caractères au plus)").arg(c.taille));
+        if (valeur.typeId() == QMetaType::Bool)
+            s = valeur.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+        else
+            s = valeur.toString();
+        if (s.size() > c.taille)
+            throw refus(QStringLiteral("texte trop long (%1 caractères au plus)").arg(c.taille));
         return QVariant(s);
     }
     case TypeChamp::Long: {
         bool ok = false;
         qint64 n = 0;
-        if (valeur.typeId() == QMetaType::QString) n = valeur.toString().trimmed().toLongLong(&ok);
+        if (valeur.typeId() == QMetaType::QString)
+            n = valeur.toString().trimmed().toLongLong(&ok);
         else if (valeur.typeId() == QMetaType::Bool) {
             n = valeur.toBool() ? -1 : 0;
             ok = true;
@@ -490,7 +604,8 @@ QVariant Recordset::convertir(int index, const QVariant& valeur) const {
             const double d = valeur.toDouble();
             ok = std::isfinite(d) && d == std::floor(d);
             n = qint64(d);
-        } else n = valeur.toLongLong(&ok);
+        } else
+            n = valeur.toLongLong(&ok);
         if (!ok) throw refus(QStringLiteral("nombre entier attendu"));
         if (n < std::numeric_limits<qint32>::min() || n > std::numeric_limits<qint32>::max())
             throw refus(QStringLiteral("nombre hors limites"));
@@ -499,7 +614,8 @@ QVariant Recordset::convertir(int index, const QVariant& valeur) const {
     case TypeChamp::Booleen:
         if (valeur.typeId() == QMetaType::QString) {
             const QString s = valeur.toString().trimmed();
-            if (s.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 || s == QLatin1String("-1") || s == QLatin1String("1"))
+            if (s.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 || s == QLatin1String("-1") ||
+                s == QLatin1String("1"))
                 return QVariant(true);
             if (s.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0 || s == QLatin1String("0"))
                 return QVariant(false);
@@ -520,16 +636,20 @@ void Recordset::SetValue(const QString& champ, const QVariant& valeur) {
     modifie_[i] = true;
 }
 
-void Recordset::CancelUpdate() { mode_ = Mode::Aucun; }
+void Recordset::CancelUpdate() {
+    mode_ = Mode::Aucun;
+}
 
 void Recordset::Update() {
     verifierOuvert();
-    if (mode_ == Mode::Aucun) throw ErreurBase(Genre::EtatInvalide, QStringLiteral("Update sans Edit ni AddNew"));
+    if (mode_ == Mode::Aucun)
+        throw ErreurBase(Genre::EtatInvalide, QStringLiteral("Update sans Edit ni AddNew"));
     const Mode mode = mode_;
     mode_ = Mode::Aucun;
     const int n = int(def_.champs.size());
     QVector<QVariant> valeurs(n);
-    for (int i = 0; i < n; ++i) valeurs[i] = modifie_[i] ? convertir(i, tampon_[i]) : tampon_[i];
+    for (int i = 0; i < n; ++i)
+        valeurs[i] = modifie_[i] ? convertir(i, tampon_[i]) : tampon_[i];
 
     if (mode == Mode::Edition) {
         QStringList sets;
@@ -540,16 +660,18 @@ void Recordset::Update() {
                 params << valeurs[i];
             }
         if (!sets.isEmpty()) {
-            Stmt st(db_->handle(), QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
-                                       .arg(ident(def_.nom), sets.join(QStringLiteral(", ")), QLatin1String(kCle)));
+            Stmt st(db_->handle(),
+                    QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                        .arg(ident(def_.nom), sets.join(QStringLiteral(", ")), QLatin1String(kCle)));
             int k = 1;
-            for (const QVariant& p : params) st.lier(k++, p);
+            for (const QVariant& p : params)
+                st.lier(k++, p);
             st.lier(k, QVariant(cle_));
             st.pas();
         }
         valeurs_ = valeurs;
-        if (posAvance_ < clesAvance_.size() && clesAvance_[posAvance_] == cle_) lignesAvance_[posAvance_] = valeurs;
-        ecrit();
+        lu_.fill(true);
+        ecrit(true);
         return;
     }
     // A new row goes after every other; the current row stays where it was.
@@ -558,32 +680,36 @@ void Recordset::Update() {
         noms << ident(def_.champs[i].nom);
         marques << QStringLiteral("?");
     }
-    Stmt st(db_->handle(), QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                               .arg(ident(def_.nom), noms.join(QStringLiteral(", ")), marques.join(QStringLiteral(", "))));
-    for (int i = 0; i < n; ++i) st.lier(i + 1, valeurs[i]);
+    Stmt st(db_->handle(),
+            QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                .arg(ident(def_.nom), noms.join(QStringLiteral(", ")), marques.join(QStringLiteral(", "))));
+    for (int i = 0; i < n; ++i)
+        st.lier(i + 1, valeurs[i]);
     st.pas();
     ++compte_;
-    ecrit();
+    // A walk under way must see the new row: its cursor starts again after the current key.
+    ecrit(false);
 }
 
 void Recordset::Delete() {
-    verifierOuvert();
-    if (eof_ || bof_ || cle_ < 0 || supprime_)
-        throw ErreurBase(Genre::EtatInvalide, QStringLiteral("Aucun enregistrement en cours"));
+    verifierLigne();
     mode_ = Mode::Aucun;
-    Stmt st(db_->handle(), QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(ident(def_.nom), QLatin1String(kCle)));
+    Stmt st(db_->handle(),
+            QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(ident(def_.nom), QLatin1String(kCle)));
     st.lier(1, QVariant(cle_));
     st.pas();
     --compte_;
     supprime_ = true;
-    ecrit();
+    ecrit(true);
 }
 
-void Recordset::ecrit() {
-    // Our own writes keep the rows read ahead true; anyone else's make them stale.
-    const bool aJour = versionAvance_ == db_->version();
+void Recordset::ecrit(bool garderCurseur) {
+    // Changing or deleting the current row leaves the cursor good; anyone else's write does not.
+    const bool aJour = versionCurseur_ == db_->version();
     db_->toucher();
-    if (aJour) versionAvance_ = db_->version();
+    if (aJour && garderCurseur) versionCurseur_ = db_->version();
+    // The cursor's copy of the current row is no longer what is stored.
+    surCurseur_ = false;
 }
 
 } // namespace vidora

@@ -12,29 +12,30 @@
 #include <stdexcept>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace vidora {
 
 // A typed failure of the engine; handlers catch it and show a French message.
 class ErreurBase : public std::runtime_error {
-public:
+  public:
     enum class Genre {
-        FichierAbsent,   // opening a file that does not exist
-        PasUneBase,      // a file that is not one of our databases
-        FichierExiste,   // compaction or creation onto an existing file
-        TableInconnue,   // a table name the database does not hold
-        ChampInconnu,    // a field name the table does not hold
-        ValeurRefusee,   // a value that does not fit its field (type or width)
-        EtatInvalide,    // an operation the recordset's position or mode does not allow
-        Fermee,          // use of a closed database or recordset
-        Io,              // any other failure reported by SQLite
+        FichierAbsent, // opening a file that does not exist
+        PasUneBase,    // a file that is not one of our databases
+        FichierExiste, // compaction or creation onto an existing file
+        TableInconnue, // a table name the database does not hold
+        ChampInconnu,  // a field name the table does not hold
+        ValeurRefusee, // a value that does not fit its field (type or width)
+        EtatInvalide,  // an operation the recordset's position or mode does not allow
+        Fermee,        // use of a closed database or recordset
+        Io,            // any other failure reported by SQLite
     };
     ErreurBase(Genre genre, const QString& message)
         : std::runtime_error(message.toStdString()), genre_(genre), message_(message) {}
     Genre genre() const { return genre_; }
     const QString& message() const { return message_; }
 
-private:
+  private:
     Genre genre_;
     QString message_;
 };
@@ -55,7 +56,7 @@ struct DefTable {
 class Recordset;
 
 class Database {
-public:
+  public:
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
@@ -88,7 +89,7 @@ public:
     quint64 version() const { return version_; }
     void toucher() { ++version_; }
 
-private:
+  private:
     friend class Recordset;
     explicit Database(sqlite3* db, QString chemin);
     void oublier(Recordset* rs) { recordsets_.erase(rs); }
@@ -101,14 +102,14 @@ private:
 
 // RAII transaction: rolled back unless valider() was called. Nests through savepoints.
 class Transaction {
-public:
+  public:
     explicit Transaction(Database& db);
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
     void valider();
 
-private:
+  private:
     Database* db_;
     QString nom_;
     bool fini_ = false;
@@ -116,7 +117,7 @@ private:
 
 // A table walked row by row in table order, with DAO-like Edit / AddNew / Update / Delete.
 class Recordset {
-public:
+  public:
     ~Recordset();
     Recordset(const Recordset&) = delete;
     Recordset& operator=(const Recordset&) = delete;
@@ -152,30 +153,51 @@ public:
     // Moves to the row holding this key; returns false (and EOF) when none does.
     bool AllerA(qint64 cle);
 
-private:
+  private:
     friend class Database;
     Recordset(Database* db, DefTable def);
     int indexChamp(const QString& champ) const;
+    const QVariant& valeur(const QString& champ) const;
     void verifierOuvert() const;
-    void chargerDepuis(qint64 apres, bool inclus);
+    void verifierLigne() const;
+    // Forward walk: a statement stepping through the table from the current key on.
+    void ouvrirCurseur(qint64 apres, bool complet);
+    void fermerCurseur();
+    bool avancerCurseur();
     void lireLigne(qint64 cle);
+    void chargerTout() const;
     QVariant convertir(int index, const QVariant& valeur) const;
-    void ecrit();
+    void ecrit(bool garderCurseur);
 
     Database* db_;
     DefTable def_;
-    QString selectSql_;
-    // The current row: its key and values; cle_ < 0 means no current row (EOF or BOF).
+    QString colonnesSql_;
+    // The current row: its key; cle_ < 0 means no current row (EOF or BOF).
     qint64 cle_ = -1;
     bool eof_ = true;
     bool bof_ = true;
     bool supprime_ = false;
-    QVector<QVariant> valeurs_;
-    // Rows read ahead, in table order, for a fast forward walk.
-    QVector<qint64> clesAvance_;
-    QVector<QVector<QVariant>> lignesAvance_;
-    int posAvance_ = 0;
-    quint64 versionAvance_ = 0;
+    // The current row's fields, read from the cursor only when asked for.
+    mutable QVector<QVariant> valeurs_;
+    mutable QVector<bool> lu_;
+    // The cursor stands on the current row and nobody else wrote since it read it.
+    sqlite3_stmt* curseur_ = nullptr;
+    bool surCurseur_ = false;
+    quint64 versionCurseur_ = 0;
+    // The cursor reads every field until the walk shows which ones are wanted; from then on only
+    // those (posCurseur_: each field's column in the cursor, or -1).
+    bool curseurComplet_ = true;
+    QVector<int> posCurseur_;
+    mutable QVector<bool> demandes_;
+    // Names recently looked up: a handler asks for the same few fields row after row. Each entry
+    // shares the caller's text, so a matching data pointer means the very same name.
+    struct NomVu {
+        QString nom;
+        int index = -1;
+    };
+    mutable NomVu vus_[8];
+    mutable int prochainVu_ = 0;
+    mutable bool demandeHorsCurseur_ = false;
     enum class Mode { Aucun, Edition, Ajout } mode_ = Mode::Aucun;
     QVector<QVariant> tampon_;
     QVector<bool> modifie_;

@@ -1,5 +1,7 @@
 #include "platform/Grid.h"
 
+#include "platform/Form.h"
+
 #include <QEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -12,12 +14,11 @@ namespace vidora {
 
 namespace {
 
-constexpr double kTwipsParPixel = 15.0;
 // The flexAlign value last given to a cell, so that CellAlignment reads back what was set.
 constexpr int kRoleAlignement = Qt::UserRole + 1;
 
 int enPixels(double twips) {
-    return qRound(twips / kTwipsParPixel);
+    return qRound(twips / twips::parPixel);
 }
 
 // flexAlign values 0 to 9 (9, "general", shows text left-aligned like 1).
@@ -97,7 +98,7 @@ void MSFlexGrid::setColWidth(int col, int twips) {
 int MSFlexGrid::ColWidth(int col) const {
     if (col < 0 || col >= columnCount()) return 0;
     if (colTwips_[col] >= 0) return colTwips_[col];
-    return isColumnHidden(col) ? 0 : columnWidth(col) * static_cast<int>(kTwipsParPixel);
+    return isColumnHidden(col) ? 0 : columnWidth(col) * static_cast<int>(twips::parPixel);
 }
 
 void MSFlexGrid::setRow(int row) {
@@ -146,39 +147,33 @@ double MSFlexGrid::FontSize() const {
     return font().pointSizeF();
 }
 
+// Geometry in twips goes through the one mechanism every control of a window uses.
 void MSFlexGrid::setTwips(double left, double top, double width, double height) {
-    setProperty("twipsLeft", left);
-    setProperty("twipsTop", top);
-    setProperty("twipsWidth", width);
-    setProperty("twipsHeight", height);
-    appliquerGeometrie();
+    twips::setGeometrie(this, left, top, width, height);
 }
-
-// The other three keep their value (read from the pixels when never set in twips).
-void MSFlexGrid::setLeft(double twips) {
-    setTwips(twips, Top(), Width(), Height());
+void MSFlexGrid::setLeft(double v) {
+    twips::setLeft(this, v);
 }
-void MSFlexGrid::setTop(double twips) {
-    setTwips(Left(), twips, Width(), Height());
+void MSFlexGrid::setTop(double v) {
+    twips::setTop(this, v);
 }
-void MSFlexGrid::setWidth(double twips) {
-    setTwips(Left(), Top(), twips, Height());
+void MSFlexGrid::setWidth(double v) {
+    twips::setWidth(this, v);
 }
-void MSFlexGrid::setHeight(double twips) {
-    setTwips(Left(), Top(), Width(), twips);
+void MSFlexGrid::setHeight(double v) {
+    twips::setHeight(this, v);
 }
-
 double MSFlexGrid::Left() const {
-    return lireTwips("twipsLeft", x());
+    return twips::left(this);
 }
 double MSFlexGrid::Top() const {
-    return lireTwips("twipsTop", y());
+    return twips::top(this);
 }
 double MSFlexGrid::Width() const {
-    return lireTwips("twipsWidth", width());
+    return twips::width(this);
 }
 double MSFlexGrid::Height() const {
-    return lireTwips("twipsHeight", height());
+    return twips::height(this);
 }
 
 void MSFlexGrid::cliquer(int row, int col) {
@@ -210,16 +205,6 @@ void MSFlexGrid::styler(QTableWidgetItem* item, int row, int col) const {
     item->setFlags(fixe ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     item->setBackground(fixe ? palette().button() : QBrush(Qt::white));
     item->setForeground(fixe ? palette().buttonText() : QBrush(Qt::black));
-}
-
-double MSFlexGrid::lireTwips(const char* nom, int pixels) const {
-    const QVariant v = property(nom);
-    return v.isValid() ? v.toDouble() : pixels * kTwipsParPixel;
-}
-
-void MSFlexGrid::appliquerGeometrie() {
-    setGeometry(enPixels(Left()), enPixels(Top()), std::max(0, enPixels(Width())),
-                std::max(0, enPixels(Height())));
 }
 
 } // namespace vidora

@@ -87,8 +87,6 @@ class MSFlexGrid : public QTableWidget {
   private:
     QTableWidgetItem* cellule(int row, int col);
     void styler(QTableWidgetItem* item, int row, int col) const;
-    double lireTwips(const char* nom, int pixels) const;
-    void appliquerGeometrie();
 
     int row_ = 0;
     int col_ = 0;

@@ -4,6 +4,7 @@
 #include "platform/Environnement.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -16,11 +17,18 @@ bool CompacterBaseEnCours() {
     c.fermerTables();
     if (c.BaseEnCours) c.BaseEnCours->fermer();
     bool reussi = false;
+    bool tempANous = false;
     QString erreur;
     try {
+        // A database brought in under that very name is no leftover: it is never deleted.
+        if (QFileInfo::exists(temp) &&
+            QFileInfo(temp).canonicalFilePath() == QFileInfo(chemin).canonicalFilePath())
+            throw ErreurBase(ErreurBase::Genre::FichierExiste,
+                             QStringLiteral("la base porte le nom du fichier de travail temp.MDB"));
         // A copy left behind by an earlier run would block the compaction.
         if (QFile::exists(temp) && !QFile::remove(temp))
             throw ErreurBase(ErreurBase::Genre::Io, QStringLiteral("temp.MDB ne peut être effacé"));
+        tempANous = true;
         env().pointDeControle("compactage");
         Database::compacter(chemin, temp);
         env().pointDeControle("compactage-remplacement");
@@ -30,7 +38,7 @@ bool CompacterBaseEnCours() {
         reussi = true;
     } catch (const std::exception& e) {
         erreur = QString::fromUtf8(e.what());
-        QFile::remove(temp);
+        if (tempANous) QFile::remove(temp);
     }
     try {
         c.BaseEnCours = Database::ouvrir(chemin);

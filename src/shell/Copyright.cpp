@@ -43,8 +43,8 @@ Copyright::Copyright() : Form(QStringLiteral("Copyright"), QStringLiteral("VIDOR
     twips::setGeometrie(lblCopyright, 2700, 2000, 4300, 400);
     lblCopyright2 = texte(Frame1, QString(), 12, "black");
     twips::setGeometrie(lblCopyright2, 2700, 2450, 4300, 400);
-    lblWarning = texte(Frame1,
-                       QStringLiteral("Ce programme est distribué gratuitement : il ne peut être vendu."), 9, "red");
+    lblWarning = texte(
+        Frame1, QStringLiteral("Ce programme est distribué gratuitement : il ne peut être vendu."), 9, "red");
     lblWarning->setWordWrap(true);
     twips::setGeometrie(lblWarning, 200, 2900, 6800, 600);
     lblPlatform1 = new QLabel(this);
@@ -63,8 +63,7 @@ void Copyright::Form_Load() {
     fond_->Form_Load();
     // The splash stays above the background and every other window.
     raise();
-    if (const QScreen* ecran = screen())
-        move(ecran->geometry().center() - QPoint(width() / 2, height() / 2));
+    if (const QScreen* ecran = screen()) move(ecran->geometry().center() - QPoint(width() / 2, height() / 2));
     lblVersion->setText(QStringLiteral("Version %1.%2.%3")
                             .arg(VIDORA_VERSION_MAJOR)
                             .arg(VIDORA_VERSION_MINOR)

@@ -17,7 +17,7 @@ class Fond;
 
 class Copyright : public Form {
     Q_OBJECT
-public:
+  public:
     Copyright();
     void Form_Load() override;
     void Timer1_Timer();
@@ -34,7 +34,7 @@ public:
     QProgressBar* ProgressBar1;
     QTimer* Timer1;
 
-private:
+  private:
     QPointer<Fond> fond_;
 };
 

@@ -9,7 +9,7 @@ namespace vidora {
 
 class Fond : public Form {
     Q_OBJECT
-public:
+  public:
     Fond();
     void Form_Load() override;
     QLabel* Image1;

@@ -2,10 +2,10 @@
 
 #include "catalogue/MenuCatalogue.h"
 #include "common/Contexte.h"
-#include "members/MenuAbonnes.h"
-#include "members/MenuLettres.h"
 #include "common/MotDePasse.h"
 #include "common/Zoom.h"
+#include "members/MenuAbonnes.h"
+#include "members/MenuLettres.h"
 #include "platform/Environnement.h"
 #include "shell/Compactage.h"
 #include "shell/FrmNouvCompte.h"
@@ -35,11 +35,11 @@ QLabel* etiquette(const QString& texte, const QString& style) {
 } // namespace
 
 const QStringList& FrmDepart::EntreesProtegees() {
-    static const QStringList noms = {QStringLiteral("Abon"),   QStringLiteral("Film"),   QStringLiteral("Depo"),
-                                     QStringLiteral("Sauve"),  QStringLiteral("Lettre"), QStringLiteral("Etique"),
-                                     QStringLiteral("Base"),   QStringLiteral("Util"),   QStringLiteral("Classe"),
-                                     QStringLiteral("Pass"),   QStringLiteral("Para"),   QStringLiteral("Change"),
-                                     QStringLiteral("SuppBase")};
+    static const QStringList noms = {
+        QStringLiteral("Abon"),    QStringLiteral("Film"),   QStringLiteral("Depo"), QStringLiteral("Sauve"),
+        QStringLiteral("Lettre"),  QStringLiteral("Etique"), QStringLiteral("Base"), QStringLiteral("Util"),
+        QStringLiteral("Classe"),  QStringLiteral("Pass"),   QStringLiteral("Para"), QStringLiteral("Change"),
+        QStringLiteral("SuppBase")};
     return noms;
 }
 
@@ -60,9 +60,10 @@ FrmDepart::FrmDepart() : Form(QStringLiteral("FrmDepart"), QStringLiteral("VIDOR
     Text1->setEchoMode(QLineEdit::Password);
     Text1->setFont(QFont(QStringLiteral("MS Sans Serif"), 18, QFont::Bold));
     Text1->setStyleSheet(QStringLiteral("color:#000080; background:#FFC0FF;"));
-    Label2 = controle(etiquette(QString(), QStringLiteral("color:blue; background:#80FF80; border:1px solid black;"
-                                                          " font-style:italic;")),
-                      3000, 600, 6000, 500);
+    Label2 =
+        controle(etiquette(QString(), QStringLiteral("color:blue; background:#80FF80; border:1px solid black;"
+                                                     " font-style:italic;")),
+                 3000, 600, 6000, 500);
     Label3 = controle(etiquette(QString(), QStringLiteral("color:blue;")), 3000, 6800, 6000, 500);
     Image1 = controle(new QLabel(this), 3000, 1500, 6000, 5000);
     Image1->setScaledContents(true);
@@ -100,7 +101,9 @@ void FrmDepart::construireMenu() {
           {"recher", "Recherche par categorie"},
           {"RechNom", "Recherche par Nom"}});
     sous("Depo", "Depos/Retrai",
-         {{"Entre", "Entree/Sortie"}, {"Control", "Control Physique des Films"}, {"Rappel", "Lettre Rappelle"}});
+         {{"Entre", "Entree/Sortie"},
+          {"Control", "Control Physique des Films"},
+          {"Rappel", "Lettre Rappelle"}});
     sous("Outil", "Outil",
          {{"Sauve", "Sauvegarde"},
           {"Lettre", "Lettre de Rapel"},
@@ -147,8 +150,10 @@ void FrmDepart::rafraichirListe() {
     File1->clear();
     const QDir dossier(ctx().CheminAppli);
     // Listed without regard to case, so "club.mdb" is a database too.
-    const QStringList fichiers = dossier.entryList({QStringLiteral("*.mdb")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
-    for (const QString& f : fichiers) File1->addItem(f);
+    const QStringList fichiers =
+        dossier.entryList({QStringLiteral("*.mdb")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    for (const QString& f : fichiers)
+        File1->addItem(f);
 }
 
 void FrmDepart::setEntreesProtegees(bool disponibles) {
@@ -164,7 +169,8 @@ void FrmDepart::Lire() {
     if (File1->count() > 0) {
         Label3->hide();
         setEntreesProtegees(false);
-        for (const char* n : {"Creer", "Site", "Lisez"}) menu(QString::fromLatin1(n))->setEnabled(true);
+        for (const char* n : {"Creer", "Site", "Lisez"})
+            menu(QString::fromLatin1(n))->setEnabled(true);
         Text1->clear();
         Label2->hide();
         Image1->hide();
@@ -238,14 +244,24 @@ void FrmDepart::Text1_KeyPress(int touche) {
     Label3->show();
 }
 
-void FrmDepart::Base_Click() { CompacterBaseEnCours(); }
+void FrmDepart::Base_Click() {
+    CompacterBaseEnCours();
+}
 
-void FrmDepart::Change_Click() { Lire(); }
+void FrmDepart::Change_Click() {
+    Lire();
+}
 
-void FrmDepart::Site_Click() { env().ouvrirUrl(QUrl(kSiteTavrel)); }
+void FrmDepart::Site_Click() {
+    env().ouvrirUrl(QUrl(kSiteTavrel));
+}
 
-void FrmDepart::Lisez_Click() { env().ouvrirUrl(QUrl::fromLocalFile(ctx().fichier(QStringLiteral("Lisez-Moi.html")))); }
+void FrmDepart::Lisez_Click() {
+    env().ouvrirUrl(QUrl::fromLocalFile(ctx().fichier(QStringLiteral("Lisez-Moi.html"))));
+}
 
-void FrmDepart::Quite_Click() { env().terminer(); }
+void FrmDepart::Quite_Click() {
+    env().terminer();
+}
 
 } // namespace vidora

@@ -12,7 +12,7 @@ namespace vidora {
 
 class FrmDepart : public Form {
     Q_OBJECT
-public:
+  public:
     FrmDepart();
 
     void Form_Load() override;
@@ -37,7 +37,7 @@ public:
     QLabel* Label3;
     QLabel* Image1;
 
-private:
+  private:
     void construireMenu();
     void ouvrirDepuisMenu(const QString& nom);
     void setEntreesProtegees(bool disponibles);

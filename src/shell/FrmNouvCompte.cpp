@@ -27,10 +27,14 @@ QString NomFichierBase(const QString& nom) {
 }
 
 QString RefusNomBase(const QString& nom) {
-    if (nom.trimmed().isEmpty()) return QStringLiteral("LE NOM DE LA BIBLIOTHEQUE EST OBLIGATOIRE");
+    // What comes before the first dot names the file: ".DAT" would give ".MDB", a hidden file that
+    // the main window never lists.
+    if (nom.left(nom.indexOf(QLatin1Char('.'))).trimmed().isEmpty())
+        return QStringLiteral("LE NOM DE LA BIBLIOTHEQUE EST OBLIGATOIRE");
     for (QChar ch : nom)
         if (ch.unicode() < 32 || ch.unicode() == 127 || QStringLiteral("/\\:*?\"<>|").contains(ch))
-            return QStringLiteral("CE NOM NE PEUT PAS NOMMER UN FICHIER : LES CARACTERES / \\ : * ? \" < > | SONT INTERDITS");
+            return QStringLiteral(
+                "CE NOM NE PEUT PAS NOMMER UN FICHIER : LES CARACTERES / \\ : * ? \" < > | SONT INTERDITS");
     return QString();
 }
 
@@ -42,7 +46,8 @@ void ChargerNouvelleBase(Form* principale) {
 FrmNouvCompte::FrmNouvCompte() : Form(QStringLiteral("FrmNouvCompte"), QStringLiteral("CREATION DE BASE")) {
     Label2 = controle(new QLabel(QStringLiteral("CREATION DE BASE"), this), 3000, 1200, 6000, 700);
     Label2->setAlignment(Qt::AlignCenter);
-    LblNomNouvCompte = controle(new QLabel(QStringLiteral("Nom de La Bibliotheque"), this), 3000, 2800, 6000, 400);
+    LblNomNouvCompte =
+        controle(new QLabel(QStringLiteral("Nom de La Bibliotheque"), this), 3000, 2800, 6000, 400);
     TextNomNouvCompte = controle(new QLineEdit(this), 3000, 3300, 6000, 450);
     TextNomNouvCompte->setObjectName(QStringLiteral("TextNomNouvCompte"));
     TextNomNouvCompte->setMaxLength(19);
@@ -78,9 +83,12 @@ void FrmNouvCompte::Creer_Click() {
     for (const QString& f : dossier.entryList(QDir::Files | QDir::Hidden))
         if (f.compare(nomBase, Qt::CaseInsensitive) == 0) existant = dossier.filePath(f);
     if (!existant.isEmpty()) {
-        if (!env().question(QStringLiteral("Ecraser Oui/Non"), QStringLiteral("CETTE BASE EXISTE DEJA"))) return;
-        if (c.BaseEnCours && QFileInfo(c.BaseEnCours->chemin()).absoluteFilePath().compare(
-                                 QFileInfo(existant).absoluteFilePath(), Qt::CaseInsensitive) == 0) {
+        if (!env().question(QStringLiteral("Ecraser Oui/Non"), QStringLiteral("CETTE BASE EXISTE DEJA")))
+            return;
+        if (c.BaseEnCours &&
+            QFileInfo(c.BaseEnCours->chemin())
+                    .absoluteFilePath()
+                    .compare(QFileInfo(existant).absoluteFilePath(), Qt::CaseInsensitive) == 0) {
             c.fermerTables();
             c.BaseEnCours.reset();
         }
@@ -95,7 +103,8 @@ void FrmNouvCompte::Creer_Click() {
         {
             QTemporaryFile reserve(dossier.filePath(QStringLiteral("creation-XXXXXX.tmp")));
             if (!reserve.open())
-                throw ErreurBase(ErreurBase::Genre::Io, QStringLiteral("le dossier n'accepte pas d'écriture"));
+                throw ErreurBase(ErreurBase::Genre::Io,
+                                 QStringLiteral("le dossier n'accepte pas d'écriture"));
             temp = reserve.fileName();
         }
         auto base = Database::creer(temp);
@@ -129,6 +138,8 @@ void FrmNouvCompte::Creer_Click() {
     decharger();
 }
 
-void FrmNouvCompte::BtnFermer_Click() { RevenirAuDepart(this); }
+void FrmNouvCompte::BtnFermer_Click() {
+    RevenirAuDepart(this);
+}
 
 } // namespace vidora

@@ -11,7 +11,7 @@ namespace vidora {
 
 class FrmNouvCompte : public Form {
     Q_OBJECT
-public:
+  public:
     FrmNouvCompte();
     void Form_Load() override;
     void Creer_Click();

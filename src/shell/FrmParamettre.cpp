@@ -21,13 +21,21 @@ struct Case {
     bool majuscules;
 };
 constexpr Case kCases[9] = {
-    {"Nom", "Nom", true},          {"Prenom", "Prenom", true},         {"Adresse 1", "Adresse1", true},
-    {"Adresse 2", "Adresse2", true}, {"Code Postal", "Code", false},    {"Ville", "Ville", true},
-    {"Telephone", "Tele", false},  {"Delai Mini", "DelaiMini", false}, {"Delai Maxi", "DelaiMaxi", false},
+    {"Nom", "Nom", true},
+    {"Prenom", "Prenom", true},
+    {"Adresse 1", "Adresse1", true},
+    {"Adresse 2", "Adresse2", true},
+    {"Code Postal", "Code", false},
+    {"Ville", "Ville", true},
+    {"Telephone", "Tele", false},
+    {"Delai Mini", "DelaiMini", false},
+    {"Delai Maxi", "DelaiMaxi", false},
 };
 
 // An address line is never stored empty: a blank line is kept as two blanks.
-QString ligneAdresse(const QString& s) { return s.trimmed().isEmpty() ? QStringLiteral("  ") : s; }
+QString ligneAdresse(const QString& s) {
+    return s.trimmed().isEmpty() ? QStringLiteral("  ") : s;
+}
 } // namespace
 
 FrmParamettre::FrmParamettre() : Form(QStringLiteral("FrmParamettre"), QStringLiteral("Paramettre")) {
@@ -44,8 +52,8 @@ FrmParamettre::FrmParamettre() : Form(QStringLiteral("FrmParamettre"), QStringLi
     }
     connect(ajouterEntree(QStringLiteral("retour"), QStringLiteral("Retour")), &QAction::triggered, this,
             &FrmParamettre::Retour_Click);
-    connect(ajouterEntree(QStringLiteral("Enregis"), QStringLiteral("Enregistrer")), &QAction::triggered, this,
-            &FrmParamettre::Enregis_Click);
+    connect(ajouterEntree(QStringLiteral("Enregis"), QStringLiteral("Enregistrer")), &QAction::triggered,
+            this, &FrmParamettre::Enregis_Click);
 }
 
 void FrmParamettre::Form_Load() {
@@ -58,7 +66,8 @@ void FrmParamettre::Lire() {
         TablesFermees fermees;
         Recordset& t = ctx().ouvrirTable(QStringLiteral("Para"));
         if (t.EOF_()) return;
-        for (int i = 0; i < 9; ++i) Text[i]->setText(t.Texte(QString::fromUtf8(kCases[i].champ)));
+        for (int i = 0; i < 9; ++i)
+            Text[i]->setText(t.Texte(QString::fromUtf8(kCases[i].champ)));
     } catch (const ErreurBase& e) {
         env().message(QStringLiteral("LES PARAMETRES NE PEUVENT ETRE LUS :\n%1").arg(e.message()));
     }
@@ -68,8 +77,10 @@ void FrmParamettre::Enregis_Click() {
     try {
         TablesFermees fermees;
         Recordset& t = ctx().ouvrirTable(QStringLiteral("Para"));
-        if (t.EOF_()) t.AddNew();
-        else t.Edit();
+        if (t.EOF_())
+            t.AddNew();
+        else
+            t.Edit();
         for (int i = 0; i < 9; ++i) {
             QString v = Text[i]->text();
             if (i == 2 || i == 3) v = ligneAdresse(v);
@@ -83,6 +94,8 @@ void FrmParamettre::Enregis_Click() {
     Retour_Click();
 }
 
-void FrmParamettre::Retour_Click() { RevenirAuDepart(this); }
+void FrmParamettre::Retour_Click() {
+    RevenirAuDepart(this);
+}
 
 } // namespace vidora

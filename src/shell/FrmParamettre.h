@@ -14,7 +14,7 @@ namespace vidora {
 
 class FrmParamettre : public Form {
     Q_OBJECT
-public:
+  public:
     FrmParamettre();
     void Form_Load() override;
     void Lire();

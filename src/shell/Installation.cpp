@@ -34,7 +34,8 @@ void PreparerDossierApplication() {
         }
         if (present) continue;
         if (QFile::copy(QString::fromLatin1(f.source), cible))
-            QFile::setPermissions(cible, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+            QFile::setPermissions(cible,
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     }
 }
 

@@ -18,7 +18,9 @@ namespace {
 MDIForm1* gInstance = nullptr;
 }
 
-MDIForm1* MDIForm1::instance() { return gInstance; }
+MDIForm1* MDIForm1::instance() {
+    return gInstance;
+}
 
 MDIForm1::MDIForm1() : zone_(new QMdiArea(this)) {
     setObjectName(QStringLiteral("MDIForm1"));
@@ -36,7 +38,8 @@ MDIForm1::~MDIForm1() {
     if (cadre() == this) setCadre(nullptr);
     if (env().parentDialogues == this) env().parentDialogues = nullptr;
     // Child windows go with the frame.
-    for (QMdiSubWindow* sub : zone_->subWindowList()) delete sub;
+    for (QMdiSubWindow* sub : zone_->subWindowList())
+        delete sub;
 }
 
 void MDIForm1::appliquerGeometrie() {
@@ -83,7 +86,9 @@ void MDIForm1::retirer(Form* f) {
     actualiserMenu();
 }
 
-void MDIForm1::menuChange(Form*) { actualiserMenu(); }
+void MDIForm1::menuChange(Form*) {
+    actualiserMenu();
+}
 
 QList<Form*> MDIForm1::fenetres() const {
     QList<Form*> res;
@@ -102,7 +107,8 @@ void MDIForm1::actualiserMenu() {
         if (!f.isEmpty()) active = f.last();
     }
     if (!active) return;
-    for (QAction* a : active->barreMenu()) barre->addAction(a);
+    for (QAction* a : active->barreMenu())
+        barre->addAction(a);
 }
 
 } // namespace vidora

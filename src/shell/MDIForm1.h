@@ -15,7 +15,7 @@ class FrmDepart;
 
 class MDIForm1 : public QMainWindow, public Cadre {
     Q_OBJECT
-public:
+  public:
     MDIForm1();
     ~MDIForm1() override;
 
@@ -36,7 +36,7 @@ public:
 
     static MDIForm1* instance();
 
-private:
+  private:
     void actualiserMenu();
     void appliquerGeometrie();
 

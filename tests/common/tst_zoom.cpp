@@ -4,8 +4,8 @@
 
 #include "common/Contexte.h"
 #include "common/Zoom.h"
-#include "shell/MDIForm1.h"
 #include "platform/Form.h"
+#include "shell/MDIForm1.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -16,7 +16,7 @@ using namespace vidora_test;
 
 namespace {
 class Essai : public Form {
-public:
+  public:
     Essai() : Form(QStringLiteral("Essai"), QStringLiteral("Essai")) {
         champ = controle(new QLabel(QStringLiteral("x"), this), 1000, 4500, 2000, 300);
         auto* motDePasse = new QLineEdit(this);
@@ -31,7 +31,7 @@ public:
 
 class TestZoom : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void ecransDeReference_data() {
         QTest::addColumn<int>("px");
         QTest::addColumn<int>("py");
@@ -84,8 +84,8 @@ private slots:
             QVERIFY(f.champ->font().bold());
             // A box designed at 18 points takes the same size as every other control.
             QCOMPARE(f.grand->font().pointSizeF(), police);
-            QCOMPARE(f.champ->geometry(), QRect(qRound(left / 15), qRound(top / 15), qRound(width / 15),
-                                                qRound(height / 15)));
+            QCOMPARE(f.champ->geometry(),
+                     QRect(qRound(left / 15), qRound(top / 15), qRound(width / 15), qRound(height / 15)));
         }
     }
 

@@ -41,10 +41,11 @@ class TestDatabase : public QObject {
         return res;
     }
 
-private slots:
+  private slots:
     void ordreDesLignesAjoutSuppressionCompactage() {
         auto db = nouvelleBase(QStringLiteral("ordre.MDB"));
-        for (const char* n : {"C", "A", "B", "D"}) ajouter(*db, QString::fromLatin1(n));
+        for (const char* n : {"C", "A", "B", "D"})
+            ajouter(*db, QString::fromLatin1(n));
         {
             // Delete "A" and "D" during a walk: the walk goes on to the next row.
             auto rs = db->ouvrirTable(QStringLiteral("Film"));
@@ -165,6 +166,51 @@ private slots:
         QCOMPARE(walk->Texte(QStringLiteral("Nom")), QStringLiteral("B2"));
     }
 
+    void champsLusEnCoursDeParcours() {
+        // A walk first reads one field, later others: every value is the stored one, whatever
+        // the engine read ahead.
+        auto db = nouvelleBase(QStringLiteral("lecture.MDB"));
+        {
+            Transaction t(*db);
+            auto rs = db->ouvrirTable(QStringLiteral("Film"));
+            for (int i = 0; i < 1200; ++i) {
+                rs->AddNew();
+                rs->SetValue(QStringLiteral("Nom"), QStringLiteral("F%1").arg(i));
+                rs->SetValue(QStringLiteral("Sortie"), i);
+                rs->SetValue(QStringLiteral("MatriCD2"), QStringLiteral("M%1").arg(i));
+                rs->Update();
+            }
+            t.valider();
+        }
+        auto rs = db->ouvrirTable(QStringLiteral("Film"));
+        auto autre = db->ouvrirTable(QStringLiteral("Film"));
+        int i = 0;
+        for (; !rs->EOF_(); rs->MoveNext(), ++i) {
+            QCOMPARE(rs->Texte(QStringLiteral("Nom")), QStringLiteral("F%1").arg(i));
+            if (i == 500) {
+                QCOMPARE(rs->Texte(QStringLiteral("matricd2")), QStringLiteral("M500"));
+                // Another recordset changes a row further on and deletes the next one.
+                autre->AllerA(rs->Cle() + 10);
+                autre->Edit();
+                autre->SetValue(QStringLiteral("Sortie"), 9999);
+                autre->Update();
+                autre->AllerA(rs->Cle() + 1);
+                autre->Delete();
+                ++i; // the deleted row is not walked
+            }
+            if (i == 510) QCOMPARE(rs->Value(QStringLiteral("Sortie")).toLongLong(), 9999);
+            if (i > 500 && i % 97 == 0)
+                QCOMPARE(rs->Texte(QStringLiteral("MatriCD2")), QStringLiteral("M%1").arg(i));
+            if (i == 700) {
+                rs->Edit();
+                rs->SetValue(QStringLiteral("Nom"), QStringLiteral("F700"));
+                rs->Update();
+            }
+        }
+        QCOMPARE(i, 1200);
+        QCOMPARE(rs->RecordCount(), 1200); // this recordset did not delete anything itself
+    }
+
     void fermetureAvecTableOuverte() {
         auto db = nouvelleBase(QStringLiteral("ferme.MDB"));
         ajouter(*db, QStringLiteral("A"));
@@ -199,7 +245,8 @@ private slots:
 
         // A SQLite database of another program.
         sqlite3* autre = nullptr;
-        QVERIFY(sqlite3_open(QFile::encodeName(chemin(QStringLiteral("autre.MDB"))).constData(), &autre) == SQLITE_OK);
+        QVERIFY(sqlite3_open(QFile::encodeName(chemin(QStringLiteral("autre.MDB"))).constData(), &autre) ==
+                SQLITE_OK);
         sqlite3_exec(autre, "CREATE TABLE t(x)", nullptr, nullptr, nullptr);
         sqlite3_close(autre);
         try {

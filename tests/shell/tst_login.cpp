@@ -24,12 +24,14 @@ using namespace vidora_test;
 namespace {
 QString messages(const EnvironnementTest& e) {
     QStringList l;
-    for (const Message& m : e.messages) l << m.texte;
+    for (const Message& m : e.messages)
+        l << m.texte;
     return l.join(QLatin1Char('|'));
 }
 
 bool connecte(FrmDepart* d) {
-    return d && entreeDisponible(d, QStringLiteral("Film")) && d->Label3->isVisibleTo(d) && !d->Text1->isVisibleTo(d);
+    return d && entreeDisponible(d, QStringLiteral("Film")) && d->Label3->isVisibleTo(d) &&
+           !d->Text1->isVisibleTo(d);
 }
 
 void ajouterFilms(const QString& chemin, int n) {
@@ -45,7 +47,7 @@ void ajouterFilms(const QString& chemin, int n) {
 
 class TestLogin : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void splashPuisFenetrePrincipale() {
         Banc b;
         b.creerBase();
@@ -86,10 +88,12 @@ private slots:
         QVERIFY(!entreeDisponible(d, QStringLiteral("Film")));
         for (const char* n : {"Creer", "Site", "Lisez", "MaJour", "Quite", "Outil"})
             QVERIFY2(entreeDisponible(d, QString::fromLatin1(n)), n);
-        for (const QString& n : FrmDepart::EntreesProtegees()) QVERIFY(!entreeDisponible(d, n));
+        for (const QString& n : FrmDepart::EntreesProtegees())
+            QVERIFY(!entreeDisponible(d, n));
 
         // Picking a file asks for its password; the count stays hidden until then.
-        const QRect r = d->File1->visualItemRect(d->File1->findItems(QStringLiteral("ABC.MDB"), Qt::MatchExactly)[0]);
+        const QRect r =
+            d->File1->visualItemRect(d->File1->findItems(QStringLiteral("ABC.MDB"), Qt::MatchExactly)[0]);
         QTest::mouseClick(d->File1->viewport(), Qt::LeftButton, {}, r.center());
         QCOMPARE(d->Label2->text(), QStringLiteral("Base en Cours ABC"));
         QVERIFY(d->Text1->isVisibleTo(d));
@@ -101,7 +105,8 @@ private slots:
         QVERIFY(connecte(d));
         QCOMPARE(d->Label3->text(), QStringLiteral("42 FILMS"));
         QVERIFY(d->Image1->isVisibleTo(d));
-        for (const QString& n : FrmDepart::EntreesProtegees()) QVERIFY(entreeDisponible(d, n));
+        for (const QString& n : FrmDepart::EntreesProtegees())
+            QVERIFY(entreeDisponible(d, n));
         QVERIFY(b.env().messages.isEmpty());
 
         // "Changer de Base" leaves the database open until another file is picked.
@@ -145,7 +150,8 @@ private slots:
         Banc::traiterEvenements();
         d = b.demarrer();
         QCOMPARE(ctx().EssaisConnexion, 3);
-        for (int i = 0; i < 3; ++i) b.connecter(QStringLiteral("CLUB.MDB"), QStringLiteral("NON"));
+        for (int i = 0; i < 3; ++i)
+            b.connecter(QStringLiteral("CLUB.MDB"), QStringLiteral("NON"));
         QCOMPARE(ctx().EssaisConnexion, 6);
         QCOMPARE(b.env().terminaisons, 0);
     }

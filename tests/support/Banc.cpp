@@ -77,7 +77,9 @@ Banc::~Banc() {
     installerEnvironnement(nullptr);
 }
 
-QString Banc::chemin(const QString& nom) const { return QDir(dir_.path()).filePath(nom); }
+QString Banc::chemin(const QString& nom) const {
+    return QDir(dir_.path()).filePath(nom);
+}
 
 QString Banc::creerBase(const QString& nomFichier) {
     const QString p = chemin(nomFichier);
@@ -105,7 +107,9 @@ FrmDepart* Banc::connecter(const QString& nomFichier, const QString& motDePasse)
     return d;
 }
 
-MDIForm1* Banc::cadre() const { return MDIForm1::instance(); }
+MDIForm1* Banc::cadre() const {
+    return MDIForm1::instance();
+}
 
 QList<Form*> Banc::fenetres() const {
     if (!MDIForm1::instance()) return {};

@@ -31,7 +31,7 @@ struct Message {
 };
 
 class EnvironnementTest : public vidora::Environnement {
-public:
+  public:
     void message(const QString& texte, const QString& titre) override { messages.push_back({texte, titre}); }
     bool question(const QString& texte, const QString& titre) override;
     QDate aujourdhui() override { return date; }
@@ -68,7 +68,7 @@ struct PanneInjectee : std::runtime_error {
 };
 
 class Banc {
-public:
+  public:
     Banc();
     ~Banc();
     Banc(const Banc&) = delete;
@@ -98,7 +98,7 @@ public:
     // Lets unloaded windows be destroyed, as the message loop does after each handler.
     static void traiterEvenements();
 
-private:
+  private:
     QTemporaryDir dir_;
     EnvironnementTest* env_;
 };
