@@ -1,5 +1,5 @@
 #pragma once
-// The grid control of Part 2.141 (MSFlexGrid): every list the operator clicks in. A QTableWidget
+// The grid control (MSFlexGrid): every list the operator clicks in. A QTableWidget
 // driven through the operations the windows use: Rows, Cols, ColWidth (twips), Row, Col,
 // CellAlignment, Text, the font size, Visible, the place in twips and the Click event.
 //

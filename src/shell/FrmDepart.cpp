@@ -9,6 +9,7 @@
 #include "platform/Environnement.h"
 #include "shell/Compactage.h"
 #include "shell/FrmNouvCompte.h"
+#include "shell/FrmParamettre.h"
 #include "shell/Ouverture.h"
 
 #include <QAction>
@@ -126,6 +127,14 @@ void FrmDepart::construireMenu() {
 }
 
 void FrmDepart::ouvrirDepuisMenu(const QString& nom) {
+    if (nom == QLatin1String("Para")) {
+        Remplacer<FrmParamettre>();
+        return;
+    }
+    if (nom == QLatin1String("Creer")) {
+        Remplacer<FrmNouvCompte>();
+        return;
+    }
     if (nom == QLatin1String("Base")) return Base_Click();
     if (nom == QLatin1String("Change")) return Change_Click();
     if (nom == QLatin1String("Site")) return Site_Click();

@@ -1,4 +1,4 @@
-// The grid control of Part 2.141, driven the way the builders and click handlers of Part 2.140 do.
+// The grid control, driven the way the grid builders and click handlers of the windows do.
 #include "platform/Grid.h"
 
 #include <QHeaderView>
@@ -11,7 +11,7 @@ using vidora::MSFlexGrid;
 
 namespace {
 
-// One PreparerGrille pass (Part 2.140 steps 2 to 10): headings, then one row per record.
+// One PreparerGrille pass: headings, then one row per record.
 void remplir(MSFlexGrid& g, const QStringList& titres, const QList<QStringList>& lignes) {
     g.setRows(2);
     g.setCols(static_cast<int>(titres.size()) + 1);

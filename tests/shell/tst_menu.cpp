@@ -1,0 +1,326 @@
+// The main window's menu: what the operator may choose before and after the password, the windows
+// that replace the main window, and the entries that act in place.
+#include "Banc.h"
+
+#include "common/Contexte.h"
+#include "common/MotDePasse.h"
+#include "platform/Database.h"
+#include "shell/FrmDepart.h"
+#include "shell/FrmNouvCompte.h"
+#include "shell/FrmParamettre.h"
+#include "shell/Installation.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QtTest>
+
+using namespace vidora;
+using namespace vidora_test;
+
+namespace {
+
+const QStringList kProtegees = {"Abon", "Film",   "Depo", "Sauve", "Lettre", "Etique",  "Base",
+                                "Util", "Classe", "Pass", "Para",  "Change", "SuppBase"};
+// Entries under the three gated top-level menus.
+const QStringList kSousProtegees = {"NouvAbon", "RechAbon", "SuppAbon", "Saisi",   "Liste", "reche",
+                                    "recher",   "RechNom",  "Entre",    "Control", "Rappel"};
+const QStringList kToujours = {"Outil", "Creer", "Site", "Lisez", "MaJour", "Quite"};
+const QString kFini = QStringLiteral("Compactage de la Base de Donn\u00E9es et Termin\u00E9e");
+
+QStringList indisponibles(FrmDepart* d, const QStringList& noms) {
+    QStringList res;
+    for (const QString& n : noms)
+        if (!entreeDisponible(d, n)) res << n;
+    return res;
+}
+
+QStringList disponibles(FrmDepart* d, const QStringList& noms) {
+    QStringList res;
+    for (const QString& n : noms)
+        if (entreeDisponible(d, n)) res << n;
+    return res;
+}
+
+bool auChoixDeLaBase(FrmDepart* d) {
+    return d && d->File1->isVisible() && !d->Text1->isVisible() && !d->Label2->isVisible() &&
+           disponibles(d, kProtegees).isEmpty();
+}
+
+bool connecte(FrmDepart* d) {
+    return d && d->isEnabled() && !d->File1->isVisible() && !d->Text1->isVisible() &&
+           d->Label3->isVisible() && indisponibles(d, kProtegees).isEmpty();
+}
+
+QStringList lignes(const QString& table, const QString& champ) {
+    QStringList res;
+    auto rs = ctx().base().ouvrirTable(table);
+    for (; !rs->EOF_(); rs->MoveNext())
+        res << rs->Texte(champ);
+    return res;
+}
+
+// Films added, many deleted, more added: the table order has gaps that compaction must keep.
+void remplirEtTrouer() {
+    Transaction tr(ctx().base());
+    auto rs = ctx().base().ouvrirTable("CD");
+    for (int i = 0; i < 300; ++i) {
+        rs->AddNew();
+        rs->SetValue("MatriculeCD", QString::number(i));
+        rs->SetValue("Nom", QString("FILM %1 ").arg(i, 3, 10, QChar('0')).leftJustified(60, 'X'));
+        rs->Update();
+    }
+    for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext())
+        if (rs->Texte("MatriculeCD").toInt() % 3 != 0) rs->Delete();
+    for (int i = 300; i < 320; ++i) {
+        rs->AddNew();
+        rs->SetValue("MatriculeCD", QString::number(i));
+        rs->SetValue("Nom", QString("FILM %1").arg(i));
+        rs->Update();
+    }
+    rs.reset();
+    tr.valider();
+}
+
+QByteArray contenu(const QString& chemin) {
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestMenu : public QObject {
+    Q_OBJECT
+  private slots:
+    void entreesSelonLeMotDePasse();
+    void fenetresQuiRemplacent_data();
+    void fenetresQuiRemplacent();
+    void changerDeBase();
+    void compactageGardeLesLignes();
+    void compactageEnPanne_data();
+    void compactageEnPanne();
+    void compactageDUneBaseNommeeTemp();
+    void nouveauClassementSansBase();
+    void entreesEnPlace();
+};
+
+void TestMenu::entreesSelonLeMotDePasse() {
+    Banc b;
+    b.creerBase();
+    FrmDepart* d = b.demarrer();
+    QVERIFY(auChoixDeLaBase(d));
+    QCOMPARE(disponibles(d, kSousProtegees), QStringList());
+    QCOMPARE(indisponibles(d, kToujours), QStringList());
+
+    const QRect r = d->File1->visualItemRect(d->File1->item(0));
+    QTest::mouseClick(d->File1->viewport(), Qt::LeftButton, {}, r.center());
+    QVERIFY(d->Text1->isVisible());
+    QCOMPARE(d->Label2->text(), QString("Base en Cours CLUB"));
+    QCOMPARE(disponibles(d, kProtegees + kSousProtegees), QStringList());
+
+    // Case counts in a password.
+    taper(d->Text1, "vidora", true);
+    QCOMPARE(b.env().messages.size(), 1);
+    QCOMPARE(b.env().messages.first().texte, QString("MAUVAIS MOT DE PASSE"));
+    QCOMPARE(disponibles(d, kProtegees + kSousProtegees), QStringList());
+
+    taper(d->Text1, "  VIDORA ", true);
+    QCOMPARE(b.env().messages.size(), 1);
+    QVERIFY(connecte(d));
+    QCOMPARE(indisponibles(d, kSousProtegees + kToujours), QStringList());
+    QCOMPARE(b.env().terminaisons, 0);
+}
+
+void TestMenu::fenetresQuiRemplacent_data() {
+    QTest::addColumn<QString>("entree");
+    QTest::newRow("Paramettre, Retour") << "Para";
+    QTest::newRow("Creer une Base, Annule") << "Creer";
+}
+
+void TestMenu::fenetresQuiRemplacent() {
+    QFETCH(QString, entree);
+    Banc b;
+    b.creerBase();
+    FrmDepart* d = b.connecter();
+    QVERIFY(connecte(d));
+    QVERIFY(choisirMenu(d, entree));
+    QVERIFY(!b.fenetre<FrmDepart>());
+    if (entree == "Para") {
+        auto* p = b.fenetre<FrmParamettre>();
+        QVERIFY(p);
+        QVERIFY(choisirMenu(p, "retour"));
+        QVERIFY(!b.fenetre<FrmParamettre>());
+    } else {
+        auto* n = b.fenetre<FrmNouvCompte>();
+        QVERIFY(n);
+        cliquer(n->BtnFermer);
+        QVERIFY(!b.fenetre<FrmNouvCompte>());
+    }
+    d = b.fenetre<FrmDepart>();
+    QVERIFY(auChoixDeLaBase(d));
+    QCOMPARE(b.fenetres().size(), 1);
+    QVERIFY(b.connecter());
+    QVERIFY(connecte(d));
+    QVERIFY(b.env().messages.isEmpty());
+}
+
+void TestMenu::changerDeBase() {
+    Banc b;
+    b.creerBase("AUTRE.MDB");
+    const QString club = b.creerBase("CLUB.MDB");
+    FrmDepart* d = b.connecter("CLUB.MDB");
+    QVERIFY(connecte(d));
+
+    QVERIFY(choisirMenu(d, "Change"));
+    QCOMPARE(b.fenetre<FrmDepart>(), d);
+    QVERIFY(auChoixDeLaBase(d));
+    QCOMPARE(d->File1->count(), 2);
+    QVERIFY(ctx().BaseEnCours && ctx().BaseEnCours->estOuverte());
+    QCOMPARE(ctx().BaseEnCours->chemin(), club);
+
+    QVERIFY(b.connecter("AUTRE.MDB"));
+    QVERIFY(connecte(d));
+    QCOMPARE(ctx().BaseEnCours->chemin(), b.chemin("AUTRE.MDB"));
+    QCOMPARE(ctx().NomBase, QString("AUTRE.MDB"));
+    QCOMPARE(ctx().CheminBase, b.chemin("AUTRE.MDB"));
+    QCOMPARE(d->Label2->text(), QString("Base en Cours AUTRE"));
+}
+
+void TestMenu::compactageGardeLesLignes() {
+    Banc b;
+    const QString chemin = b.creerBase();
+    FrmDepart* d = b.connecter();
+    QVERIFY(connecte(d));
+    remplirEtTrouer();
+    const QStringList films = lignes("CD", "Nom");
+    const QStringList genres = lignes("Genre", "NomGenre");
+    QCOMPARE(films.size(), 120);
+    const qint64 taille = QFileInfo(chemin).size();
+    // Left behind by an earlier run.
+    QFile ancien(b.chemin("temp.MDB"));
+    QVERIFY(ancien.open(QIODevice::WriteOnly));
+    ancien.write("reste d'un essai precedent");
+    ancien.close();
+
+    QVERIFY(choisirMenu(d, "Base"));
+    QCOMPARE(b.env().messages.size(), 1);
+    QCOMPARE(b.env().messages.first().texte, kFini);
+    QCOMPARE(ctx().base().chemin(), chemin);
+    QCOMPARE(lignes("CD", "Nom"), films);
+    QCOMPARE(lignes("Genre", "NomGenre"), genres);
+    QVERIFY(QFileInfo(chemin).size() < taille);
+    QCOMPARE(QDir(b.dossier()).entryList(QDir::Files), QStringList{"CLUB.MDB"});
+    QVERIFY(connecte(d));
+
+    // Still the database the operator works on: a new film goes after the others.
+    {
+        auto rs = ctx().base().ouvrirTable("CD");
+        rs->AddNew();
+        rs->SetValue("Nom", "DERNIER");
+        rs->Update();
+    }
+    QCOMPARE(lignes("CD", "Nom"), films + QStringList{"DERNIER"});
+}
+
+void TestMenu::compactageEnPanne_data() {
+    QTest::addColumn<QString>("etape");
+    QTest::newRow("pendant le compactage") << "compactage";
+    QTest::newRow("au remplacement") << "compactage-remplacement";
+}
+
+void TestMenu::compactageEnPanne() {
+    QFETCH(QString, etape);
+    Banc b;
+    const QString chemin = b.creerBase();
+    FrmDepart* d = b.connecter();
+    QVERIFY(connecte(d));
+    remplirEtTrouer();
+    const QStringList films = lignes("CD", "Nom");
+    const QByteArray octets = contenu(chemin);
+
+    b.env().panneA = etape;
+    QVERIFY(choisirMenu(d, "Base"));
+    QCOMPARE(b.env().messages.size(), 1);
+    QVERIFY(!b.env().messages.first().texte.isEmpty());
+    QVERIFY(b.env().messages.first().texte != kFini);
+    QVERIFY(ctx().BaseEnCours && ctx().BaseEnCours->estOuverte());
+    QCOMPARE(ctx().base().chemin(), chemin);
+    QCOMPARE(contenu(chemin), octets);
+    QCOMPARE(lignes("CD", "Nom"), films);
+    QCOMPARE(QDir(b.dossier()).entryList(QDir::Files), QStringList{"CLUB.MDB"});
+    QVERIFY(connecte(d));
+
+    b.env().panneA.clear();
+    QVERIFY(choisirMenu(d, "Base"));
+    QCOMPARE(b.env().messages.size(), 2);
+    QCOMPARE(b.env().messages.last().texte, kFini);
+    QCOMPARE(lignes("CD", "Nom"), films);
+}
+
+void TestMenu::compactageDUneBaseNommeeTemp() {
+    // A database that carries the name of the compaction file (one brought back from elsewhere).
+    Banc b;
+    const QString chemin = b.creerBase("temp.MDB");
+    FrmDepart* d = b.connecter("temp.MDB");
+    QVERIFY(connecte(d));
+    remplirEtTrouer();
+    const QStringList films = lignes("CD", "Nom");
+
+    QVERIFY(choisirMenu(d, "Base"));
+    QCOMPARE(b.env().messages.size(), 1);
+    QVERIFY(ctx().BaseEnCours && ctx().BaseEnCours->estOuverte());
+    QCOMPARE(ctx().base().chemin(), chemin);
+    QCOMPARE(lignes("CD", "Nom"), films);
+    QCOMPARE(QDir(b.dossier()).entryList(QDir::Files), QStringList{"temp.MDB"});
+}
+
+void TestMenu::nouveauClassementSansBase() {
+    Banc b;
+    b.creerBase();
+    FrmDepart* d = b.demarrer();
+    QVERIFY(choisirMenu(d, "MaJour"));
+    QCOMPARE(b.env().messages.size(), 1);
+    QVERIFY(!b.env().messages.first().texte.isEmpty());
+    QCOMPARE(b.fenetres(), QList<Form*>{d});
+    QVERIFY(auChoixDeLaBase(d));
+    QVERIFY(d->isEnabled());
+}
+
+void TestMenu::entreesEnPlace() {
+    Banc b;
+    b.creerBase();
+    PreparerDossierApplication();
+    const QString aide = b.chemin("Lisez-Moi.html");
+    // The help tells a new user the password that opens a new database.
+    QVERIFY(QString::fromUtf8(contenu(aide))
+                .contains(QRegularExpression("mot de passe[^.]*" + MotDePasseDefaut,
+                                             QRegularExpression::CaseInsensitiveOption)));
+
+    // All three before the password.
+    FrmDepart* d = b.demarrer();
+    QVERIFY(choisirMenu(d, "Lisez"));
+    QCOMPARE(b.env().urls.size(), 1);
+    QVERIFY(b.env().urls.first().isLocalFile());
+    QCOMPARE(QFileInfo(b.env().urls.first().toLocalFile()).canonicalFilePath(),
+             QFileInfo(aide).canonicalFilePath());
+
+    QVERIFY(choisirMenu(d, "Site"));
+    QCOMPARE(b.env().urls.size(), 2);
+    const QUrl site = b.env().urls.last();
+    QVERIFY(site.scheme() == "https" || site.scheme() == "http");
+    QVERIFY(!site.host().isEmpty());
+
+    QCOMPARE(b.env().terminaisons, 0);
+    QVERIFY(choisirMenu(d, "Quite"));
+    QCOMPARE(b.env().terminaisons, 1);
+    QVERIFY(b.env().messages.isEmpty());
+
+    QVERIFY(connecte(b.connecter("CLUB.MDB", MotDePasseDefaut)));
+}
+
+QTEST_MAIN(TestMenu)
+#include "tst_menu.moc"
