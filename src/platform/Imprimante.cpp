@@ -50,8 +50,19 @@ ImprimanteQt::ImprimanteQt(const QString& dossierPdf, Destination destination)
     police_.setPointSizeF(12);
 }
 
+// A job dropped before its end is cancelled, not sent half-made: the printer is asked to abort
+// and a PDF file already begun is removed.
 ImprimanteQt::~ImprimanteQt() {
+    if (demarre_ && !termine_) abandonner();
+}
+
+void ImprimanteQt::abandonner() {
+    termine_ = true;
+    erreur_ = true;
+    if (printer_ && painter_ && painter_->isActive()) printer_->abort();
     if (painter_ && painter_->isActive()) painter_->end();
+    if (!fichier_.isEmpty()) QFile::remove(fichier_);
+    fichier_.clear();
 }
 
 bool ImprimanteQt::demarrer(const QString& nomDuTravail) {
@@ -185,9 +196,13 @@ bool ImprimanteQt::terminer() {
         erreur_ = true;
         return false;
     }
+    if (erreur_) {
+        abandonner();
+        return false;
+    }
     termine_ = true;
-    bool ok = !erreur_;
-    if (painter_->isActive()) ok = painter_->end() && ok;
+    bool ok = true;
+    if (painter_->isActive()) ok = painter_->end();
     if (!fichier_.isEmpty() && QFileInfo(fichier_).size() <= 0) ok = false;
     if (!ok) erreur_ = true;
     return ok;

@@ -43,7 +43,7 @@ class Imprimante {
     virtual void ligneVide() = 0;
     virtual void nouvellePage() = 0;
 
-    // Ends the document and sends the job; false when the job failed.
+    // Ends the document and sends the job; false when the job failed, which is then cancelled.
     virtual bool terminer() = 0;
     // True once something went wrong: what follows is not printed and terminer() fails.
     virtual bool enErreur() const = 0;
@@ -63,7 +63,7 @@ class ImprimanteQt : public Imprimante {
     };
 
     explicit ImprimanteQt(const QString& dossierPdf, Destination destination = Destination::Automatique);
-    // A job still running is ended as it stands: Qt cannot take back what a printer received.
+    // A job still running is cancelled (see abandonner()).
     ~ImprimanteQt() override;
     ImprimanteQt(const ImprimanteQt&) = delete;
     ImprimanteQt& operator=(const ImprimanteQt&) = delete;
@@ -80,6 +80,7 @@ class ImprimanteQt : public Imprimante {
     QString fichierPdf() const override { return fichier_; }
 
   private:
+    void abandonner();
     bool enCours();
     bool ouvrirPdf(const QString& nomDuTravail);
     bool placerRangee(double hauteur);

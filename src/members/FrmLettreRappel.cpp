@@ -1,0 +1,199 @@
+#include "members/FrmLettreRappel.h"
+
+#include "common/Contexte.h"
+#include "common/Delais.h"
+#include "common/Grilles.h"
+#include "common/Schema.h"
+#include "common/Zoom.h"
+#include "members/LettreRappel.h"
+#include "platform/Environnement.h"
+#include "platform/Grid.h"
+#include "platform/Imprimante.h"
+#include "shell/Ouverture.h"
+
+#include <QAction>
+#include <QLineEdit>
+
+namespace vidora {
+
+namespace {
+
+const QVector<ColonneGrille>& colonnesRappel() {
+    static const QVector<ColonneGrille> colonnes = {
+        {QStringLiteral("REF"), 900, {}},     {QStringLiteral("NOM ABONNE"), 1700, {}},
+        {QStringLiteral("PRENOM"), 1500, {}}, {QStringLiteral("ADRESSE 1"), 1400, {}},
+        {QStringLiteral("CODE"), 610, {}},    {QStringLiteral("VILLE"), 1100, {}},
+        {QStringLiteral("CD 1"), 1080, {}},   {QStringLiteral("CD 2"), 1080, {}},
+        {QStringLiteral("CD 3"), 1080, {}},
+    };
+    return colonnes;
+}
+
+QString champ(const char* nom, int k) {
+    return QString::fromLatin1(nom) + QString::number(k);
+}
+
+// A slot is empty when its due date holds the empty mark or was never written.
+bool caseVide(const Recordset& t, int k) {
+    return t.EstNull(champ("DateRest", k)) || t.Texte(champ("DateRest", k)) == MarqueVide;
+}
+
+QStringList ligneGrille(const Recordset& t) {
+    QStringList cellules;
+    for (const char* c : {"MatriculeAbon", "NomAbon", "PrenomAbon", "Adresse1Abon", "CodeAbon", "VilleAbon"})
+        cellules << t.Texte(QString::fromLatin1(c));
+    for (int k = 1; k <= 3; ++k)
+        cellules << (caseVide(t, k) ? QStringLiteral("PAS DE FILM") : t.Texte(champ("DateRest", k)));
+    return cellules;
+}
+
+QString pluriel(int n, const QString& singulier, const QString& pluriel) {
+    return n > 1 ? pluriel : singulier;
+}
+
+} // namespace
+
+FrmLettreRappel::FrmLettreRappel()
+    : Form(QStringLiteral("FrmLettreRappel"), QStringLiteral("Lettre de Rappel")) {
+    MSFlexGrid1 = controle(new MSFlexGrid(this), 150, 300, 11600, 7500);
+    MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
+    MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Kept out of sight: they only carry the delays of the pass.
+    Text1 = controle(new QLineEdit(this), 150, 9600, 1000, 450);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text2 = controle(new QLineEdit(this), 1300, 9600, 1000, 450);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Text1->hide();
+    Text2->hide();
+    connect(ajouterEntree(QStringLiteral("Retour"), QStringLiteral("Retour")), &QAction::triggered, this,
+            &FrmLettreRappel::Retour_Click);
+}
+
+void FrmLettreRappel::Form_Load() {
+    MiseEnPlaceStandard(*this);
+    try {
+        passe();
+    } catch (const std::exception& e) {
+        ctx().fermerTables();
+        Mode = 0;
+        env().message(
+            QStringLiteral("LE RAPPEL N'A PAS PU ETRE FAIT :\n%1").arg(QString::fromUtf8(e.what())));
+    }
+}
+
+void FrmLettreRappel::passe() {
+    bool imprime = false;
+    MSFlexGrid1->setVisible(false);
+    {
+        auto para = ctx().base().ouvrirTable(QStringLiteral("Para"));
+        if (para->EOF_()) {
+            env().message(QStringLiteral("LES PARAMETRES DU CLUB SONT ABSENTS DE LA BASE : AUCUNE LETTRE DE "
+                                         "RAPPEL N'A ETE IMPRIMEE.\nRENSEIGNEZ-LES PAR Outil > Paramettre."));
+            return;
+        }
+        Text1->setText(para->Texte(QStringLiteral("DelaiMini")));
+        Text2->setText(para->Texte(QStringLiteral("DelaiMaxi")));
+    }
+    // A delay that begins with no digit counts as no delay at all.
+    const int mini = LireDelai(Text1->text()).value_or(0);
+    const int maxi = LireDelai(Text2->text()).value_or(0);
+    PreparerEntetes(*MSFlexGrid1, colonnesRappel());
+
+    const QDate aujourdhui = env().aujourdhui();
+    SessionImpression session;
+    QStringList modelesAbsents;
+    int echecs = 0;
+    int niveauxPerdus = 0;
+    {
+        TablesFermees fermees;
+        Recordset& t = ctx().ouvrirTable(QStringLiteral("Abonne"));
+        Mode = 0;
+        while (!t.EOF_()) {
+            try {
+                // The days late of the last occupied slot examined decide the member's grid row.
+                int jours = 0;
+                bool ecarte = false;
+                for (int k = 1; k <= 3 && !ecarte; ++k) {
+                    if (caseVide(t, k)) continue;
+                    // A due date that does not read as a day is left alone, never guessed.
+                    const std::optional<QDate> echeance = LireEcheance(t.Texte(champ("DateRest", k)));
+                    if (!echeance) continue;
+                    jours = int(echeance->daysTo(aujourdhui));
+                    const QString averti = champ("Averti", k);
+                    const int niveau = t.EstNull(averti) ? 0 : t.Value(averti).toInt();
+                    int type = 0;
+                    if (jours > maxi) {
+                        if (niveau == 1)
+                            ecarte = true;
+                        else
+                            type = 2 * k - 1;
+                    } else if (jours > mini) {
+                        if (niveau == 2)
+                            ecarte = true;
+                        else
+                            type = 2 * k;
+                    }
+                    if (type == 0) continue;
+                    Mode = type;
+                    imprime = true;
+                    const IssueLettre issue = EcrireLettre(t, type, session);
+                    Mode = 0;
+                    if (issue == IssueLettre::ModeleAbsent && !modelesAbsents.contains(ModeleDuType(type)))
+                        modelesAbsents << ModeleDuType(type);
+                    if (issue == IssueLettre::Echec) ++echecs;
+                    if (issue == IssueLettre::NiveauPerdu) ++niveauxPerdus;
+                }
+                // A member passed over gets no row; so does one whose last occupied slot is not late.
+                if (!ecarte && jours > 0)
+                    AjouterLigneGrille(*MSFlexGrid1, ligneGrille(t), QString::number(t.Cle()));
+            } catch (const std::exception&) {
+                // A member that cannot be read is left for the next pass; the walk goes on.
+                Mode = 0;
+                ++echecs;
+            }
+            t.MoveNext();
+        }
+    }
+
+    if (imprime)
+        MSFlexGrid1->setVisible(true);
+    else
+        env().message(QStringLiteral("PAS DE LETTRE DE RAPPEL"));
+
+    QStringList avis;
+    if (!modelesAbsents.isEmpty()) {
+        const bool un = modelesAbsents.size() == 1;
+        avis << (un ? QStringLiteral(
+                          "LE MODELE DE LETTRE %1 EST INTROUVABLE DANS LE DOSSIER DE L'APPLICATION : "
+                          "LES LETTRES QUI EN DEPENDENT N'ONT PAS ETE IMPRIMEES.\nECRIVEZ-LE PAR "
+                          "Outil > Lettre de Rapel ; ELLES SERONT IMPRIMEES AU PROCHAIN RAPPEL.")
+                    : QStringLiteral(
+                          "LES MODELES DE LETTRE %1 SONT INTROUVABLES DANS LE DOSSIER DE "
+                          "L'APPLICATION : AUCUNE LETTRE N'A ETE IMPRIMEE.\nECRIVEZ-LES PAR Outil > "
+                          "Lettre de Rapel ; ELLES SERONT IMPRIMEES AU PROCHAIN RAPPEL."))
+                    .arg(modelesAbsents.join(QStringLiteral(" ET ")));
+    }
+    if (echecs > 0)
+        avis << QStringLiteral("%1 %2 AU PROCHAIN RAPPEL.")
+                    .arg(echecs)
+                    .arg(pluriel(
+                        echecs, QStringLiteral("LETTRE DE RAPPEL N'A PAS PU ETRE IMPRIMEE ; ELLE LE SERA"),
+                        QStringLiteral("LETTRES DE RAPPEL N'ONT PAS PU ETRE IMPRIMEES ; ELLES LE SERONT")));
+    if (niveauxPerdus > 0)
+        avis << QStringLiteral("%1 %2 AU PROCHAIN RAPPEL.")
+                    .arg(niveauxPerdus)
+                    .arg(pluriel(
+                        niveauxPerdus,
+                        QStringLiteral("LETTRE IMPRIMEE N'A PAS PU ETRE NOTEE DANS LA BASE : ELLE SERA "
+                                       "IMPRIMEE DE NOUVEAU"),
+                        QStringLiteral("LETTRES IMPRIMEES N'ONT PAS PU ETRE NOTEES DANS LA BASE : ELLES "
+                                       "SERONT IMPRIMEES DE NOUVEAU")));
+    if (!avis.isEmpty()) env().message(avis.join(QStringLiteral("\n\n")));
+    if (const QString fichiers = session.avisFichiers(); !fichiers.isEmpty()) env().message(fichiers);
+}
+
+void FrmLettreRappel::Retour_Click() {
+    RendreLaMain(this);
+}
+
+} // namespace vidora

@@ -1,0 +1,296 @@
+// The letter templates and the code list, driven as the operator drives "Lettre de Rapel": the
+// modes of the menu, the exact bytes of the files written, the names refused, the code list.
+#include "Banc.h"
+
+#include "common/Contexte.h"
+#include "members/FrmLettre.h"
+#include "shell/FrmDepart.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QtTest>
+
+#include <unistd.h>
+
+using namespace vidora;
+using namespace vidora_test;
+
+namespace {
+
+QByteArray contenu(const QString& chemin) {
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void ecrire(const QString& chemin, const QByteArray& octets) {
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(octets);
+}
+
+QStringList textes(const QListWidget* l) {
+    QStringList r;
+    for (int i = 0; i < l->count(); ++i)
+        r << l->item(i)->text();
+    return r;
+}
+
+QStringList modeles(const Banc& b) {
+    return QDir(b.dossier()).entryList({"*.let"}, QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+// A click on the entry of a list, where the operator sees it.
+bool cliquerElement(QListWidget* l, const QString& texte) {
+    const auto items = l->findItems(texte, Qt::MatchExactly);
+    if (items.isEmpty() || !l->isVisibleTo(l->window())) return false;
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(items.first()).center());
+    Banc::traiterEvenements();
+    return true;
+}
+
+// Types into the template box: lines separated by Enter, as on a keyboard.
+void taperTexte(QPlainTextEdit* box, const QStringList& lignes) {
+    for (int i = 0; i < lignes.size(); ++i) {
+        if (i > 0) QTest::keyClick(box, Qt::Key_Return);
+        taper(box, lignes[i]);
+    }
+}
+
+FrmLettre* ouvrir(Banc& b) {
+    b.creerBase();
+    FrmDepart* d = b.connecter();
+    if (!d || !choisirMenu(d, "Lettre")) return nullptr;
+    return b.fenetre<FrmLettre>();
+}
+
+bool visible(QWidget* w) {
+    return w->isVisibleTo(w->window());
+}
+
+} // namespace
+
+class TestLettre : public QObject {
+    Q_OBJECT
+  private slots:
+    void modesDuMenu();
+    void creerPuisChargerSansRienChanger();
+    void nomsRefuses();
+    void effacer();
+    void codes();
+    void listeDeCodesIlisible();
+};
+
+void TestLettre::modesDuMenu() {
+    Banc b;
+    FrmLettre* f = ouvrir(b);
+    QVERIFY(f);
+    QVERIFY(!b.fenetre<FrmDepart>()->isEnabled());
+    const QStringList actions = {"Creer", "Charger", "Efface", "Code", "Ajout", "Supp"};
+    for (const QString& n : actions)
+        QVERIFY2(entreeDisponible(f, n), qPrintable(n));
+    QVERIFY(!entreeDisponible(f, "Enregistre"));
+    QVERIFY(!entreeDisponible(f, "Autre"));
+    for (QWidget* w : std::initializer_list<QWidget*>{f->Text1, f->Label1, f->Text2, f->Text3, f->Label2,
+                                                      f->File1, f->File2, f->List1, f->List2})
+        QVERIFY(!visible(w));
+
+    // Every mode turns the actions off and leads back through "Autre Lettre".
+    for (const QString& mode : actions) {
+        QVERIFY2(choisirMenu(f, mode), qPrintable(mode));
+        for (const QString& n : actions)
+            QVERIFY(!entreeDisponible(f, n));
+        QCOMPARE(entreeDisponible(f, "Enregistre"), mode == "Creer");
+        QVERIFY(choisirMenu(f, "Autre"));
+        QVERIFY(entreeDisponible(f, "Creer"));
+    }
+    QVERIFY(choisirMenu(f, "Creer"));
+    QVERIFY(visible(f->Label1) && visible(f->Text2) && visible(f->Text1) && !visible(f->File1));
+    QCOMPARE(f->Label1->text(), QString("Nom de La Lettre"));
+    QVERIFY(choisirMenu(f, "Retour"));
+    QVERIFY(!b.fenetre<FrmLettre>());
+    QVERIFY(b.fenetre<FrmDepart>()->isEnabled());
+    QVERIFY(b.env().messages.isEmpty());
+}
+
+void TestLettre::creerPuisChargerSansRienChanger() {
+    Banc b;
+    FrmLettre* f = ouvrir(b);
+    QVERIFY(f);
+    QVERIFY(choisirMenu(f, "Creer"));
+    taper(f->Text2, "Rappel");
+    taperTexte(f->Text1, {"Cher membre,", "le film <<LIVRE>> est attendu à la vidéothèque."});
+    QVERIFY(choisirMenu(f, "Enregistre"));
+    QCOMPARE(contenu(b.chemin("Rappel.let")),
+             QByteArray("Cher membre,\r\nle film <<LIVRE>> est attendu \xE0 la vid\xE9oth\xE8que.\r\n"));
+    QVERIFY(entreeDisponible(f, "Enregistre")); // the mode stays
+
+    // The box's text as the files hold it: no line end added at the load, none lost at the save.
+    const QByteArray club = "Madame,\r\n\r\nle film\xA0: <<LIVRE>>\r\n\tavec \xAB guillemets \xBB\r\n\r\n";
+    ecrire(b.chemin("Club.let"), club);
+    ecrire(b.chemin("SansFin.LET"), "une ligne\r\nderniere");
+    QVERIFY(choisirMenu(f, "Autre"));
+    QVERIFY(choisirMenu(f, "Charger"));
+    QCOMPARE(textes(f->File1), QStringList({"Club.let", "Rappel.let", "SansFin.LET"}));
+    QVERIFY(cliquerElement(f->File1, "Rappel.let"));
+    QVERIFY(!visible(f->File1) && visible(f->Text1));
+    QCOMPARE(f->Text1->toPlainText(),
+             QString("Cher membre,\nle film <<LIVRE>> est attendu à la vidéothèque."));
+    QCOMPARE(f->Text1->font().pointSizeF(), 12.0 * ctx().PourcentZoom / 100);
+    QVERIFY(f->Text1->font().bold());
+    QVERIFY(choisirMenu(f, "Enregistre"));
+    QCOMPARE(contenu(b.chemin("Rappel.let")),
+             QByteArray("Cher membre,\r\nle film <<LIVRE>> est attendu \xE0 la vid\xE9oth\xE8que.\r\n"));
+
+    for (const char* nom : {"Club.let", "SansFin.LET"}) {
+        const QByteArray avant = contenu(b.chemin(nom));
+        QVERIFY(choisirMenu(f, "Autre"));
+        QVERIFY(f->Text1->toPlainText().isEmpty());
+        QVERIFY(choisirMenu(f, "Charger"));
+        QVERIFY(cliquerElement(f->File1, nom));
+        QVERIFY(choisirMenu(f, "Enregistre"));
+        QCOMPARE(contenu(b.chemin(nom)), avant);
+    }
+
+    // An edit reaches the loaded file, and only it.
+    f->Text1->moveCursor(QTextCursor::End);
+    taperTexte(f->Text1, {"", "fin"});
+    QVERIFY(choisirMenu(f, "Enregistre"));
+    QCOMPARE(contenu(b.chemin("SansFin.LET")), QByteArray("une ligne\r\nderniere\r\nfin"));
+    QCOMPARE(modeles(b), QStringList({"Club.let", "Rappel.let", "SansFin.LET"}));
+    QVERIFY(b.env().messages.isEmpty());
+}
+
+void TestLettre::nomsRefuses() {
+    Banc b;
+    FrmLettre* f = ouvrir(b);
+    QVERIFY(f);
+    ecrire(b.chemin("rappel.let"), "ancien\r\n");
+    QVERIFY(choisirMenu(f, "Creer"));
+    taperTexte(f->Text1, {"texte"});
+
+    // Typed then erased back to nothing: no ".let" file.
+    taper(f->Text2, "X");
+    QTest::keyClick(f->Text2, Qt::Key_Backspace);
+    const QStringList refuses = {"",   "   ", ".cache", "a/b", "..\\b", "c:x",
+                                 "a*", "q?",  "d\"e",   "<f",  "g>",    "h|i"};
+    for (const QString& nom : refuses) {
+        f->Text2->setText(nom);
+        b.env().messages.clear();
+        QVERIFY(choisirMenu(f, "Enregistre"));
+        QCOMPARE(b.env().messages.size(), 1);
+        QVERIFY2(!b.env().messages[0].texte.isEmpty(), qPrintable(nom));
+    }
+    f->Text2->setText(QString("tab") + QChar('\t') + "x"); // a pasted control character
+    QVERIFY(choisirMenu(f, "Enregistre"));
+    QCOMPARE(b.env().messages.size(), 2);
+    QCOMPARE(
+        b.env().messages.last().texte,
+        QString("CE NOM NE PEUT PAS NOMMER UN FICHIER : LES CARACTERES / \\ : * ? \" < > | SONT INTERDITS"));
+    QCOMPARE(QDir(b.dossier()).entryList(QDir::Files | QDir::Hidden).filter(".let"),
+             QStringList({"rappel.let"}));
+    QVERIFY(!QDir(b.dossier()).exists("a"));
+
+    // A template is one file whatever the letter case: "Rappel" replaces "rappel.let".
+    b.env().messages.clear();
+    f->Text2->clear();
+    taper(f->Text2, "Rappel");
+    QVERIFY(choisirMenu(f, "Enregistre"));
+    QCOMPARE(modeles(b), QStringList({"rappel.let"}));
+    QCOMPARE(contenu(b.chemin("rappel.let")), QByteArray("texte\r\n"));
+    f->Text2->clear();
+    taper(f->Text2, "Lettre d'été");
+    QVERIFY(choisirMenu(f, "Enregistre"));
+    QVERIFY(QFile::exists(b.chemin("Lettre d'été.let")));
+    QVERIFY(b.env().messages.isEmpty());
+}
+
+void TestLettre::effacer() {
+    Banc b;
+    ecrire(b.chemin("Vieux.let"), "x\r\n");
+    ecrire(b.chemin("Autre.let"), "y\r\n");
+    FrmLettre* f = ouvrir(b);
+    QVERIFY(f);
+    QVERIFY(choisirMenu(f, "Efface"));
+    QCOMPARE(textes(f->File2), QStringList({"Autre.let", "Vieux.let"}));
+
+    b.env().reponses = {false};
+    QVERIFY(cliquerElement(f->File2, "Vieux.let"));
+    QCOMPARE(b.env().questions.back().texte, QString("ETES VOUR DE VOULOIR EFFACER Vieux.let"));
+    QVERIFY(QFile::exists(b.chemin("Vieux.let")));
+    QVERIFY(!visible(f->File2) && entreeDisponible(f, "Efface")); // back to the start either way
+
+    b.env().reponses = {true};
+    QVERIFY(choisirMenu(f, "Efface"));
+    QVERIFY(cliquerElement(f->File2, "Vieux.let"));
+    QVERIFY(!QFile::exists(b.chemin("Vieux.let")));
+    QVERIFY(entreeDisponible(f, "Charger"));
+    QCOMPARE(textes(f->File1), QStringList({"Autre.let"}));
+    QCOMPARE(textes(f->File2), QStringList({"Autre.let"}));
+    QVERIFY(b.env().messages.isEmpty());
+}
+
+void TestLettre::codes() {
+    Banc b;
+    FrmLettre* f = ouvrir(b);
+    QVERIFY(f);
+    const QString fichier = b.chemin("Code");
+
+    // No list yet: an empty list, and the first addition writes the file.
+    QVERIFY(choisirMenu(f, "Code"));
+    QVERIFY(visible(f->List1) && f->List1->count() == 0);
+    QVERIFY(choisirMenu(f, "Autre"));
+    QVERIFY(choisirMenu(f, "Ajout"));
+    QVERIFY(visible(f->Text3) && visible(f->Label2) && visible(f->List1));
+    QCOMPARE(f->Label2->text(), QString("Nom du Code"));
+    taper(f->Text3, "rappel urgent", true);
+    QCOMPARE(contenu(fichier), QByteArray("RAPPEL URGENT\r\n"));
+    QVERIFY(f->Text3->text().isEmpty());
+    taper(f->Text3, "", true); // Enter on nothing adds no line
+    taper(f->Text3, "  r1, r2  ", true);
+    taper(f->Text3, "rappel urgent", true);
+    taper(f->Text3, "élève", true);
+    QCOMPARE(contenu(fichier), QByteArray("RAPPEL URGENT\r\nR1, R2\r\nRAPPEL URGENT\r\n\xC9L\xC8VE\r\n"));
+    QCOMPARE(textes(f->List1), QStringList({"RAPPEL URGENT", "R1, R2", "RAPPEL URGENT", "ÉLÈVE"}));
+    QVERIFY(entreeDisponible(f, "Autre") && !entreeDisponible(f, "Supp"));
+
+    // A code is deleted with every line equal to it once blanks around are set aside.
+    ecrire(fichier, "RAPPEL URGENT\r\n  RAPPEL URGENT \r\n R1, R2\r\nRAPPEL URGENT\r\nrappel urgent\r\n");
+    QVERIFY(choisirMenu(f, "Autre"));
+    QVERIFY(choisirMenu(f, "Supp"));
+    QVERIFY(visible(f->List2) && !visible(f->List1));
+    QVERIFY(cliquerElement(f->List2, "  RAPPEL URGENT "));
+    QCOMPARE(contenu(fichier), QByteArray(" R1, R2\r\nrappel urgent\r\n"));
+    QCOMPARE(textes(f->List2), QStringList({" R1, R2", "rappel urgent"}));
+    QVERIFY(cliquerElement(f->List2, "rappel urgent"));
+    QVERIFY(cliquerElement(f->List2, " R1, R2"));
+    QCOMPARE(contenu(fichier), QByteArray());
+    QCOMPARE(f->List2->count(), 0);
+    QVERIFY(visible(f->List2)); // the mode stays
+    QVERIFY(b.env().messages.isEmpty());
+}
+
+void TestLettre::listeDeCodesIlisible() {
+    if (geteuid() == 0) QSKIP("root reads every file");
+    Banc b;
+    FrmLettre* f = ouvrir(b);
+    QVERIFY(f);
+    const QString fichier = b.chemin("Code");
+    ecrire(fichier, "A\r\nB\r\n");
+    QFile::setPermissions(fichier, QFile::WriteOwner);
+    QVERIFY(choisirMenu(f, "Ajout"));
+    QCOMPARE(b.env().messages.size(), 1);
+    taper(f->Text3, "C", true);
+    // A list that could not be read is not replaced by what the window happened to show.
+    QFile::setPermissions(fichier, QFile::ReadOwner | QFile::WriteOwner);
+    QCOMPARE(contenu(fichier), QByteArray("A\r\nB\r\n"));
+    QCOMPARE(b.env().messages.size(), 2);
+    QCOMPARE(f->Text3->text(), QString("C"));
+}
+
+QTEST_MAIN(TestLettre)
+#include "tst_lettre.moc"
