@@ -1,0 +1,193 @@
+#include "members/FrmNouvAbon.h"
+
+#include "common/Contexte.h"
+#include "common/Matricule.h"
+#include "common/Refus.h"
+#include "common/Saisie.h"
+#include "common/Schema.h"
+#include "common/Zoom.h"
+#include "platform/Environnement.h"
+#include "shell/Ouverture.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace vidora {
+
+namespace {
+
+struct Boite {
+    const char* libelle;
+    const char* champ;
+};
+constexpr Boite kBoites[8] = {
+    {"Reference", "MatriculeAbon"}, {"Nom", "NomAbon"},
+    {"Prenom", "PrenomAbon"},       {"Adresse1", "Adresse1Abon"},
+    {"Adresse2", "Adresse2Abon"},   {"Code Postal", "CodeAbon"},
+    {"Ville", "VilleAbon"},         {"Date Abonnement", "DateAbon"},
+};
+
+// The identifier field holds 10 characters: counter, month letter and four-digit year.
+constexpr qint64 kDernierCompteur = 99999;
+
+// Every key the town box receives makes "Enregistrer" available, Enter and Backspace included.
+class FiltreVille : public QObject {
+  public:
+    FiltreVille(QObject* parent, QAction* entree) : QObject(parent), entree_(entree) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::KeyPress) entree_->setEnabled(true);
+        return false;
+    }
+
+  private:
+    QAction* entree_;
+};
+
+QString ligneAdresse(const QString& s) {
+    return s.trimmed().isEmpty() ? QStringLiteral("  ") : s;
+}
+
+} // namespace
+
+FrmNouvAbon::FrmNouvAbon() : Form(QStringLiteral("FrmNouvAbon"), QStringLiteral("Nouvel Abonné")) {
+    Label9 = controle(new QLabel(QStringLiteral("NOUVEL ABONNE"), this), 3000, 300, 6000, 600);
+    Label9->setAlignment(Qt::AlignCenter);
+    QFont grand = Label9->font();
+    grand.setBold(true);
+    grand.setPointSize(14);
+    Label9->setFont(grand);
+    for (int i = 0; i < 8; ++i) {
+        const double haut = 1200 + i * 800;
+        Label[i] = controle(new QLabel(QString::fromUtf8(kBoites[i].libelle), this), 1500, haut, 2500, 400);
+        boites_[i] = controle(new QLineEdit(this), 4200, haut, 6000, 450);
+        boites_[i]->setObjectName(QStringLiteral("Text%1").arg(i + 1));
+        LimiterAuChamp(boites_[i],
+                       LargeurChamp(QStringLiteral("Abonne"), QString::fromUtf8(kBoites[i].champ)));
+    }
+    Text1 = boites_[0];
+    Text2 = boites_[1];
+    Text3 = boites_[2];
+    Text4 = boites_[3];
+    Text5 = boites_[4];
+    Text6 = boites_[5];
+    Text7 = boites_[6];
+    Text8 = boites_[7];
+    Text1->setAlignment(Qt::AlignCenter);
+
+    connect(ajouterEntree(QStringLiteral("Retour"), QStringLiteral("Retour")), &QAction::triggered, this,
+            &FrmNouvAbon::Retour_Click);
+    QAction* enregist = ajouterEntree(QStringLiteral("Enregist"), QStringLiteral("Enregistrer"));
+    connect(enregist, &QAction::triggered, this, &FrmNouvAbon::Enregist_Click);
+
+    // Text2 to Text7 write in capitals; Enter moves on from Text2 to Text6.
+    for (int i = 1; i <= 6; ++i)
+        MajusculeFrappe(boites_[i]);
+    for (int i = 1; i <= 5; ++i) {
+        QLineEdit* suivante = boites_[i + 1];
+        connect(boites_[i], &QLineEdit::returnPressed, suivante, [suivante] { suivante->setFocus(); });
+    }
+    // Installed after the capitals rule so that it sees every key first.
+    Text7->installEventFilter(new FiltreVille(Text7, enregist));
+}
+
+void FrmNouvAbon::Form_Load() {
+    MiseEnPlaceStandard(*this);
+    Lire();
+}
+
+void FrmNouvAbon::Lire() {
+    menu(QStringLiteral("Enregist"))->setEnabled(false);
+    const QDate jour = env().aujourdhui();
+    EntierTemp2 = -1;
+    try {
+        auto t = ctx().base().ouvrirTable(QStringLiteral("AbonChe"));
+        if (!t->EOF_() && !t->EstNull(QStringLiteral("MatriculeAbon")))
+            EntierTemp2 = t->Value(QStringLiteral("MatriculeAbon")).toLongLong();
+    } catch (const ErreurBase& e) {
+        env().message(QStringLiteral("LE COMPTEUR DES ABONNES NE PEUT ETRE LU :\n%1").arg(e.message()));
+    }
+    for (QLineEdit* b : boites_)
+        b->clear();
+    if (EntierTemp2 >= 0) Text1->setText(ComposerMatriculeAbon(QString::number(EntierTemp2), jour));
+    Text8->setText(jour.toString(QStringLiteral("dd/MM/yyyy")));
+    Text2->setFocus();
+}
+
+void FrmNouvAbon::Enregist_Click() {
+    const struct {
+        QLineEdit* boite;
+        const char* message;
+    } obligatoires[] = {
+        {Text2, "LE NOM EST OBLIGATOIRE"},
+        {Text6, "LE CODE POSTAL EST OBLIGATOIRE"},
+        {Text7, "LA VILLE EST OBLIGATOIRE"},
+        {Text1, "LA REFERENCE EST OBLIGATOIRE"},
+        {Text8, "LA DATE D'ABONNEMENT EST OBLIGATOIRE"},
+    };
+    for (const auto& o : obligatoires)
+        if (o.boite->text().trimmed().isEmpty()) {
+            env().message(QString::fromUtf8(o.message));
+            return;
+        }
+    if (EntierTemp2 < 0) {
+        env().message(
+            QStringLiteral("LE COMPTEUR DES ABONNES NE PEUT ETRE LU : AUCUN ABONNE N'A ETE ENREGISTRE"));
+        return;
+    }
+    if (EntierTemp2 > kDernierCompteur) {
+        env().message(QStringLiteral(
+            "LE NOMBRE MAXIMUM D'ABONNES (99999) EST ATTEINT : AUCUN ABONNE N'A ETE ENREGISTRE"));
+        return;
+    }
+
+    try {
+        TablesFermees fermees;
+        Transaction tr(ctx().base());
+        Recordset& a = ctx().ouvrirTable(QStringLiteral("Abonne"));
+        a.AddNew();
+        a.SetValue(QStringLiteral("MatriculeAbon"), Text1->text());
+        a.SetValue(QStringLiteral("NomAbon"), Text2->text());
+        a.SetValue(QStringLiteral("PrenomAbon"), Text3->text());
+        a.SetValue(QStringLiteral("Adresse1Abon"), ligneAdresse(Text4->text()));
+        a.SetValue(QStringLiteral("Adresse2Abon"), ligneAdresse(Text5->text()));
+        a.SetValue(QStringLiteral("CodeAbon"), Text6->text());
+        a.SetValue(QStringLiteral("VilleAbon"), Text7->text());
+        a.SetValue(QStringLiteral("DateAbon"), Text8->text());
+        for (int k = 1; k <= 3; ++k) {
+            for (const char* champ : {"DateRest", "DateEmp", "MatriCD", "NomCD"})
+                a.SetValue(QString::fromLatin1(champ) + QString::number(k), MarqueVide);
+            a.SetValue(QStringLiteral("Averti%1").arg(k), 0);
+        }
+        a.Update();
+
+        env().pointDeControle("compteur-abonne");
+
+        Recordset& c = ctx().ouvrirTable(QStringLiteral("AbonChe"));
+        if (c.EOF_())
+            throw Refus(
+                QStringLiteral("LE COMPTEUR DES ABONNES A DISPARU : AUCUN ABONNE N'A ETE ENREGISTRE"));
+        c.Edit();
+        c.SetValue(QStringLiteral("MatriculeAbon"), QString::number(EntierTemp2 + 1));
+        c.Update();
+        tr.valider();
+    } catch (const Refus& r) {
+        env().message(r.message());
+        return;
+    } catch (const ErreurBase& e) {
+        env().message(QStringLiteral("L'ABONNE N'A PAS PU ETRE ENREGISTRE :\n%1").arg(e.message()));
+        return;
+    } catch (const std::exception& e) {
+        env().message(
+            QStringLiteral("L'ABONNE N'A PAS PU ETRE ENREGISTRE :\n%1").arg(QString::fromUtf8(e.what())));
+        return;
+    }
+    Lire();
+}
+
+void FrmNouvAbon::Retour_Click() {
+    RendreLaMain(this);
+}
+
+} // namespace vidora

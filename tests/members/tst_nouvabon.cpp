@@ -1,0 +1,196 @@
+// "NOUVEL ABONNE", driven from the main menu as the operator drives it: identifiers, required
+// entries, what lands in table Abonne and in the member counter.
+#include "Banc.h"
+
+#include "common/Contexte.h"
+#include "members/FrmNouvAbon.h"
+#include "shell/FrmDepart.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QtTest>
+
+using namespace vidora;
+using namespace vidora_test;
+
+namespace {
+
+qint64 compteur() {
+    return ctx().base().ouvrirTable("AbonChe")->Value("MatriculeAbon").toLongLong();
+}
+
+QList<QMap<QString, QString>> abonnes() {
+    QList<QMap<QString, QString>> l;
+    for (auto t = ctx().base().ouvrirTable("Abonne"); !t->EOF_(); t->MoveNext()) {
+        l << QMap<QString, QString>();
+        for (const DefChamp& c : t->definition().champs)
+            l.back()[c.nom] = t->Texte(c.nom);
+    }
+    return l;
+}
+
+FrmNouvAbon* ouvrir(Banc& b, qint64 cpt = 1) {
+    b.creerBase();
+    FrmDepart* d = b.connecter();
+    {
+        auto t = ctx().base().ouvrirTable("AbonChe");
+        t->Edit();
+        t->SetValue("MatriculeAbon", cpt);
+        t->Update();
+    }
+    return d && choisirMenu(d, "NouvAbon") ? b.fenetre<FrmNouvAbon>() : nullptr;
+}
+
+bool enregistrer(FrmNouvAbon* f, const QString& nom) {
+    for (auto [box, texte] :
+         {std::pair{f->Text2, nom}, {f->Text3, "jean"}, {f->Text6, "75001"}, {f->Text7, "paris"}})
+        taper(box, texte);
+    return choisirMenu(f, "Enregist");
+}
+
+} // namespace
+
+class TestNouvAbon : public QObject {
+    Q_OBJECT
+  private slots:
+    void identifiant_data();
+    void identifiant();
+    void premierAbonne();
+    void obligatoires();
+    void panneDuCompteurPuisDeuxAbonnes();
+    void compteurEpuiseEtRetour();
+};
+
+void TestNouvAbon::identifiant_data() {
+    QTest::addColumn<qint64>("cpt");
+    QTest::addColumn<QDate>("jour");
+    QTest::addColumn<QString>("attendu");
+    for (auto [n, attendu] : {std::pair<qint64, const char*>{1, "001U2026"},
+                              {9, "009U2026"},
+                              {10, "010U2026"},
+                              {99, "099U2026"},
+                              {100, "100U2026"},
+                              {1000, "1000U2026"}})
+        QTest::addRow("%s", attendu) << n << QDate(2026, 12, 8) << QString(attendu);
+    QTest::newRow("1234 janvier") << qint64(1234) << QDate(2028, 1, 31) << "1234A2028";
+    for (int m = 1; m <= 12; ++m)
+        QTest::addRow("mois %d", m) << qint64(42) << QDate(2027, m, 15)
+                                    << QString("042") + QLatin1Char("ABCDEGHKMNQU"[m - 1]) + "2027";
+}
+
+void TestNouvAbon::identifiant() {
+    QFETCH(qint64, cpt);
+    QFETCH(QDate, jour);
+    QFETCH(QString, attendu);
+    Banc b;
+    b.env().date = jour;
+    FrmNouvAbon* f = ouvrir(b, cpt);
+    QVERIFY(f);
+    QCOMPARE(f->Text1->text(), attendu);
+    QCOMPARE(f->Text8->text(), jour.toString("dd/MM/yyyy"));
+    QVERIFY(enregistrer(f, "DURAND"));
+    QCOMPARE(abonnes().value(0).value("MatriculeAbon"), attendu);
+    QCOMPARE(compteur(), cpt + 1);
+}
+
+void TestNouvAbon::premierAbonne() {
+    Banc b;
+    FrmNouvAbon* f = ouvrir(b);
+    QVERIFY(f);
+    QVERIFY(!b.fenetre<FrmDepart>()->isEnabled());
+    taper(f->Text2, " élodie ", true);
+    QCOMPARE(QApplication::focusWidget(), f->Text3); // Enter moves on to the next box
+    taper(f->Text3, QString(45, 'a'), true);         // no box takes more than its field holds
+    taper(f->Text4, "   ", true);
+    taper(f->Text6, "69001", true);
+    QVERIFY(!entreeDisponible(f, "Enregist"));
+    taper(f->Text7, "saint-étienne", true);
+    QCOMPARE(QApplication::focusWidget(), f->Text7);
+    QVERIFY(choisirMenu(f, "Enregist"));
+    QVERIFY(b.env().messages.isEmpty());
+    const QMap<QString, QString> r = abonnes().value(0);
+    QCOMPARE(r["MatriculeAbon"], QString("001U2026"));
+    QCOMPARE(r["NomAbon"], QString(" ÉLODIE "));
+    QCOMPARE(r["PrenomAbon"], QString(40, 'A'));
+    QCOMPARE(r["Adresse1Abon"], QString("  "));
+    QCOMPARE(r["Adresse2Abon"], QString("  "));
+    QCOMPARE(r["CodeAbon"] + r["VilleAbon"] + r["DateAbon"], QString("69001SAINT-ÉTIENNE08/12/2026"));
+    for (const char* c : {"DateRest", "DateEmp", "MatriCD", "NomCD", "Averti"})
+        for (int k = 1; k <= 3; ++k)
+            QCOMPARE(r[c + QString::number(k)], QString("0"));
+    QCOMPARE(compteur(), 2);
+    // Cleared for the next member.
+    QCOMPARE(f->Text1->text() + f->Text2->text() + f->Text7->text() + f->Text8->text(),
+             QString("002U202608/12/2026"));
+    QVERIFY(!entreeDisponible(f, "Enregist"));
+    QVERIFY(!ctx().TableOuverte);
+}
+
+void TestNouvAbon::obligatoires() {
+    Banc b;
+    FrmNouvAbon* f = ouvrir(b);
+    QVERIFY(f);
+    taper(f->Text7, "x"); // a key and its erasure make the save available all the same
+    QTest::keyClick(f->Text7, Qt::Key_Backspace);
+    const auto refus = [&](const QString& attendu) {
+        b.env().messages.clear();
+        return choisirMenu(f, "Enregist") && b.env().messages.size() == 1 &&
+               b.env().messages[0].texte == attendu && abonnes().isEmpty() && compteur() == 1;
+    };
+    QVERIFY(refus("LE NOM EST OBLIGATOIRE"));
+    taper(f->Text2, "   ");
+    QVERIFY(refus("LE NOM EST OBLIGATOIRE"));
+    taper(f->Text2, "MARTIN");
+    QVERIFY(refus("LE CODE POSTAL EST OBLIGATOIRE"));
+    taper(f->Text6, "13000");
+    QVERIFY(refus("LA VILLE EST OBLIGATOIRE"));
+    taper(f->Text7, "MARSEILLE");
+    f->Text1->setText("  ");
+    QVERIFY(refus("LA REFERENCE EST OBLIGATOIRE"));
+    f->Text1->setText("AB12");
+    f->Text8->clear();
+    QVERIFY(refus("LA DATE D'ABONNEMENT EST OBLIGATOIRE"));
+    taper(f->Text8, "01/01/2027");
+    QVERIFY(choisirMenu(f, "Enregist"));
+    // Stored as typed: the blanks of the name, the operator's own identifier and date.
+    QCOMPARE(abonnes().value(0).value("NomAbon"), QString("   MARTIN"));
+    QCOMPARE(abonnes().value(0).value("MatriculeAbon") + abonnes().value(0).value("DateAbon"),
+             QString("AB1201/01/2027"));
+}
+
+void TestNouvAbon::panneDuCompteurPuisDeuxAbonnes() {
+    Banc b;
+    FrmNouvAbon* f = ouvrir(b);
+    QVERIFY(f);
+    b.env().panneA = "compteur-abonne";
+    QVERIFY(enregistrer(f, "DUPONT"));
+    QCOMPARE(b.env().messages.size(), 1);
+    QVERIFY(abonnes().isEmpty());
+    QCOMPARE(compteur(), 1);
+    QCOMPARE(f->Text2->text(), QString("DUPONT")); // kept for another try
+    b.env().panneA.clear();
+    QVERIFY(choisirMenu(f, "Enregist"));
+    QVERIFY(enregistrer(f, "DUPONT")); // the same name twice: both stored
+    const auto l = abonnes();
+    QCOMPARE(l.size(), 2);
+    QCOMPARE(l[0]["MatriculeAbon"] + l[1]["MatriculeAbon"], QString("001U2026002U2026"));
+    QCOMPARE(compteur(), 3);
+}
+
+void TestNouvAbon::compteurEpuiseEtRetour() {
+    Banc b;
+    FrmNouvAbon* f = ouvrir(b, 99999);
+    QVERIFY(f && enregistrer(f, "DERNIER"));
+    QCOMPARE(abonnes().value(0).value("MatriculeAbon"), QString("99999U2026"));
+    QVERIFY(enregistrer(f, "DE TROP"));
+    QCOMPARE(b.env().messages.value(0).texte,
+             QString("LE NOMBRE MAXIMUM D'ABONNES (99999) EST ATTEINT : AUCUN ABONNE N'A ETE ENREGISTRE"));
+    QCOMPARE(abonnes().size(), 1);
+    QCOMPARE(compteur(), 100000);
+    QVERIFY(choisirMenu(f, "Retour"));
+    QVERIFY(!b.fenetre<FrmNouvAbon>() && b.fenetre<FrmDepart>()->isEnabled());
+    QCOMPARE(abonnes().size(), 1);
+}
+
+QTEST_MAIN(TestNouvAbon)
+#include "tst_nouvabon.moc"
