@@ -1,0 +1,247 @@
+#include "catalogue/FicheFilm.h"
+
+#include "catalogue/ImageFilm.h"
+#include "common/Contexte.h"
+#include "common/Images.h"
+#include "common/Refus.h"
+#include "common/Saisie.h"
+#include "common/Schema.h"
+#include "platform/Environnement.h"
+#include "platform/Form.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+
+namespace vidora {
+
+namespace {
+const QString kCD = QStringLiteral("CD");
+
+void remplirListe(QComboBox* c, const QString& table, const QString& champ) {
+    c->clear();
+    auto t = ctx().base().ouvrirTable(table);
+    for (; !t->EOF_(); t->MoveNext())
+        c->addItem(t->Texte(champ));
+    c->setCurrentIndex(-1);
+    c->setEditText(QString());
+}
+} // namespace
+
+QComboBox* ListeFilm(QWidget* parent, const QString& champ) {
+    auto* c = new QComboBox(parent);
+    c->setEditable(true);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    c->lineEdit()->setMaxLength(LargeurChamp(kCD, champ));
+    return c;
+}
+
+void RemplirListesFilm(QComboBox* categories, QComboBox* etats, QComboBox* specialites) {
+    remplirListe(categories, QStringLiteral("Genre"), QStringLiteral("NomGenre"));
+    remplirListe(etats, QStringLiteral("Etat"), QStringLiteral("NomEtat"));
+    remplirListe(specialites, QStringLiteral("Special"), QStringLiteral("Titre"));
+}
+
+void MontrerTexte(QComboBox* c, const QString& texte) {
+    c->setCurrentIndex(c->findText(texte, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    c->setEditText(texte);
+}
+
+QString RefusNombreExemplaires(const QString& texte) {
+    static const QRegularExpression entier(QStringLiteral("^[0-9]{1,5}$"));
+    if (entier.match(texte.trimmed()).hasMatch()) return QString();
+    return QStringLiteral("LE NOMBRE D'EXEMPLAIRE DOIT ÊTRE UN NOMBRE ENTIER DE 0 A 99999");
+}
+
+QString RefusLargeur(const QString& libelle, const QString& champ, const QString& texte) {
+    const int largeur = LargeurChamp(kCD, champ);
+    if (largeur <= 0 || texte.size() <= largeur) return QString();
+    return QStringLiteral("LE CHAMP \"%1\" NE PEUT DEPASSER %2 CARACTERES").arg(libelle).arg(largeur);
+}
+
+FicheFilm::FicheFilm(Form& f, double left, double top, double width, double height) : QFrame(&f) {
+    f.controle(this, left, top, width, height);
+    const auto etiquette = [&](const char* texte, double haut) {
+        return f.controle(new QLabel(QString::fromUtf8(texte), this), 300, haut, 2500, 400);
+    };
+    const auto boite = [&](double haut, double largeur, const QString& champ) {
+        auto* b = f.controle(new QLineEdit(this), 2900, haut, largeur, 420);
+        if (!champ.isEmpty()) LimiterAuChamp(b, LargeurChamp(kCD, champ));
+        return b;
+    };
+    Label2 = etiquette("Reference", 250);
+    Text1 = boite(200, 2600, QString());
+    Text1->setAlignment(Qt::AlignCenter);
+    Text1->setEnabled(false);
+    Label3 = etiquette("Titre", 800);
+    Text2 = boite(750, 5800, QStringLiteral("Nom"));
+    MajusculeFrappe(Text2);
+    Label4 = etiquette("Categorie", 1350);
+    Combo1 = f.controle(ListeFilm(this, QStringLiteral("Categorie")), 2900, 1300, 4200, 420);
+    Label5 = etiquette("Etat", 1900);
+    Combo2 = f.controle(ListeFilm(this, QStringLiteral("Etat")), 2900, 1850, 4200, 420);
+    Label6 = etiquette("Specialite", 2450);
+    Combo3 = f.controle(ListeFilm(this, QStringLiteral("Specialiter")), 2900, 2400, 4200, 420);
+    Label7 = etiquette("Date de Sortie", 3000);
+    Text3 = boite(2950, 1800, QStringLiteral("Date"));
+    Label8 = etiquette("Travée", 3550);
+    Text4 = boite(3500, 1000, QString());
+    Label9 = etiquette("Rang", 4100);
+    Text5 = boite(4050, 1000, QString());
+    Label10 = etiquette("Numero", 4650);
+    Text6 = boite(4600, 1000, QString());
+    Label11 = etiquette("Nombre d'Exemplaire", 5200);
+    Text7 = boite(5150, 1000, QString());
+    Text8 = boite(5700, 500, QString());
+    Text8->hide();
+    Image1 = f.controle(new BoiteImage(this), 7500, 1300, 4000, 4600);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Text7->setObjectName(QStringLiteral("Text7"));
+    Vider();
+}
+
+QString FicheFilm::DrapeauImage() const {
+    return Text8->text();
+}
+
+void FicheFilm::Vider() {
+    for (QLineEdit* b : {Text1, Text2, Text3, Text4, Text5, Text6, Text7})
+        b->clear();
+    for (QComboBox* c : {Combo1, Combo2, Combo3}) {
+        c->setCurrentIndex(-1);
+        c->setEditText(QString());
+    }
+    Image1->vider();
+    Text8->setText(QStringLiteral("N"));
+}
+
+void FicheFilm::RemplirListes() {
+    RemplirListesFilm(Combo1, Combo2, Combo3);
+}
+
+void FicheFilm::imageParDefaut() {
+    if (!Image1->charger(ImageDefaut())) Image1->vider();
+    Text8->setText(QStringLiteral("N"));
+}
+
+bool FicheFilm::Ouvrir(qint64 cle) {
+    // Emptied first: a field that holds no value never shows, nor saves, the previous film's text.
+    Vider();
+    cle_ = -1;
+    titreStocke_.clear();
+    imagePropre_ = false;
+    auto t = ctx().base().ouvrirTable(kCD);
+    if (!t->AllerA(cle)) return false;
+    cle_ = cle;
+    titreStocke_ = t->Texte(QStringLiteral("Nom"));
+    Text1->setText(t->Texte(QStringLiteral("MatriculeCD")));
+    Text2->setText(titreStocke_);
+    Text3->setText(t->Texte(QStringLiteral("Date")));
+    Text4->setText(t->Texte(QStringLiteral("Traver")));
+    Text5->setText(t->Texte(QStringLiteral("Rang")));
+    Text6->setText(t->Texte(QStringLiteral("Numero")));
+    Text7->setText(t->Texte(QStringLiteral("Sortie")));
+    MontrerTexte(Combo1, t->Texte(QStringLiteral("Categorie")));
+    MontrerTexte(Combo2, t->Texte(QStringLiteral("Etat")));
+    MontrerTexte(Combo3, t->Texte(QStringLiteral("Specialiter")));
+    const QVariant image = t->Value(QStringLiteral("Image"));
+    if (image.isValid() && image.toBool() && Image1->charger(FichierImageFilm(titreStocke_))) {
+        Text8->setText(QStringLiteral("O"));
+        imagePropre_ = true;
+    } else {
+        imageParDefaut();
+    }
+    return true;
+}
+
+bool FicheFilm::Enregistrer() {
+    const QString titre = Text2->text().trimmed().toUpper();
+    if (titre.isEmpty()) {
+        env().message(QStringLiteral("UN TITRE EST OBLIGATOIRE"));
+        return false;
+    }
+    QString refus = RefusNombreExemplaires(Text7->text());
+    const struct {
+        const char* libelle;
+        const char* champ;
+        QString texte;
+    } textes[] = {{"Titre", "Nom", titre},
+                  {"Categorie", "Categorie", Combo1->currentText()},
+                  {"Etat", "Etat", Combo2->currentText()},
+                  {"Specialite", "Specialiter", Combo3->currentText()},
+                  {"Date de Sortie", "Date", Text3->text()}};
+    for (const auto& t : textes)
+        if (refus.isEmpty())
+            refus = RefusLargeur(QString::fromUtf8(t.libelle), QString::fromUtf8(t.champ), t.texte);
+    if (!refus.isEmpty()) {
+        env().message(refus);
+        return false;
+    }
+    const bool avecImage = DrapeauImage().trimmed() == QLatin1String("O") && Image1->aUneImage();
+    try {
+        Database& db = ctx().base();
+        auto t = db.ouvrirTable(kCD);
+        // One walk: the film in hand must still be there, and no other film may hold the title. A
+        // title kept as it was stays allowed, even when an older film shares it.
+        bool present = false;
+        for (; !t->EOF_(); t->MoveNext()) {
+            if (t->Cle() == cle_) {
+                present = true;
+            } else if (titre != titreStocke_ && t->Texte(QStringLiteral("Nom")) == titre) {
+                env().message(QStringLiteral("Ce titre existe déjà"));
+                return false;
+            }
+        }
+        if (!present) return true;
+        t->AllerA(cle_);
+        Transaction tr(db);
+        t->Edit();
+        t->SetValue(QStringLiteral("Nom"), titre);
+        t->SetValue(QStringLiteral("Date"), Text3->text());
+        t->SetValue(QStringLiteral("Categorie"), Combo1->currentText());
+        t->SetValue(QStringLiteral("Etat"), Combo2->currentText());
+        t->SetValue(QStringLiteral("Specialiter"), Combo3->currentText());
+        t->SetValue(QStringLiteral("Sortie"), QString::number(Text7->text().trimmed().toInt()));
+        t->SetValue(QStringLiteral("Image"), avecImage);
+        t->Update();
+        if (avecImage) {
+            env().pointDeControle("fiche-image");
+            // Under the title as stored, where every reader looks for it.
+            EcrireImageFilm(titre, Image1->image());
+        }
+        tr.valider();
+    } catch (const Refus& r) {
+        env().message(r.message());
+        return false;
+    } catch (const ErreurBase& e) {
+        env().message(QStringLiteral("LE FILM N'A PAS PU ETRE ENREGISTRE :\n%1").arg(e.message()));
+        return false;
+    } catch (const std::exception& e) {
+        env().message(
+            QStringLiteral("LE FILM N'A PAS PU ETRE ENREGISTRE :\n%1").arg(QString::fromUtf8(e.what())));
+        return false;
+    }
+    return true;
+}
+
+void FicheFilm::ChoisirImage() {
+    switch (vidora::ChoisirImage(*Image1)) {
+    case ChoixImage::Chargee:
+        Text8->setText(QStringLiteral("O"));
+        break;
+    case ChoixImage::Annulee: // the card keeps its picture: erasing it has its own entry
+    case ChoixImage::PasUneImage:
+        break;
+    }
+}
+
+void FicheFilm::EffacerImage() {
+    // The picture of the film as stored, whatever the title box now holds.
+    if (cle_ >= 0) QFile::remove(FichierImageFilm(titreStocke_));
+    imageParDefaut();
+}
+
+} // namespace vidora

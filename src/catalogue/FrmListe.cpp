@@ -1,0 +1,227 @@
+#include "catalogue/FrmListe.h"
+
+#include "catalogue/FicheFilm.h"
+#include "catalogue/ImageFilm.h"
+#include "common/Contexte.h"
+#include "common/Grilles.h"
+#include "common/Zoom.h"
+#include "platform/Environnement.h"
+#include "platform/Grid.h"
+#include "shell/Ouverture.h"
+
+#include <QAction>
+#include <QLabel>
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+namespace vidora {
+
+namespace {
+const QVector<ColonneGrille>& colonnes() {
+    static const QVector<ColonneGrille> c = {
+        Colonne(QStringLiteral("REF."), 1200, QStringLiteral("MatriculeCD")),
+        Colonne(QStringLiteral("TITRE DU FILM"), 5700, QStringLiteral("Nom")),
+        Colonne(QStringLiteral("CATEGORIE"), 1400, QStringLiteral("Categorie")),
+        ColonnePlace(QStringLiteral("CLASSEMENT"), 1400),
+        Colonne(QStringLiteral("Nombre"), 500, QStringLiteral("Sortie")),
+    };
+    return c;
+}
+
+bool plusGrand(const LigneFilm& a, const LigneFilm& b) {
+    return !a.nomNul && !b.nomNul && a.nom > b.nom;
+}
+
+// How many of the places already counted lie strictly between two places (a Fenwick tree).
+class Comptage {
+  public:
+    explicit Comptage(int n) : t_(size_t(n) + 1, 0) {}
+    void ajouter(int place) {
+        for (int p = place + 1; p < int(t_.size()); p += p & -p)
+            ++t_[size_t(p)];
+    }
+    int entre(int apres, int avant) const {
+        return avant > apres + 1 ? jusqua(avant) - jusqua(apres + 1) : 0;
+    }
+
+  private:
+    int jusqua(int place) const { // places 0 to place - 1
+        int n = 0;
+        for (int p = place; p > 0; p -= p & -p)
+            n += t_[size_t(p)];
+        return n;
+    }
+    std::vector<int> t_;
+};
+} // namespace
+
+void TrierParEchange(QVector<LigneFilm>& l) {
+    const qsizetype n = l.size();
+    for (qsizetype i = 0; i + 1 < n; ++i)
+        for (qsizetype k = i + 1; k < n; ++k)
+            if (plusGrand(l[i], l[k])) std::swap(l[i], l[k]);
+}
+
+void TrierParTitre(QVector<LigneFilm>& l) {
+    // What the exchange sort does, worked out rather than replayed:
+    // - a film without a title is never exchanged: it keeps its place, and the other films are
+    //   sorted among the places left, as if the untitled ones were not there;
+    // - the titled films end in ascending order of titles, so only the order within each group of
+    //   equal titles is to be found. The films of a group move only when one of them is the first
+    //   of the films not yet placed whose title is not greater: it then goes past the films of the
+    //   group before the next film with a smaller title, and that smaller film is placed. Taking
+    //   the group in table order, its list so far turns by one (the first goes last) for each
+    //   smaller film met after the group's first film, and each next film of the group joins the
+    //   end when it is met.
+    // So a sort by title, then one walk per group counting the smaller films between its films.
+    std::vector<int> places;
+    for (int i = 0; i < int(l.size()); ++i)
+        if (!l[i].nomNul) places.push_back(i);
+    const int m = int(places.size());
+    std::vector<int> ordre(static_cast<size_t>(m));
+    std::iota(ordre.begin(), ordre.end(), 0);
+    std::stable_sort(ordre.begin(), ordre.end(),
+                     [&](int a, int b) { return l[places[size_t(a)]].nom < l[places[size_t(b)]].nom; });
+    Comptage plusPetits(m);
+    std::vector<int> resultat;
+    resultat.reserve(size_t(m));
+    std::vector<int> groupe;
+    for (int debut = 0; debut < m;) {
+        const QString& titre = l[places[size_t(ordre[size_t(debut)])]].nom;
+        int fin = debut + 1;
+        while (fin < m && l[places[size_t(ordre[size_t(fin)])]].nom == titre)
+            ++fin;
+        groupe.assign(ordre.begin() + debut, ordre.begin() + fin); // in table order: the sort is stable
+        std::vector<int> liste{groupe.front()};
+        for (size_t t = 0; t < groupe.size(); ++t) {
+            const bool dernier = t + 1 == groupe.size();
+            const int tours = plusPetits.entre(groupe[t], dernier ? m : groupe[t + 1]) % int(liste.size());
+            std::rotate(liste.begin(), liste.begin() + tours, liste.end());
+            if (!dernier) liste.push_back(groupe[t + 1]);
+        }
+        resultat.insert(resultat.end(), liste.begin(), liste.end());
+        for (int j : groupe)
+            plusPetits.ajouter(j);
+        debut = fin;
+    }
+    std::vector<LigneFilm> tries;
+    tries.reserve(size_t(m));
+    for (int j : resultat)
+        tries.push_back(std::move(l[places[size_t(j)]]));
+    for (int j = 0; j < m; ++j)
+        l[places[size_t(j)]] = std::move(tries[size_t(j)]);
+}
+
+FrmListe::FrmListe() : Form(QStringLiteral("FrmListe"), QStringLiteral("Modifier un Film")) {
+    Label1 = controle(new QLabel(QStringLiteral("LISTE DES FILMS"), this), 3000, 100, 6000, 450);
+    Label12 = controle(new QLabel(this), 3000, 620, 6000, 400);
+    for (QLabel* l : {Label1, Label12}) {
+        l->setAlignment(Qt::AlignCenter);
+        l->setFrameShape(QFrame::Box);
+    }
+    MSFlexGrid1 = controle(new MSFlexGrid(this), 150, 1150, 11000, 6700);
+    Fiche = new FicheFilm(*this, 150, 1150, 11700, 6700);
+    connect(MSFlexGrid1, &MSFlexGrid::Click, this, &FrmListe::MSFlexGrid1_Click);
+    const auto entree = [this](const char* nom, const char* libelle, void (FrmListe::*h)()) {
+        connect(ajouterEntree(QString::fromUtf8(nom), QString::fromUtf8(libelle)), &QAction::triggered, this,
+                h);
+    };
+    entree("Retour", "Retour", &FrmListe::Retour_Click);
+    entree("Enregitre", "Enregistrer", &FrmListe::Enregitre_Click);
+    entree("SaiAffiche", "Saisir Affiche", &FrmListe::SaiAffiche_Click);
+    entree("Autre", "Autre Film", &FrmListe::Autre_Click);
+    entree("Effaimage", "Effecer l'image", &FrmListe::Effaimage_Click);
+}
+
+void FrmListe::Form_Load() {
+    MiseEnPlaceStandard(*this);
+    Lire();
+}
+
+void FrmListe::entreesFiche(bool fiche) {
+    for (const char* n : {"Enregitre", "SaiAffiche", "Autre"})
+        menu(QString::fromLatin1(n))->setEnabled(fiche);
+}
+
+void FrmListe::Lire() {
+    Mode = 3;
+    MSFlexGrid1->hide();
+    Fiche->Image1->vider();
+    menu(QStringLiteral("Effaimage"))->setEnabled(false);
+    Fiche->hide();
+    entreesFiche(false);
+    show();
+    PreparerEntetes(*MSFlexGrid1, colonnes());
+    QVector<LigneFilm> films;
+    try {
+        auto t = ctx().base().ouvrirTable(QStringLiteral("CD"));
+        films.reserve(t->RecordCount());
+        const QVector<ColonneGrille>& c = colonnes();
+        for (; !t->EOF_(); t->MoveNext()) {
+            LigneFilm f;
+            f.cle = t->Cle();
+            f.nomNul = t->EstNull(QStringLiteral("Nom"));
+            f.matricule = c[0].lire(*t);
+            f.nom = c[1].lire(*t);
+            f.categorie = c[2].lire(*t);
+            f.classement = c[3].lire(*t);
+            f.sortie = c[4].lire(*t);
+            films.push_back(std::move(f));
+        }
+    } catch (const ErreurBase& e) {
+        env().message(QStringLiteral("LA LISTE DES FILMS NE PEUT ETRE LUE :\n%1").arg(e.message()));
+    }
+    TrierParTitre(films);
+    Label12->setText(QStringLiteral("Nombre de film %1").arg(films.size()));
+    QStringList cellules;
+    for (const LigneFilm& f : films) {
+        cellules = {f.matricule, f.nom, f.categorie, f.classement, f.sortie};
+        AjouterLigneGrille(*MSFlexGrid1, cellules, QString::number(f.cle));
+    }
+    MSFlexGrid1->show();
+}
+
+void FrmListe::MSFlexGrid1_Click() {
+    if (Mode != 3) return;
+    // The heading row and the empty row after the last film carry no film.
+    const qint64 cle = CleLigneCourante(*MSFlexGrid1);
+    if (cle < 0) return;
+    bool trouve = false;
+    try {
+        Fiche->RemplirListes();
+        trouve = Fiche->Ouvrir(cle);
+    } catch (const ErreurBase& e) {
+        env().message(QStringLiteral("LE FILM NE PEUT ETRE LU :\n%1").arg(e.message()));
+    }
+    if (!trouve) return Lire();
+    MSFlexGrid1->hide();
+    Mode = 0;
+    Fiche->show();
+    entreesFiche(true);
+    menu(QStringLiteral("Effaimage"))->setEnabled(Fiche->imagePropre());
+}
+
+void FrmListe::Enregitre_Click() {
+    if (Mode != 0) return;
+    if (Fiche->Enregistrer()) Lire();
+}
+
+void FrmListe::SaiAffiche_Click() {
+    if (Mode == 0) Fiche->ChoisirImage();
+}
+
+void FrmListe::Effaimage_Click() {
+    if (Mode == 0) Fiche->EffacerImage();
+}
+
+void FrmListe::Autre_Click() {
+    Lire();
+}
+
+void FrmListe::Retour_Click() {
+    RendreLaMain(this);
+}
+
+} // namespace vidora

@@ -1,0 +1,57 @@
+#pragma once
+// The film list: every film sorted by title with its identifier, category, shelf place and copies,
+// and the number of films. A click opens the film card, where the film is changed and saved.
+
+#include "platform/Form.h"
+
+#include <QString>
+#include <QVector>
+
+class QLabel;
+
+namespace vidora {
+
+class FicheFilm;
+class MSFlexGrid;
+
+// One film of the list: its record key and the texts of its grid row.
+struct LigneFilm {
+    qint64 cle = -1;
+    QString nom;
+    bool nomNul = false; // a title with no value is neither greater nor smaller than any other
+    QString matricule, categorie, classement, sortie;
+};
+
+// Sorts the films by title, character code by character code, into the very order that the
+// exchange sort (for i, for k > i, exchange entries i and k when title i > title k; a missing title
+// neither greater nor smaller) gives, equal and missing titles included: n log n, and k x k more
+// for a group of k equal titles.
+void TrierParTitre(QVector<LigneFilm>& films);
+// The exchange sort itself, n x n comparisons.
+void TrierParEchange(QVector<LigneFilm>& films);
+
+class FrmListe : public Form {
+    Q_OBJECT
+  public:
+    FrmListe();
+    void Form_Load() override;
+    // The list state: every film read, sorted and shown, the card hidden.
+    void Lire();
+    void MSFlexGrid1_Click();
+    void Enregitre_Click();
+    void SaiAffiche_Click();
+    void Effaimage_Click();
+    void Autre_Click();
+    void Retour_Click();
+
+    QLabel* Label1;
+    QLabel* Label12;
+    MSFlexGrid* MSFlexGrid1;
+    FicheFilm* Fiche;
+    int Mode = 3; // 3: list, 0: card
+
+  private:
+    void entreesFiche(bool fiche);
+};
+
+} // namespace vidora

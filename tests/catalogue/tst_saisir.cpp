@@ -1,0 +1,336 @@
+// Film entry, driven as the operator drives it from "Film" > "Saisir un Film": the identifier and
+// the place offered, the title checked on Enter and again at the save, the three lists, the copies,
+// the picture, and what one save leaves in CD, Classe, CDChe, "Images" and "Etiquette".
+#include "Banc.h"
+
+#include "catalogue/FrmSaisir.h"
+#include "catalogue/ImageFilm.h"
+#include "common/Contexte.h"
+#include "common/Images.h"
+#include "platform/Database.h"
+#include "platform/PageWeb.h"
+#include "shell/FrmDepart.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace vidora;
+using namespace vidora_test;
+
+namespace {
+
+FrmSaisir* ouvrir(Banc& b) {
+    if (!QFile::exists(b.chemin("CLUB.MDB"))) b.creerBase();
+    FrmDepart* d = b.connecter();
+    return d && choisirMenu(d, "Saisi") ? b.fenetre<FrmSaisir>() : nullptr;
+}
+
+// The operator picks an entry of a drop-down list.
+bool choisir(QComboBox* c, const QString& texte) {
+    c->setCurrentIndex(c->findText(texte));
+    return c->currentText() == texte;
+}
+
+// Title and Enter, the three lists, the copies: a film ready to be saved.
+void remplir(FrmSaisir* f, const QString& titre, const QString& copies = "1") {
+    taper(f->Text2, titre, true);
+    QVERIFY(choisir(f->Combo1, "POLICIER") && choisir(f->Combo2, "BON") && choisir(f->Combo3, "POUR TOUS"));
+    taper(f->Text7, copies);
+}
+
+QStringList champsFilm(int rang) {
+    auto t = ctx().base().ouvrirTable("CD");
+    for (int i = 0; i < rang; ++i)
+        t->MoveNext();
+    QStringList l;
+    for (const char* c : {"MatriculeCD", "Traver", "Rang", "Numero", "Nom", "Categorie", "Etat",
+                          "Specialiter", "Date", "Sortie", "Image"})
+        l << t->Texte(QString::fromLatin1(c));
+    return l;
+}
+
+// The next place, the counter and the number of films, in one line.
+QString etat() {
+    auto c = ctx().base().ouvrirTable("Classe");
+    return QString("%1-%2-%3 compteur %4 films %5")
+        .arg(c->Texte("Trave"), c->Texte("Rang"), c->Texte("Numero"),
+             ctx().base().ouvrirTable("CDChe")->Texte("MatriculeCD"))
+        .arg(ctx().base().ouvrirTable("CD")->RecordCount());
+}
+
+QByteArray contenu(const QString& chemin) {
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
+}
+
+QString messages(Banc& b) {
+    QStringList l;
+    for (const Message& m : b.env().messages)
+        l << m.texte;
+    b.env().messages.clear();
+    return l.join('|');
+}
+
+QString unePhoto(Banc& b, const char* nom) {
+    QImage i(24, 12, QImage::Format_RGB32);
+    i.fill(Qt::red);
+    const QString chemin = b.chemin(QString::fromLatin1(nom));
+    return i.save(chemin) ? chemin : QString();
+}
+
+QStringList fichiers(const QString& dossier) {
+    return QDir(dossier).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+} // namespace
+
+class TestSaisir : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() {
+        // No test reaches the network: every page asked for is out of reach.
+        PageWeb::installerChargeur([](const QUrl& u, QObject*, PageWeb::Reponse r) { r(false, {}, u); });
+    }
+
+    void premiersFilmsDUneBase() {
+        Banc b;
+        FrmSaisir* f = ouvrir(b);
+        QVERIFY(f);
+        // 8 December 2026, counter 1, first place; the lists in table order, nothing chosen.
+        QCOMPARE(f->Text1->text(), QString("00108U2026"));
+        QCOMPARE(f->Text3->text(), QString("08/12/2026"));
+        QCOMPARE(QStringList({f->Text4->text(), f->Text5->text(), f->Text6->text()}),
+                 QStringList({"A", "1", "1"}));
+        QCOMPARE(QList<int>({f->Combo1->count(), f->Combo2->count(), f->Combo3->count()}),
+                 QList<int>({9, 4, 5}));
+        QCOMPARE(f->Combo1->itemText(0), QString("ACTION"));
+        QVERIFY(f->Combo1->currentText().isEmpty());
+        QVERIFY(!entreeDisponible(f, "Enresitre") && !entreeDisponible(f, "Autre"));
+        QVERIFY(entreeDisponible(f, "SaiAffiche"));
+
+        // Small letters become capitals; a blank after the title stays in the box.
+        taper(f->Text2, "l'été ");
+        QVERIFY(f->Label13->isVisibleTo(f));
+        QTest::keyClick(f->Text2, Qt::Key_Return);
+        QVERIFY(!f->Label13->isVisibleTo(f));
+        QCOMPARE(f->Text2->text(), QString("L'ÉTÉ "));
+        QVERIFY(choisir(f->Combo1, "POLICIER") && choisir(f->Combo2, "TRES BON") &&
+                choisir(f->Combo3, "INTERDIT MOINS 12 ANS"));
+        taper(f->Text7, " 03 ");
+        QVERIFY(choisirMenu(f, "Enresitre"));
+        QCOMPARE(messages(b), QString());
+        QCOMPARE(champsFilm(0), QStringList({"00108U2026", "A", "1", "1", "L'ÉTÉ", "POLICIER", "TRES BON",
+                                             "INTERDIT MOINS 12 ANS", "08/12/2026", "3", "False"}));
+        QCOMPARE(etat(), QString("A-1-2 compteur 2 films 1"));
+        // Windows-1252, CR LF; the box texts as they stand, the blank after the title included.
+        QCOMPARE(contenu(b.chemin("Etiquette")),
+                 QByteArray("00108U2026  L'\xC9T\xC9 \r\nClassement A - 1 - 1\r\n"));
+        QVERIFY(!entreeDisponible(f, "Enresitre") && !entreeDisponible(f, "SaiAffiche"));
+
+        // The next film: next counter, next place. The place typed by hand reaches only the label.
+        QVERIFY(choisirMenu(f, "Autre"));
+        QCOMPARE(f->Text1->text(), QString("00208U2026"));
+        QCOMPARE(f->Text6->text(), QString("2"));
+        QVERIFY(f->Text2->text().isEmpty() && f->Combo1->currentText().isEmpty());
+        remplir(f, "ZORRO", "2");
+        f->Text4->setText("b");
+        f->Text6->setText("7");
+        QVERIFY(choisirMenu(f, "Enresitre"));
+        QCOMPARE(champsFilm(1).mid(0, 5), QStringList({"00208U2026", "A", "1", "2", "ZORRO"}));
+        QCOMPARE(etat(), QString("A-1-3 compteur 3 films 2"));
+        QVERIFY(contenu(b.chemin("Etiquette")).endsWith("00208U2026  ZORRO\r\nClassement B - 1 - 7\r\n"));
+
+        // A window opened afresh goes on with the same run.
+        QVERIFY(choisirMenu(f, "Retour"));
+        QVERIFY(!b.fenetre<FrmSaisir>());
+        f = ouvrir(b);
+        QCOMPARE(f->Text1->text(), QString("00308U2026"));
+    }
+
+    void titreDejaStockeOuVide() {
+        Banc b;
+        FrmSaisir* f = ouvrir(b);
+        taper(f->Text2, "   ", true);
+        QCOMPARE(messages(b), QString("UN TITRE EST OBLIGATOIRE"));
+        QVERIFY(!entreeDisponible(f, "Enresitre"));
+        remplir(f, "ALIEN", "4");
+        QVERIFY(choisirMenu(f, "Enresitre"));
+        QVERIFY(choisirMenu(f, "Autre"));
+        b.env().date = QDate(2027, 1, 2);
+
+        // The stored film shows, then the title, copies and lists are emptied, the date is today's.
+        taper(f->Text2, "alien", true);
+        QCOMPARE(messages(b), QString("Ce titre existe déjà"));
+        QVERIFY(f->Text2->text().isEmpty() && f->Text7->text().isEmpty() &&
+                f->Combo1->currentText().isEmpty() && f->Combo2->currentText().isEmpty() &&
+                f->Combo3->currentText().isEmpty());
+        QCOMPARE(f->Text3->text(), QString("02/01/2027"));
+        QVERIFY(entreeDisponible(f, "Enresitre"));
+
+        // The save asks for a title again, and checks it again.
+        QVERIFY(choisir(f->Combo1, "ACTION") && choisir(f->Combo2, "BON") && choisir(f->Combo3, "POUR TOUS"));
+        taper(f->Text7, "1");
+        QVERIFY(choisirMenu(f, "Enresitre"));
+        taper(f->Text2, "ALIEN  "); // no Enter
+        QVERIFY(choisirMenu(f, "Enresitre"));
+        QCOMPARE(messages(b), QString("UN TITRE EST OBLIGATOIRE|Ce titre existe déjà"));
+        QCOMPARE(etat(), QString("A-1-2 compteur 2 films 1"));
+        QCOMPARE(contenu(b.chemin("Etiquette")).count('\n'), 2);
+        f->Text2->setText("ALIENS");
+        QVERIFY(choisirMenu(f, "Enresitre"));
+        QCOMPARE(champsFilm(1)[4], QString("ALIENS"));
+    }
+
+    void listesEtExemplaires() {
+        Banc b;
+        FrmSaisir* f = ouvrir(b);
+        taper(f->Text2, "MADAME", true);
+        taper(f->Text7, "1");
+        const auto refus = [&](const QString& attendu) {
+            QVERIFY(choisirMenu(f, "Enresitre"));
+            QCOMPARE(messages(b), attendu);
+            QVERIFY(entreeDisponible(f, "Enresitre") && !entreeDisponible(f, "SaiAffiche"));
+        };
+        refus("CATEGORIE DOIT ÊTRE SERVIS");
+        taper(f->Combo1->lineEdit(), "drame à part"); // typed by hand: stored as typed
+        refus("ETAT DOIT ÊTRE SERVIS");
+        QVERIFY(choisir(f->Combo2, "MOYEN"));
+        refus("SPECIALITE DOIT ÊTRE SERVIS");
+        QVERIFY(choisir(f->Combo3, "INTERDIT MOINS 16 ANS"));
+        for (const char* copies : {"", "deux", "-1", "1.5", "100000"}) {
+            f->Text7->setText(QString::fromLatin1(copies));
+            refus("LE NOMBRE D'EXEMPLAIRE DOIT ÊTRE UN NOMBRE ENTIER DE 0 A 99999");
+        }
+        QCOMPARE(etat(), QString("A-1-1 compteur 1 films 0"));
+        QVERIFY(!QFile::exists(b.chemin("Etiquette")));
+        // An identifier edited by hand is stored as edited, without outer blanks.
+        f->Text1->setText(" MON-REF ");
+        f->Text7->setText("99999");
+        QVERIFY(choisirMenu(f, "Enresitre"));
+        QCOMPARE(champsFilm(0), QStringList({"MON-REF", "A", "1", "1", "MADAME", "drame à part", "MOYEN",
+                                             "INTERDIT MOINS 16 ANS", "08/12/2026", "99999", "False"}));
+        QVERIFY(contenu(b.chemin("Etiquette")).startsWith(" MON-REF   MADAME\r\n"));
+    }
+
+    void affiche() {
+        Banc b;
+        FrmSaisir* f = ouvrir(b);
+        const QString photo = unePhoto(b, "affiche.jpg");
+        QFile wmf(b.chemin("dessin.wmf"));
+        QVERIFY(wmf.open(QIODevice::WriteOnly) && wmf.write("\xD7\xCD\xC6\x9A\x00\x00 rien", 11) == 11);
+        wmf.close();
+
+        // A file that cannot be read changes nothing; no file chosen leaves no picture.
+        b.env().fichiersChoisis = {photo, wmf.fileName(), ""};
+        QVERIFY(choisirMenu(f, "SaiAffiche"));
+        QCOMPARE(f->Text8->text(), QString("O"));
+        QVERIFY(choisirMenu(f, "SaiAffiche"));
+        QVERIFY(messages(b).startsWith("CE FICHIER N'EST PAS UNE IMAGE LISIBLE"));
+        QVERIFY(f->Text8->text() == "O" && f->Image1->aUneImage());
+        QVERIFY(choisirMenu(f, "SaiAffiche"));
+        QVERIFY(f->Text8->text() == "N" && !f->Image1->aUneImage());
+
+        // A title with "/" and "..": one BMP file inside "Images", named from the stored title.
+        b.env().fichiersChoisis = {photo};
+        QVERIFY(choisirMenu(f, "SaiAffiche"));
+        remplir(f, "../ac/dc ");
+        QVERIFY(choisirMenu(f, "Enresitre"));
+        QCOMPARE(champsFilm(0)[10], QString("True"));
+        const QString fichier = FichierImageFilm("../AC/DC");
+        QCOMPARE(QFileInfo(fichier).absolutePath(), QDir(b.chemin("Images")).absolutePath());
+        QCOMPARE(fichiers(b.chemin("Images")), QStringList({QFileInfo(fichier).fileName()}));
+        QImageReader lu(fichier);
+        QCOMPARE(lu.format(), QByteArray("bmp"));
+        QCOMPARE(lu.read().size(), QSize(24, 12));
+        QVERIFY(choisirMenu(f, "Autre")); // the next film starts without picture
+        QVERIFY(f->Text8->text() == "N" && !f->Image1->aUneImage());
+    }
+
+    void unEchecNeStockeRien() {
+        Banc b;
+        FrmSaisir* f = ouvrir(b);
+        b.env().fichiersChoisis = {unePhoto(b, "affiche.jpg")};
+        QVERIFY(choisirMenu(f, "SaiAffiche"));
+        remplir(f, "ALIEN");
+        // "Images" is a plain file: the picture cannot be written.
+        QVERIFY(QDir(b.chemin("Images")).removeRecursively());
+        QFile bouchon(b.chemin("Images"));
+        QVERIFY(bouchon.open(QIODevice::WriteOnly));
+        bouchon.close();
+        QVERIFY(choisirMenu(f, "Enresitre"));
+        QVERIFY(messages(b).startsWith("L'IMAGE DU FILM N'A PAS PU ETRE ENREGISTREE"));
+        QCOMPARE(etat(), QString("A-1-1 compteur 1 films 0"));
+        // A failure between the writes loses nothing either.
+        QVERIFY(bouchon.remove() && QDir(b.dossier()).mkdir("Images"));
+        for (const char* etape : {"saisie-film", "saisie-classement", "saisie-image"}) {
+            b.env().panneA = QString::fromLatin1(etape);
+            QVERIFY(choisirMenu(f, "Enresitre"));
+            QCOMPARE(etat(), QString("A-1-1 compteur 1 films 0"));
+        }
+        QVERIFY(fichiers(b.chemin("Images")).isEmpty());
+        QVERIFY(!QFile::exists(b.chemin("Etiquette")));
+        b.env().panneA.clear();
+        QVERIFY(choisirMenu(f, "Enresitre"));
+        QCOMPARE(etat(), QString("A-1-2 compteur 2 films 1"));
+        QCOMPARE(fichiers(b.chemin("Images")), QStringList({"ALIEN.BMP"}));
+    }
+
+    void plusDePlaceApresZ() {
+        Banc b;
+        b.creerBase();
+        {
+            auto db = Database::ouvrir(b.chemin("CLUB.MDB"));
+            auto t = db->ouvrirTable("Classe");
+            t->Edit();
+            t->SetValue("Trave", "Z");
+            t->SetValue("Rang", "8");
+            t->SetValue("Numero", 9);
+            t->Update();
+        }
+        FrmSaisir* f = ouvrir(b);
+        remplir(f, "UN");
+        QVERIFY(choisirMenu(f, "Enresitre"));
+        QCOMPARE(etat(), QString("Z-8-10 compteur 2 films 1"));
+        // The place Z - 8 - 10 has no next place: the save is refused and nothing is written.
+        QVERIFY(choisirMenu(f, "Autre"));
+        remplir(f, "DEUX");
+        QVERIFY(choisirMenu(f, "Enresitre"));
+        QVERIFY(messages(b).startsWith("PLUS AUCUN EMPLACEMENT LIBRE"));
+        QCOMPARE(etat(), QString("Z-8-10 compteur 2 films 1"));
+    }
+
+    void pageInformation() {
+        Banc b;
+        FrmSaisir* f = ouvrir(b);
+        QList<QUrl> demandes;
+        bool joignable = true;
+        PageWeb::installerChargeur([&](const QUrl& u, QObject*, PageWeb::Reponse r) {
+            demandes << u;
+            r(joignable, joignable ? "<html><meta charset=\"utf-8\"><h1>Cinéma</h1></html>" : "", u);
+        });
+        QVERIFY(!f->Text9->isVisibleTo(f) && !f->WebBrowser1->isVisibleTo(f) && !f->Command2->isVisibleTo(f));
+        cliquer(f->Command1);
+        QCOMPARE(demandes, QList<QUrl>({QUrl(FrmSaisir::AdressePage)}));
+        QVERIFY(f->WebBrowser1->isVisibleTo(f) && f->Command2->isVisibleTo(f));
+        QVERIFY(f->WebBrowser1->toPlainText().contains("Cinéma"));
+        cliquer(f->Command2);
+        QVERIFY(!f->WebBrowser1->isVisibleTo(f) && !f->Command2->isVisibleTo(f));
+        joignable = false;
+        cliquer(f->Command1);
+        QCOMPARE(f->WebBrowser1->toPlainText(), PageWeb::TexteInaccessible(QUrl(FrmSaisir::AdressePage)));
+        // The entry goes on beside the page; "Autre Saisis" hides it.
+        remplir(f, "ALIEN");
+        QVERIFY(choisirMenu(f, "Enresitre") && choisirMenu(f, "Autre"));
+        QVERIFY(!f->WebBrowser1->isVisibleTo(f) && !f->Command2->isVisibleTo(f));
+        initTestCase();
+    }
+};
+
+QTEST_MAIN(TestSaisir)
+#include "tst_saisir.moc"
