@@ -1,0 +1,9 @@
+#pragma once
+
+// Film catalogue: opening the film list and the duplicate-title test of film entry on nFilms films,
+// each beside raw SQLite doing the same reads. Needs a QApplication (QT_QPA_PLATFORM=offscreen).
+void benchCatalogue(int nFilms);
+
+// Lending window: its members grid, its films grid, one lend and one return on nFilms films and
+// nMembres members, each beside raw SQLite. Needs a QApplication (QT_QPA_PLATFORM=offscreen).
+void benchPret(int nFilms, int nMembres);

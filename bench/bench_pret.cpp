@@ -1,0 +1,310 @@
+// Benchmark of the lending window on a club of nFilms films and nMembres members, each workload
+// beside raw SQLite statements doing the same database work on the same file:
+//   - the members grid (every Abonne row, seven columns);
+//   - the films grid of a "Retrait" (the CD rows with a copy on the shelf, four columns);
+//   - one lend: a click on the last film of the grid, the card read again;
+//   - one return: "Depos" of that slot, the film found by its identifier, the card read again.
+// The window is driven headless and needs the QApplication of the benchmark's main.
+// Aim: every workload under half a second.
+
+#include "Mesure.h"
+#include "bench.h"
+
+#include "common/Contexte.h"
+#include "common/Schema.h"
+#include "members/FrmEntreeSortie.h"
+#include "platform/Database.h"
+#include "platform/Environnement.h"
+#include "platform/Grid.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <limits>
+#include <memory>
+
+using namespace vidora;
+using namespace vidora_bench;
+
+namespace {
+
+constexpr int kEssais = 5;
+constexpr double kObjectifMs = 500.0;
+
+// No dialog may stop a timed run: messages go to the error output.
+class EnvironnementBench : public Environnement {
+  public:
+    void message(const QString& texte, const QString&) override {
+        std::fprintf(stderr, "message: %s\n", qPrintable(texte));
+    }
+    bool question(const QString&, const QString&) override { return false; }
+    QDate aujourdhui() override { return QDate(2026, 12, 8); }
+};
+
+void remplir(Database& db, int nFilms, int nMembres) {
+    static const char* const genres[] = {"ACTION",       "AVENTURE",        "COMEDIE",
+                                         "DESSIN ANIMÉ", "FANTASTIQUE",     "GUERRE",
+                                         "POLICIER",     "SCIENCE FICTION", "WESTERN"};
+    Transaction tr(db);
+    sqlite3* h = db.handle();
+    {
+        Requete ins(h,
+                    "INSERT INTO CD (MatriculeCD, Traver, Rang, Numero, Nom, Categorie, Etat, Specialiter, "
+                    "Date, Sortie, Image) VALUES (?, ?, ?, ?, ?, ?, 'BON', 'POUR TOUS', '01/01/2020', ?, 0)");
+        for (int i = 1; i <= nFilms; ++i) {
+            ins.texte(1, QStringLiteral("%1%2A2026")
+                             .arg(i, 3, 10, QLatin1Char('0'))
+                             .arg(i % 28 + 1, 2, 10, QLatin1Char('0'))
+                             .toUtf8());
+            ins.texte(2, QByteArray(1, char('A' + i % 26)));
+            ins.texte(3, QByteArray::number(i % 8 + 1));
+            ins.texte(4, QByteArray::number(i % 10 + 1));
+            ins.texte(5, QStringLiteral("FILM %1").arg(i, 6, 10, QLatin1Char('0')).toUtf8());
+            ins.texte(6, genres[i % 9]);
+            // One film in five has no copy on the shelf; the last one always has.
+            ins.texte(7, QByteArray::number(i % 5 == 0 && i != nFilms ? 0 : i % 3 + 1));
+            ins.pas();
+            ins.reprendre();
+        }
+    }
+    {
+        Requete ins(h, "INSERT INTO Abonne (MatriculeAbon, NomAbon, PrenomAbon, Adresse1Abon, Adresse2Abon, "
+                       "CodeAbon, VilleAbon, DateAbon, DateRest1, DateRest2, DateRest3, DateEmp1, DateEmp2, "
+                       "DateEmp3, MatriCD1, MatriCD2, MatriCD3, NomCD1, NomCD2, NomCD3, Averti1, Averti2, "
+                       "Averti3) VALUES (?, ?, 'JEAN', '1 RUE HAUTE', '  ', '75001', 'PARIS', '01/02/2026', "
+                       "'0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', 0, 0, 0)");
+        for (int i = 1; i <= nMembres; ++i) {
+            ins.texte(1, QStringLiteral("%1A2026").arg(i, 3, 10, QLatin1Char('0')).toUtf8());
+            ins.texte(2, QStringLiteral("ABONNE %1").arg(i).toUtf8());
+            ins.pas();
+            ins.reprendre();
+        }
+    }
+    tr.valider();
+}
+
+struct Resultat {
+    const char* nom;
+    double moteur;
+    double brut;
+};
+
+void mesurer(int nFilms, int nMembres, const QString& chemin) {
+    Contexte& c = ctx();
+    c.BaseEnCours = Database::creer(chemin);
+    CreerSchema(*c.BaseEnCours);
+    remplir(*c.BaseEnCours, nFilms, nMembres);
+    sqlite3* h = c.BaseEnCours->handle();
+
+    auto f = std::make_unique<FrmEntreeSortie>();
+    f->Form_Load();
+
+    // Members grid.
+    const double abonMoteur = meilleurTemps(kEssais, [&] {
+        f->Abon();
+        return static_cast<unsigned long long>(f->MSFlexGrid2->Rows());
+    });
+    const double abonBrut = meilleurTemps(kEssais, [&] {
+        unsigned long long total = 0;
+        Requete st(h,
+                   "SELECT __cle, MatriculeAbon, NomAbon, PrenomAbon, Adresse1Abon, Adresse2Abon, CodeAbon, "
+                   "VilleAbon FROM Abonne ORDER BY __cle");
+        while (st.pas()) {
+            QStringList ligne;
+            ligne << QString::number(st.cle(0));
+            for (int i = 1; i < st.colonnes(); ++i)
+                ligne << st.colonne(i);
+            total += unsigned(ligne.size());
+        }
+        return total;
+    });
+
+    // Films grid of a "Retrait", from the first member's card.
+    f->MSFlexGrid2->cliquer(1, 1);
+    const double filmMoteur = meilleurTemps(kEssais, [&] {
+        f->Retrait_Click(1);
+        return static_cast<unsigned long long>(f->MSFlexGrid1->Rows());
+    });
+    const double filmBrut = meilleurTemps(kEssais, [&] {
+        unsigned long long total = 0;
+        Requete st(h, "SELECT __cle, MatriculeCD, Nom, Categorie, Traver, Rang, Numero, Sortie FROM CD "
+                      "ORDER BY __cle");
+        while (st.pas()) {
+            bool ok = false;
+            if (st.colonne(7).trimmed().toLongLong(&ok) <= 0 || !ok) continue;
+            QStringList ligne{QString::number(st.cle(0)), st.colonne(1), st.colonne(2), st.colonne(3),
+                              st.colonne(4) + QStringLiteral(" - ") + st.colonne(5) + QStringLiteral(" - ") +
+                                  st.colonne(6)};
+            total += unsigned(ligne.size());
+        }
+        return total;
+    });
+
+    // Lend of the last film of the grid and its return: its identifier is the farthest to find.
+    double pretMoteur = std::numeric_limits<double>::max(), retourMoteur = pretMoteur;
+    bool fait = true;
+    for (int i = 0; i < kEssais; ++i) {
+        f->Retrait_Click(1);
+        const int derniere = f->MSFlexGrid1->Rows() - 2;
+        auto debut = std::chrono::steady_clock::now();
+        f->MSFlexGrid1->cliquer(derniere, 2);
+        auto fin = std::chrono::steady_clock::now();
+        pretMoteur = std::min(pretMoteur, std::chrono::duration<double, std::milli>(fin - debut).count());
+        fait = fait && f->Command2->isEnabled();
+        debut = std::chrono::steady_clock::now();
+        f->Command2->click();
+        fin = std::chrono::steady_clock::now();
+        retourMoteur = std::min(retourMoteur, std::chrono::duration<double, std::milli>(fin - debut).count());
+        fait = fait && f->Command1->isEnabled();
+    }
+
+    // The same database work in raw statements, on the second member and the last film.
+    Requete para(h, "SELECT DelaiMini FROM Para ORDER BY __cle LIMIT 1");
+    Requete filmParCle(h, "SELECT MatriculeCD, Nom, Sortie FROM CD WHERE __cle = ?");
+    Requete filmParMatricule(h, "SELECT __cle, Sortie FROM CD WHERE MatriculeCD = ? ORDER BY __cle LIMIT 1");
+    Requete caseAbonne(h, "SELECT MatriCD1, NomCD1 FROM Abonne WHERE __cle = ?");
+    Requete ecrireCase(
+        h, "UPDATE Abonne SET DateRest1 = ?, DateEmp1 = ?, MatriCD1 = ?, NomCD1 = ? WHERE __cle = ?");
+    Requete remettreCase(h,
+                         "UPDATE Abonne SET DateRest1 = '0', DateEmp1 = '0', MatriCD1 = '0', NomCD1 = '0', "
+                         "Averti1 = 0 WHERE __cle = ?");
+    Requete ecrireSortie(h, "UPDATE CD SET Sortie = ? WHERE __cle = ?");
+    Requete fiche(h, "SELECT * FROM Abonne WHERE __cle = ?");
+    Requete derniereCle(h, "SELECT max(__cle) FROM CD");
+    derniereCle.pas();
+    const qint64 cleFilm = derniereCle.cle(0);
+    derniereCle.reprendre();
+    const qint64 cleAbonne = 2;
+    const auto lireFiche = [&] {
+        fiche.entier(1, cleAbonne);
+        unsigned long long n = 0;
+        if (fiche.pas())
+            for (int i = 0; i < fiche.colonnes(); ++i)
+                n += unsigned(fiche.colonne(i).size());
+        fiche.reprendre();
+        return n;
+    };
+    double pretBrut = std::numeric_limits<double>::max(), retourBrut = pretBrut;
+    for (int i = 0; i < kEssais; ++i) {
+        auto debut = std::chrono::steady_clock::now();
+        executerSql(h, "BEGIN");
+        para.pas();
+        const int delai = para.colonne(0).trimmed().toInt();
+        para.reprendre();
+        filmParCle.entier(1, cleFilm);
+        filmParCle.pas();
+        const QByteArray matricule = filmParCle.colonne(0).toUtf8(), nom = filmParCle.colonne(1).toUtf8();
+        const int enRayon = filmParCle.colonne(2).toInt();
+        filmParCle.reprendre();
+        caseAbonne.entier(1, cleAbonne);
+        caseAbonne.pas();
+        caseAbonne.reprendre();
+        const QDate jour(2026, 12, 8);
+        ecrireCase.texte(1, jour.addDays(delai).toString(QStringLiteral("dd/MM/yyyy")).toUtf8());
+        ecrireCase.texte(2, jour.toString(QStringLiteral("dd/MM/yyyy")).toUtf8());
+        ecrireCase.texte(3, matricule);
+        ecrireCase.texte(4, nom);
+        ecrireCase.entier(5, cleAbonne);
+        ecrireCase.pas();
+        ecrireCase.reprendre();
+        ecrireSortie.texte(1, QByteArray::number(enRayon - 1));
+        ecrireSortie.entier(2, cleFilm);
+        ecrireSortie.pas();
+        ecrireSortie.reprendre();
+        executerSql(h, "COMMIT");
+        puits = puits + lireFiche();
+        auto fin = std::chrono::steady_clock::now();
+        pretBrut = std::min(pretBrut, std::chrono::duration<double, std::milli>(fin - debut).count());
+
+        debut = std::chrono::steady_clock::now();
+        executerSql(h, "BEGIN");
+        caseAbonne.entier(1, cleAbonne);
+        caseAbonne.pas();
+        const QByteArray tenu = caseAbonne.colonne(0).toUtf8();
+        caseAbonne.reprendre();
+        filmParMatricule.texte(1, tenu);
+        qint64 trouve = -1;
+        int sortie = 0;
+        if (filmParMatricule.pas()) {
+            trouve = filmParMatricule.cle(0);
+            sortie = filmParMatricule.colonne(1).toInt();
+        }
+        filmParMatricule.reprendre();
+        remettreCase.entier(1, cleAbonne);
+        remettreCase.pas();
+        remettreCase.reprendre();
+        if (trouve >= 0) {
+            ecrireSortie.texte(1, QByteArray::number(sortie + 1));
+            ecrireSortie.entier(2, trouve);
+            ecrireSortie.pas();
+            ecrireSortie.reprendre();
+        }
+        executerSql(h, "COMMIT");
+        puits = puits + lireFiche();
+        fin = std::chrono::steady_clock::now();
+        retourBrut = std::min(retourBrut, std::chrono::duration<double, std::milli>(fin - debut).count());
+    }
+
+    f.reset();
+    ctx().fermerTables();
+
+    const Resultat resultats[] = {
+        {"members grid", abonMoteur, abonBrut},
+        {"films grid", filmMoteur, filmBrut},
+        {"lend", pretMoteur, pretBrut},
+        {"return", retourMoteur, retourBrut},
+    };
+    std::printf("VIDORA lending benchmark: %d films, %d members, best of %d runs\n", nFilms, nMembres,
+                kEssais);
+    std::printf("%-20s %12s %12s %8s\n", "workload", "window ms", "raw ms", "ratio");
+    bool objectif = true;
+    for (const Resultat& r : resultats) {
+        std::printf("%-20s %12.2f %12.2f %7.2fx\n", r.nom, r.moteur, r.brut,
+                    r.brut > 0 ? r.moteur / r.brut : 0.0);
+        objectif = objectif && r.moteur < kObjectifMs;
+    }
+    std::printf("lending aim (each under %.0f ms): %s\n", kObjectifMs, objectif ? "met" : "NOT met");
+    if (!fait) std::printf("warning: a lend or a return of the window did not go through\n");
+}
+
+} // namespace
+
+void benchPret(int nFilms, int nMembres) {
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        std::fprintf(stderr, "benchPret: the lending window needs a QApplication\n");
+        return;
+    }
+    QTemporaryDir dossier;
+    if (!dossier.isValid()) {
+        std::fprintf(stderr, "benchPret: no temporary folder\n");
+        return;
+    }
+    Contexte& c = ctx();
+    const int zoom = c.PourcentZoom, police = c.TaillePolice;
+    const QString appli = c.CheminAppli;
+    c.fermerTables();
+    auto ancienne = std::move(c.BaseEnCours);
+    c.PourcentZoom = 100;
+    c.TaillePolice = 8;
+    c.CheminAppli = dossier.path();
+    installerEnvironnement(std::make_unique<EnvironnementBench>());
+    try {
+        mesurer(nFilms, nMembres, dossier.filePath(QStringLiteral("PRET.MDB")));
+    } catch (const ErreurBase& e) {
+        std::fprintf(stderr, "benchPret: engine error: %s\n", qPrintable(e.message()));
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "benchPret: error: %s\n", e.what());
+    }
+    c.fermerTables();
+    c.BaseEnCours = std::move(ancienne);
+    c.PourcentZoom = zoom;
+    c.TaillePolice = police;
+    c.CheminAppli = appli;
+    installerEnvironnement(nullptr);
+}
