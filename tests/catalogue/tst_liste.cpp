@@ -86,14 +86,6 @@ QString champ(qint64 cle, const char* nom) {
     return t->AllerA(cle) ? t->Texte(QString::fromLatin1(nom)) : QString("<absent>");
 }
 
-QString messages(Banc& b) {
-    QStringList l;
-    for (const Message& m : b.env().messages)
-        l << m.texte;
-    b.env().messages.clear();
-    return l.join('|');
-}
-
 QString unePhoto(Banc& b, const char* nom, QColor couleur) {
     QImage i(16, 16, QImage::Format_RGB32);
     i.fill(couleur);
@@ -166,7 +158,7 @@ class TestListe : public QObject {
         QVERIFY(ouvrirFilm(f, "B2"));
         QCOMPARE(f->Fiche->Text3->text(), QString("02/02/2002"));
         QVERIFY(choisirMenu(f, "Enregitre"));
-        QCOMPARE(messages(b), QString());
+        QCOMPARE(b.messages(), QString());
         QVERIFY(surLaListe(f));
     }
 
@@ -232,7 +224,7 @@ class TestListe : public QObject {
         // Refused: another film's title, no title, copies that are not a whole number.
         const auto refus = [&](const QString& attendu) {
             QVERIFY(choisirMenu(f, "Enregitre"));
-            QCOMPARE(messages(b), attendu);
+            QCOMPARE(b.messages(), attendu);
             QVERIFY(surLaFiche(f));
             QCOMPARE(champ(zorro, "Nom"), QString("ZORRO"));
         };
@@ -320,7 +312,7 @@ class TestListe : public QObject {
         wmf.close();
         b.env().fichiersChoisis = {"", wmf.fileName()};
         QVERIFY(choisirMenu(f, "SaiAffiche") && choisirMenu(f, "SaiAffiche"));
-        QVERIFY(messages(b).startsWith("CE FICHIER N'EST PAS UNE IMAGE LISIBLE"));
+        QVERIFY(b.messages().startsWith("CE FICHIER N'EST PAS UNE IMAGE LISIBLE"));
         QVERIFY(c->DrapeauImage() == "O" && couleur(c) == QColor(Qt::green));
 
         // A new title with "/" and "..": the picture goes under it, inside "Images"; the old file stays.
@@ -343,7 +335,7 @@ class TestListe : public QObject {
         bouchon.close();
         retaper(c->Text2, "ZORRO 2");
         QVERIFY(choisirMenu(f, "Enregitre"));
-        QVERIFY(messages(b).startsWith("L'IMAGE DU FILM N'A PAS PU ETRE ENREGISTREE"));
+        QVERIFY(b.messages().startsWith("L'IMAGE DU FILM N'A PAS PU ETRE ENREGISTREE"));
         QVERIFY(surLaFiche(f));
         QCOMPARE(champ(zorro, "Nom"), QString("../AC/DC"));
     }

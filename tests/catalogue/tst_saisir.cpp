@@ -69,14 +69,6 @@ QByteArray contenu(const QString& chemin) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
 }
 
-QString messages(Banc& b) {
-    QStringList l;
-    for (const Message& m : b.env().messages)
-        l << m.texte;
-    b.env().messages.clear();
-    return l.join('|');
-}
-
 QString unePhoto(Banc& b, const char* nom) {
     QImage i(24, 12, QImage::Format_RGB32);
     i.fill(Qt::red);
@@ -124,7 +116,7 @@ class TestSaisir : public QObject {
                 choisir(f->Combo3, "INTERDIT MOINS 12 ANS"));
         taper(f->Text7, " 03 ");
         QVERIFY(choisirMenu(f, "Enresitre"));
-        QCOMPARE(messages(b), QString());
+        QCOMPARE(b.messages(), QString());
         QCOMPARE(champsFilm(0), QStringList({"00108U2026", "A", "1", "1", "L'ÉTÉ", "POLICIER", "TRES BON",
                                              "INTERDIT MOINS 12 ANS", "08/12/2026", "3", "False"}));
         QCOMPARE(etat(), QString("A-1-2 compteur 2 films 1"));
@@ -157,7 +149,7 @@ class TestSaisir : public QObject {
         Banc b;
         FrmSaisir* f = ouvrir(b);
         taper(f->Text2, "   ", true);
-        QCOMPARE(messages(b), QString("UN TITRE EST OBLIGATOIRE"));
+        QCOMPARE(b.messages(), QString("UN TITRE EST OBLIGATOIRE"));
         QVERIFY(!entreeDisponible(f, "Enresitre"));
         remplir(f, "ALIEN", "4");
         QVERIFY(choisirMenu(f, "Enresitre"));
@@ -166,7 +158,7 @@ class TestSaisir : public QObject {
 
         // The stored film shows, then the title, copies and lists are emptied, the date is today's.
         taper(f->Text2, "alien", true);
-        QCOMPARE(messages(b), QString("Ce titre existe déjà"));
+        QCOMPARE(b.messages(), QString("Ce titre existe déjà"));
         QVERIFY(f->Text2->text().isEmpty() && f->Text7->text().isEmpty() &&
                 f->Combo1->currentText().isEmpty() && f->Combo2->currentText().isEmpty() &&
                 f->Combo3->currentText().isEmpty());
@@ -179,7 +171,7 @@ class TestSaisir : public QObject {
         QVERIFY(choisirMenu(f, "Enresitre"));
         taper(f->Text2, "ALIEN  "); // no Enter
         QVERIFY(choisirMenu(f, "Enresitre"));
-        QCOMPARE(messages(b), QString("UN TITRE EST OBLIGATOIRE|Ce titre existe déjà"));
+        QCOMPARE(b.messages(), QString("UN TITRE EST OBLIGATOIRE|Ce titre existe déjà"));
         QCOMPARE(etat(), QString("A-1-2 compteur 2 films 1"));
         QCOMPARE(contenu(b.chemin("Etiquette")).count('\n'), 2);
         f->Text2->setText("ALIENS");
@@ -194,7 +186,7 @@ class TestSaisir : public QObject {
         taper(f->Text7, "1");
         const auto refus = [&](const QString& attendu) {
             QVERIFY(choisirMenu(f, "Enresitre"));
-            QCOMPARE(messages(b), attendu);
+            QCOMPARE(b.messages(), attendu);
             QVERIFY(entreeDisponible(f, "Enresitre") && !entreeDisponible(f, "SaiAffiche"));
         };
         refus("CATEGORIE DOIT ÊTRE SERVIS");
@@ -231,7 +223,7 @@ class TestSaisir : public QObject {
         QVERIFY(choisirMenu(f, "SaiAffiche"));
         QCOMPARE(f->Text8->text(), QString("O"));
         QVERIFY(choisirMenu(f, "SaiAffiche"));
-        QVERIFY(messages(b).startsWith("CE FICHIER N'EST PAS UNE IMAGE LISIBLE"));
+        QVERIFY(b.messages().startsWith("CE FICHIER N'EST PAS UNE IMAGE LISIBLE"));
         QVERIFY(f->Text8->text() == "O" && f->Image1->aUneImage());
         QVERIFY(choisirMenu(f, "SaiAffiche"));
         QVERIFY(f->Text8->text() == "N" && !f->Image1->aUneImage());
@@ -264,7 +256,7 @@ class TestSaisir : public QObject {
         QVERIFY(bouchon.open(QIODevice::WriteOnly));
         bouchon.close();
         QVERIFY(choisirMenu(f, "Enresitre"));
-        QVERIFY(messages(b).startsWith("L'IMAGE DU FILM N'A PAS PU ETRE ENREGISTREE"));
+        QVERIFY(b.messages().startsWith("L'IMAGE DU FILM N'A PAS PU ETRE ENREGISTREE"));
         QCOMPARE(etat(), QString("A-1-1 compteur 1 films 0"));
         // A failure between the writes loses nothing either.
         QVERIFY(bouchon.remove() && QDir(b.dossier()).mkdir("Images"));
@@ -301,7 +293,7 @@ class TestSaisir : public QObject {
         QVERIFY(choisirMenu(f, "Autre"));
         remplir(f, "DEUX");
         QVERIFY(choisirMenu(f, "Enresitre"));
-        QVERIFY(messages(b).startsWith("PLUS AUCUN EMPLACEMENT LIBRE"));
+        QVERIFY(b.messages().startsWith("PLUS AUCUN EMPLACEMENT LIBRE"));
         QCOMPARE(etat(), QString("Z-8-10 compteur 2 films 1"));
     }
 

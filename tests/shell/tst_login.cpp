@@ -22,13 +22,6 @@ using namespace vidora;
 using namespace vidora_test;
 
 namespace {
-QString messages(const EnvironnementTest& e) {
-    QStringList l;
-    for (const Message& m : e.messages)
-        l << m.texte;
-    return l.join(QLatin1Char('|'));
-}
-
 bool connecte(FrmDepart* d) {
     return d && entreeDisponible(d, QStringLiteral("Film")) && d->Label3->isVisibleTo(d) &&
            !d->Text1->isVisibleTo(d);
@@ -128,7 +121,7 @@ class TestLogin : public QObject {
         QVERIFY(connecte(d));
         QVERIFY(choisirMenu(d, QStringLiteral("Change")));
         b.connecter(QStringLiteral("CLUB.MDB"), QStringLiteral("vidora")); // case counts
-        QCOMPARE(messages(b.env()), QStringLiteral("MAUVAIS MOT DE PASSE"));
+        QCOMPARE(b.messages(), QStringLiteral("MAUVAIS MOT DE PASSE"));
         QCOMPARE(d->Text1->text(), QString());
         QCOMPARE(b.env().terminaisons, 0);
         taper(d->Text1, QStringLiteral("FAUX"), true);
@@ -165,7 +158,7 @@ class TestLogin : public QObject {
         Banc b;
         b.creerBase();
         FrmDepart* d = b.connecter(QStringLiteral("CLUB.MDB"), QStringLiteral("é日"));
-        QCOMPARE(messages(b.env()), QStringLiteral("MAUVAIS MOT DE PASSE"));
+        QCOMPARE(b.messages(), QStringLiteral("MAUVAIS MOT DE PASSE"));
         QVERIFY(!connecte(d));
     }
 
@@ -180,7 +173,7 @@ class TestLogin : public QObject {
         QVERIFY(connecte(d));
         QVERIFY(choisirMenu(d, QStringLiteral("Change")));
         b.connecter(QStringLiteral("FAUX.MDB"), QString());
-        QVERIFY(messages(b.env()).startsWith(QStringLiteral("IMPOSSIBLE D'OUVRIR CETTE BASE")));
+        QVERIFY(b.messages().startsWith(QStringLiteral("IMPOSSIBLE D'OUVRIR CETTE BASE")));
         // Back at the choice, and the database in use is still the one that opened.
         QVERIFY(d->File1->isVisibleTo(d));
         QCOMPARE(ctx().NomBase, QStringLiteral("CLUB.MDB"));
@@ -193,10 +186,9 @@ class TestLogin : public QObject {
             auto rs = db->ouvrirTable(QStringLiteral("Passe"));
             rs->Delete();
         }
-        b.env().messages.clear();
         ctx().BaseEnCours.reset();
         b.connecter(QStringLiteral("CLUB.MDB"), QString());
-        QVERIFY(messages(b.env()).startsWith(QStringLiteral("IMPOSSIBLE D'OUVRIR CETTE BASE")));
+        QVERIFY(b.messages().startsWith(QStringLiteral("IMPOSSIBLE D'OUVRIR CETTE BASE")));
     }
 
     void quitter() {

@@ -77,6 +77,13 @@ Banc::~Banc() {
     installerEnvironnement(nullptr);
 }
 
+QString Banc::messages() {
+    QStringList l;
+    for (const Message& m : env_->messages) l << m.texte;
+    env_->messages.clear();
+    return l.join(QLatin1Char('|'));
+}
+
 QString Banc::chemin(const QString& nom) const {
     return QDir(dir_.path()).filePath(nom);
 }

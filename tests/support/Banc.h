@@ -75,6 +75,8 @@ class Banc {
     Banc& operator=(const Banc&) = delete;
 
     EnvironnementTest& env() { return *env_; }
+    // The texts of the messages shown since the last call, joined by "|".
+    QString messages();
     QString dossier() const { return dir_.path(); }
     QString chemin(const QString& nom) const;
 
