@@ -1,3 +1,4 @@
+#include "platform/Application.h"
 #include "shell/Copyright.h"
 #include "shell/Installation.h"
 
@@ -7,7 +8,7 @@
 #include <QTranslator>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    vidora::Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VIDORA"));
     QApplication::setOrganizationName(QStringLiteral("Tavrel"));
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));

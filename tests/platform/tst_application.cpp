@@ -1,0 +1,40 @@
+// An exception that escapes a handler is caught by the message loop and told to the operator.
+
+#include "Banc.h"
+
+#include "platform/Application.h"
+
+#include <QPushButton>
+#include <QTest>
+
+#include <stdexcept>
+
+using namespace vidora_test;
+
+class TestApplication : public QObject {
+    Q_OBJECT
+  private slots:
+    void exceptionDUnGestionnaire() {
+        Banc b;
+        QPushButton bouton;
+        int appels = 0;
+        connect(&bouton, &QPushButton::clicked, [&] {
+            ++appels;
+            throw std::runtime_error("disque plein");
+        });
+        bouton.show();
+        QTest::mouseClick(&bouton, Qt::LeftButton);
+        QCOMPARE(appels, 1);
+        QVERIFY(b.messages().contains(QStringLiteral("disque plein")));
+        // The program goes on: the next click is handled as the first was.
+        QTest::mouseClick(&bouton, Qt::LeftButton);
+        QCOMPARE(appels, 2);
+    }
+};
+
+int main(int argc, char** argv) {
+    vidora::Application app(argc, argv);
+    TestApplication t;
+    return QTest::qExec(&t, argc, argv);
+}
+#include "tst_application.moc"
