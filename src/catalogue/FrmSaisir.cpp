@@ -117,6 +117,7 @@ void FrmSaisir::Form_Load() {
 
 void FrmSaisir::preparer() {
     refusPreparation_.clear();
+    enregistre_ = false;
     placeLue_ = false;
     compteurLu_ = false;
     try {
@@ -194,7 +195,9 @@ void FrmSaisir::Text2_KeyPress() {
     } catch (const std::exception&) {
         // The look-up only informs: the save checks the title again.
     }
-    menu(QStringLiteral("Enresitre"))->setEnabled(true);
+    // Once the film is stored, a new title waits for "Autre Saisis": it would reuse the spent
+    // identifier and place.
+    menu(QStringLiteral("Enresitre"))->setEnabled(!enregistre_);
 }
 
 QString FrmSaisir::refusSaisie(const QString& titre) const {
@@ -222,6 +225,7 @@ QString FrmSaisir::refusSaisie(const QString& titre) const {
 }
 
 void FrmSaisir::Enresitre_Click() {
+    if (enregistre_) return;
     menu(QStringLiteral("SaiAffiche"))->setEnabled(false);
     const QString titre = Text2->text().trimmed().toUpper();
     if (const QString refus = refusSaisie(titre); !refus.isEmpty()) {
@@ -280,6 +284,7 @@ void FrmSaisir::Enresitre_Click() {
     }
     // The stored counter is now the one in hand: a second film of this window gets the next one.
     ++compteur_;
+    enregistre_ = true;
     const QStringList etiquette = {Text1->text() + QStringLiteral("  ") + Text2->text(),
                                    QStringLiteral("Classement ") + Text4->text().toUpper() +
                                        QStringLiteral(" - ") + Text5->text() + QStringLiteral(" - ") +

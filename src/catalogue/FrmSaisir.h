@@ -81,6 +81,8 @@ class FrmSaisir : public Form {
     int compteur_ = 0;
     bool placeLue_ = false;
     bool compteurLu_ = false;
+    // The film in hand is stored: its identifier and place are spent until "Autre Saisis".
+    bool enregistre_ = false;
     QString refusPreparation_;
 };
 

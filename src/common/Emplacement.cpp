@@ -75,9 +75,11 @@ Classement LireClassement(Database& db) {
 
 void AvancerEmplacement(Database& db, const Emplacement& enMain) {
     const Classement c = LireClassement(db);
-    const std::optional<Emplacement> s =
+    std::optional<Emplacement> s =
         PlaceSuivante(Emplacement{c.place.Trave, enMain.Rang, enMain.Numero}, c.NumRang, c.NumNumero);
-    if (!s) throw Refus(kPlusDePlace);
+    // The last place of bay Z was just given: the row records the bay after Z, which LireClassement
+    // refuses as "no place left" until the shelves are set again.
+    if (!s) s = Emplacement{QString(QChar(u'Z' + 1)), 1, 1};
     auto t = db.ouvrirTable(QStringLiteral("Classe"));
     t->Edit();
     t->SetValue(QStringLiteral("Trave"), s->Trave);

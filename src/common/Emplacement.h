@@ -37,7 +37,8 @@ std::optional<Emplacement> PlaceSuivante(const Emplacement& e, int numRang, int 
 Classement LireClassement(Database& db);
 
 // Writes into Classe the place that follows the place in hand (the place just given to a film).
-// Refuses (Refus) when no place is left after it; nothing is written then.
+// After the last place of bay "Z" it writes bay "[", row 1, number 1: the shelves are full, and
+// LireClassement refuses to give a place until they are set again.
 void AvancerEmplacement(Database& db, const Emplacement& enMain);
 
 } // namespace vidora

@@ -27,6 +27,8 @@ QByteArray VersWindows1252(const QString& texte) {
             continue;
         }
         char octet = '?';
+        // The five codes the page leaves without a character were read as themselves: back as they were.
+        if (c <= 0x9F && kHaut[c - 0x80] == 0) octet = char(c);
         for (int i = 0; i < 32; ++i)
             if (kHaut[i] != 0 && kHaut[i] == c) octet = char(0x80 + i);
         res.append(octet);

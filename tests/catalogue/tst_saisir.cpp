@@ -7,6 +7,7 @@
 #include "catalogue/ImageFilm.h"
 #include "common/Contexte.h"
 #include "common/Images.h"
+#include "common/TexteFichier.h"
 #include "platform/Database.h"
 #include "platform/PageWeb.h"
 #include "shell/FrmDepart.h"
@@ -124,6 +125,10 @@ class TestSaisir : public QObject {
         QCOMPARE(contenu(b.chemin("Etiquette")),
                  QByteArray("00108U2026  L'\xC9T\xC9 \r\nClassement A - 1 - 1\r\n"));
         QVERIFY(!entreeDisponible(f, "Enresitre") && !entreeDisponible(f, "SaiAffiche"));
+        // Saved: a title entered now cannot be saved under the same identifier and place.
+        f->Text2->clear();
+        taper(f->Text2, "AUTRE", true);
+        QVERIFY(!entreeDisponible(f, "Enresitre"));
 
         // The next film: next counter, next place. The place typed by hand reaches only the label.
         QVERIFY(choisirMenu(f, "Autre"));
@@ -282,19 +287,38 @@ class TestSaisir : public QObject {
             t->Edit();
             t->SetValue("Trave", "Z");
             t->SetValue("Rang", "8");
-            t->SetValue("Numero", 9);
+            t->SetValue("Numero", 10);
             t->Update();
         }
+        // The last place is given; the row then records that none is left.
         FrmSaisir* f = ouvrir(b);
         remplir(f, "UN");
         QVERIFY(choisirMenu(f, "Enresitre"));
-        QCOMPARE(etat(), QString("Z-8-10 compteur 2 films 1"));
-        // The place Z - 8 - 10 has no next place: the save is refused and nothing is written.
+        QCOMPARE(b.messages(), QString());
+        QCOMPARE(champsFilm(0).mid(1, 3), QStringList({"Z", "8", "10"}));
+        QCOMPARE(etat(), QString("[-1-1 compteur 2 films 1"));
         QVERIFY(choisirMenu(f, "Autre"));
+        QVERIFY(b.messages().startsWith("PLUS AUCUN EMPLACEMENT LIBRE"));
+        QVERIFY(f->Text4->text().isEmpty());
         remplir(f, "DEUX");
         QVERIFY(choisirMenu(f, "Enresitre"));
         QVERIFY(b.messages().startsWith("PLUS AUCUN EMPLACEMENT LIBRE"));
-        QCOMPARE(etat(), QString("Z-8-10 compteur 2 films 1"));
+        QCOMPARE(etat(), QString("[-1-1 compteur 2 films 1"));
+    }
+
+    void fichierDuClubRelu() {
+        // A club's "Etiquette" read and written again keeps every byte, those the code page leaves
+        // without a character included.
+        Banc b;
+        QByteArray octets;
+        for (int c = 32; c < 256; ++c)
+            octets += char(c);
+        octets += "\r\n";
+        QFile f(b.chemin("Etiquette"));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size());
+        f.close();
+        QVERIFY(EcrireLignes(f.fileName(), LireLignes(f.fileName()).value()));
+        QCOMPARE(contenu(f.fileName()), octets);
     }
 
     void pageInformation() {
