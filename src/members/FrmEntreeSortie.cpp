@@ -78,14 +78,14 @@ FrmEntreeSortie::FrmEntreeSortie()
     Frame2 = controle(new QGroupBox(QStringLiteral("Information Film"), this), 5500, 800, 6200, 2400);
     controle(new QLabel(QStringLiteral("MATRICULE"), Frame2), 900, 350, 1800, 400);
     controle(new QLabel(QStringLiteral("Date SORTIE"), Frame2), 2800, 350, 1600, 400);
-    controle(new QLabel(QString::fromUtf8("Retour Prévus"), Frame2), 4500, 350, 1600, 400);
+    controle(new QLabel(QString::fromUtf8("Retour Prévus"), Frame2), 4450, 350, 1700, 400);
     std::array<std::array<QLabel*, 3>, 3> f2{};
     for (int i = 0; i < 3; ++i) {
         const double haut = 850 + i * 500;
         controle(new QLabel(QStringLiteral("CD%1").arg(i + 1), Frame2), 150, haut, 700, 400);
         f2[i][0] = controle(valeur(Frame2), 900, haut, 1800, 400);
         f2[i][1] = controle(valeur(Frame2), 2800, haut, 1600, 400);
-        f2[i][2] = controle(valeur(Frame2), 4500, haut, 1600, 400);
+        f2[i][2] = controle(valeur(Frame2), 4450, haut, 1650, 400);
     }
     Label14 = f2[0][0], Label15 = f2[0][1], Label16 = f2[0][2];
     Label17 = f2[1][0], Label18 = f2[1][1], Label19 = f2[1][2];
@@ -98,10 +98,10 @@ FrmEntreeSortie::FrmEntreeSortie()
     for (int i = 0; i < 3; ++i) {
         const double haut = 550 + i * 950;
         const QString fond = QString::fromLatin1(couleurs[i]);
-        controle(new QLabel(QStringLiteral("MATRICULE %1").arg(i + 1), Frame3), 200, haut, 1500, 450);
-        matricules[i] = controle(valeur(Frame3), 1750, haut, 2000, 450);
-        controle(new QLabel(QStringLiteral("Nom Film"), Frame3), 3900, haut, 1000, 450);
-        titres[i] = controle(valeur(Frame3), 4950, haut, 3900, 450);
+        controle(new QLabel(QStringLiteral("MATRICULE %1").arg(i + 1), Frame3), 200, haut, 1700, 450);
+        matricules[i] = controle(valeur(Frame3), 1950, haut, 1850, 450);
+        controle(new QLabel(QStringLiteral("Nom Film"), Frame3), 3900, haut, 1200, 450);
+        titres[i] = controle(valeur(Frame3), 5150, haut, 3750, 450);
         titres[i]->setStyleSheet(QStringLiteral("background-color:%1; color:green;").arg(fond));
         retraits[i] = controle(new QPushButton(QStringLiteral("Retrait"), Frame3), 9000, haut, 1100, 450);
         depos[i] = controle(new QPushButton(QStringLiteral("Depos"), Frame3), 10150, haut, 1100, 450);
@@ -118,9 +118,11 @@ FrmEntreeSortie::FrmEntreeSortie()
     for (int i = 0; i < 3; ++i)
         cases_[size_t(i)] = {matricules[i], titres[i], f2[i][0], f2[i][1], f2[i][2], retraits[i], depos[i]};
 
-    MSFlexGrid2 = controle(new MSFlexGrid(this), 300, 800, 11400, 7200);
+    // The grids end where the window's visible area ends on the smallest screen, so that the last
+    // rows of a long list scroll into view.
+    MSFlexGrid2 = controle(new MSFlexGrid(this), 300, 800, 11400, 6600);
     MSFlexGrid2->setObjectName(QStringLiteral("MSFlexGrid2"));
-    MSFlexGrid1 = controle(new MSFlexGrid(this), 300, 800, 11400, 7200);
+    MSFlexGrid1 = controle(new MSFlexGrid(this), 300, 800, 11400, 6600);
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
     connect(MSFlexGrid2, &MSFlexGrid::Click, this, &FrmEntreeSortie::MSFlexGrid2_Click);
     connect(MSFlexGrid1, &MSFlexGrid::Click, this, &FrmEntreeSortie::MSFlexGrid1_Click);

@@ -59,7 +59,7 @@ FrmLettre::FrmLettre() : Form(QStringLiteral("FrmLettre"), QStringLiteral("Lettr
     Label1 = controle(new QLabel(QStringLiteral("Nom de La Lettre"), this), 600, 300, 2800, 450);
     Text2 = controle(new QLineEdit(this), 3500, 300, 5000, 450);
     Text2->setObjectName(QStringLiteral("Text2"));
-    Text1 = controle(new QPlainTextEdit(this), 600, 1000, 10800, 6800);
+    Text1 = controle(new QPlainTextEdit(this), 600, 1000, 10800, 6400);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     File1 = controle(new QListWidget(this), 3000, 1000, 6000, 6000);

@@ -55,7 +55,7 @@ QString pluriel(int n, const QString& singulier, const QString& pluriel) {
 
 FrmLettreRappel::FrmLettreRappel()
     : Form(QStringLiteral("FrmLettreRappel"), QStringLiteral("Lettre de Rappel")) {
-    MSFlexGrid1 = controle(new MSFlexGrid(this), 150, 300, 11600, 7500);
+    MSFlexGrid1 = controle(new MSFlexGrid(this), 150, 300, 11600, 7100);
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
     MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Kept out of sight: they only carry the delays of the pass.
