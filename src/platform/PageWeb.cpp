@@ -87,7 +87,10 @@ void PageWeb::lienChoisi(const QUrl& lien) {
         scrollToAnchor(lien.fragment());
         return;
     }
-    naviguer(adresse_.resolved(lien));
+    // Only web pages: a link may not make the view show a file of this machine.
+    const QUrl cible = adresse_.resolved(lien);
+    if (cible.scheme() != QLatin1String("http") && cible.scheme() != QLatin1String("https")) return;
+    naviguer(cible);
 }
 
 } // namespace vidora
