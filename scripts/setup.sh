@@ -11,5 +11,6 @@ if [ ${#manquants[@]} -gt 0 ]; then
   sudo=""
   [ "$(id -u)" -ne 0 ] && sudo="sudo"
   $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${manquants[@]}"
+  # Through env, so that sudo (which resets the environment) passes it on too.
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${manquants[@]}"
 fi

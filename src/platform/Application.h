@@ -9,7 +9,7 @@ namespace vidora {
 // goes on, the handler's own transaction having already put the data back as it was.
 class Application : public QApplication {
   public:
-    using QApplication::QApplication;
+    Application(int& argc, char** argv);
     bool notify(QObject* cible, QEvent* evenement) override;
 };
 

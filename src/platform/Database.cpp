@@ -207,7 +207,10 @@ void Database::executer(const char* sql) {
 }
 
 void Database::creerTable(const DefTable& def) {
-    QString sql = QStringLiteral("CREATE TABLE %1 (%2 INTEGER PRIMARY KEY").arg(ident(def.nom), kCle);
+    // AUTOINCREMENT: a key is never given twice, not even that of the last row once deleted, so a
+    // row added later is never taken for it by a walk or a recordset still standing on it.
+    QString sql =
+        QStringLiteral("CREATE TABLE %1 (%2 INTEGER PRIMARY KEY AUTOINCREMENT").arg(ident(def.nom), kCle);
     for (const DefChamp& c : def.champs)
         sql += QStringLiteral(", %1 %2").arg(ident(c.nom), typeDeclare(c));
     sql += QLatin1Char(')');
@@ -222,7 +225,8 @@ bool Database::aTable(const QString& nom) const {
 }
 
 QStringList Database::tables() const {
-    Stmt st(handle(), QStringLiteral("SELECT name FROM sqlite_schema WHERE type='table' ORDER BY rowid"));
+    Stmt st(handle(), QStringLiteral("SELECT name FROM sqlite_schema WHERE type='table' AND name NOT LIKE "
+                                     "'sqlite\\_%' ESCAPE '\\' ORDER BY rowid"));
     QStringList res;
     while (st.pas())
         res << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 0)));

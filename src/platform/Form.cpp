@@ -1,6 +1,7 @@
 #include "platform/Form.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QMdiSubWindow>
 #include <QMenu>
 
@@ -11,7 +12,9 @@ namespace vidora {
 namespace {
 Cadre* gCadre = nullptr;
 
-int px(double t) { return int(std::lround(t / twips::parPixel)); }
+int px(double t) {
+    return int(std::lround(t / twips::parPixel));
+}
 
 double prop(const QWidget* w, const char* nom, double defaut) {
     const QVariant v = w->property(nom);
@@ -24,8 +27,12 @@ void appliquer(QWidget* w) {
 }
 } // namespace
 
-Cadre* cadre() { return gCadre; }
-void setCadre(Cadre* c) { gCadre = c; }
+Cadre* cadre() {
+    return gCadre;
+}
+void setCadre(Cadre* c) {
+    gCadre = c;
+}
 
 namespace twips {
 void setGeometrie(QWidget* w, double l, double t, double wd, double h) {
@@ -51,11 +58,21 @@ void setHeight(QWidget* w, double v) {
     w->setProperty("twipsHeight", v);
     appliquer(w);
 }
-double left(const QWidget* w) { return prop(w, "twipsLeft", w->x() * parPixel); }
-double top(const QWidget* w) { return prop(w, "twipsTop", w->y() * parPixel); }
-double width(const QWidget* w) { return prop(w, "twipsWidth", w->width() * parPixel); }
-double height(const QWidget* w) { return prop(w, "twipsHeight", w->height() * parPixel); }
-double fontSize(const QWidget* w) { return w->font().pointSizeF(); }
+double left(const QWidget* w) {
+    return prop(w, "twipsLeft", w->x() * parPixel);
+}
+double top(const QWidget* w) {
+    return prop(w, "twipsTop", w->y() * parPixel);
+}
+double width(const QWidget* w) {
+    return prop(w, "twipsWidth", w->width() * parPixel);
+}
+double height(const QWidget* w) {
+    return prop(w, "twipsHeight", w->height() * parPixel);
+}
+double fontSize(const QWidget* w) {
+    return w->font().pointSizeF();
+}
 void setFontSize(QWidget* w, double points) {
     if (points <= 0) return;
     QFont f = w->font();
@@ -141,13 +158,25 @@ QAction* Form::ajouterEntree(const QString& nom, const QString& libelle) {
     return a;
 }
 
-void Form::ajouterSeparateur(QMenu* sous) { sous->addSeparator(); }
+void Form::ajouterSeparateur(QMenu* sous) {
+    sous->addSeparator();
+}
 
-QAction* Form::menu(const QString& nom) const { return entrees_.value(nom.toLower(), nullptr); }
+QAction* Form::menu(const QString& nom) const {
+    return entrees_.value(nom.toLower(), nullptr);
+}
 
 void Form::setVisible(bool visible) {
     QWidget::setVisible(visible);
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->setVisible(visible);
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    if (!decharge_ && qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void Form::setUtilisable(bool oui) {

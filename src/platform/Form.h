@@ -11,6 +11,7 @@
 #include <QWidget>
 
 class QAction;
+class QCloseEvent;
 class QMenu;
 
 namespace vidora {
@@ -19,7 +20,7 @@ class Form;
 
 // The frame that holds the child windows (the multi-document area).
 class Cadre {
-public:
+  public:
     virtual ~Cadre() = default;
     virtual double Height() const = 0; // twips
     virtual double Width() const = 0;  // twips
@@ -50,7 +51,7 @@ void setBold(QWidget* w, bool gras);
 
 class Form : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Form(const QString& nom, const QString& titre);
     ~Form() override;
 
@@ -93,10 +94,13 @@ public:
     // Showing or hiding a child window shows or hides its place in the frame too.
     void setVisible(bool visible) override;
 
-protected:
+  protected:
     void appliquerGeometrie();
+    // A child window of the frame leaves only through its own entries ("Retour", "Annulé"...),
+    // which give the main window back: a close from its title bar is refused.
+    void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void enregistrer(QWidget* w, double left, double top, double width, double height);
 
     QList<QWidget*> controles_;

@@ -16,7 +16,7 @@ class QPrinter;
 
 namespace vidora {
 
-// A piece of a printed line: text that starts at a tab column.
+// A segment of a printed line: text that starts at a tab column.
 struct MorceauLigne {
     int colonne = 0;
     QString texte;
@@ -37,7 +37,7 @@ class Imprimante {
 
     // Prints text from a tab column, then goes to the next line.
     virtual void imprimerLigne(const QString& texte, int colonne = 0) = 0;
-    // Prints one line made of several pieces, left to right, each from its own column; a piece
+    // Prints one line made of several segments, left to right, each from its own column; a segment
     // whose column the line has already passed starts on the next line, at its column.
     virtual void imprimerColonnes(const QList<MorceauLigne>& morceaux) = 0;
     virtual void ligneVide() = 0;
@@ -104,12 +104,12 @@ std::unique_ptr<Imprimante> creerImprimanteSysteme(const QString& dossierPdf);
 
 // One line as a recording printer received it; an empty line has an empty text.
 struct LigneEnregistree {
-    QString texte; // the line's first piece (its only one, but for imprimerColonnes())
+    QString texte; // the line's first segment (its only one, but for imprimerColonnes())
     int colonne = 0;
     QString police;
     double taille = 0;
     QColor couleur;
-    QList<MorceauLigne> suite; // the further pieces of the same line, from imprimerColonnes()
+    QList<MorceauLigne> suite; // the further segments of the same line, from imprimerColonnes()
 };
 
 struct TravailEnregistre {

@@ -60,7 +60,8 @@ FrmDepart::FrmDepart() : Form(QStringLiteral("FrmDepart"), QStringLiteral("VIDOR
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setEchoMode(QLineEdit::Password);
     Text1->setFont(QFont(QStringLiteral("MS Sans Serif"), 18, QFont::Bold));
-    Text1->setStyleSheet(QStringLiteral("color:#000080; background:#FFC0FF;"));
+    Text1->setStyleSheet(
+        QStringLiteral("color:#000080; background:#FFC0FF; lineedit-password-character:42;")); // '*'
     Label2 =
         controle(etiquette(QString(), QStringLiteral("color:blue; background:#80FF80; border:1px solid black;"
                                                      " font-style:italic;")),

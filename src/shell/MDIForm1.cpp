@@ -62,7 +62,9 @@ void MDIForm1::MDIForm_Load() {
 }
 
 void MDIForm1::accueillir(Form* f) {
-    QMdiSubWindow* sub = zone_->addSubWindow(f, Qt::SubWindow);
+    // A title bar without buttons: each window has its own way out (see Form::closeEvent).
+    QMdiSubWindow* sub =
+        zone_->addSubWindow(f, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
     sub->setWindowTitle(f->windowTitle());
     connect(f, &QWidget::windowTitleChanged, sub, &QWidget::setWindowTitle);

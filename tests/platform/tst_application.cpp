@@ -4,6 +4,7 @@
 
 #include "platform/Application.h"
 
+#include <QFontMetrics>
 #include <QPushButton>
 #include <QTest>
 
@@ -29,6 +30,15 @@ class TestApplication : public QObject {
         // The program goes on: the next click is handled as the first was.
         QTest::mouseClick(&bouton, Qt::LeftButton);
         QCOMPARE(appels, 2);
+    }
+
+    void policeDesFenetres() {
+        // The windows' design font keeps Arial's widths, for which their texts were placed.
+        const QString texte = QStringLiteral("Nom de La Bibliotheque");
+        const QFont ancienne(QStringLiteral("MS Sans Serif"), 10, QFont::Bold);
+        const QFont arial(QStringLiteral("Arial"), 10, QFont::Bold);
+        QCOMPARE(QFontMetrics(ancienne).horizontalAdvance(texte),
+                 QFontMetrics(arial).horizontalAdvance(texte));
     }
 };
 

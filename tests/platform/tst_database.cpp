@@ -70,6 +70,28 @@ class TestDatabase : public QObject {
         QCOMPARE(noms(*copie), QStringList({"C", "B", "A", "E"}));
     }
 
+    void ligneAjouteeApresLaDerniereSupprimee() {
+        // The last row deleted, then a row added: a new row, found after the place of the old one.
+        auto db = nouvelleBase(QStringLiteral("reprise.MDB"));
+        ajouter(*db, QStringLiteral("A"));
+        ajouter(*db, QStringLiteral("B"));
+        auto laissee = db->ouvrirTable(QStringLiteral("Film"));
+        laissee->MoveLast();
+        auto rs = db->ouvrirTable(QStringLiteral("Film"));
+        rs->MoveLast();
+        rs->Delete();
+        rs->AddNew();
+        rs->SetValue(QStringLiteral("Nom"), QStringLiteral("C"));
+        rs->Update();
+        rs->MoveNext();
+        QVERIFY(!rs->EOF_());
+        QCOMPARE(rs->Texte(QStringLiteral("Nom")), QStringLiteral("C"));
+        // A recordset left on the deleted row never takes the new row for it.
+        QVERIFY_THROWS_EXCEPTION(ErreurBase, laissee->Texte(QStringLiteral("Nom")));
+        QVERIFY_THROWS_EXCEPTION(ErreurBase, laissee->Edit());
+        QCOMPARE(noms(*db), QStringList({"A", "C"}));
+    }
+
     void tableVideEtNull() {
         auto db = nouvelleBase(QStringLiteral("vide.MDB"));
         auto rs = db->ouvrirTable(QStringLiteral("Film"));

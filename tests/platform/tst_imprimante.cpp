@@ -118,7 +118,7 @@ class TestImprimante : public QObject {
         QVERIFY(imp->demarrer(QStringLiteral("Rappel")));
         imp->imprimerLigne(QStringLiteral("Madame"));
         imp->imprimerLigne(QStringLiteral("Dupont"), 40);
-        // Pieces of one line; a column the line has already passed goes to the next line.
+        // Segments of one line; a column the line has already passed goes to the next line.
         imp->imprimerColonnes(
             {{0, QStringLiteral("Gauche")}, {40, QStringLiteral("Droite")}, {5, QStringLiteral("Second")}});
         imp->nouvellePage();

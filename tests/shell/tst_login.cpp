@@ -94,7 +94,9 @@ class TestLogin : public QObject {
         QCOMPARE(ctx().NomBase, QStringLiteral("ABC.MDB"));
         QCOMPARE(ctx().CheminBase, chemin);
 
-        taper(d->Text1, QStringLiteral("  VIDORA  "), true); // blanks around are dropped
+        taper(d->Text1, QStringLiteral("  VID"));
+        QCOMPARE(d->Text1->displayText(), QStringLiteral("*****"));
+        taper(d->Text1, QStringLiteral("ORA  "), true); // blanks around are dropped
         QVERIFY(connecte(d));
         QCOMPARE(d->Label3->text(), QStringLiteral("42 FILMS"));
         QVERIFY(d->Image1->isVisibleTo(d));

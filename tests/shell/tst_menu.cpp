@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QtTest>
@@ -106,6 +107,7 @@ class TestMenu : public QObject {
     void compactageDUneBaseNommeeTemp();
     void nouveauClassementSansBase();
     void entreesEnPlace();
+    void croixDeLaFenetre();
 };
 
 void TestMenu::entreesSelonLeMotDePasse() {
@@ -320,6 +322,33 @@ void TestMenu::entreesEnPlace() {
     QVERIFY(b.env().messages.isEmpty());
 
     QVERIFY(connecte(b.connecter("CLUB.MDB", MotDePasseDefaut)));
+}
+
+// The close button of a window's title bar: a window leaves only through its own entries, so the
+// operator is never left before an empty frame or a main window out of use.
+void TestMenu::croixDeLaFenetre() {
+    const auto fermer = [](Form* f) {
+        const bool ferme = qobject_cast<QMdiSubWindow*>(f->parentWidget())->close();
+        Banc::traiterEvenements();
+        return ferme;
+    };
+    Banc b;
+    b.demarrer();
+    auto* n = b.fenetre<FrmNouvCompte>();
+    QVERIFY(n);
+    QVERIFY(!fermer(n));
+    QVERIFY(n->isVisible());
+    taper(n->TextNomNouvCompte, "club", true);
+    auto* p = b.fenetre<FrmParamettre>();
+    QVERIFY(p);
+    QVERIFY(!fermer(p));
+    QVERIFY(p->isVisible());
+    QVERIFY(choisirMenu(p, "retour"));
+    FrmDepart* d = b.connecter();
+    QVERIFY(connecte(d));
+    QVERIFY(!fermer(d));
+    QVERIFY(d->isVisible());
+    QVERIFY(connecte(d));
 }
 
 QTEST_MAIN(TestMenu)
