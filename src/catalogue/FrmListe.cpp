@@ -121,8 +121,8 @@ FrmListe::FrmListe() : Form(QStringLiteral("FrmListe"), QStringLiteral("Modifier
         l->setAlignment(Qt::AlignCenter);
         l->setFrameShape(QFrame::Box);
     }
-    MSFlexGrid1 = controle(new MSFlexGrid(this), 150, 1150, 11000, 6700);
-    Fiche = new FicheFilm(*this, 150, 1150, 11700, 6700);
+    MSFlexGrid1 = controle(new MSFlexGrid(this), 150, 1150, 11000, 6100);
+    Fiche = new FicheFilm(*this, 150, 1150, 11700, 6100);
     connect(MSFlexGrid1, &MSFlexGrid::Click, this, &FrmListe::MSFlexGrid1_Click);
     const auto entree = [this](const char* nom, const char* libelle, void (FrmListe::*h)()) {
         connect(ajouterEntree(QString::fromUtf8(nom), QString::fromUtf8(libelle)), &QAction::triggered, this,

@@ -49,6 +49,8 @@ MSFlexGrid::MSFlexGrid(QWidget* parent) : QTableWidget(parent) {
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setWordWrap(false);
+    // A text wider than its column is cut at the edge, as in the grids the club knows.
+    setTextElideMode(Qt::ElideNone);
 
     QPalette p = palette();
     p.setColor(QPalette::Base, Qt::white);

@@ -39,9 +39,9 @@ QString ligneAdresse(const QString& s) {
 } // namespace
 
 FrmParamettre::FrmParamettre() : Form(QStringLiteral("FrmParamettre"), QStringLiteral("Paramettre")) {
-    Frame1 = controle(new QGroupBox(this), 1500, 600, 9000, 7200);
+    Frame1 = controle(new QGroupBox(this), 1500, 400, 9000, 6600);
     for (int i = 0; i < 9; ++i) {
-        const double haut = 400 + i * 750;
+        const double haut = 400 + i * 680;
         Label[i] = controle(new QLabel(QString::fromUtf8(kCases[i].libelle), Frame1), 400, haut, 2600, 400);
         Text[i] = controle(new QLineEdit(Frame1), 3200, haut, 5300, 450);
         Text[i]->setObjectName(QStringLiteral("Text%1").arg(i + 1));

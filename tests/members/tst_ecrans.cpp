@@ -11,7 +11,6 @@
 #include "platform/Grid.h"
 #include "shell/FrmDepart.h"
 
-#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
@@ -19,22 +18,6 @@ using namespace vidora;
 using namespace vidora_test;
 
 namespace {
-
-// The controls of the window the operator cannot see whole, by their place or their caption.
-QStringList malVus(Form* f) {
-    Banc::traiterEvenements();
-    QStringList r;
-    for (QWidget* c : f->controles()) {
-        if (!c->isVisibleTo(f)) continue;
-        QString texte;
-        if (auto* l = qobject_cast<QLabel*>(c); l && l->frameShape() == QFrame::NoFrame) texte = l->text();
-        if (auto* b = qobject_cast<QPushButton*>(c)) texte = b->text();
-        const QString nom = c->objectName().isEmpty() ? texte : c->objectName();
-        if (!c->parentWidget()->rect().contains(c->geometry())) r << "hors de vue : " + nom;
-        if (c->fontMetrics().horizontalAdvance(texte) > c->contentsRect().width()) r << "coupe : " + nom;
-    }
-    return r;
-}
 
 void ajouter(const QString& table, const QMap<QString, QString>& v) {
     auto t = ctx().base().ouvrirTable(table);
@@ -71,7 +54,7 @@ void TestEcrans::fenetresEntieres() {
     QVERIFY(choisirMenu(d, "Entre"));
     auto* pret = b.fenetre<FrmEntreeSortie>();
     QVERIFY(pret);
-    QCOMPARE(malVus(pret), QStringList());
+    QCOMPARE(controlesMalVus(pret), QStringList());
     // The last member, scrolled into view, is where the operator can click it.
     MSFlexGrid* g = pret->MSFlexGrid2;
     g->scrollToBottom();
@@ -79,19 +62,19 @@ void TestEcrans::fenetresEntieres() {
     QVERIFY(g->viewport()->rect().contains(derniere));
     QVERIFY(pret->rect().contains(QRect(g->viewport()->mapTo(pret, derniere.topLeft()), derniere.size())));
     g->cliquer(g->Rows() - 2, 1);
-    QCOMPARE(malVus(pret), QStringList());
+    QCOMPARE(controlesMalVus(pret), QStringList());
     cliquer(pret->Command3);
-    QCOMPARE(malVus(pret), QStringList());
+    QCOMPARE(controlesMalVus(pret), QStringList());
     QVERIFY(choisirMenu(pret, "Retour") && choisirMenu(pret, "Menu"));
 
     QVERIFY(choisirMenu(d, "NouvAbon"));
-    QCOMPARE(malVus(b.fenetre<FrmNouvAbon>()), QStringList());
+    QCOMPARE(controlesMalVus(b.fenetre<FrmNouvAbon>()), QStringList());
     QVERIFY(choisirMenu(b.fenetre<FrmNouvAbon>(), "Retour"));
 
     QVERIFY(choisirMenu(d, "Rappel"));
     auto* rappel = b.fenetre<FrmLettreRappel>();
     QVERIFY(rappel && rappel->MSFlexGrid1->Visible());
-    QCOMPARE(malVus(rappel), QStringList());
+    QCOMPARE(controlesMalVus(rappel), QStringList());
     QVERIFY(choisirMenu(rappel, "Retour"));
 
     QVERIFY(choisirMenu(d, "Lettre"));
@@ -99,7 +82,8 @@ void TestEcrans::fenetresEntieres() {
     QVERIFY(lettre);
     for (const char* mode : {"Creer", "Charger", "Efface", "Code", "Ajout", "Supp"}) {
         QVERIFY(choisirMenu(lettre, mode));
-        QVERIFY2(malVus(lettre).isEmpty(), qPrintable(mode + (": " + malVus(lettre).join(", "))));
+        QVERIFY2(controlesMalVus(lettre).isEmpty(),
+                 qPrintable(mode + (": " + controlesMalVus(lettre).join(", "))));
         QVERIFY(choisirMenu(lettre, "Autre"));
     }
 }

@@ -12,9 +12,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 
 namespace vidora_test {
@@ -79,7 +81,8 @@ Banc::~Banc() {
 
 QString Banc::messages() {
     QStringList l;
-    for (const Message& m : env_->messages) l << m.texte;
+    for (const Message& m : env_->messages)
+        l << m.texte;
     env_->messages.clear();
     return l.join(QLatin1Char('|'));
 }
@@ -171,6 +174,26 @@ void cliquer(QWidget* bouton) {
     if (!bouton->isEnabled() || !bouton->isVisibleTo(bouton->window())) return;
     if (auto* b = qobject_cast<QAbstractButton*>(bouton)) b->click();
     Banc::traiterEvenements();
+}
+
+} // namespace vidora_test
+
+namespace vidora_test {
+
+QStringList controlesMalVus(Form* f) {
+    Banc::traiterEvenements();
+    QStringList r;
+    for (QWidget* c : f->controles()) {
+        if (!c->isVisibleTo(f)) continue;
+        QString texte;
+        if (auto* l = qobject_cast<QLabel*>(c); l && l->frameShape() == QFrame::NoFrame) texte = l->text();
+        if (auto* b = qobject_cast<QPushButton*>(c)) texte = b->text();
+        const QString nom = c->objectName().isEmpty() ? texte : c->objectName();
+        if (!c->parentWidget()->rect().contains(c->geometry())) r << QStringLiteral("hors de vue : ") + nom;
+        if (c->fontMetrics().horizontalAdvance(texte) > c->contentsRect().width())
+            r << QStringLiteral("coupe : ") + nom;
+    }
+    return r;
 }
 
 } // namespace vidora_test

@@ -109,6 +109,9 @@ class Banc {
 // above it) are available. Returns false when the operator could not have chosen it.
 bool choisirMenu(vidora::Form* f, const QString& nom);
 bool entreeDisponible(vidora::Form* f, const QString& nom);
+// The controls of a window that the operator cannot see whole: out of their window or frame, or
+// whose caption is cut short ("hors de vue : name", "coupe : name").
+QStringList controlesMalVus(vidora::Form* f);
 // Types text into a box, key by key, then Enter when asked.
 void taper(QWidget* box, const QString& texte, bool entree = false);
 // Clicks a button, as the operator does (only when it is enabled).

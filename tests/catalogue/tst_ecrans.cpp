@@ -1,0 +1,76 @@
+// What the operator sees of the shell's and the film windows on the design screen (800 x 600):
+// every control inside its window, no caption cut short.
+
+#include "Banc.h"
+
+#include "catalogue/FrmListe.h"
+#include "catalogue/FrmSaisir.h"
+#include "common/Contexte.h"
+#include "platform/Grid.h"
+#include "shell/FrmDepart.h"
+#include "shell/FrmNouvCompte.h"
+#include "shell/FrmParamettre.h"
+
+#include <QLineEdit>
+
+#include <QTest>
+
+using namespace vidora;
+using namespace vidora_test;
+
+class TestEcrans : public QObject {
+    Q_OBJECT
+  private slots:
+    void fenetresEntieres() {
+        Banc b;
+        b.demarrer(); // no database yet: "CREATION DE BASE"
+        auto* creation = b.fenetre<FrmNouvCompte>();
+        QVERIFY(creation);
+        QCOMPARE(controlesMalVus(creation).join(QLatin1Char('|')), QString());
+        taper(creation->TextNomNouvCompte, QStringLiteral("club"), true);
+        auto* para = b.fenetre<FrmParamettre>();
+        QVERIFY(para);
+        QCOMPARE(controlesMalVus(para).join(QLatin1Char('|')), QString());
+        QVERIFY(choisirMenu(para, QStringLiteral("Enregis")));
+
+        FrmDepart* d = b.fenetre<FrmDepart>();
+        QVERIFY(d);
+        QCOMPARE(controlesMalVus(d).join(QLatin1Char('|')), QString());
+        b.connecter();
+        QCOMPARE(controlesMalVus(d).join(QLatin1Char('|')), QString());
+
+        QVERIFY(choisirMenu(d, QStringLiteral("Saisi")));
+        auto* saisie = b.fenetre<FrmSaisir>();
+        QVERIFY(saisie);
+        QCOMPARE(controlesMalVus(saisie).join(QLatin1Char('|')), QString());
+        QVERIFY(choisirMenu(saisie, QStringLiteral("Retour")));
+
+        {
+            auto t = ctx().base().ouvrirTable(QStringLiteral("CD"));
+            for (int i = 1; i <= 60; ++i) {
+                t->AddNew();
+                t->SetValue(QStringLiteral("MatriculeCD"),
+                            QStringLiteral("%1").arg(i, 3, 10, QLatin1Char('0')));
+                t->SetValue(QStringLiteral("Nom"), QStringLiteral("FILM %1").arg(i, 2, 10, QLatin1Char('0')));
+                t->SetValue(QStringLiteral("Sortie"), QStringLiteral("1"));
+                t->Update();
+            }
+        }
+        QVERIFY(choisirMenu(d, QStringLiteral("Liste")));
+        auto* liste = b.fenetre<FrmListe>();
+        QVERIFY(liste);
+        QCOMPARE(controlesMalVus(liste).join(QLatin1Char('|')), QString());
+        // The last film, scrolled into view, lies inside the window where it can be clicked.
+        MSFlexGrid* g = liste->MSFlexGrid1;
+        g->scrollToBottom();
+        const QRect derniere = g->visualRect(g->model()->index(g->Rows() - 2, 2));
+        QVERIFY(g->viewport()->rect().contains(derniere));
+        QVERIFY(
+            liste->rect().contains(QRect(g->viewport()->mapTo(liste, derniere.topLeft()), derniere.size())));
+        g->cliquer(g->Rows() - 2, 2);
+        QCOMPARE(controlesMalVus(liste).join(QLatin1Char('|')), QString());
+    }
+};
+
+QTEST_MAIN(TestEcrans)
+#include "tst_ecrans.moc"
