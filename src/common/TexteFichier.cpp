@@ -17,21 +17,27 @@ QByteArray fin() {
 }
 } // namespace
 
+int CodeWindows1252(QChar ch) {
+    const char16_t c = ch.unicode();
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return c;
+    for (int i = 0; i < 32; ++i)
+        if (kHaut[i] != 0 && kHaut[i] == c) return 0x80 + i;
+    return -1;
+}
+
 QByteArray VersWindows1252(const QString& texte) {
     QByteArray res;
     res.reserve(texte.size());
     for (QChar ch : texte) {
+        const int code = CodeWindows1252(ch);
         const char16_t c = ch.unicode();
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-            res.append(char(c));
-            continue;
-        }
-        char octet = '?';
+        if (code >= 0)
+            res.append(char(code));
         // The five codes the page leaves without a character were read as themselves: back as they were.
-        if (c <= 0x9F && kHaut[c - 0x80] == 0) octet = char(c);
-        for (int i = 0; i < 32; ++i)
-            if (kHaut[i] != 0 && kHaut[i] == c) octet = char(0x80 + i);
-        res.append(octet);
+        else if (c >= 0x80 && c <= 0x9F && kHaut[c - 0x80] == 0)
+            res.append(char(c));
+        else
+            res.append('?');
     }
     return res;
 }

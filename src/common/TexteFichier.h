@@ -9,6 +9,9 @@
 
 namespace vidora {
 
+// The Windows-1252 code of a character, or -1 when the code page has none for it.
+int CodeWindows1252(QChar c);
+
 QByteArray VersWindows1252(const QString& texte);
 QString DepuisWindows1252(const QByteArray& octets);
 
