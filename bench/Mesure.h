@@ -18,6 +18,13 @@ namespace vidora_bench {
 // Keeps the results of the timed work observable, so that nothing is optimised away.
 inline volatile unsigned long long puits = 0;
 
+// One line of a benchmark's table: the program's time beside raw SQLite's, in milliseconds.
+struct Resultat {
+    const char* nom;
+    double moteur;
+    double brut;
+};
+
 // The best of several runs of travail(), in milliseconds; travail returns a value to keep.
 template <typename F> double meilleurTemps(int essais, F&& travail) {
     double meilleur = std::numeric_limits<double>::max();

@@ -83,12 +83,6 @@ void remplir(Database& db, int n) {
     tr.valider();
 }
 
-struct Resultat {
-    const char* nom;
-    double moteur;
-    double brut;
-};
-
 int executer(int n) {
     QTemporaryDir dossier;
     if (!dossier.isValid()) {

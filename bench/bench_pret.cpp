@@ -89,12 +89,6 @@ void remplir(Database& db, int nFilms, int nMembres) {
     tr.valider();
 }
 
-struct Resultat {
-    const char* nom;
-    double moteur;
-    double brut;
-};
-
 void mesurer(int nFilms, int nMembres, const QString& chemin) {
     Contexte& c = ctx();
     c.BaseEnCours = Database::creer(chemin);
