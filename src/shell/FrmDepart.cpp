@@ -152,7 +152,6 @@ void FrmDepart::ouvrirDepuisMenu(const QString& nom) {
 void FrmDepart::Form_Load() {
     MiseEnPlaceStandard(*this);
     ctx().CheminAppli = env().dossierApplication();
-    rafraichirListe();
     Lire();
 }
 
