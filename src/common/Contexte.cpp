@@ -1,6 +1,7 @@
 #include "common/Contexte.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace vidora {
 
@@ -24,6 +25,14 @@ Recordset& Contexte::ouvrirTable(const QString& nom) {
 void Contexte::fermerTables() {
     TableOuverte.reset();
     TableOuverte2.reset();
+}
+
+QString TrouverFichier(const QString& dossier, const QString& nom) {
+    const QDir d(dossier);
+    if (QFileInfo(d.filePath(nom)).isFile()) return d.filePath(nom);
+    for (const QString& f : d.entryList(QDir::Files | QDir::Hidden, QDir::Name))
+        if (f.compare(nom, Qt::CaseInsensitive) == 0) return d.filePath(f);
+    return {};
 }
 
 QString Contexte::fichier(const QString& nom) const {

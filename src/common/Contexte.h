@@ -36,6 +36,10 @@ struct Contexte {
 
 Contexte& ctx();
 
+// The file of that name in a folder, found without regard to letter case ("rappel.let" for
+// "Rappel.let"), the exact name first; empty when there is none.
+QString TrouverFichier(const QString& dossier, const QString& nom);
+
 // Closes TableOuverte (and TableOuverte2) when a handler leaves, however it leaves.
 class TablesFermees {
   public:

@@ -31,8 +31,7 @@ QByteArray VersWindows1252(const QString& texte) {
     for (QChar ch : texte) {
         const int code = CodeWindows1252(ch);
         const char16_t c = ch.unicode();
-        if (code >= 0)
-            res.append(char(code));
+        if (code >= 0) res.append(char(code));
         // The five codes the page leaves without a character were read as themselves: back as they were.
         else if (c >= 0x80 && c <= 0x9F && kHaut[c - 0x80] == 0)
             res.append(char(c));

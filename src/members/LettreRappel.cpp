@@ -6,8 +6,6 @@
 #include "platform/Environnement.h"
 #include "platform/Imprimante.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace vidora {
@@ -40,11 +38,7 @@ int CaseDuType(int typeLettre) {
 }
 
 QString FichierDuDossier(const QString& nom) {
-    const QDir dossier(ctx().CheminAppli);
-    if (QFileInfo(dossier.filePath(nom)).isFile()) return dossier.filePath(nom);
-    for (const QString& f : dossier.entryList(QDir::Files | QDir::Hidden, QDir::Name))
-        if (f.compare(nom, Qt::CaseInsensitive) == 0) return dossier.filePath(f);
-    return {};
+    return TrouverFichier(ctx().CheminAppli, nom);
 }
 
 QString RemplacerMarque(const QString& ligne, const QString& titre) {

@@ -79,9 +79,7 @@ void FrmNouvCompte::Creer_Click() {
     const QString cible = dossier.filePath(nomBase);
 
     // The existing file, found without regard to case ("club.mdb" stands for "CLUB.MDB").
-    QString existant;
-    for (const QString& f : dossier.entryList(QDir::Files | QDir::Hidden))
-        if (f.compare(nomBase, Qt::CaseInsensitive) == 0) existant = dossier.filePath(f);
+    const QString existant = TrouverFichier(c.CheminAppli, nomBase);
     if (!existant.isEmpty()) {
         if (!env().question(QStringLiteral("Ecraser Oui/Non"), QStringLiteral("CETTE BASE EXISTE DEJA")))
             return;

@@ -1,5 +1,6 @@
 #include "shell/Installation.h"
 
+#include "common/Contexte.h"
 #include "platform/Environnement.h"
 
 #include <QDir>
@@ -26,13 +27,8 @@ void PreparerDossierApplication() {
     for (const auto& f : fichiers) {
         const QString cible = d.filePath(QString::fromLatin1(f.cible));
         // A club's own templates are found whatever the letter case of their names.
-        bool present = QFile::exists(cible);
-        if (!present) {
-            const QFileInfo fi(cible);
-            for (const QString& nom : fi.dir().entryList(QDir::Files))
-                if (nom.compare(fi.fileName(), Qt::CaseInsensitive) == 0) present = true;
-        }
-        if (present) continue;
+        const QFileInfo fi(cible);
+        if (!TrouverFichier(fi.absolutePath(), fi.fileName()).isEmpty()) continue;
         if (QFile::copy(QString::fromLatin1(f.source), cible))
             QFile::setPermissions(cible,
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
