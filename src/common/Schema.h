@@ -12,6 +12,11 @@ namespace vidora {
 // The text that marks an empty loan slot.
 inline const QString MarqueVide = QStringLiteral("0");
 
+// An address line as stored: never empty, a blank line is kept as two blanks.
+inline QString LigneAdresse(const QString& s) {
+    return s.trimmed().isEmpty() ? QStringLiteral("  ") : s;
+}
+
 // The tables in creation order, each with its fields in order.
 const QVector<DefTable>& SchemaBase();
 

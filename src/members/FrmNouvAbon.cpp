@@ -45,10 +45,6 @@ class FiltreVille : public QObject {
     QAction* entree_;
 };
 
-QString ligneAdresse(const QString& s) {
-    return s.trimmed().isEmpty() ? QStringLiteral("  ") : s;
-}
-
 } // namespace
 
 FrmNouvAbon::FrmNouvAbon() : Form(QStringLiteral("FrmNouvAbon"), QStringLiteral("Nouvel Abonné")) {
@@ -150,8 +146,8 @@ void FrmNouvAbon::Enregist_Click() {
         a.SetValue(QStringLiteral("MatriculeAbon"), Text1->text());
         a.SetValue(QStringLiteral("NomAbon"), Text2->text());
         a.SetValue(QStringLiteral("PrenomAbon"), Text3->text());
-        a.SetValue(QStringLiteral("Adresse1Abon"), ligneAdresse(Text4->text()));
-        a.SetValue(QStringLiteral("Adresse2Abon"), ligneAdresse(Text5->text()));
+        a.SetValue(QStringLiteral("Adresse1Abon"), LigneAdresse(Text4->text()));
+        a.SetValue(QStringLiteral("Adresse2Abon"), LigneAdresse(Text5->text()));
         a.SetValue(QStringLiteral("CodeAbon"), Text6->text());
         a.SetValue(QStringLiteral("VilleAbon"), Text7->text());
         a.SetValue(QStringLiteral("DateAbon"), Text8->text());

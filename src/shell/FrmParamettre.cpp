@@ -32,10 +32,6 @@ constexpr Case kCases[9] = {
     {"Delai Maxi", "DelaiMaxi", false},
 };
 
-// An address line is never stored empty: a blank line is kept as two blanks.
-QString ligneAdresse(const QString& s) {
-    return s.trimmed().isEmpty() ? QStringLiteral("  ") : s;
-}
 } // namespace
 
 FrmParamettre::FrmParamettre() : Form(QStringLiteral("FrmParamettre"), QStringLiteral("Paramettre")) {
@@ -83,7 +79,7 @@ void FrmParamettre::Enregis_Click() {
             t.Edit();
         for (int i = 0; i < 9; ++i) {
             QString v = Text[i]->text();
-            if (i == 2 || i == 3) v = ligneAdresse(v);
+            if (i == 2 || i == 3) v = LigneAdresse(v);
             t.SetValue(QString::fromUtf8(kCases[i].champ), v);
         }
         t.Update();
