@@ -55,10 +55,15 @@ QString RefusNombreExemplaires(const QString& texte) {
     return QStringLiteral("LE NOMBRE D'EXEMPLAIRE DOIT ÊTRE UN NOMBRE ENTIER DE 0 A 99999");
 }
 
-QString RefusLargeur(const QString& libelle, const QString& champ, const QString& texte) {
-    const int largeur = LargeurChamp(kCD, champ);
-    if (largeur <= 0 || texte.size() <= largeur) return QString();
-    return QStringLiteral("LE CHAMP \"%1\" NE PEUT DEPASSER %2 CARACTERES").arg(libelle).arg(largeur);
+QString RefusLargeur(std::initializer_list<TexteSaisi> textes) {
+    for (const TexteSaisi& t : textes) {
+        const int largeur = LargeurChamp(kCD, QString::fromUtf8(t.champ));
+        if (largeur > 0 && t.texte.size() > largeur)
+            return QStringLiteral("LE CHAMP \"%1\" NE PEUT DEPASSER %2 CARACTERES")
+                .arg(QString::fromUtf8(t.libelle))
+                .arg(largeur);
+    }
+    return QString();
 }
 
 FicheFilm::FicheFilm(Form& f, double left, double top, double width, double height) : QFrame(&f) {
@@ -164,18 +169,12 @@ bool FicheFilm::Enregistrer() {
         return false;
     }
     QString refus = RefusNombreExemplaires(Text7->text());
-    const struct {
-        const char* libelle;
-        const char* champ;
-        QString texte;
-    } textes[] = {{"Titre", "Nom", titre},
-                  {"Categorie", "Categorie", Combo1->currentText()},
-                  {"Etat", "Etat", Combo2->currentText()},
-                  {"Specialite", "Specialiter", Combo3->currentText()},
-                  {"Date de Sortie", "Date", Text3->text()}};
-    for (const auto& t : textes)
-        if (refus.isEmpty())
-            refus = RefusLargeur(QString::fromUtf8(t.libelle), QString::fromUtf8(t.champ), t.texte);
+    if (refus.isEmpty())
+        refus = RefusLargeur({{"Titre", "Nom", titre},
+                              {"Categorie", "Categorie", Combo1->currentText()},
+                              {"Etat", "Etat", Combo2->currentText()},
+                              {"Specialite", "Specialiter", Combo3->currentText()},
+                              {"Date de Sortie", "Date", Text3->text()}});
     if (!refus.isEmpty()) {
         env().message(refus);
         return false;

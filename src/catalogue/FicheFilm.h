@@ -5,7 +5,9 @@
 // the card itself being one frame that the window shows or hides as a whole.
 
 #include <QFrame>
+
 #include <QString>
+#include <initializer_list>
 
 class QComboBox;
 class QLabel;
@@ -88,7 +90,13 @@ void MontrerTexte(QComboBox* c, const QString& texte);
 // Refusal of a number of copies: empty when the text (blanks around aside) is a whole number from
 // 0 to 99999, else the French message to show.
 QString RefusNombreExemplaires(const QString& texte);
-// Refusal of a text longer than the CD field it is saved into: empty when it fits.
-QString RefusLargeur(const QString& libelle, const QString& champ, const QString& texte);
+// A text about to be saved into a field of CD, with the caption the operator knows it by.
+struct TexteSaisi {
+    const char* libelle;
+    const char* champ;
+    QString texte;
+};
+// Refusal of the first text longer than its CD field: empty when they all fit.
+QString RefusLargeur(std::initializer_list<TexteSaisi> textes);
 
 } // namespace vidora

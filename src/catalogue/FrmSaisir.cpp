@@ -206,20 +206,14 @@ QString FrmSaisir::refusSaisie(const QString& titre) const {
     if (Combo2->currentText().isEmpty()) return QStringLiteral("ETAT DOIT ÊTRE SERVIS");
     if (Combo3->currentText().isEmpty()) return QStringLiteral("SPECIALITE DOIT ÊTRE SERVIS");
     if (QString r = RefusNombreExemplaires(Text7->text()); !r.isEmpty()) return r;
-    const struct {
-        const char* libelle;
-        const char* champ;
-        QString texte;
-    } textes[] = {{"Reference", "MatriculeCD", Text1->text().trimmed()},
-                  {"Titre", "Nom", titre},
-                  {"Categorie", "Categorie", Combo1->currentText()},
-                  {"Etat", "Etat", Combo2->currentText()},
-                  {"Specialite", "Specialiter", Combo3->currentText()},
-                  {"Date de Saisis", "Date", Text3->text().trimmed()}};
-    for (const auto& t : textes)
-        if (QString r = RefusLargeur(QString::fromUtf8(t.libelle), QString::fromUtf8(t.champ), t.texte);
-            !r.isEmpty())
-            return r;
+    if (QString r = RefusLargeur({{"Reference", "MatriculeCD", Text1->text().trimmed()},
+                                  {"Titre", "Nom", titre},
+                                  {"Categorie", "Categorie", Combo1->currentText()},
+                                  {"Etat", "Etat", Combo2->currentText()},
+                                  {"Specialite", "Specialiter", Combo3->currentText()},
+                                  {"Date de Saisis", "Date", Text3->text().trimmed()}});
+        !r.isEmpty())
+        return r;
     if (!placeLue_ || !compteurLu_) return refusPreparation_;
     return QString();
 }
