@@ -43,7 +43,7 @@ class EnvironnementBench : public Environnement {
     void message(const QString& texte, const QString&) override {
         std::fprintf(stderr, "message: %s\n", qPrintable(texte));
     }
-    bool question(const QString&, const QString&) override { return false; }
+    bool question(const QString&, const QString&, ParDefaut) override { return false; }
     QDate aujourdhui() override { return QDate(2026, 12, 8); }
 };
 

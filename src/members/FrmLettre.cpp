@@ -237,7 +237,8 @@ void FrmLettre::Enregistre_Click() {
 void FrmLettre::File2_Click(QListWidgetItem* item) {
     if (!item || etat_ != Etat::Effacement) return;
     const QString nom = item->text();
-    if (env().question(QStringLiteral("ETES VOUR DE VOULOIR EFFACER ") + nom)) {
+    if (env().question(QStringLiteral("ETES VOUR DE VOULOIR EFFACER ") + nom, QString(),
+                       Environnement::ParDefaut::Non)) {
         const QString chemin = QDir(ctx().CheminAppli).filePath(nom);
         if (QFileInfo::exists(chemin) && !QFile::remove(chemin))
             env().message(QStringLiteral("LA LETTRE %1 N'A PAS PU ETRE EFFACEE").arg(nom));

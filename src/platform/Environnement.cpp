@@ -34,9 +34,10 @@ void Environnement::message(const QString& texte, const QString& titre) {
     box.exec();
 }
 
-bool Environnement::question(const QString& texte, const QString& titre) {
+bool Environnement::question(const QString& texte, const QString& titre, ParDefaut defaut) {
     QMessageBox box(QMessageBox::Question, titre.isEmpty() ? QStringLiteral("VIDORA") : titre, texte,
                     QMessageBox::Yes | QMessageBox::No, parentDialogues);
+    box.setDefaultButton(defaut == ParDefaut::Non ? QMessageBox::No : QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -24,8 +24,10 @@ public:
 
     // A message box with an OK button; the title is empty unless the caller gives one.
     virtual void message(const QString& texte, const QString& titre = QString());
-    // A Yes / No question; true for Yes.
-    virtual bool question(const QString& texte, const QString& titre = QString());
+    // A Yes / No question; true for Yes. A question whose Yes destroys or replaces data opens
+    // with No as its default button, so that a stray Enter keeps the data.
+    enum class ParDefaut { Oui, Non };
+    virtual bool question(const QString& texte, const QString& titre = QString(), ParDefaut defaut = ParDefaut::Oui);
 
     virtual QDate aujourdhui();
     virtual QDateTime maintenant();

@@ -81,7 +81,8 @@ void FrmNouvCompte::Creer_Click() {
     // The existing file, found without regard to case ("club.mdb" stands for "CLUB.MDB").
     const QString existant = TrouverFichier(c.CheminAppli, nomBase);
     if (!existant.isEmpty()) {
-        if (!env().question(QStringLiteral("Ecraser Oui/Non"), QStringLiteral("CETTE BASE EXISTE DEJA")))
+        if (!env().question(QStringLiteral("Ecraser Oui/Non"), QStringLiteral("CETTE BASE EXISTE DEJA"),
+                          Environnement::ParDefaut::Non))
             return;
         if (c.BaseEnCours &&
             QFileInfo(c.BaseEnCours->chemin())

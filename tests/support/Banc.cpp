@@ -23,8 +23,8 @@ namespace vidora_test {
 
 using namespace vidora;
 
-bool EnvironnementTest::question(const QString& texte, const QString& titre) {
-    questions.push_back({texte, titre});
+bool EnvironnementTest::question(const QString& texte, const QString& titre, ParDefaut defaut) {
+    questions.push_back({texte, titre, defaut == ParDefaut::Non});
     if (reponses.empty()) return false;
     const bool r = reponses.front();
     reponses.pop_front();

@@ -28,12 +28,14 @@ namespace vidora_test {
 struct Message {
     QString texte;
     QString titre;
+    // For a question: whether it opened with No as its default button.
+    bool nonParDefaut = false;
 };
 
 class EnvironnementTest : public vidora::Environnement {
   public:
     void message(const QString& texte, const QString& titre) override { messages.push_back({texte, titre}); }
-    bool question(const QString& texte, const QString& titre) override;
+    bool question(const QString& texte, const QString& titre, ParDefaut defaut) override;
     QDate aujourdhui() override { return date; }
     QDateTime maintenant() override { return QDateTime(date, heure); }
     void terminer() override { ++terminaisons; }
