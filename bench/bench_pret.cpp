@@ -7,19 +7,17 @@
 // The window is driven headless and needs the QApplication of the benchmark's main.
 // Aim: every workload under half a second.
 
+#include "Club.h"
 #include "Mesure.h"
 #include "bench.h"
 
 #include "common/Contexte.h"
-#include "common/Schema.h"
 #include "members/FrmEntreeSortie.h"
 #include "platform/Database.h"
-#include "platform/Environnement.h"
 #include "platform/Grid.h"
 
-#include <QApplication>
+#include <QDate>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 #include <sqlite3.h>
 
@@ -37,65 +35,7 @@ namespace {
 constexpr int kEssais = 5;
 constexpr double kObjectifMs = 500.0;
 
-// No dialog may stop a timed run: messages go to the error output.
-class EnvironnementBench : public Environnement {
-  public:
-    void message(const QString& texte, const QString&) override {
-        std::fprintf(stderr, "message: %s\n", qPrintable(texte));
-    }
-    bool question(const QString&, const QString&, ParDefaut) override { return false; }
-    QDate aujourdhui() override { return QDate(2026, 12, 8); }
-};
-
-void remplir(Database& db, int nFilms, int nMembres) {
-    static const char* const genres[] = {"ACTION",       "AVENTURE",        "COMEDIE",
-                                         "DESSIN ANIMÉ", "FANTASTIQUE",     "GUERRE",
-                                         "POLICIER",     "SCIENCE FICTION", "WESTERN"};
-    Transaction tr(db);
-    sqlite3* h = db.handle();
-    {
-        Requete ins(h,
-                    "INSERT INTO CD (MatriculeCD, Traver, Rang, Numero, Nom, Categorie, Etat, Specialiter, "
-                    "Date, Sortie, Image) VALUES (?, ?, ?, ?, ?, ?, 'BON', 'POUR TOUS', '01/01/2020', ?, 0)");
-        for (int i = 1; i <= nFilms; ++i) {
-            ins.texte(1, QStringLiteral("%1%2A2026")
-                             .arg(i, 3, 10, QLatin1Char('0'))
-                             .arg(i % 28 + 1, 2, 10, QLatin1Char('0'))
-                             .toUtf8());
-            ins.texte(2, QByteArray(1, char('A' + i % 26)));
-            ins.texte(3, QByteArray::number(i % 8 + 1));
-            ins.texte(4, QByteArray::number(i % 10 + 1));
-            ins.texte(5, QStringLiteral("FILM %1").arg(i, 6, 10, QLatin1Char('0')).toUtf8());
-            ins.texte(6, genres[i % 9]);
-            // One film in five has no copy on the shelf; the last one always has.
-            ins.texte(7, QByteArray::number(i % 5 == 0 && i != nFilms ? 0 : i % 3 + 1));
-            ins.pas();
-            ins.reprendre();
-        }
-    }
-    {
-        Requete ins(h, "INSERT INTO Abonne (MatriculeAbon, NomAbon, PrenomAbon, Adresse1Abon, Adresse2Abon, "
-                       "CodeAbon, VilleAbon, DateAbon, DateRest1, DateRest2, DateRest3, DateEmp1, DateEmp2, "
-                       "DateEmp3, MatriCD1, MatriCD2, MatriCD3, NomCD1, NomCD2, NomCD3, Averti1, Averti2, "
-                       "Averti3) VALUES (?, ?, 'JEAN', '1 RUE HAUTE', '  ', '75001', 'PARIS', '01/02/2026', "
-                       "'0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', 0, 0, 0)");
-        for (int i = 1; i <= nMembres; ++i) {
-            ins.texte(1, QStringLiteral("%1A2026").arg(i, 3, 10, QLatin1Char('0')).toUtf8());
-            ins.texte(2, QStringLiteral("ABONNE %1").arg(i).toUtf8());
-            ins.pas();
-            ins.reprendre();
-        }
-    }
-    tr.valider();
-}
-
-void mesurer(int nFilms, int nMembres, const QString& chemin) {
-    Contexte& c = ctx();
-    c.BaseEnCours = Database::creer(chemin);
-    CreerSchema(*c.BaseEnCours);
-    remplir(*c.BaseEnCours, nFilms, nMembres);
-    sqlite3* h = c.BaseEnCours->handle();
-
+void mesurer(int nFilms, int nMembres, sqlite3* h) {
     auto f = std::make_unique<FrmEntreeSortie>();
     f->Form_Load();
 
@@ -270,35 +210,5 @@ void mesurer(int nFilms, int nMembres, const QString& chemin) {
 } // namespace
 
 void benchPret(int nFilms, int nMembres) {
-    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        std::fprintf(stderr, "benchPret: the lending window needs a QApplication\n");
-        return;
-    }
-    QTemporaryDir dossier;
-    if (!dossier.isValid()) {
-        std::fprintf(stderr, "benchPret: no temporary folder\n");
-        return;
-    }
-    Contexte& c = ctx();
-    const int zoom = c.PourcentZoom, police = c.TaillePolice;
-    const QString appli = c.CheminAppli;
-    c.fermerTables();
-    auto ancienne = std::move(c.BaseEnCours);
-    c.PourcentZoom = 100;
-    c.TaillePolice = 8;
-    c.CheminAppli = dossier.path();
-    installerEnvironnement(std::make_unique<EnvironnementBench>());
-    try {
-        mesurer(nFilms, nMembres, dossier.filePath(QStringLiteral("PRET.MDB")));
-    } catch (const ErreurBase& e) {
-        std::fprintf(stderr, "benchPret: engine error: %s\n", qPrintable(e.message()));
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "benchPret: error: %s\n", e.what());
-    }
-    c.fermerTables();
-    c.BaseEnCours = std::move(ancienne);
-    c.PourcentZoom = zoom;
-    c.TaillePolice = police;
-    c.CheminAppli = appli;
-    installerEnvironnement(nullptr);
+    surClub("benchPret", nFilms, nMembres, [&](sqlite3* h) { mesurer(nFilms, nMembres, h); });
 }
