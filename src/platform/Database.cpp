@@ -3,7 +3,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 #include <sqlite3.h>
@@ -134,7 +136,64 @@ int lireEntier(sqlite3* db, const char* sql) {
     return v;
 }
 
+QString journalDe(const QString& chemin) {
+    return chemin + QStringLiteral("-journal");
+}
+
+// Why the system refused a file operation, in words the operator understands.
+QString raisonSysteme(int erreur) {
+    switch (erreur) {
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return QStringLiteral("le dossier ou le fichier n'accepte pas d'écriture");
+    case ENOSPC:
+        return QStringLiteral("le disque est plein");
+    case ENOENT:
+        return QStringLiteral("le fichier n'existe plus");
+    case EBUSY:
+        return QStringLiteral("le fichier est occupé");
+    default:
+        return QStringLiteral("erreur du système n° %1").arg(erreur);
+    }
+}
+
+// A hot journal left by a crash is played back into its own file by SQLite at the first read.
+// Returns whether the journal is gone.
+bool reprendreJournal(const QString& chemin) {
+    const QString journal = journalDe(chemin);
+    if (!QFileInfo::exists(journal)) return true;
+    if (QFileInfo::exists(chemin)) {
+        sqlite3* db = nullptr;
+        if (sqlite3_open_v2(QFile::encodeName(chemin).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) ==
+            SQLITE_OK) {
+            sqlite3_busy_timeout(db, 2000);
+            sqlite3_exec(db, "PRAGMA schema_version", nullptr, nullptr, nullptr);
+        }
+        sqlite3_close(db);
+    }
+    return !QFileInfo::exists(journal);
+}
+
 } // namespace
+
+void remplacerFichierBase(const QString& source, const QString& cible) {
+    const QString nom = QFileInfo(cible).fileName();
+    const auto refus = [&](const QString& raison) {
+        return ErreurBase(Genre::Io,
+                          QStringLiteral("La base %1 n'a pas pu être remplacée : %2.").arg(nom, raison));
+    };
+    // A new file whose own write was cut short is not whole: it is never put in place.
+    if (!reprendreJournal(source)) throw refus(QStringLiteral("la nouvelle version est incomplète"));
+    // The old file is settled with its journal, so that it stays whole should the rename fail;
+    // a journal that cannot be played back goes with the file it belongs to.
+    if (!reprendreJournal(cible) && !QFile::remove(journalDe(cible)))
+        throw refus(QStringLiteral("son journal ne peut pas être effacé"));
+    if (std::rename(QFile::encodeName(source).constData(), QFile::encodeName(cible).constData()) != 0) {
+        const int erreur = errno;
+        throw refus(raisonSysteme(erreur));
+    }
+}
 
 // ---------------------------------------------------------------- Database
 

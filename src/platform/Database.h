@@ -40,6 +40,14 @@ class ErreurBase : public std::runtime_error {
     QString message_;
 };
 
+// Puts the database file `source` in place of the database file `cible`. Each file's rollback
+// journal is settled first: a hot journal is rolled back into its own file by opening it, and
+// whatever is left of `cible`'s is removed since `cible` is thrown away, so that the new file is
+// never paired with another file's journal (SQLite would play it into the new file at its first
+// open). Then one rename: there is never a moment without a database. Throws ErreurBase (a French
+// message naming `cible`) on failure; `cible` is then left as it was.
+void remplacerFichierBase(const QString& source, const QString& cible);
+
 enum class TypeChamp { Texte, Long, Booleen };
 
 struct DefChamp {

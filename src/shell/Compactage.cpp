@@ -6,8 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cstdio>
-
 namespace vidora {
 
 bool CompacterBaseEnCours() {
@@ -32,9 +30,7 @@ bool CompacterBaseEnCours() {
         env().pointDeControle("compactage");
         Database::compacter(chemin, temp);
         env().pointDeControle("compactage-remplacement");
-        // rename() replaces the original in one step: there is never a moment without a database.
-        if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(chemin).constData()) != 0)
-            throw ErreurBase(ErreurBase::Genre::Io, QStringLiteral("remplacement impossible"));
+        remplacerFichierBase(temp, chemin);
         reussi = true;
     } catch (const std::exception& e) {
         erreur = QString::fromUtf8(e.what());

@@ -15,8 +15,6 @@
 #include <QPushButton>
 #include <QTemporaryFile>
 
-#include <cstdio>
-
 namespace vidora {
 
 QString NomFichierBase(const QString& nom) {
@@ -82,7 +80,7 @@ void FrmNouvCompte::Creer_Click() {
     const QString existant = TrouverFichier(c.CheminAppli, nomBase);
     if (!existant.isEmpty()) {
         if (!env().question(QStringLiteral("Ecraser Oui/Non"), QStringLiteral("CETTE BASE EXISTE DEJA"),
-                          Environnement::ParDefaut::Non))
+                            Environnement::ParDefaut::Non))
             return;
         if (c.BaseEnCours &&
             QFileInfo(c.BaseEnCours->chemin())
@@ -110,10 +108,13 @@ void FrmNouvCompte::Creer_Click() {
         CreerSchema(*base);
         base->fermer();
         env().pointDeControle("creation-base");
-        if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(cible).constData()) != 0)
-            throw ErreurBase(ErreurBase::Genre::Io, QStringLiteral("le fichier ne peut être mis en place"));
+        remplacerFichierBase(temp, cible);
         temp.clear();
-        if (!existant.isEmpty() && existant != cible) QFile::remove(existant);
+        // The old file under another letter case goes, and its journal with it.
+        if (!existant.isEmpty() && existant != cible) {
+            QFile::remove(existant);
+            QFile::remove(existant + QStringLiteral("-journal"));
+        }
     } catch (const std::exception& e) {
         if (!temp.isEmpty()) QFile::remove(temp);
         env().message(QStringLiteral("LA BASE N'A PAS PU ETRE CREEE :\n%1").arg(QString::fromUtf8(e.what())));

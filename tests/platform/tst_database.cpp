@@ -2,6 +2,8 @@
 
 #include "platform/Database.h"
 
+#include "EcritureTuee.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -294,6 +296,41 @@ class TestDatabase : public QObject {
             QCOMPARE(e.genre(), ErreurBase::Genre::FichierExiste);
         }
         QCOMPARE(cible.size(), 1);
+    }
+
+    void remplacementApresEcritureTuee_data() {
+        QTest::addColumn<bool>("ancienGarde");
+        QTest::newRow("journal chaud de l'ancien fichier") << true;
+        QTest::newRow("journal laisse seul") << false;
+    }
+
+    // A crash mid-write leaves the old file's journal: the file put in its place never gets it.
+    void remplacementApresEcritureTuee() {
+        QFETCH(bool, ancienGarde);
+        const QString nom = QStringLiteral("remplace%1.MDB").arg(ancienGarde);
+        const QString ancien = chemin(nom);
+        auto vieux = nouvelleBase(nom);
+        for (const char* n : {"A", "B", "C"})
+            ajouter(*vieux, QString::fromLatin1(n));
+        vieux->fermer();
+        QVERIFY(vidora_test::tuerEnPleineEcriture(ancien));
+        if (!ancienGarde) QVERIFY(QFile::remove(ancien));
+        auto neuf = nouvelleBase(nom + QStringLiteral(".tmp"));
+        ajouter(*neuf, QStringLiteral("N"));
+        neuf->fermer();
+        QFile f(chemin(nom + QStringLiteral(".tmp")));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray octets = f.readAll();
+        f.close();
+
+        remplacerFichierBase(f.fileName(), ancien);
+        QVERIFY(!QFile::exists(f.fileName()));
+        // Exactly the new file, before and after its first open.
+        QCOMPARE(noms(*Database::ouvrir(ancien)), QStringList{"N"});
+        QFile remplace(ancien);
+        QVERIFY(remplace.open(QIODevice::ReadOnly));
+        QVERIFY(remplace.readAll() == octets);
+        QVERIFY(!QFile::exists(vidora_test::journal(ancien)));
     }
 
     void valeursLieesJamaisCollees() {

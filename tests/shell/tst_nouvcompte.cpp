@@ -1,8 +1,10 @@
 // "CREATION DE BASE", driven as the operator drives it: from an empty folder at start, or from the
 // main menu's "Créer une Base" beside an existing database.
 #include "Banc.h"
+#include "EcritureTuee.h"
 
 #include "common/Contexte.h"
+#include "common/Schema.h"
 #include "platform/Database.h"
 #include "shell/FrmDepart.h"
 #include "shell/FrmNouvCompte.h"
@@ -14,8 +16,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
+#include <sqlite3.h>
 #include <unistd.h>
 
 using namespace vidora;
@@ -49,6 +53,27 @@ QString baseAncienne(Banc& b, const QString& nom) {
     return chemin;
 }
 
+// Every row of every table, in table order, and whether SQLite finds the file whole.
+QStringList toutLeContenu(const QString& chemin) {
+    auto db = Database::ouvrir(chemin);
+    QStringList lignes;
+    for (const QString& t : db->tables()) {
+        auto rs = db->ouvrirTable(t);
+        for (; !rs->EOF_(); rs->MoveNext()) {
+            QStringList champs{t};
+            for (const DefChamp& c : rs->definition().champs)
+                champs << rs->Texte(c.nom);
+            lignes << champs.join('|');
+        }
+    }
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(db->handle(), "PRAGMA integrity_check", -1, &st, nullptr);
+    if (sqlite3_step(st) == SQLITE_ROW)
+        lignes << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+    sqlite3_finalize(st);
+    return lignes;
+}
+
 // The window as "Créer une Base" of the main menu opens it.
 FrmNouvCompte* ouvrirParLeMenu(Banc& b) {
     FrmDepart* d = b.demarrer();
@@ -69,6 +94,7 @@ class TestNouvCompte : public QObject {
     void existanteNonGardeLeFichier();
     void existanteOuiRemplace();
     void existanceSansRegardALaCasse();
+    void existanteApresEcritureTuee();
     void echecDeCreation_data();
     void echecDeCreation();
     void dossierEnLectureSeule();
@@ -247,6 +273,29 @@ void TestNouvCompte::existanceSansRegardALaCasse() {
     QCOMPARE(int(b.env().questions.size()), 1);
     QCOMPARE(fichiers(b), QStringList{"CLUB.MDB"});
     QCOMPARE(nomDuClub(b.chemin("CLUB.MDB")), QString("Lunvel"));
+}
+
+// A crash in the middle of a write leaves the old file's journal: the new database never gets it.
+void TestNouvCompte::existanteApresEcritureTuee() {
+    Banc b;
+    const QString chemin = baseAncienne(b, "CLUB.MDB");
+    QVERIFY(tuerEnPleineEcriture(chemin));
+    QTemporaryDir ailleurs;
+    {
+        auto db = Database::creer(ailleurs.filePath("DEFAUT.MDB"));
+        CreerSchema(*db);
+    }
+    auto* f = ouvrirParLeMenu(b);
+    QVERIFY(f);
+    b.env().reponses = {true};
+    taper(f->TextNomNouvCompte, "club", true);
+
+    QVERIFY(b.env().messages.isEmpty());
+    QVERIFY(b.fenetre<FrmParamettre>());
+    QCOMPARE(fichiers(b), QStringList{"CLUB.MDB"});
+    const QStringList contenu = toutLeContenu(chemin);
+    QCOMPARE(contenu, toutLeContenu(ailleurs.filePath("DEFAUT.MDB")));
+    QCOMPARE(contenu.last(), QString("ok"));
 }
 
 void TestNouvCompte::echecDeCreation_data() {

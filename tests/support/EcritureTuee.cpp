@@ -1,0 +1,67 @@
+#include "EcritureTuee.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QProcess>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include <sqlite3.h>
+#include <unistd.h>
+
+namespace vidora_test {
+
+namespace {
+
+const char* const kVariable = "VIDORA_ECRITURE_A_TUER";
+
+[[noreturn]] void ecrireJusquAEtreTue(const char* chemin) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(chemin, &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) _exit(2);
+    std::vector<std::string> tables;
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(db, "SELECT name FROM sqlite_master WHERE type='table' AND name NOT LIKE 'sqlite%'",
+                       -1, &st, nullptr);
+    while (sqlite3_step(st) == SQLITE_ROW)
+        tables.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+    sqlite3_finalize(st);
+    std::string sql = "PRAGMA cache_size=10; BEGIN;";
+    // A WHERE clause: row by row, so that every page of the table is journalled.
+    for (const std::string& t : tables)
+        sql += "DELETE FROM \"" + t + "\" WHERE rowid IS NOT NULL;";
+    sql += "CREATE TABLE ecriture_tuee(b);"
+           "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000)"
+           " INSERT INTO ecriture_tuee SELECT zeroblob(1000) FROM n;";
+    if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) _exit(3);
+    if (write(STDOUT_FILENO, "pret\n", 5) != 5) _exit(4);
+    for (;;)
+        pause();
+}
+
+// The child side runs before main(), when the parent asked for it.
+[[maybe_unused]] const bool enfant = [] {
+    if (const char* chemin = std::getenv(kVariable)) ecrireJusquAEtreTue(chemin);
+    return false;
+}();
+
+} // namespace
+
+QString journal(const QString& chemin) {
+    return chemin + QStringLiteral("-journal");
+}
+
+bool tuerEnPleineEcriture(const QString& chemin) {
+    QProcess p;
+    QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+    e.insert(QString::fromLatin1(kVariable), chemin);
+    p.setProcessEnvironment(e);
+    p.start(QCoreApplication::applicationFilePath(), {});
+    const bool pret = p.waitForReadyRead(60000);
+    p.kill(); // SIGKILL: no handler, no rollback, no unlink of the journal
+    p.waitForFinished();
+    return pret && QFileInfo(journal(chemin)).size() > 0;
+}
+
+} // namespace vidora_test
