@@ -2,18 +2,14 @@
 // The club's text files ("Etiquette", "*.let", "Code", "Sauve.ser"): Windows-1252, lines ended by
 // CR LF, as the files the club already has.
 
+#include "platform/Windows1252.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 
 namespace vidora {
-
-// The Windows-1252 code of a character, or -1 when the code page has none for it.
-int CodeWindows1252(QChar c);
-
-QByteArray VersWindows1252(const QString& texte);
-QString DepuisWindows1252(const QByteArray& octets);
 
 // The lines of a file; CR LF, LF and a lone CR all end a line, and a last line without an ending
 // counts. std::nullopt when the file cannot be read.

@@ -1,5 +1,7 @@
 #include "platform/Form.h"
 
+#include "platform/RegleSaisie.h"
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QMdiSubWindow>
@@ -108,6 +110,7 @@ void Form::enregistrer(QWidget* w, double l, double t, double wd, double h) {
     if (!w->parentWidget()) w->setParent(this);
     twips::setGeometrie(w, l, t, wd, h);
     controles_.append(w);
+    InstallerRegleSaisie(w);
 }
 
 void Form::appliquerGeometrie() {
@@ -167,6 +170,8 @@ QAction* Form::menu(const QString& nom) const {
 }
 
 void Form::setVisible(bool visible) {
+    // A box made after its control was registered gets the rule before the operator can type in it.
+    if (visible) InstallerRegleSaisie(this);
     QWidget::setVisible(visible);
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->setVisible(visible);
 }

@@ -2,7 +2,7 @@
 // A window of the program: its controls sit at design positions given in twips (15 twips to a
 // pixel), without layouts, registered in the window's own order so that the screen scaling can
 // record and rescale them. Each window carries its own menu, which the frame shows while it is
-// the active child.
+// the active child. Every text box of a window follows the rule of RegleSaisie.h.
 
 #include <QList>
 #include <QMap>

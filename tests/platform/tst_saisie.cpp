@@ -1,0 +1,127 @@
+// The rule of every text box: what a window's boxes keep of what the operator types or pastes.
+#include "Banc.h"
+
+#include "platform/Form.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QtTest>
+
+using namespace vidora;
+using namespace vidora_test;
+
+namespace {
+
+const QString kEmoji = QString::fromUtf8("\xF0\x9F\x98\x80"); // U+1F600, two UTF-16 units
+
+void coller(QWidget* box, const QString& texte) {
+    QGuiApplication::clipboard()->setText(texte);
+    box->setFocus();
+    QTest::keySequence(box, QKeySequence::Paste);
+}
+
+// One key whose text is the whole string, as a keyboard or an input method sends it.
+void frapper(QWidget* box, const QString& texte) {
+    QKeyEvent appui(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, texte);
+    QApplication::sendEvent(box, &appui);
+}
+
+QString texteDe(QWidget* box) {
+    if (auto* l = qobject_cast<QLineEdit*>(box)) return l->text();
+    return static_cast<QPlainTextEdit*>(box)->toPlainText();
+}
+
+} // namespace
+
+class TestSaisie : public QObject {
+    Q_OBJECT
+  private slots:
+    void regle_data();
+    void regle();
+    void texteDUneFenetreGarde();
+};
+
+void TestSaisie::regle_data() {
+    QTest::addColumn<bool>("multiLigne");
+    QTest::addColumn<int>("largeur");
+    QTest::addColumn<QString>("avant");
+    QTest::addColumn<bool>("colle");
+    QTest::addColumn<QString>("saisi");
+    QTest::addColumn<QString>("attendu");
+    QTest::addColumn<bool>("avis");
+
+    const QString t58(58, QLatin1Char('A'));
+    const QString t59(59, QLatin1Char('A'));
+    QTest::newRow("collé : fins de ligne, NUL, DEL, U+0085, tab")
+        << false << 60 << "" << true << QString::fromUtf8("AL\nIEN\r\n\x00\x7F\xC2\x85\t!", 14) << "ALIEN!"
+        << false;
+    QTest::newRow("collé : emoji refusé, le reste gardé")
+        << false << 60 << "" << true << QStringLiteral("LE ") + kEmoji + QStringLiteral(" FILM") << "LE  FILM"
+        << true;
+    QTest::newRow("collé : chinois refusé")
+        << false << 60 << "X" << true << QString::fromUtf8("\xE4\xB8\xAD\xE6\x96\x87") << "X" << true;
+    QTest::newRow("collé : 59 + emoji, rien de coupé") << false << 60 << t59 << true << kEmoji << t59 << true;
+    QTest::newRow("collé : la largeur compte ce qui est gardé")
+        << false << 60 << t58 << true << kEmoji + QStringLiteral("BC") << t58 + QStringLiteral("BC") << true;
+    QTest::newRow("collé : Windows-1252 gardé")
+        << false << 60 << "" << true << QString::fromUtf8("é€œŒ…«»") << QString::fromUtf8("é€œŒ…«»") << false;
+    QTest::newRow("tapé : emoji refusé") << false << 60 << "AB" << false << kEmoji << "AB" << true;
+    QTest::newRow("tapé : lettre grecque refusée")
+        << false << 60 << "AB" << false << QString::fromUtf8("λ") << "AB" << true;
+    QTest::newRow("tapé : lettre accentuée")
+        << false << 60 << "AB" << false << QString::fromUtf8("É") << QString::fromUtf8("ABÉ") << false;
+    QTest::newRow("plusieurs lignes : sauts gardés, le reste non")
+        << true << 0 << "" << true
+        << QString::fromUtf8("L1\r\nL2\tX\x00", 9) + kEmoji + QStringLiteral("\nL3") << "L1\nL2X\nL3" << true;
+    QTest::newRow("plusieurs lignes : tapé")
+        << true << 0 << "" << false << QString::fromUtf8("\xE4\xB8\xAD") << "" << true;
+}
+
+void TestSaisie::regle() {
+    QFETCH(bool, multiLigne);
+    QFETCH(int, largeur);
+    QFETCH(QString, avant);
+    QFETCH(bool, colle);
+    QFETCH(QString, saisi);
+    QFETCH(QString, attendu);
+    QFETCH(bool, avis);
+
+    Banc b;
+    // A window that does nothing for the rule: its boxes have it.
+    Form f(QStringLiteral("FrmEssai"), QStringLiteral("Essai"));
+    QWidget* box = nullptr;
+    if (multiLigne) {
+        box = f.controle(new QPlainTextEdit(&f), 0, 0, 6000, 3000);
+    } else {
+        auto* l = f.controle(new QLineEdit(&f), 0, 0, 6000, 450);
+        l->setMaxLength(largeur);
+        l->setText(avant);
+        box = l;
+    }
+    f.show();
+    if (colle)
+        coller(box, saisi);
+    else
+        frapper(box, saisi);
+    QCOMPARE(texteDe(box), attendu);
+    QCOMPARE(!b.messages().isEmpty(), avis);
+}
+
+void TestSaisie::texteDUneFenetreGarde() {
+    Banc b;
+    Form f(QStringLiteral("FrmEssai"), QStringLiteral("Essai"));
+    auto* p = f.controle(new QPlainTextEdit(&f), 0, 0, 6000, 3000);
+    f.show();
+    // A template read from its file is shown as it stands; what the operator adds follows the rule.
+    p->setPlainText(QStringLiteral("A\tB"));
+    QCOMPARE(p->toPlainText(), QStringLiteral("A\tB"));
+    p->moveCursor(QTextCursor::End);
+    coller(p, QStringLiteral("\tC"));
+    QCOMPARE(p->toPlainText(), QStringLiteral("A\tBC"));
+    QVERIFY(b.messages().isEmpty());
+}
+
+QTEST_MAIN(TestSaisie)
+#include "tst_saisie.moc"
