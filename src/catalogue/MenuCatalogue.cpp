@@ -1,7 +1,9 @@
 #include "catalogue/MenuCatalogue.h"
 
+#include "catalogue/FrmClassement.h"
 #include "catalogue/FrmListe.h"
 #include "catalogue/FrmSaisir.h"
+#include "catalogue/MAJ.h"
 #include "shell/Ouverture.h"
 
 namespace vidora {
@@ -13,6 +15,14 @@ bool OuvrirFenetreCatalogue(const QString& entree) {
     }
     if (entree == QLatin1String("Liste")) {
         OuvrirParDessus<FrmListe>();
+        return true;
+    }
+    if (entree == QLatin1String("Classe")) {
+        OuvrirParDessus<FrmClassement>();
+        return true;
+    }
+    if (entree == QLatin1String("MaJour")) {
+        OuvrirParDessus<MAJ>();
         return true;
     }
     return false;

@@ -10,20 +10,16 @@ const QString kPlusDePlace =
     QStringLiteral("PLUS AUCUN EMPLACEMENT LIBRE : LA DERNIERE TRAVEE (Z) EST PLEINE.\n"
                    "Modifiez le classement (Outil > Classement).");
 
-int entier(const Recordset& t, const char* champ, bool& ok) {
-    const QVariant v = t.Value(QString::fromLatin1(champ));
-    if (!v.isValid() || v.isNull()) {
-        ok = false;
-        return 0;
-    }
-    bool bon = false;
-    const int n = v.toString().trimmed().toInt(&bon);
-    if (!bon) ok = false;
-    return n;
-}
+constexpr int kPlusGrand = 99999; // five digits: the width of the place fields of a film
 
-bool baieValide(const QString& trave) {
-    return !trave.isEmpty() && trave.at(0) >= QLatin1Char('A') && trave.at(0) <= QLatin1Char('Z');
+// A whole number from 1 to 99999 written in digits, blanks around it allowed.
+bool entier(const QString& texte, int& n) {
+    const QString t = texte.trimmed();
+    if (t.isEmpty() || t.size() > 9) return false;
+    for (QChar ch : t)
+        if (ch < QLatin1Char('0') || ch > QLatin1Char('9')) return false;
+    n = t.toInt();
+    return n >= 1 && n <= kPlusGrand;
 }
 } // namespace
 
@@ -52,40 +48,69 @@ std::optional<Emplacement> PlaceSuivante(const Emplacement& e, int numRang, int 
     return s;
 }
 
+QString VerifierClassement(const QString& trave, const QString& rang, const QString& numero,
+                           const QString& numRang, const QString& numNumero, Classement* c) {
+    Classement lu;
+    if (trave.isEmpty() || trave.size() > 5 || trave.at(0) < QLatin1Char('A') ||
+        trave.at(0) > QLatin1Char('Z'))
+        return QStringLiteral(
+            "la case \"TRAVE\" doit tenir de 1 à 5 caractères, le premier une lettre de A à Z");
+    lu.place.Trave = trave;
+    const struct {
+        const char* boite;
+        const QString& texte;
+        int& valeur;
+    } nombres[] = {{"RANG", rang, lu.place.Rang},
+                   {"NUMERO", numero, lu.place.Numero},
+                   {"DERNIER RANG", numRang, lu.NumRang},
+                   {"DERNIER NUMERO", numNumero, lu.NumNumero}};
+    for (const auto& n : nombres)
+        if (!entier(n.texte, n.valeur))
+            return QStringLiteral("la case \"%1\" doit contenir un nombre entier de 1 à %2")
+                .arg(QLatin1String(n.boite))
+                .arg(kPlusGrand);
+    if (c) *c = lu;
+    return QString();
+}
+
 Classement LireClassement(Database& db) {
     auto t = db.ouvrirTable(QStringLiteral("Classe"));
     if (t->EOF_()) throw Refus(QStringLiteral("LE CLASSEMENT EST ABSENT DE LA BASE"));
-    Classement c;
-    bool ok = true;
-    c.place.Trave = t->Texte(QStringLiteral("Trave"));
-    c.place.Rang = entier(*t, "Rang", ok);
-    c.place.Numero = entier(*t, "Numero", ok);
-    c.NumRang = entier(*t, "NumRang", ok);
-    c.NumNumero = entier(*t, "NumNumero", ok);
-    const QChar baie = c.place.Trave.isEmpty() ? QChar() : c.place.Trave.at(0);
+    const QString trave = t->Texte(QStringLiteral("Trave"));
+    const QChar baie = trave.isEmpty() ? QChar() : trave.at(0);
     // Past bay Z the old stepping went on with "[" and the codes after it: no place is left then.
     const bool auDelaDeZ = baie > QLatin1Char('Z') && baie <= QLatin1Char('`');
-    if (!ok || (!baieValide(c.place.Trave) && !auDelaDeZ))
-        throw Refus(
-            QStringLiteral("LE CLASSEMENT EST INCORRECT : la travée doit être une lettre, le rang, le numéro "
-                           "et les limites des nombres entiers.\nCorrigez-le (Outil > Classement)."));
-    if (!baieValide(c.place.Trave)) throw Refus(kPlusDePlace);
+    Classement c;
+    const QString refus =
+        VerifierClassement(auDelaDeZ ? QStringLiteral("Z") : trave, t->Texte(QStringLiteral("Rang")),
+                           t->Texte(QStringLiteral("Numero")), t->Texte(QStringLiteral("NumRang")),
+                           t->Texte(QStringLiteral("NumNumero")), &c);
+    if (!refus.isEmpty())
+        throw Refus(QStringLiteral("LE CLASSEMENT EST INCORRECT : %1.\nCorrigez-le (Outil > Classement).")
+                        .arg(refus));
+    if (auDelaDeZ) throw Refus(kPlusDePlace);
     return c;
+}
+
+Emplacement PlaceApresZ() {
+    return Emplacement{QString(QChar(u'Z' + 1)), 1, 1};
+}
+
+void EcrirePlaceLibre(Database& db, const Emplacement& p) {
+    auto t = db.ouvrirTable(QStringLiteral("Classe"));
+    if (t->EOF_()) throw Refus(QStringLiteral("LE CLASSEMENT EST ABSENT DE LA BASE"));
+    t->Edit();
+    t->SetValue(QStringLiteral("Trave"), p.Trave);
+    t->SetValue(QStringLiteral("Numero"), p.Numero);
+    t->SetValue(QStringLiteral("Rang"), QString::number(p.Rang));
+    t->Update();
 }
 
 void AvancerEmplacement(Database& db, const Emplacement& enMain) {
     const Classement c = LireClassement(db);
-    std::optional<Emplacement> s =
+    const std::optional<Emplacement> s =
         PlaceSuivante(Emplacement{c.place.Trave, enMain.Rang, enMain.Numero}, c.NumRang, c.NumNumero);
-    // The last place of bay Z was just given: the row records the bay after Z, which LireClassement
-    // refuses as "no place left" until the shelves are set again.
-    if (!s) s = Emplacement{QString(QChar(u'Z' + 1)), 1, 1};
-    auto t = db.ouvrirTable(QStringLiteral("Classe"));
-    t->Edit();
-    t->SetValue(QStringLiteral("Trave"), s->Trave);
-    t->SetValue(QStringLiteral("Numero"), s->Numero);
-    t->SetValue(QStringLiteral("Rang"), QString::number(s->Rang));
-    t->Update();
+    EcrirePlaceLibre(db, s ? *s : PlaceApresZ());
 }
 
 } // namespace vidora

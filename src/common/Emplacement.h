@@ -32,13 +32,26 @@ QString TexteEmplacement(const Emplacement& e);
 // there is no place after the last place of bay "Z" (std::nullopt).
 std::optional<Emplacement> PlaceSuivante(const Emplacement& e, int numRang, int numNumero);
 
-// Reads the Classe row; refuses (Refus, French) a row whose values cannot be read as a place,
-// or a place beyond bay "Z".
+// Checks the five values of the Classe row given as texts (the boxes of the settings window, or the
+// stored fields): the bay 1 to 5 characters, the first a letter A to Z; the row, the number, the last
+// row and the last number whole numbers from 1 to 99999. A row above the last row is allowed: the next
+// step takes the next bay. Empty when they are right (c then holds them), else what is wrong, in
+// French, naming the box of the settings window at fault.
+QString VerifierClassement(const QString& trave, const QString& rang, const QString& numero,
+                           const QString& numRang, const QString& numNumero, Classement* c = nullptr);
+
+// Reads the Classe row; refuses (Refus, French) a row that VerifierClassement refuses, or a place
+// beyond bay "Z".
 Classement LireClassement(Database& db);
 
-// Writes into Classe the place that follows the place in hand (the place just given to a film).
-// After the last place of bay "Z" it writes bay "[", row 1, number 1: the shelves are full, and
-// LireClassement refuses to give a place until they are set again.
+// What Classe records once the last place of bay "Z" is given: bay "[", row 1, number 1. The shelves
+// are full, and LireClassement refuses to give a place until they are set again.
+Emplacement PlaceApresZ();
+// Writes a place into the Classe row as the next free place (the limits stay as they are).
+void EcrirePlaceLibre(Database& db, const Emplacement& p);
+
+// Writes into Classe the place that follows the place in hand (the place just given to a film),
+// or PlaceApresZ() after the last place of bay "Z".
 void AvancerEmplacement(Database& db, const Emplacement& enMain);
 
 } // namespace vidora

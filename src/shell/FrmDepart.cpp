@@ -140,10 +140,6 @@ void FrmDepart::ouvrirDepuisMenu(const QString& nom) {
     if (nom == QLatin1String("Change")) return Change_Click();
     if (nom == QLatin1String("Site")) return Site_Click();
     if (nom == QLatin1String("Lisez")) return Lisez_Click();
-    if (nom == QLatin1String("MaJour") && !(ctx().BaseEnCours && ctx().BaseEnCours->estOuverte())) {
-        env().message(QStringLiteral("AUCUNE BASE N'EST OUVERTE : CHOISISSEZ D'ABORD UNE BASE"));
-        return;
-    }
     if (OuvrirFenetreCatalogue(nom)) return;
     if (OuvrirFenetreAbonnes(nom)) return;
     OuvrirFenetreLettres(nom);

@@ -19,11 +19,12 @@ FrmDepart* ChargerFrmDepart();
 // The main window still loaded, or nullptr.
 FrmDepart* FenetrePrincipale();
 
-// Opens over: the working window loads, then the main window goes out of use.
+// Opens over: the working window loads, then the main window goes out of use (unless the window
+// could not work and left at once, giving it back).
 template <class T> T* OuvrirParDessus() {
     FrmDepart* principale = FenetrePrincipale();
     T* f = Charger<T>();
-    if (principale) principale->setUtilisable(false);
+    if (principale && !f->estDecharge()) principale->setUtilisable(false);
     return f;
 }
 
