@@ -3,6 +3,7 @@
 #include "catalogue/FrmClassement.h"
 #include "catalogue/FrmListe.h"
 #include "catalogue/FrmSaisir.h"
+#include "catalogue/FrmUtilitaire.h"
 #include "catalogue/MAJ.h"
 #include "shell/Ouverture.h"
 
@@ -19,6 +20,10 @@ bool OuvrirFenetreCatalogue(const QString& entree) {
     }
     if (entree == QLatin1String("Classe")) {
         OuvrirParDessus<FrmClassement>();
+        return true;
+    }
+    if (entree == QLatin1String("Util")) {
+        OuvrirParDessus<FrmUtilitaire>();
         return true;
     }
     if (entree == QLatin1String("MaJour")) {

@@ -1,0 +1,211 @@
+// "Categorie/Specialité": adding, renaming and erasing categories and specialities, as they land in
+// Genre and Special; a refused or failed change leaves every row as it was.
+#include "Banc.h"
+
+#include "catalogue/FrmUtilitaire.h"
+#include "common/Contexte.h"
+#include "shell/FrmDepart.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QtTest>
+
+using namespace vidora;
+using namespace vidora_test;
+
+namespace {
+
+const QString kGenres =
+    "ACTION|AVENTURE|COMEDIE|DESSIN ANIMÉ|FANTASTIQUE|GUERRE|POLICIER|SCIENCE FICTION|WESTERN";
+const QString kSpeciaux = "POUR TOUS|INTERDIT MOINS DE 10 ANS|INTERDIT MOINS 12 ANS|INTERDIT MOINS 16 ANS|"
+                          "INTERDIT MOINS 18 ANS";
+
+QString table(const QString& nom) {
+    QStringList l;
+    const QString champ = nom == "Genre" ? "NomGenre" : "Titre";
+    for (auto t = ctx().base().ouvrirTable(nom); !t->EOF_(); t->MoveNext())
+        l << t->Texte(champ);
+    return l.join('|');
+}
+
+FrmUtilitaire* ouvrir(Banc& b) {
+    b.creerBase();
+    FrmDepart* d = b.connecter();
+    return choisirMenu(d, "Util") ? b.fenetre<FrmUtilitaire>() : nullptr;
+}
+
+bool cliquerEntree(QListWidget* l, const QString& texte) {
+    const auto items = l->findItems(texte, Qt::MatchExactly);
+    if (items.isEmpty() || !l->isVisible() || !l->isEnabled()) return false;
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(items.first()).center());
+    Banc::traiterEvenements();
+    return true;
+}
+
+void retaper(QLineEdit* box, const QString& texte) {
+    box->clear();
+    taper(box, texte, true);
+}
+
+} // namespace
+
+class TestUtilitaire : public QObject {
+    Q_OBJECT
+  private slots:
+    void ajouter_data() {
+        QTest::addColumn<bool>("categorie");
+        QTest::addColumn<QString>("saisie");
+        QTest::addColumn<QString>("attendu"); // the table, or the start of the refusal
+        QTest::newRow("HORREUR à sa place")
+            << true << "horreur"
+            << "ACTION|AVENTURE|COMEDIE|DESSIN ANIMÉ|FANTASTIQUE|GUERRE|HORREUR|"
+               "POLICIER|SCIENCE FICTION|WESTERN";
+        QTest::newRow("un double reste") << true << " WESTERN " << kGenres + "|WESTERN";
+        QTest::newRow("É après Z") << true << "ÉPOPÉE" << kGenres + "|ÉPOPÉE";
+        QTest::newRow("les spécialités triées")
+            << false << "TOUS PUBLICS"
+            << "INTERDIT MOINS 12 ANS|INTERDIT MOINS 16 ANS|INTERDIT MOINS 18 "
+               "ANS|INTERDIT MOINS DE 10 ANS|POUR TOUS|TOUS PUBLICS";
+        QTest::newRow("blanc ignoré") << true << "   " << kGenres;
+        QTest::newRow("31 caractères") << true << QString(31, 'X') << "LE NOM EST TROP LONG";
+    }
+
+    void ajouter() {
+        QFETCH(bool, categorie);
+        QFETCH(QString, saisie);
+        QFETCH(QString, attendu);
+        Banc b;
+        FrmUtilitaire* f = ouvrir(b);
+        QVERIFY(f);
+        const QString nom = categorie ? "Genre" : "Special";
+        const QString avant = table(nom);
+        QVERIFY(choisirMenu(f, categorie ? "Categor" : "Specia"));
+        QVERIFY(!entreeDisponible(f, "Retour") && entreeDisponible(f, "Annul"));
+        QListWidget* liste = categorie ? f->List1 : f->List2;
+        QVERIFY(liste->isVisible() && !liste->isEnabled());
+        QCOMPARE(controlesMalVus(f), QStringList());
+        taper(categorie ? f->Text1 : f->Text2, saisie, true);
+        const QString message = b.messages();
+        if (attendu.contains('|')) {
+            QCOMPARE(message, QString());
+            QCOMPARE(table(nom), attendu);
+            // A blank name leaves the add mode as it was.
+            QCOMPARE(!liste->isVisible() && entreeDisponible(f, "Retour"), attendu != avant);
+        } else {
+            QVERIFY2(message.startsWith(attendu), qPrintable(message));
+            QCOMPARE(table(nom), avant);
+        }
+        if (!entreeDisponible(f, "Retour")) QVERIFY(choisirMenu(f, "Annul"));
+        QVERIFY(choisirMenu(f, "Retour"));
+        QVERIFY(b.fenetre<FrmDepart>()->isEnabled());
+    }
+
+    void modifier_data() {
+        QTest::addColumn<bool>("categorie");
+        QTest::addColumn<QString>("entree");
+        QTest::addColumn<QString>("lettre");
+        QTest::addColumn<QString>("nouveau");
+        QTest::addColumn<QString>("attendu");
+        QTest::newRow("renommée à sa place") << true << "ACTION"
+                                             << "m"
+                                             << "thriller"
+                                             << "THRILLER" + kGenres.mid(6);
+        QTest::newRow("effacée") << true << "GUERRE"
+                                 << "E"
+                                 << "" << QString(kGenres).remove("GUERRE|");
+        QTest::newRow("spécialité effacée") << false << "POUR TOUS"
+                                            << "E"
+                                            << "" << kSpeciaux.mid(10);
+        QTest::newRow("autre lettre") << true << "GUERRE"
+                                      << "X"
+                                      << "" << kGenres;
+        QTest::newRow("nom vide refusé") << true << "ACTION"
+                                         << "M"
+                                         << "  "
+                                         << "LE NOUVEAU NOM EST VIDE";
+        QTest::newRow("nom trop long refusé") << false << "POUR TOUS"
+                                              << "M" << QString(31, 'Y') << "LE NOM EST TROP LONG";
+    }
+
+    void modifier() {
+        QFETCH(bool, categorie);
+        QFETCH(QString, entree);
+        QFETCH(QString, lettre);
+        QFETCH(QString, nouveau);
+        QFETCH(QString, attendu);
+        Banc b;
+        FrmUtilitaire* f = ouvrir(b);
+        QVERIFY(f);
+        {
+            auto cd = ctx().base().ouvrirTable("CD");
+            cd->AddNew();
+            cd->SetValue("Nom", "FILM");
+            cd->SetValue("Categorie", "GUERRE");
+            cd->Update();
+        }
+        const QString nom = categorie ? "Genre" : "Special";
+        const QString avant = table(nom);
+        QVERIFY(choisirMenu(f, categorie ? "SuppCat" : "SuppSpe"));
+        QListWidget* liste = categorie ? f->List1 : f->List2;
+        QVERIFY(cliquerEntree(liste, entree));
+        QLineEdit* boiteLettre = categorie ? f->Text6 : f->Text8;
+        QLineEdit* boiteNom = categorie ? f->Text7 : f->Text9;
+        QVERIFY(boiteLettre->isVisible() && boiteLettre->text() == "M");
+        retaper(boiteLettre, lettre);
+        if (lettre.toUpper() == "M") {
+            QVERIFY(boiteNom->isVisible() && boiteNom->text() == entree);
+            QCOMPARE(controlesMalVus(f), QStringList());
+            retaper(boiteNom, nouveau);
+        }
+        const QString message = b.messages();
+        if (attendu.contains('|')) {
+            QCOMPARE(message, QString());
+            QCOMPARE(table(nom), attendu);
+            QVERIFY(entreeDisponible(f, "Retour") && !liste->isVisible());
+        } else {
+            QVERIFY2(message.startsWith(attendu), qPrintable(message));
+            QCOMPARE(table(nom), avant);
+        }
+        // The films keep the text they were saved with; the letter typed last shows at the next pick.
+        auto cd = ctx().base().ouvrirTable("CD");
+        QCOMPARE(cd->Texte("Categorie"), QString("GUERRE"));
+        if (!entreeDisponible(f, "Retour")) QVERIFY(choisirMenu(f, "Annul"));
+        QVERIFY(choisirMenu(f, categorie ? "SuppCat" : "SuppSpe"));
+        QVERIFY(cliquerEntree(liste, liste->item(0)->text()));
+        QCOMPARE(boiteLettre->text(), lettre.toUpper());
+    }
+
+    void panneEnPleineReecriture_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("ajout") << "Categor";
+        QTest::newRow("renommage") << "SuppCat";
+    }
+
+    void panneEnPleineReecriture() {
+        QFETCH(QString, mode);
+        Banc b;
+        FrmUtilitaire* f = ouvrir(b);
+        QVERIFY(f);
+        b.env().panneA = "utilitaire-ligne";
+        QVERIFY(choisirMenu(f, mode));
+        if (mode == "Categor") {
+            taper(f->Text1, "HORREUR", true);
+        } else {
+            QVERIFY(cliquerEntree(f->List1, "COMEDIE"));
+            retaper(f->Text6, "M");
+            retaper(f->Text7, "DRAME");
+        }
+        QVERIFY(b.messages().startsWith("LA LISTE N'A PAS ETE CHANGEE"));
+        QCOMPARE(table("Genre"), kGenres);
+        b.env().panneA.clear();
+        if (mode == "Categor")
+            taper(f->Text1, "", true);
+        else
+            taper(f->Text7, "", true);
+        QVERIFY(b.messages().isEmpty());
+        QVERIFY(table("Genre").contains(mode == "Categor" ? "GUERRE|HORREUR" : "DRAME"));
+    }
+};
+
+QTEST_MAIN(TestUtilitaire)
+#include "tst_utilitaire.moc"
