@@ -13,6 +13,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 
 namespace vidora {
 
@@ -100,7 +101,7 @@ void FrmNouvAbon::Lire() {
     try {
         auto t = ctx().base().ouvrirTable(QStringLiteral("AbonChe"));
         if (!t->EOF_() && !t->EstNull(QStringLiteral("MatriculeAbon")))
-            EntierTemp2 = t->Value(QStringLiteral("MatriculeAbon")).toLongLong();
+            EntierTemp2 = std::max<qint64>(-1, t->Value(QStringLiteral("MatriculeAbon")).toLongLong());
     } catch (const ErreurBase& e) {
         env().message(QStringLiteral("LE COMPTEUR DES ABONNES NE PEUT ETRE LU :\n%1").arg(e.message()));
     }
@@ -122,15 +123,17 @@ void FrmNouvAbon::Enregist_Click() {
         {Text1, "LA REFERENCE EST OBLIGATOIRE"},
         {Text8, "LA DATE D'ABONNEMENT EST OBLIGATOIRE"},
     };
-    for (const auto& o : obligatoires)
+    for (const auto& o : obligatoires) {
+        // Without a usable counter the reference is empty: the counter is what must be mended.
+        if (o.boite == Text1 && EntierTemp2 < 0) {
+            env().message(QStringLiteral("LE COMPTEUR DES ABONNES (TABLE AbonChe) EST VIDE OU INUTILISABLE : "
+                                         "AUCUN ABONNE N'A ETE ENREGISTRE"));
+            return;
+        }
         if (o.boite->text().trimmed().isEmpty()) {
             env().message(QString::fromUtf8(o.message));
             return;
         }
-    if (EntierTemp2 < 0) {
-        env().message(
-            QStringLiteral("LE COMPTEUR DES ABONNES NE PEUT ETRE LU : AUCUN ABONNE N'A ETE ENREGISTRE"));
-        return;
     }
     if (EntierTemp2 > kDernierCompteur) {
         env().message(QStringLiteral(

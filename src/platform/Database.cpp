@@ -21,9 +21,66 @@ constexpr int kLot = 512;             // rows read ahead during a forward walk
 
 using Genre = ErreurBase::Genre;
 
-[[noreturn]] void echec(sqlite3* db, const QString& quoi) {
-    const char* msg = db ? sqlite3_errmsg(db) : "sqlite";
-    throw ErreurBase(Genre::Io, quoi + QStringLiteral(" : ") + QString::fromUtf8(msg));
+constexpr const char* kSuffixeTravail = ".travail";
+
+// The database a file stands for: a work file stands for the database it is being built for.
+QString nomAffiche(const QString& chemin) {
+    QString nom = QFileInfo(chemin).fileName();
+    if (nom.endsWith(QLatin1String(kSuffixeTravail))) {
+        nom.chop(int(qstrlen(kSuffixeTravail)));
+        nom = nom.left(nom.lastIndexOf(QLatin1Char('.')));
+    }
+    return nom;
+}
+
+QString cheminDe(sqlite3* db) {
+    const char* f = db ? sqlite3_db_filename(db, "main") : nullptr;
+    return f ? QFile::decodeName(f) : QString();
+}
+
+// The one place where a failure of SQLite becomes what the operator reads: one French sentence
+// that names the database file, never SQLite's own English text.
+ErreurBase erreurMoteur(int code, const QString& chemin, const char* detail = nullptr) {
+    const QString nom = nomAffiche(chemin);
+    const auto phrase = [&](const char* texte) { return QString::fromUtf8(texte).arg(nom); };
+    switch (code & 0xff) {
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        return {Genre::Io, phrase("La base %1 ne peut pas être modifiée : le fichier ou son dossier est en "
+                                  "lecture seule.")};
+    case SQLITE_FULL:
+        return {Genre::Io, phrase("La base %1 ne peut pas être modifiée : le disque est plein.")};
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return {Genre::Io, phrase("La base %1 est occupée par un autre programme : réessayez plus tard.")};
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+    case SQLITE_FORMAT:
+        return {Genre::PasUneBase, phrase("La base %1 est endommagée : elle ne peut pas être lue.")};
+    case SQLITE_CANTOPEN:
+        return {Genre::Io, phrase("La base %1 ne peut pas être ouverte : le fichier ou son dossier est "
+                                  "inaccessible.")};
+    case SQLITE_IOERR:
+        return {Genre::Io,
+                phrase("La base %1 ne peut pas être lue ou écrite : le disque signale une erreur.")};
+    case SQLITE_NOMEM:
+        return {Genre::Io, phrase("La base %1 ne peut pas être traitée : la mémoire manque.")};
+    case SQLITE_ERROR:
+        // A table or a field gone from under a recordset that had found it.
+        if (detail && qstrncmp(detail, "no such", 7) == 0)
+            return {Genre::TableInconnue, phrase("Il manque une table ou un champ dans la base %1.")};
+        break;
+    default:
+        break;
+    }
+    return {Genre::Io,
+            QStringLiteral("La base %1 a refusé l'opération (erreur %2 du moteur).").arg(nom).arg(code)};
+}
+
+[[noreturn]] void echec(sqlite3* db, int code = 0) {
+    if (code == 0) code = db ? sqlite3_extended_errcode(db) : SQLITE_ERROR;
+    throw erreurMoteur(code, cheminDe(db), db ? sqlite3_errmsg(db) : nullptr);
 }
 
 QString ident(const QString& nom) {
@@ -37,8 +94,7 @@ class Stmt {
   public:
     Stmt(sqlite3* db, const QString& sql) : db_(db) {
         const QByteArray u = sql.toUtf8();
-        if (sqlite3_prepare_v2(db, u.constData(), int(u.size()), &st_, nullptr) != SQLITE_OK)
-            echec(db, QStringLiteral("Préparation impossible"));
+        if (sqlite3_prepare_v2(db, u.constData(), int(u.size()), &st_, nullptr) != SQLITE_OK) echec(db);
     }
     ~Stmt() { sqlite3_finalize(st_); }
     Stmt(const Stmt&) = delete;
@@ -54,13 +110,13 @@ class Stmt {
             rc = sqlite3_bind_int(st_, i, v.toBool() ? 1 : 0);
         else
             rc = sqlite3_bind_int64(st_, i, v.toLongLong());
-        if (rc != SQLITE_OK) echec(db_, QStringLiteral("Paramètre refusé"));
+        if (rc != SQLITE_OK) echec(db_, rc);
     }
     bool pas() {
         const int rc = sqlite3_step(st_);
         if (rc == SQLITE_ROW) return true;
         if (rc == SQLITE_DONE) return false;
-        echec(db_, QStringLiteral("Lecture ou écriture impossible"));
+        echec(db_, rc);
     }
     sqlite3_stmt* get() const { return st_; }
 
@@ -116,24 +172,13 @@ sqlite3* ouvrirFichier(const QString& chemin, int drapeaux) {
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(QFile::encodeName(chemin).constData(), &db, drapeaux, nullptr);
     if (rc != SQLITE_OK) {
+        const int code = db ? sqlite3_extended_errcode(db) : rc;
         sqlite3_close(db);
-        throw ErreurBase(Genre::PasUneBase, QStringLiteral("Fichier illisible : ") + chemin);
+        throw erreurMoteur(code, chemin);
     }
     sqlite3_extended_result_codes(db, 1);
     sqlite3_busy_timeout(db, 2000);
     return db;
-}
-
-int lireEntier(sqlite3* db, const char* sql) {
-    sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) != SQLITE_OK) return -1;
-    int v = -1;
-    if (sqlite3_step(st) == SQLITE_ROW)
-        v = sqlite3_column_int(st, 0);
-    else
-        v = -1;
-    sqlite3_finalize(st);
-    return v;
 }
 
 QString journalDe(const QString& chemin) {
@@ -206,30 +251,30 @@ Database::~Database() {
 std::unique_ptr<Database> Database::ouvrir(const QString& chemin) {
     const QFileInfo fi(chemin);
     if (!fi.exists() || !fi.isFile())
-        throw ErreurBase(Genre::FichierAbsent, QStringLiteral("Fichier introuvable : ") + chemin);
-    sqlite3* db = ouvrirFichier(chemin, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX);
-    // Reading the header tells a foreign file (SQLITE_NOTADB) from a database of another program.
-    const int id = lireEntier(db, "PRAGMA application_id");
-    if (id != kApplicationId) {
-        sqlite3_close(db);
-        throw ErreurBase(Genre::PasUneBase,
-                         QStringLiteral("Ce fichier n'est pas une base VIDORA : ") + chemin);
+        throw ErreurBase(Genre::FichierAbsent,
+                         QStringLiteral("La base %1 est introuvable.").arg(nomAffiche(chemin)));
+    auto base = std::unique_ptr<Database>(
+        new Database(ouvrirFichier(chemin, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX), chemin));
+    // Reading the header plays back a crash's journal and tells a foreign file (SQLITE_NOTADB)
+    // from a database of another program.
+    int id = 0;
+    {
+        Stmt st(base->db_, QStringLiteral("PRAGMA application_id"));
+        if (st.pas()) id = sqlite3_column_int(st.get(), 0);
     }
-    auto base = std::unique_ptr<Database>(new Database(db, chemin));
+    if (id != kApplicationId)
+        throw ErreurBase(Genre::PasUneBase,
+                         QStringLiteral("Le fichier %1 n'est pas une base VIDORA.").arg(nomAffiche(chemin)));
     base->executer("PRAGMA journal_mode=DELETE");
     return base;
 }
 
 std::unique_ptr<Database> Database::creer(const QString& chemin) {
     if (QFileInfo::exists(chemin))
-        throw ErreurBase(Genre::FichierExiste, QStringLiteral("Le fichier existe déjà : ") + chemin);
-    sqlite3* db = nullptr;
-    try {
-        db = ouvrirFichier(chemin, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX);
-    } catch (const ErreurBase&) {
-        throw ErreurBase(Genre::Io, QStringLiteral("Création impossible : ") + chemin);
-    }
-    auto base = std::unique_ptr<Database>(new Database(db, chemin));
+        throw ErreurBase(Genre::FichierExiste,
+                         QStringLiteral("Le fichier %1 existe déjà.").arg(QFileInfo(chemin).fileName()));
+    auto base = std::unique_ptr<Database>(new Database(
+        ouvrirFichier(chemin, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX), chemin));
     try {
         base->executer("PRAGMA journal_mode=DELETE");
         base->executer(QByteArray("PRAGMA application_id=" + QByteArray::number(kApplicationId)).constData());
@@ -243,7 +288,8 @@ std::unique_ptr<Database> Database::creer(const QString& chemin) {
 
 void Database::compacter(const QString& source, const QString& cible) {
     if (QFileInfo::exists(cible))
-        throw ErreurBase(Genre::FichierExiste, QStringLiteral("Le fichier existe déjà : ") + cible);
+        throw ErreurBase(Genre::FichierExiste,
+                         QStringLiteral("Le fichier %1 existe déjà.").arg(QFileInfo(cible).fileName()));
     auto base = ouvrir(source);
     Stmt st(base->db_, QStringLiteral("VACUUM INTO ?"));
     st.lier(1, QVariant(cible));
@@ -258,11 +304,9 @@ sqlite3* Database::handle() const {
 void Database::executer(const char* sql) {
     toucher();
     char* err = nullptr;
-    if (sqlite3_exec(handle(), sql, nullptr, nullptr, &err) != SQLITE_OK) {
-        const QString msg = QString::fromUtf8(err ? err : "");
-        sqlite3_free(err);
-        throw ErreurBase(Genre::Io, msg);
-    }
+    const int rc = sqlite3_exec(handle(), sql, nullptr, nullptr, &err);
+    sqlite3_free(err);
+    if (rc != SQLITE_OK) echec(db_, rc);
 }
 
 void Database::creerTable(const DefTable& def) {
@@ -298,7 +342,10 @@ DefTable Database::definition(const QString& table) const {
         Stmt st(handle(), QStringLiteral(
                               "SELECT name FROM sqlite_schema WHERE type='table' AND name=? COLLATE NOCASE"));
         st.lier(1, QVariant(table));
-        if (!st.pas()) throw ErreurBase(Genre::TableInconnue, QStringLiteral("Table inconnue : ") + table);
+        if (!st.pas())
+            throw ErreurBase(
+                Genre::TableInconnue,
+                QStringLiteral("La table %1 manque dans la base %2.").arg(table, nomAffiche(chemin_)));
         def.nom = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 0)));
     }
     Stmt st(handle(), QStringLiteral("SELECT name, type FROM pragma_table_info(?) ORDER BY cid"));
@@ -426,7 +473,7 @@ void Recordset::ouvrirCurseur(qint64 apres, bool complet) {
                                .arg(colonnes, ident(def_.nom), QLatin1String(kCle))
                                .toUtf8();
     if (sqlite3_prepare_v2(db_->handle(), sql.constData(), int(sql.size()), &curseur_, nullptr) != SQLITE_OK)
-        echec(db_->handle(), QStringLiteral("Lecture impossible"));
+        echec(db_->handle());
     sqlite3_bind_int64(curseur_, 1, apres);
     versionCurseur_ = db_->version();
 }
@@ -442,7 +489,7 @@ bool Recordset::avancerCurseur() {
         }
         if (rc != SQLITE_ROW) {
             fermerCurseur();
-            echec(db_->handle(), QStringLiteral("Lecture impossible"));
+            echec(db_->handle(), rc);
         }
         const qint64 cle = sqlite3_column_int64(curseur_, 0);
         if (cle_ >= 0 && cle <= cle_ && !bof_) continue;
@@ -584,7 +631,8 @@ int Recordset::indexChamp(const QString& champ) const {
         prochainVu_ = (prochainVu_ + 1) % 8;
         return trouve;
     }
-    throw ErreurBase(Genre::ChampInconnu, QStringLiteral("Champ inconnu : ") + champ);
+    throw ErreurBase(Genre::ChampInconnu, QStringLiteral("Le champ %1 manque dans la table %2 de la base %3.")
+                                              .arg(champ, def_.nom, nomAffiche(db_->chemin())));
 }
 
 QVariant Recordset::Value(const QString& champ) const {

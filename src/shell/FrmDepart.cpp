@@ -27,6 +27,19 @@ namespace vidora {
 namespace {
 const QString kSiteTavrel = QStringLiteral("https://tavrel.example.org/vidora");
 
+// The stored password of a database. Without one (no row, or a Null Mot) no typed password can
+// match: the database cannot be logged into, which is no wrong try.
+QString motStocke(const Recordset& passe, const QString& nom) {
+    if (passe.EOF_() || passe.EstNull(QStringLiteral("Mot")))
+        throw ErreurBase(ErreurBase::Genre::PasUneBase,
+                         QStringLiteral("La base %1 n'a pas de mot de passe utilisable.").arg(nom));
+    return passe.Texte(QStringLiteral("Mot"));
+}
+
+void refuserBase(const QString& nom, const ErreurBase& e) {
+    env().message(QStringLiteral("IMPOSSIBLE D'OUVRIR CETTE BASE : %1\n%2").arg(nom, e.message()));
+}
+
 QLabel* etiquette(const QString& texte, const QString& style) {
     auto* l = new QLabel(texte);
     l->setAlignment(Qt::AlignCenter);
@@ -198,11 +211,9 @@ void FrmDepart::File1_Click(QListWidgetItem* item) {
             auto cd = base->ouvrirTable(QStringLiteral("CD"));
             films = cd->RecordCount();
         }
-        auto passe = base->ouvrirTable(QStringLiteral("Passe"));
-        if (passe->EOF_())
-            throw ErreurBase(ErreurBase::Genre::PasUneBase, QStringLiteral("La table Passe est vide"));
-    } catch (const ErreurBase&) {
-        env().message(QStringLiteral("IMPOSSIBLE D'OUVRIR CETTE BASE : %1").arg(nom));
+        motStocke(*base->ouvrirTable(QStringLiteral("Passe")), nom);
+    } catch (const ErreurBase& e) {
+        refuserBase(nom, e);
         Lire();
         return;
     }
@@ -222,21 +233,19 @@ void FrmDepart::File1_Click(QListWidgetItem* item) {
 void FrmDepart::Text1_KeyPress(int touche) {
     if (touche != 13) return;
     Contexte& c = ctx();
-    ++c.EssaisConnexion;
     const std::optional<QString> brouille = BrouillerMotDePasse(Text1->text().trimmed());
+    // A password that cannot be read is no wrong try: the operator is told why and picks again.
     QString mot;
-    bool lu = false;
     try {
         TablesFermees fermees;
-        Recordset& t = c.ouvrirTable(QStringLiteral("Passe"));
-        if (!t.EOF_()) {
-            mot = t.Texte(QStringLiteral("Mot"));
-            lu = true;
-        }
-    } catch (const ErreurBase&) {
-        lu = false;
+        mot = motStocke(c.ouvrirTable(QStringLiteral("Passe")), c.NomBase);
+    } catch (const ErreurBase& e) {
+        refuserBase(c.NomBase, e);
+        Lire();
+        return;
     }
-    if (!lu || !brouille || *brouille != mot) {
+    ++c.EssaisConnexion;
+    if (!brouille || *brouille != mot) {
         env().message(QStringLiteral("MAUVAIS MOT DE PASSE"));
         Text1->clear();
         if (c.EssaisConnexion == 3) env().terminer();

@@ -4,6 +4,7 @@
 
 #include "common/Contexte.h"
 #include "members/FrmNouvAbon.h"
+#include "platform/Database.h"
 #include "shell/FrmDepart.h"
 
 #include <QApplication>
@@ -59,6 +60,8 @@ class TestNouvAbon : public QObject {
     void obligatoires();
     void panneDuCompteurPuisDeuxAbonnes();
     void compteurEpuiseEtRetour();
+    void compteurInutilisable_data();
+    void compteurInutilisable();
 };
 
 void TestNouvAbon::identifiant_data() {
@@ -190,6 +193,37 @@ void TestNouvAbon::compteurEpuiseEtRetour() {
     QVERIFY(choisirMenu(f, "Retour"));
     QVERIFY(!b.fenetre<FrmNouvAbon>() && b.fenetre<FrmDepart>()->isEnabled());
     QCOMPARE(abonnes().size(), 1);
+}
+
+void TestNouvAbon::compteurInutilisable_data() {
+    QTest::addColumn<QVariant>("valeur"); // invalid: no counter row at all
+    QTest::newRow("ligne absente") << QVariant();
+    QTest::newRow("Null") << QVariant(QString());
+    QTest::newRow("negatif") << QVariant(-3);
+}
+
+void TestNouvAbon::compteurInutilisable() {
+    QFETCH(QVariant, valeur);
+    Banc b;
+    b.creerBase();
+    {
+        auto db = Database::ouvrir(b.chemin("CLUB.MDB"));
+        auto t = db->ouvrirTable("AbonChe");
+        if (!valeur.isValid()) {
+            t->Delete();
+        } else {
+            t->Edit();
+            t->SetValue("MatriculeAbon", valeur.toString().isEmpty() ? QVariant() : valeur);
+            t->Update();
+        }
+    }
+    FrmDepart* d = b.connecter();
+    QVERIFY(d && choisirMenu(d, "NouvAbon"));
+    auto* f = b.fenetre<FrmNouvAbon>();
+    QVERIFY(f && enregistrer(f, "DUPONT"));
+    QCOMPARE(b.env().messages.size(), 1);
+    QVERIFY2(b.env().messages[0].texte.contains("AbonChe"), qPrintable(b.env().messages[0].texte));
+    QVERIFY(abonnes().isEmpty());
 }
 
 QTEST_MAIN(TestNouvAbon)

@@ -333,6 +333,66 @@ class TestDatabase : public QObject {
         QVERIFY(!QFile::exists(vidora_test::journal(ancien)));
     }
 
+    void echecsDuMoteurEnFrancais_data() {
+        QTest::addColumn<QString>("cas");
+        for (const char* c : {"lecture seule", "disque plein", "verrouillee", "endommagee", "table manquante",
+                              "champ manquant", "fichier absent"})
+            QTest::newRow(c) << QString::fromUtf8(c);
+    }
+
+    // Whatever the engine meets, the operator reads one French sentence naming the file.
+    void echecsDuMoteurEnFrancais() {
+        QFETCH(QString, cas);
+        const QString nom = QStringLiteral("CLUB %1.MDB").arg(QTest::currentDataTag());
+        auto db = nouvelleBase(nom);
+        ajouter(*db, QStringLiteral("A"));
+        sqlite3* autre = nullptr;
+        QString message;
+        try {
+            if (cas == QLatin1String("lecture seule")) {
+                db->executer("PRAGMA query_only=1");
+                ajouter(*db, QStringLiteral("B"));
+            } else if (cas == QLatin1String("disque plein")) {
+                db->executer("PRAGMA max_page_count=1"); // no page more than it holds
+                db->creerTable({QStringLiteral("Autre"), {{QStringLiteral("X"), TypeChamp::Long, 0}}});
+            } else if (cas == QLatin1String("verrouillee")) {
+                sqlite3_busy_timeout(db->handle(), 0);
+                sqlite3_open(QFile::encodeName(chemin(nom)).constData(), &autre);
+                sqlite3_exec(autre, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
+                ajouter(*db, QStringLiteral("B"));
+            } else if (cas == QLatin1String("endommagee")) {
+                {
+                    Transaction tr(*db);
+                    for (int i = 0; i < 300; ++i)
+                        ajouter(*db, QStringLiteral("RANG%1").arg(i));
+                    tr.valider();
+                }
+                db->fermer();
+                QFile f(chemin(nom));
+                QVERIFY(f.open(QIODevice::ReadWrite));
+                f.seek(4096);
+                f.write(QByteArray(f.size() - 4096, '\x5a'));
+                f.close();
+                noms(*Database::ouvrir(chemin(nom)));
+            } else if (cas == QLatin1String("table manquante")) {
+                db->ouvrirTable(QStringLiteral("Absente"));
+            } else if (cas == QLatin1String("champ manquant")) {
+                db->ouvrirTable(QStringLiteral("Film"))->Texte(QStringLiteral("Absent"));
+            } else {
+                db->fermer();
+                QFile::remove(chemin(nom));
+                Database::ouvrir(chemin(nom));
+            }
+            QFAIL("the engine should have failed");
+        } catch (const ErreurBase& e) {
+            message = e.message();
+        }
+        sqlite3_close(autre);
+        QVERIFY2(message.contains(nom), qPrintable(message));
+        for (const char* anglais : {"database", "disk", "attempt", "lock", "malformed", "no such", "error"})
+            QVERIFY2(!message.contains(QLatin1String(anglais), Qt::CaseInsensitive), qPrintable(message));
+    }
+
     void valeursLieesJamaisCollees() {
         auto db = nouvelleBase(QStringLiteral("inj.MDB"));
         ajouter(*db, QStringLiteral("'; DROP"));

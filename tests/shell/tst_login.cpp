@@ -5,6 +5,7 @@
 
 #include "common/Contexte.h"
 #include "common/MotDePasse.h"
+#include "platform/Database.h"
 #include "platform/RegleSaisie.h"
 #include "shell/Copyright.h"
 #include "shell/FrmDepart.h"
@@ -193,6 +194,43 @@ class TestLogin : public QObject {
         ctx().BaseEnCours.reset();
         b.connecter(QStringLiteral("CLUB.MDB"), QString());
         QVERIFY(b.messages().startsWith(QStringLiteral("IMPOSSIBLE D'OUVRIR CETTE BASE")));
+    }
+
+    void motDePasseInutilisable_data() {
+        QTest::addColumn<bool>("champAbsent");
+        QTest::newRow("Mot nul") << false;
+        QTest::newRow("champ Mot absent") << true;
+    }
+
+    // No stored password to match: refused at the pick, and never one of the three tries.
+    void motDePasseInutilisable() {
+        QFETCH(bool, champAbsent);
+        Banc b;
+        b.creerBase();
+        {
+            auto db = Database::ouvrir(b.chemin(QStringLiteral("CLUB.MDB")));
+            if (champAbsent) {
+                db->executer("DROP TABLE Passe");
+                db->creerTable({QStringLiteral("Passe"), {{QStringLiteral("Autre"), TypeChamp::Texte, 20}}});
+                auto rs = db->ouvrirTable(QStringLiteral("Passe"));
+                rs->AddNew();
+                rs->Update();
+            } else {
+                auto rs = db->ouvrirTable(QStringLiteral("Passe"));
+                rs->Edit();
+                rs->SetValue(QStringLiteral("Mot"), QVariant());
+                rs->Update();
+            }
+        }
+        for (int i = 0; i < 3; ++i) {
+            FrmDepart* d = b.connecter(QStringLiteral("CLUB.MDB"), QStringLiteral("VIDORA"));
+            QVERIFY(d);
+            QVERIFY(b.messages().startsWith(QStringLiteral("IMPOSSIBLE D'OUVRIR CETTE BASE : CLUB.MDB")));
+            QVERIFY(d->File1->isVisibleTo(d));
+            QVERIFY(!connecte(d));
+        }
+        QCOMPARE(ctx().EssaisConnexion, 0);
+        QCOMPARE(b.env().terminaisons, 0);
     }
 
     void quitter() {
