@@ -18,6 +18,8 @@ class FiltreMajuscule : public QObject {
             auto* k = static_cast<QKeyEvent*>(e);
             const QString t = k->text();
             if (t.isEmpty() || !t.at(0).isPrint()) return false;
+            // A shortcut (Ctrl+V pastes) is no typed letter.
+            if ((k->modifiers() & Qt::ControlModifier) && !(k->modifiers() & Qt::AltModifier)) return false;
             const QString haut = t.toUpper();
             if (haut == t) return false;
             box->insert(haut);

@@ -1,6 +1,7 @@
 #include "shell/FrmParamettre.h"
 
 #include "common/Contexte.h"
+#include "common/Delais.h"
 #include "common/Saisie.h"
 #include "common/Schema.h"
 #include "common/Zoom.h"
@@ -70,6 +71,14 @@ void FrmParamettre::Lire() {
 }
 
 void FrmParamettre::Enregis_Click() {
+    // A delay the lending and the reminders could not read is refused before anything is written.
+    for (int i : {7, 8}) {
+        if (LireDelai(Text[i]->text())) continue;
+        env().message(QStringLiteral("LA CASE \"%1\" DOIT COMMENCER PAR UN NOMBRE DE JOURS")
+                          .arg(QString::fromUtf8(kCases[i].libelle)));
+        Text[i]->setFocus();
+        return;
+    }
     try {
         TablesFermees fermees;
         Recordset& t = ctx().ouvrirTable(QStringLiteral("Para"));

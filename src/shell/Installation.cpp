@@ -12,19 +12,23 @@ namespace vidora {
 void PreparerDossierApplication() {
     const QString dossier = env().dossierApplication();
     QDir d(dossier);
+    // The default letters are a first start's gift: a template the operator erased stays erased.
+    const bool premierDepart = !d.exists();
     d.mkpath(QStringLiteral("."));
     d.mkpath(QStringLiteral("Images"));
     env().dossierImpressions = d.filePath(QStringLiteral("Impressions"));
     const struct {
         const char* source;
         const char* cible;
+        bool modele;
     } fichiers[] = {
-        {":/assets/Images/tavrel.gif", "Images/tavrel.gif"},
-        {":/assets/Lisez-Moi.html", "Lisez-Moi.html"},
-        {":/assets/Rappel.let", "Rappel.let"},
-        {":/assets/Recommande.let", "Recommande.let"},
+        {":/assets/Images/tavrel.gif", "Images/tavrel.gif", false},
+        {":/assets/Lisez-Moi.html", "Lisez-Moi.html", false},
+        {":/assets/Rappel.let", "Rappel.let", true},
+        {":/assets/Recommande.let", "Recommande.let", true},
     };
     for (const auto& f : fichiers) {
+        if (f.modele && !premierDepart) continue;
         const QString cible = d.filePath(QString::fromLatin1(f.cible));
         // A club's own templates are found whatever the letter case of their names.
         const QFileInfo fi(cible);

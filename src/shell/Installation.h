@@ -3,7 +3,8 @@
 namespace vidora {
 
 // Makes the application folder at first start and furnishes it with the files the program expects
-// to find there (the default picture, the help file, the two letter templates) when they are absent.
+// to find there when they are absent (the default picture, the help file); the two default letter
+// templates are written only when the folder is first made.
 void PreparerDossierApplication();
 
 } // namespace vidora

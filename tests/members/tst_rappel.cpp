@@ -677,7 +677,9 @@ void TestRappel::pdfRelu() {
 // reminder once the loan is 20 days past its due date.
 void TestRappel::routeDUnPret() {
     Banc b;
-    PreparerDossierApplication(); // the default templates of a first start
+    // A first start: the application folder is made, with the default templates.
+    QDir(b.dossier()).removeRecursively();
+    PreparerDossierApplication();
     b.demarrer();
     auto* creation = b.fenetre<FrmNouvCompte>();
     QVERIFY(creation);

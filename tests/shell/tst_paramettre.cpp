@@ -3,10 +3,13 @@
 
 #include "common/Contexte.h"
 #include "platform/Database.h"
+#include "platform/RegleSaisie.h"
 #include "shell/FrmDepart.h"
 #include "shell/FrmParamettre.h"
 
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QtTest>
@@ -66,6 +69,9 @@ class TestParamettre : public QObject {
     void lignesAdresseVides();
     void retourNEcritRien();
     void largeurDesBoites();
+    void delaisIllisibles_data();
+    void delaisIllisibles();
+    void collageDansUneBoite();
 };
 
 void TestParamettre::allerRetour() {
@@ -76,11 +82,11 @@ void TestParamettre::allerRetour() {
     QCOMPARE(boites(p), (QStringList{"Lunvel", "Drune", "1 Place Vordan", "   ", "99999", "Vermac",
                                      "00 00 00 00 00", "15", "25"}));
 
-    // Non-numeric delays are taken as typed; names keep their blanks.
-    const QStringList tapes = {
-        " martin ", "jean-luc", "3 rue des lilas", "bât. b", "75a01", "paris", "01 23 45 67 89", "dix", "2x"};
-    const QStringList attendus = {
-        " MARTIN ", "JEAN-LUC", "3 RUE DES LILAS", "BÂT. B", "75a01", "PARIS", "01 23 45 67 89", "dix", "2x"};
+    // Delays that begin with a number are taken as typed; names keep their blanks.
+    const QStringList tapes = {" martin ", "jean-luc",       "3 rue des lilas", "bât. b", "75a01",
+                               "paris",    "01 23 45 67 89", "10 j",        "2x"};
+    const QStringList attendus = {" MARTIN ", "JEAN-LUC",       "3 RUE DES LILAS", "BÂT. B", "75a01",
+                                  "PARIS",    "01 23 45 67 89", "10 j",        "2x"};
     for (int i = 0; i < 9; ++i)
         retaper(p->Text[i], tapes[i]);
     QCOMPARE(boites(p), attendus);
@@ -114,10 +120,10 @@ void TestParamettre::majuscules_data() {
                                     << "ÀÂÄÉÈÊËÎÏÔÖÙÛÜŸÆŒ";
     QTest::newRow("Telephone") << 6 << "poste 12"
                                << "poste 12";
-    QTest::newRow("Delai Mini") << 7 << "abc"
-                                << "abc";
-    QTest::newRow("Delai Maxi") << 8 << "x1"
-                                << "x1";
+    QTest::newRow("Delai Mini") << 7 << "9 abc"
+                                << "9 abc";
+    QTest::newRow("Delai Maxi") << 8 << "1x"
+                                << "1x";
 }
 
 void TestParamettre::majuscules() {
@@ -222,6 +228,57 @@ void TestParamettre::largeurDesBoites() {
     QVERIFY(p);
     retaper(p->Text[1], QString(50, QChar(0xE9)));
     QCOMPARE(p->Text[1]->text(), QString(35, QChar(0xC9)));
+}
+
+void TestParamettre::delaisIllisibles_data() {
+    QTest::addColumn<QString>("mini");
+    QTest::addColumn<QString>("maxi");
+    QTest::addColumn<QString>("boite");
+    QTest::newRow("mini en lettres") << "abc"
+                                     << "25"
+                                     << "Delai Mini";
+    QTest::newRow("maxi vide") << "15"
+                               << ""
+                               << "Delai Maxi";
+    QTest::newRow("maxi en blancs") << "15"
+                                    << "   "
+                                    << "Delai Maxi";
+    QTest::newRow("mini sans chiffre devant") << "j15"
+                                              << "x"
+                                              << "Delai Mini";
+}
+
+void TestParamettre::delaisIllisibles() {
+    QFETCH(QString, mini);
+    QFETCH(QString, maxi);
+    QFETCH(QString, boite);
+    Banc b;
+    const QString chemin = b.creerBase();
+    const QStringList avant = enregistrement(chemin);
+    FrmParamettre* p = ouvrir(b);
+    QVERIFY(p);
+    retaper(p->Text[0], "autre club");
+    retaper(p->Text[7], mini);
+    retaper(p->Text[8], maxi);
+    QVERIFY(choisirMenu(p, "Enregis"));
+    // Refused with the box named; nothing written, the window stays for a correction.
+    QCOMPARE(b.env().messages.size(), 1);
+    QVERIFY2(b.env().messages[0].texte.contains(boite), qPrintable(b.env().messages[0].texte));
+    QCOMPARE(b.fenetre<FrmParamettre>(), p);
+    QCOMPARE(enregistrement(chemin), avant);
+}
+
+void TestParamettre::collageDansUneBoite() {
+    Banc b;
+    const QString chemin = b.creerBase();
+    FrmParamettre* p = ouvrir(b);
+    QVERIFY(p);
+    effacer(p->Text[5]);
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("LYON\n\xE2\x80\xA8" "CEDEX \xF0\x9F\x8F\xA0"));
+    QTest::keySequence(p->Text[5], QKeySequence::Paste);
+    QVERIFY(choisirMenu(p, "Enregis"));
+    QCOMPARE(enregistrement(chemin)[5], QString("LYONCEDEX "));
+    QCOMPARE(b.messages(), AvisCaractereRefuse());
 }
 
 QTEST_MAIN(TestParamettre)
