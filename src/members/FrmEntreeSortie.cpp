@@ -5,6 +5,7 @@
 #include "common/Refus.h"
 #include "common/Schema.h"
 #include "common/Zoom.h"
+#include "members/GrilleAbonnes.h"
 #include "members/Pret.h"
 #include "platform/Environnement.h"
 #include "platform/Grid.h"
@@ -23,19 +24,6 @@ QString champ(const char* nom, int k) {
     return QString::fromLatin1(nom) + QString::number(k);
 }
 
-const QVector<ColonneGrille>& colonnesAbonnes() {
-    static const QVector<ColonneGrille> c = {
-        Colonne(QStringLiteral("REF"), 900, QStringLiteral("MatriculeAbon")),
-        Colonne(QStringLiteral("NOM ABONNE"), 1700, QStringLiteral("NomAbon")),
-        Colonne(QStringLiteral("PRENOM"), 1500, QStringLiteral("PrenomAbon")),
-        Colonne(QStringLiteral("ADRESSE1"), 2400, QStringLiteral("Adresse1Abon")),
-        Colonne(QStringLiteral("ADRESSE2"), 2400, QStringLiteral("Adresse2Abon")),
-        Colonne(QStringLiteral("CODE"), 700, QStringLiteral("CodeAbon")),
-        Colonne(QStringLiteral("VILLE"), 1500, QStringLiteral("VilleAbon")),
-    };
-    return c;
-}
-
 const QVector<ColonneGrille>& colonnesFilms() {
     static const QVector<ColonneGrille> c = {
         Colonne(QStringLiteral("REF."), 1400, QStringLiteral("MatriculeCD")),
@@ -46,10 +34,10 @@ const QVector<ColonneGrille>& colonnesFilms() {
     return c;
 }
 
-// Neither grid of this window sets its font again while it is built.
-OptionsGrille optionsGrille(bool masquer) {
+// The films grid stays shown while it is filled and does not set its font again.
+OptionsGrille optionsGrilleFilms() {
     OptionsGrille o;
-    o.masquerPendantRemplissage = masquer;
+    o.masquerPendantRemplissage = false;
     o.policeTaillePolice = false;
     return o;
 }
@@ -152,7 +140,7 @@ void FrmEntreeSortie::Lire() {
 
 void FrmEntreeSortie::Abon() {
     try {
-        PreparerGrille(*MSFlexGrid2, colonnesAbonnes(), QStringLiteral("Abonne"), {}, optionsGrille(true));
+        PreparerGrilleAbonnes(*MSFlexGrid2, kGrillePretAbonnes);
     } catch (const ErreurBase& e) {
         MSFlexGrid2->show();
         env().message(QStringLiteral("LA LISTE DES ABONNES NE PEUT ETRE LUE :\n%1").arg(e.message()));
@@ -245,7 +233,7 @@ void FrmEntreeSortie::Film() {
                 const auto n = ExemplairesEnRayon(r.Texte(QStringLiteral("Sortie")));
                 return n && *n > 0;
             },
-            optionsGrille(false));
+            optionsGrilleFilms());
     } catch (const ErreurBase& e) {
         env().message(QStringLiteral("LA LISTE DES FILMS NE PEUT ETRE LUE :\n%1").arg(e.message()));
         montrerFiche();

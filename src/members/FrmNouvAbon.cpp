@@ -3,9 +3,9 @@
 #include "common/Contexte.h"
 #include "common/Matricule.h"
 #include "common/Refus.h"
-#include "common/Saisie.h"
 #include "common/Schema.h"
 #include "common/Zoom.h"
+#include "members/FicheAbonne.h"
 #include "platform/Environnement.h"
 #include "shell/Ouverture.h"
 
@@ -19,15 +19,14 @@ namespace vidora {
 
 namespace {
 
-struct Boite {
-    const char* libelle;
-    const char* champ;
-};
-constexpr Boite kBoites[8] = {
-    {"Reference", "MatriculeAbon"}, {"Nom", "NomAbon"},
-    {"Prenom", "PrenomAbon"},       {"Adresse1", "Adresse1Abon"},
-    {"Adresse2", "Adresse2Abon"},   {"Code Postal", "CodeAbon"},
-    {"Ville", "VilleAbon"},         {"Date Abonnement", "DateAbon"},
+// Text2 to Text7 write in capitals; Enter moves on from Text2 to Text6; the identifier and the
+// date are the operator's to change.
+const ModeleFicheAbonne kModele = {
+    {"Reference", "Nom", "Prenom", "Adresse1", "Adresse2", "Code Postal", "Ville", "Date Abonnement"},
+    {},
+    {false, true, true, true, true, true, true, false},
+    {-1, 2, 3, 4, 5, 6, -1, -1},
+    true,
 };
 
 // The identifier field holds 10 characters: counter, month letter and four-digit year.
@@ -55,36 +54,21 @@ FrmNouvAbon::FrmNouvAbon() : Form(QStringLiteral("FrmNouvAbon"), QStringLiteral(
     grand.setBold(true);
     grand.setPointSize(14);
     Label9->setFont(grand);
-    for (int i = 0; i < 8; ++i) {
-        const double haut = 1200 + i * 800;
-        Label[i] = controle(new QLabel(QString::fromUtf8(kBoites[i].libelle), this), 1500, haut, 2500, 400);
-        boites_[i] = controle(new QLineEdit(this), 4200, haut, 6000, 450);
-        boites_[i]->setObjectName(QStringLiteral("Text%1").arg(i + 1));
-        LimiterAuChamp(boites_[i],
-                       LargeurChamp(QStringLiteral("Abonne"), QString::fromUtf8(kBoites[i].champ)));
-    }
-    Text1 = boites_[0];
-    Text2 = boites_[1];
-    Text3 = boites_[2];
-    Text4 = boites_[3];
-    Text5 = boites_[4];
-    Text6 = boites_[5];
-    Text7 = boites_[6];
-    Text8 = boites_[7];
-    Text1->setAlignment(Qt::AlignCenter);
+    Fiche = new FicheAbonne(*this, 1200, 1000, 9300, 6500, kModele);
+    Text1 = Fiche->Text[0];
+    Text2 = Fiche->Text[1];
+    Text3 = Fiche->Text[2];
+    Text4 = Fiche->Text[3];
+    Text5 = Fiche->Text[4];
+    Text6 = Fiche->Text[5];
+    Text7 = Fiche->Text[6];
+    Text8 = Fiche->Text[7];
 
     connect(ajouterEntree(QStringLiteral("Retour"), QStringLiteral("Retour")), &QAction::triggered, this,
             &FrmNouvAbon::Retour_Click);
     QAction* enregist = ajouterEntree(QStringLiteral("Enregist"), QStringLiteral("Enregistrer"));
     connect(enregist, &QAction::triggered, this, &FrmNouvAbon::Enregist_Click);
 
-    // Text2 to Text7 write in capitals; Enter moves on from Text2 to Text6.
-    for (int i = 1; i <= 6; ++i)
-        MajusculeFrappe(boites_[i]);
-    for (int i = 1; i <= 5; ++i) {
-        QLineEdit* suivante = boites_[i + 1];
-        connect(boites_[i], &QLineEdit::returnPressed, suivante, [suivante] { suivante->setFocus(); });
-    }
     // Installed after the capitals rule so that it sees every key first.
     Text7->installEventFilter(new FiltreVille(Text7, enregist));
 }
@@ -105,21 +89,18 @@ void FrmNouvAbon::Lire() {
     } catch (const ErreurBase& e) {
         env().message(QStringLiteral("LE COMPTEUR DES ABONNES NE PEUT ETRE LU :\n%1").arg(e.message()));
     }
-    for (QLineEdit* b : boites_)
-        b->clear();
+    Fiche->Vider();
     if (EntierTemp2 >= 0) Text1->setText(ComposerMatriculeAbon(QString::number(EntierTemp2), jour));
     Text8->setText(jour.toString(QStringLiteral("dd/MM/yyyy")));
     Text2->setFocus();
 }
 
 void FrmNouvAbon::Enregist_Click() {
+    if (!Fiche->EntreesObligatoires()) return;
     const struct {
         QLineEdit* boite;
         const char* message;
     } obligatoires[] = {
-        {Text2, "LE NOM EST OBLIGATOIRE"},
-        {Text6, "LE CODE POSTAL EST OBLIGATOIRE"},
-        {Text7, "LA VILLE EST OBLIGATOIRE"},
         {Text1, "LA REFERENCE EST OBLIGATOIRE"},
         {Text8, "LA DATE D'ABONNEMENT EST OBLIGATOIRE"},
     };
@@ -146,14 +127,7 @@ void FrmNouvAbon::Enregist_Click() {
         Transaction tr(ctx().base());
         Recordset& a = ctx().ouvrirTable(QStringLiteral("Abonne"));
         a.AddNew();
-        a.SetValue(QStringLiteral("MatriculeAbon"), Text1->text());
-        a.SetValue(QStringLiteral("NomAbon"), Text2->text());
-        a.SetValue(QStringLiteral("PrenomAbon"), Text3->text());
-        a.SetValue(QStringLiteral("Adresse1Abon"), LigneAdresse(Text4->text()));
-        a.SetValue(QStringLiteral("Adresse2Abon"), LigneAdresse(Text5->text()));
-        a.SetValue(QStringLiteral("CodeAbon"), Text6->text());
-        a.SetValue(QStringLiteral("VilleAbon"), Text7->text());
-        a.SetValue(QStringLiteral("DateAbon"), Text8->text());
+        Fiche->Ecrire(a);
         for (int k = 1; k <= 3; ++k) {
             for (const char* champ : {"DateRest", "DateEmp", "MatriCD", "NomCD"})
                 a.SetValue(QString::fromLatin1(champ) + QString::number(k), MarqueVide);

@@ -4,12 +4,12 @@
 
 #include "platform/Form.h"
 
-#include <array>
-
 class QLabel;
 class QLineEdit;
 
 namespace vidora {
+
+class FicheAbonne;
 
 class FrmNouvAbon : public Form {
     Q_OBJECT
@@ -21,7 +21,8 @@ class FrmNouvAbon : public Form {
     void Enregist_Click();
     void Retour_Click();
 
-    QLabel* Label9;   // the title
+    QLabel* Label9; // the title
+    FicheAbonne* Fiche;
     QLineEdit* Text1; // identifier
     QLineEdit* Text2; // name
     QLineEdit* Text3; // first name
@@ -30,14 +31,10 @@ class FrmNouvAbon : public Form {
     QLineEdit* Text6; // postal code
     QLineEdit* Text7; // town
     QLineEdit* Text8; // date of membership
-    std::array<QLabel*, 8> Label{};
 
     // The member counter read at the clearing; the save writes it back plus 1. -1 when it could
     // not be read, so that nothing is saved under a guessed identifier.
     qint64 EntierTemp2 = -1;
-
-  private:
-    std::array<QLineEdit*, 8> boites_{};
 };
 
 } // namespace vidora

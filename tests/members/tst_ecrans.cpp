@@ -2,37 +2,32 @@
 // each control lies inside its window (or its frame), so the last rows of a long list can be
 // scrolled into view and clicked, and no caption is cut short.
 #include "Banc.h"
+#include "Tables.h"
 
 #include "common/Contexte.h"
+#include "members/FicheAbonne.h"
+#include "members/FrmCherAbon.h"
 #include "members/FrmEntreeSortie.h"
 #include "members/FrmLettre.h"
 #include "members/FrmLettreRappel.h"
 #include "members/FrmNouvAbon.h"
+#include "members/FrmSuppAbon.h"
 #include "platform/Grid.h"
 #include "shell/FrmDepart.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
 using namespace vidora;
 using namespace vidora_test;
 
-namespace {
-
-void ajouter(const QString& table, const QMap<QString, QString>& v) {
-    auto t = ctx().base().ouvrirTable(table);
-    t->AddNew();
-    for (auto it = v.begin(); it != v.end(); ++it)
-        t->SetValue(it.key(), it.value());
-    t->Update();
-}
-
-} // namespace
-
 class TestEcrans : public QObject {
     Q_OBJECT
   private slots:
     void fenetresEntieres();
+    void rechercheEtSuppression_data();
+    void rechercheEtSuppression();
 };
 
 void TestEcrans::fenetresEntieres() {
@@ -40,7 +35,7 @@ void TestEcrans::fenetresEntieres() {
     b.creerBase();
     FrmDepart* d = b.connecter();
     QVERIFY(d);
-    ajouter("CD", {{"MatriculeCD", "001A08U2026"}, {"Nom", "ALIEN"}, {"Sortie", "1"}});
+    ajouterLigne("CD", {{"MatriculeCD", "001A08U2026"}, {"Nom", "ALIEN"}, {"Sortie", "1"}});
     for (int i = 1; i <= 60; ++i) {
         QMap<QString, QString> m = {{"MatriculeAbon", QStringLiteral("%1U2026").arg(i, 3, 10, QChar('0'))},
                                     {"NomAbon", QStringLiteral("MEMBRE %1").arg(i)}};
@@ -48,7 +43,7 @@ void TestEcrans::fenetresEntieres() {
             for (int k = 1; k <= 3; ++k)
                 m[c + QString::number(k)] = "0";
         if (i == 60) m.insert({{"DateRest1", "01/11/2026"}, {"MatriCD1", "X"}, {"NomCD1", "BRAZIL"}});
-        ajouter("Abonne", m);
+        ajouterLigne("Abonne", m);
     }
 
     QVERIFY(choisirMenu(d, "Entre"));
@@ -86,6 +81,47 @@ void TestEcrans::fenetresEntieres() {
                  qPrintable(mode + (": " + controlesMalVus(lettre).join(", "))));
         QVERIFY(choisirMenu(lettre, "Autre"));
     }
+}
+
+void TestEcrans::rechercheEtSuppression_data() {
+    QTest::addColumn<QSize>("ecran");
+    QTest::newRow("800 x 600") << QSize(800, 600);
+    QTest::newRow("1024 x 768") << QSize(1024, 768);
+}
+
+// On both screens, in the list and in the card, the two member windows show every control whole
+// and the last member of a long list can be scrolled to and clicked. Their grid and the lending
+// window's differ in the first address column and in the font.
+void TestEcrans::rechercheEtSuppression() {
+    QFETCH(QSize, ecran);
+    Banc b;
+    b.env().ecran = ecran * 15;
+    b.creerBase();
+    FrmDepart* d = b.connecter();
+    QVERIFY(d);
+    for (int i = 1; i <= 60; ++i)
+        ajouterAbonne(QStringLiteral("%1U2026").arg(i, 3, 10, QChar('0')),
+                      QStringLiteral("MEMBRE %1").arg(i));
+    const int zoom = ctx().PourcentZoom;
+    for (const char* entree : {"RechAbon", "SuppAbon"}) {
+        QVERIFY(choisirMenu(d, entree));
+        auto* f = qobject_cast<ListeAbonnes*>(b.fenetres().value(b.fenetres().size() - 1));
+        QVERIFY(f);
+        QCOMPARE(controlesMalVus(f), QStringList());
+        MSFlexGrid* g = f->MSFlexGrid1;
+        QCOMPARE(g->ColWidth(4), qRound(1400 * zoom / 100.0));
+        QCOMPARE(g->FontSize(), double(ctx().TaillePolice));
+        g->scrollToBottom();
+        const QRect derniere = g->visualRect(g->model()->index(g->Rows() - 2, 1));
+        QVERIFY(g->viewport()->rect().contains(derniere));
+        QVERIFY(f->rect().contains(QRect(g->viewport()->mapTo(f, derniere.topLeft()), derniere.size())));
+        g->cliquer(g->Rows() - 2, 1);
+        QCOMPARE(f->Fiche->Text[0]->text(), QString("060U2026"));
+        QCOMPARE(controlesMalVus(f), QStringList());
+        QVERIFY(choisirMenu(f, "Retour"));
+    }
+    QVERIFY(choisirMenu(d, "Entre"));
+    QCOMPARE(b.fenetre<FrmEntreeSortie>()->MSFlexGrid2->ColWidth(4), qRound(2400 * zoom / 100.0));
 }
 
 QTEST_MAIN(TestEcrans)

@@ -2,6 +2,7 @@
 // "Retrait" then a click on a film to lend it, "Depos" to take it back; then what lands in Abonne
 // and CD. Films and members are put straight into the tables.
 #include "Banc.h"
+#include "Tables.h"
 
 #include "common/Contexte.h"
 #include "members/FrmEntreeSortie.h"
@@ -18,24 +19,14 @@ using namespace vidora_test;
 
 namespace {
 
-using Ligne = QMap<QString, QString>;
-
-void ajouter(const QString& table, const Ligne& v) {
-    auto t = ctx().base().ouvrirTable(table);
-    t->AddNew();
-    for (auto it = v.begin(); it != v.end(); ++it)
-        t->SetValue(it.key(), it.value());
-    t->Update();
-}
-
 void film(const QString& m, const QString& nom, const QString& sortie) {
-    ajouter("CD", {{"MatriculeCD", m},
-                   {"Nom", nom},
-                   {"Sortie", sortie},
-                   {"Categorie", "ACTION"},
-                   {"Traver", "A"},
-                   {"Rang", "1"},
-                   {"Numero", "2"}});
+    ajouterLigne("CD", {{"MatriculeCD", m},
+                        {"Nom", nom},
+                        {"Sortie", sortie},
+                        {"Categorie", "ACTION"},
+                        {"Traver", "A"},
+                        {"Rang", "1"},
+                        {"Numero", "2"}});
 }
 
 void membre(const QString& m, const QString& nom, Ligne v = {}) {
@@ -43,7 +34,7 @@ void membre(const QString& m, const QString& nom, Ligne v = {}) {
         for (int k = 1; k <= 3; ++k)
             if (!v.contains(c + QString::number(k))) v[c + QString::number(k)] = "0";
     v.insert({{"MatriculeAbon", m}, {"NomAbon", nom}, {"PrenomAbon", "JEAN"}, {"DateAbon", "01/02/2026"}});
-    ajouter("Abonne", v);
+    ajouterLigne("Abonne", v);
 }
 
 // The first row whose field holds the value, or with an edit of some of its fields; "" deletes it.

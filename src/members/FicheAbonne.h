@@ -1,0 +1,55 @@
+#pragma once
+// The member card: the eight identity fields of a member of table Abonne in eight boxes, Text1
+// (identifier) to Text8 (date of membership). Shared by the new-member, member search and member
+// deletion windows, each with its own captions and key rules. The card's controls belong to the
+// window that carries it (registered at their design places), the card itself being one frame
+// that the window shows or hides as a whole.
+
+#include <QFrame>
+#include <QString>
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+
+namespace vidora {
+
+class Form;
+class Recordset;
+
+// What differs from one window's card to another's; box i is Text(i + 1).
+struct ModeleFicheAbonne {
+    std::array<const char*, 8> libelles{};
+    // Object names of the caption labels (nullptr: none).
+    std::array<const char*, 8> nomsLibelles{};
+    // Typed characters become capitals.
+    std::array<bool, 8> majuscules{};
+    // The box that Enter moves to, or -1 when Enter moves nowhere.
+    std::array<int, 8> entreeVers{-1, -1, -1, -1, -1, -1, -1, -1};
+    // The identifier can be typed (new member) or only shown.
+    bool text1Modifiable = true;
+};
+
+class FicheAbonne : public QFrame {
+    Q_OBJECT
+  public:
+    // Builds the card inside the window at its design place (twips): about 9300 x 6500.
+    FicheAbonne(Form& fenetre, double left, double top, double width, double height,
+                const ModeleFicheAbonne& modele);
+
+    void Vider();
+    // Fills the boxes with the identity fields of the recordset's current row, as stored.
+    void Remplir(const Recordset& r);
+    // Sets the eight identity fields of the row being edited or added from the boxes, as typed;
+    // an address line left empty or blank is stored as two blanks.
+    void Ecrire(Recordset& r) const;
+    // The required entries (name, postal code, town, trimmed): the first one missing is told to
+    // the operator and the answer is false.
+    bool EntreesObligatoires() const;
+
+    std::array<QLabel*, 8> Label{};
+    std::array<QLineEdit*, 8> Text{};
+};
+
+} // namespace vidora

@@ -1,0 +1,40 @@
+#include "members/FrmCherAbon.h"
+
+#include "common/Contexte.h"
+#include "members/FicheAbonne.h"
+#include "platform/Database.h"
+#include "platform/Environnement.h"
+
+namespace vidora {
+
+namespace {
+
+// The identifier is shown only; Text2 to Text8 write in capitals, Enter going round from Text2
+// to Text8 and back.
+constexpr std::array<bool, 8> kMajuscules = {false, true, true, true, true, true, true, true};
+constexpr std::array<int, 8> kEntreeVers = {-1, 2, 3, 4, 5, 6, 7, 1};
+
+} // namespace
+
+FrmCherAbon::FrmCherAbon()
+    : ListeAbonnes(QStringLiteral("FrmCherAbon"), QStringLiteral("Recherche/Modif"),
+                   QStringLiteral("Enregistrer"), kMajuscules, kEntreeVers) {}
+
+void FrmCherAbon::Enregitre_Click() {
+    if (cleAbonne() < 0) return;
+    if (!Fiche->EntreesObligatoires()) return;
+    try {
+        auto t = ctx().base().ouvrirTable(QStringLiteral("Abonne"));
+        if (t->AllerA(cleAbonne())) {
+            t->Edit();
+            Fiche->Ecrire(*t);
+            t->Update();
+        }
+    } catch (const ErreurBase& e) {
+        env().message(QStringLiteral("L'ABONNE N'A PAS PU ETRE ENREGISTRE :\n%1").arg(e.message()));
+        return;
+    }
+    Lire();
+}
+
+} // namespace vidora
