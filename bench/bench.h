@@ -7,3 +7,7 @@ void benchCatalogue(int nFilms);
 // Lending window: its members grid, its films grid, one lend and one return on nFilms films and
 // nMembres members, each beside raw SQLite. Needs a QApplication (QT_QPA_PLATFORM=offscreen).
 void benchPret(int nFilms, int nMembres);
+
+// Member search and member deletion windows: opening each one's members grid on nFilms films and
+// nMembres members, beside raw SQLite. Needs a QApplication (QT_QPA_PLATFORM=offscreen).
+void benchAbonnes(int nFilms, int nMembres);

@@ -219,6 +219,8 @@ int main(int argc, char** argv) {
         benchCatalogue(20000);
         std::printf("\n");
         benchPret(20000, 5000);
+        std::printf("\n");
+        benchAbonnes(20000, 5000);
     } catch (const ErreurBase& e) {
         std::fprintf(stderr, "Engine error: %s\n", qPrintable(e.message()));
     } catch (const std::exception& e) {

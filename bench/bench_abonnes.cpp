@@ -1,0 +1,79 @@
+// Benchmark of the member search and member deletion windows on a club of nFilms films and
+// nMembres members: opening each window's grid (every Abonne row, seven columns), beside raw
+// SQLite reading the same columns of the same file. Aim: each under half a second.
+
+#include "Club.h"
+#include "Mesure.h"
+#include "bench.h"
+
+#include "members/FrmCherAbon.h"
+#include "members/FrmSuppAbon.h"
+#include "platform/Grid.h"
+
+#include <QStringList>
+
+#include <cstdio>
+#include <memory>
+
+using namespace vidora;
+using namespace vidora_bench;
+
+namespace {
+
+constexpr int kEssais = 5;
+constexpr double kObjectifMs = 500.0;
+
+template <class Fenetre> double ouvrirGrille(int& lignes) {
+    auto f = std::make_unique<Fenetre>();
+    f->Form_Load();
+    const double ms = meilleurTemps(kEssais, [&] {
+        f->Lire();
+        return static_cast<unsigned long long>(f->MSFlexGrid1->Rows());
+    });
+    lignes = f->MSFlexGrid1->Rows();
+    return ms;
+}
+
+void mesurer(int nFilms, int nMembres, sqlite3* h) {
+    int lignesRecherche = 0, lignesSuppression = 0;
+    const double recherche = ouvrirGrille<FrmCherAbon>(lignesRecherche);
+    const double suppression = ouvrirGrille<FrmSuppAbon>(lignesSuppression);
+    const double brut = meilleurTemps(kEssais, [&] {
+        unsigned long long total = 0;
+        Requete st(h,
+                   "SELECT __cle, MatriculeAbon, NomAbon, PrenomAbon, Adresse1Abon, Adresse2Abon, CodeAbon, "
+                   "VilleAbon FROM Abonne ORDER BY __cle");
+        while (st.pas()) {
+            QStringList ligne;
+            ligne << QString::number(st.cle(0));
+            for (int i = 1; i < st.colonnes(); ++i)
+                ligne << st.colonne(i);
+            total += unsigned(ligne.size());
+        }
+        return total;
+    });
+
+    const Resultat resultats[] = {
+        {"member search grid", recherche, brut},
+        {"member deletion grid", suppression, brut},
+    };
+    std::printf("VIDORA member windows benchmark: %d films, %d members, best of %d runs\n", nFilms, nMembres,
+                kEssais);
+    std::printf("%-22s %12s %12s %8s\n", "workload", "window ms", "raw ms", "ratio");
+    bool objectif = true;
+    for (const Resultat& r : resultats) {
+        std::printf("%-22s %12.2f %12.2f %7.2fx\n", r.nom, r.moteur, r.brut,
+                    r.brut > 0 ? r.moteur / r.brut : 0.0);
+        objectif = objectif && r.moteur < kObjectifMs;
+    }
+    std::printf("member windows aim (each under %.0f ms): %s\n", kObjectifMs, objectif ? "met" : "NOT met");
+    if (lignesRecherche != nMembres + 2 || lignesSuppression != nMembres + 2)
+        std::printf("warning: the grids hold %d and %d rows, expected %d\n", lignesRecherche,
+                    lignesSuppression, nMembres + 2);
+}
+
+} // namespace
+
+void benchAbonnes(int nFilms, int nMembres) {
+    surClub("benchAbonnes", nFilms, nMembres, [&](sqlite3* h) { mesurer(nFilms, nMembres, h); });
+}
