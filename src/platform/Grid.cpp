@@ -2,9 +2,13 @@
 
 #include "platform/Form.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QStyledItemDelegate>
 #include <QTableWidgetItem>
 #include <QVariant>
 
@@ -38,9 +42,42 @@ Qt::Alignment alignementQt(int valeur) {
     return table[valeur];
 }
 
+// Slim cell margins: the item view's text margin is this metric + 1 on each side.
+class StyleGrille : public QProxyStyle {
+  public:
+    using QProxyStyle::QProxyStyle;
+    int pixelMetric(PixelMetric m, const QStyleOption* o, const QWidget* w) const override {
+        if (m == PM_FocusFrameHMargin) return MSFlexGrid::MargeTexte - 1;
+        return QProxyStyle::pixelMetric(m, o, w);
+    }
+};
+
+// A centred heading wider than its column shows its beginning rather than its middle.
+class DelegueGrille : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+  protected:
+    void initStyleOption(QStyleOptionViewItem* o, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(o, index);
+        if ((o->displayAlignment & Qt::AlignHCenter) &&
+            o->fontMetrics.horizontalAdvance(o->text) + 2 * MSFlexGrid::MargeTexte > o->rect.width())
+            o->displayAlignment = (o->displayAlignment & ~Qt::AlignHorizontal_Mask) | Qt::AlignLeft;
+    }
+};
+
 } // namespace
 
 MSFlexGrid::MSFlexGrid(QWidget* parent) : QTableWidget(parent) {
+    // A narrow face, so that identifiers, postal codes and dates show whole in their design widths.
+    QFont police(QString::fromLatin1(FaceGrille));
+    police.setPointSizeF(font().pointSizeF());
+    setFont(police);
+    auto* style = new StyleGrille(QStyleFactory::create(QApplication::style()->name()));
+    style->setParent(this);
+    setStyle(style);
+    setItemDelegate(new DelegueGrille(this));
+
     horizontalHeader()->hide();
     verticalHeader()->hide();
     horizontalHeader()->setMinimumSectionSize(0);

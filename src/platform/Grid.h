@@ -22,6 +22,11 @@ class MSFlexGrid : public QTableWidget {
     // The stored design: 2 rows, 2 columns, one fixed row and one fixed column.
     explicit MSFlexGrid(QWidget* parent = nullptr);
 
+    // The cells' face (its size is the window's TaillePolice) and the pixels of margin that a
+    // cell leaves on each side of its text.
+    static constexpr const char* FaceGrille = "Liberation Sans Narrow";
+    static constexpr int MargeTexte = 1;
+
     // Row count, at least 1 (the fixed row). Setting it keeps the first rows with their text
     // and drops the rest, or adds empty rows at the end. The current row follows if dropped.
     void setRows(int rows);
