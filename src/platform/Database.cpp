@@ -1,7 +1,9 @@
 #include "platform/Database.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 #include <cerrno>
 #include <cmath>
@@ -238,6 +240,34 @@ void remplacerFichierBase(const QString& source, const QString& cible) {
         const int erreur = errno;
         throw refus(raisonSysteme(erreur));
     }
+}
+
+QString reserverFichierDeTravail(const QString& base) {
+    // The name is only reserved: the engine writes a work file itself and refuses an existing one.
+    QTemporaryFile reserve(base + QStringLiteral(".XXXXXX") + QLatin1String(kSuffixeTravail));
+    if (!reserve.open())
+        throw ErreurBase(Genre::Io,
+                         QStringLiteral("La base %1 ne peut pas être écrite : son dossier n'accepte "
+                                        "pas de nouveau fichier.")
+                             .arg(nomAffiche(base)));
+    return reserve.fileName();
+}
+
+void effacerFichiersDeTravail(const QString& dossier) {
+    const QString travail = QStringLiteral("*") + QLatin1String(kSuffixeTravail);
+    // "creation-XXXXXX.tmp": the work files of database creation in earlier versions.
+    const QString ancienne = QStringLiteral("creation-??????.tmp");
+    const QDir d(dossier);
+    for (const QString& f : d.entryList(
+             {travail, travail + QStringLiteral("-journal"), ancienne, ancienne + QStringLiteral("-journal")},
+             QDir::Files | QDir::Hidden))
+        QFile::remove(d.filePath(f));
+}
+
+bool fichierEnLectureSeule(const QString& chemin) {
+    const QFileInfo fi(chemin);
+    constexpr auto ecriture = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return !fi.isWritable() || !(fi.permissions() & ecriture);
 }
 
 // ---------------------------------------------------------------- Database

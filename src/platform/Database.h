@@ -48,6 +48,16 @@ class ErreurBase : public std::runtime_error {
 // message naming `cible`) on failure; `cible` is then left as it was.
 void remplacerFichierBase(const QString& source, const QString& cible);
 
+// Work files of the operations that put a database file in place (creation, compaction, restore):
+// each is made beside the database it is for, under a name that the list of databases never shows.
+// Returns a path where no file stands yet; throws ErreurBase when the folder takes no file.
+QString reserverFichierDeTravail(const QString& base);
+// Removes the work files (and their journals) that a crash left in the folder; never a database.
+void effacerFichiersDeTravail(const QString& dossier);
+// Whether the database file may not be written: by this program's rights, or because it is marked
+// read-only for everyone (which a program run as administrator respects too).
+bool fichierEnLectureSeule(const QString& chemin);
+
 enum class TypeChamp { Texte, Long, Booleen };
 
 struct DefChamp {

@@ -11,30 +11,30 @@ namespace vidora {
 bool CompacterBaseEnCours() {
     Contexte& c = ctx();
     const QString chemin = c.CheminBase;
-    const QString temp = c.fichier(QStringLiteral("temp.MDB"));
+    const QString nom = QFileInfo(chemin).fileName();
+    effacerFichiersDeTravail(QFileInfo(chemin).absolutePath());
+    // Replacing the file would turn it into a writable one: a read-only database is left alone.
+    if (fichierEnLectureSeule(chemin)) {
+        env().message(
+            QStringLiteral("LA BASE %1 EST EN LECTURE SEULE : ELLE N'A PAS ÉTÉ COMPACTÉE.").arg(nom));
+        return false;
+    }
     c.fermerTables();
     if (c.BaseEnCours) c.BaseEnCours->fermer();
     bool reussi = false;
-    bool tempANous = false;
+    QString temp;
     QString erreur;
     try {
-        // A database brought in under that very name is no leftover: it is never deleted.
-        if (QFileInfo::exists(temp) &&
-            QFileInfo(temp).canonicalFilePath() == QFileInfo(chemin).canonicalFilePath())
-            throw ErreurBase(ErreurBase::Genre::FichierExiste,
-                             QStringLiteral("la base porte le nom du fichier de travail temp.MDB"));
-        // A copy left behind by an earlier run would block the compaction.
-        if (QFile::exists(temp) && !QFile::remove(temp))
-            throw ErreurBase(ErreurBase::Genre::Io, QStringLiteral("temp.MDB ne peut être effacé"));
-        tempANous = true;
+        temp = reserverFichierDeTravail(chemin);
         env().pointDeControle("compactage");
         Database::compacter(chemin, temp);
+        QFile::setPermissions(temp, QFile::permissions(chemin));
         env().pointDeControle("compactage-remplacement");
         remplacerFichierBase(temp, chemin);
         reussi = true;
     } catch (const std::exception& e) {
         erreur = QString::fromUtf8(e.what());
-        if (tempANous) QFile::remove(temp);
+        if (!temp.isEmpty()) QFile::remove(temp);
     }
     try {
         c.BaseEnCours = Database::ouvrir(chemin);

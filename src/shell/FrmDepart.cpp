@@ -161,6 +161,8 @@ void FrmDepart::ouvrirDepuisMenu(const QString& nom) {
 void FrmDepart::Form_Load() {
     MiseEnPlaceStandard(*this);
     ctx().CheminAppli = env().dossierApplication();
+    // What a crash left of a creation or a compaction goes before the list is read.
+    effacerFichiersDeTravail(ctx().CheminAppli);
     Lire();
 }
 

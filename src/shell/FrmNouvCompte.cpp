@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryFile>
 
 namespace vidora {
 
@@ -95,15 +94,10 @@ void FrmNouvCompte::Creer_Click() {
     BtnFermer->setEnabled(false);
 
     // Built aside, then renamed into place: the old file stays whole until the new one is complete.
+    effacerFichiersDeTravail(c.CheminAppli);
     QString temp;
     try {
-        {
-            QTemporaryFile reserve(dossier.filePath(QStringLiteral("creation-XXXXXX.tmp")));
-            if (!reserve.open())
-                throw ErreurBase(ErreurBase::Genre::Io,
-                                 QStringLiteral("le dossier n'accepte pas d'écriture"));
-            temp = reserve.fileName();
-        }
+        temp = reserverFichierDeTravail(cible);
         auto base = Database::creer(temp);
         CreerSchema(*base);
         base->fermer();

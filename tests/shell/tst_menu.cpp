@@ -1,6 +1,7 @@
 // The main window's menu: what the operator may choose before and after the password, the windows
 // that replace the main window, and the entries that act in place.
 #include "Banc.h"
+#include "EcritureTuee.h"
 
 #include "common/Contexte.h"
 #include "common/MotDePasse.h"
@@ -105,6 +106,9 @@ class TestMenu : public QObject {
     void compactageEnPanne_data();
     void compactageEnPanne();
     void compactageDUneBaseNommeeTemp();
+    void restesDUnePanne_data();
+    void restesDUnePanne();
+    void compactageLectureSeule();
     void nouveauClassementSansBase();
     void entreesEnPlace();
     void croixDeLaFenetre();
@@ -202,11 +206,8 @@ void TestMenu::compactageGardeLesLignes() {
     const QStringList genres = lignes("Genre", "NomGenre");
     QCOMPARE(films.size(), 120);
     const qint64 taille = QFileInfo(chemin).size();
-    // Left behind by an earlier run.
-    QFile ancien(b.chemin("temp.MDB"));
-    QVERIFY(ancien.open(QIODevice::WriteOnly));
-    ancien.write("reste d'un essai precedent");
-    ancien.close();
+    // A database that the list shows under the name of the old work file is no leftover.
+    const QByteArray autre = contenu(b.creerBase("temp.MDB"));
 
     QVERIFY(choisirMenu(d, "Base"));
     QCOMPARE(b.env().messages.size(), 1);
@@ -215,7 +216,8 @@ void TestMenu::compactageGardeLesLignes() {
     QCOMPARE(lignes("CD", "Nom"), films);
     QCOMPARE(lignes("Genre", "NomGenre"), genres);
     QVERIFY(QFileInfo(chemin).size() < taille);
-    QCOMPARE(QDir(b.dossier()).entryList(QDir::Files), QStringList{"CLUB.MDB"});
+    QCOMPARE(QDir(b.dossier()).entryList(QDir::Files), (QStringList{"CLUB.MDB", "temp.MDB"}));
+    QCOMPARE(contenu(b.chemin("temp.MDB")), autre);
     QVERIFY(connecte(d));
 
     // Still the database the operator works on: a new film goes after the others.
@@ -273,11 +275,54 @@ void TestMenu::compactageDUneBaseNommeeTemp() {
     const QStringList films = lignes("CD", "Nom");
 
     QVERIFY(choisirMenu(d, "Base"));
-    QCOMPARE(b.env().messages.size(), 1);
+    QCOMPARE(b.messages(), kFini);
     QVERIFY(ctx().BaseEnCours && ctx().BaseEnCours->estOuverte());
     QCOMPARE(ctx().base().chemin(), chemin);
     QCOMPARE(lignes("CD", "Nom"), films);
     QCOMPARE(QDir(b.dossier()).entryList(QDir::Files), QStringList{"temp.MDB"});
+}
+
+void TestMenu::restesDUnePanne_data() {
+    QTest::addColumn<bool>("auDemarrage");
+    QTest::newRow("au demarrage suivant") << true;
+    QTest::newRow("au compactage suivant") << false;
+}
+
+// A crash in the middle of a compaction or a creation leaves its work file and the file's journal.
+void TestMenu::restesDUnePanne() {
+    QFETCH(bool, auDemarrage);
+    Banc b;
+    const QString chemin = b.creerBase();
+    FrmDepart* d = auDemarrage ? nullptr : b.connecter();
+    for (const QString& reste : {reserverFichierDeTravail(chemin), b.chemin("creation-a1B2c3.tmp")}) {
+        QVERIFY(QFile::copy(chemin, reste));
+        QVERIFY(tuerEnPleineEcriture(reste));
+    }
+    if (auDemarrage) {
+        d = b.demarrer();
+        QCOMPARE(d->File1->count(), 1);
+    } else {
+        QVERIFY(choisirMenu(d, "Base"));
+        QCOMPARE(b.messages(), kFini);
+    }
+    QCOMPARE(QDir(b.dossier()).entryList(QDir::Files | QDir::Hidden), QStringList{"CLUB.MDB"});
+}
+
+void TestMenu::compactageLectureSeule() {
+    Banc b;
+    const QString chemin = b.creerBase();
+    FrmDepart* d = b.connecter();
+    QVERIFY(connecte(d));
+    remplirEtTrouer();
+    const QByteArray octets = contenu(chemin);
+    const auto lecture = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    QVERIFY(QFile::setPermissions(chemin, lecture));
+    QVERIFY(choisirMenu(d, "Base"));
+    QVERIFY(b.messages().contains("LECTURE SEULE"));
+    QCOMPARE(contenu(chemin), octets);
+    QVERIFY(!(QFile::permissions(chemin) & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)));
+    QVERIFY(connecte(d));
+    QCOMPARE(ctx().base().chemin(), chemin);
 }
 
 void TestMenu::nouveauClassementSansBase() {
