@@ -6,6 +6,8 @@
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStandardPaths>
@@ -26,24 +28,43 @@ Environnement& env() {
     return *e;
 }
 
-void installerEnvironnement(std::unique_ptr<Environnement> e) { courant() = std::move(e); }
+void installerEnvironnement(std::unique_ptr<Environnement> e) {
+    courant() = std::move(e);
+}
+
+std::unique_ptr<QMessageBox> Environnement::boite(const QString& texte, const QString& titre, bool question,
+                                                  ParDefaut defaut, QWidget* parent) {
+    const QString t = titre.isEmpty() ? QStringLiteral("VIDORA") : titre;
+    auto b = std::make_unique<QMessageBox>(question ? QMessageBox::Question : QMessageBox::NoIcon, t, texte,
+                                           question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                                           parent);
+    if (question) b->setDefaultButton(defaut == ParDefaut::Non ? QMessageBox::No : QMessageBox::Yes);
+    // The title bar shows the title whole: the box is at least as wide as the title in a bold face,
+    // with room for the bar's icon and buttons.
+    QFont gras = QApplication::font();
+    gras.setBold(true);
+    const int largeur = QFontMetrics(gras).horizontalAdvance(t) + 160;
+    if (auto* grille = qobject_cast<QGridLayout*>(b->layout()))
+        grille->addItem(new QSpacerItem(largeur, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                        grille->rowCount(), 0, 1, grille->columnCount());
+    return b;
+}
 
 void Environnement::message(const QString& texte, const QString& titre) {
-    QMessageBox box(QMessageBox::NoIcon, titre.isEmpty() ? QStringLiteral("VIDORA") : titre, texte, QMessageBox::Ok,
-                    parentDialogues);
-    box.exec();
+    boite(texte, titre, false, ParDefaut::Oui, parentDialogues)->exec();
 }
 
 bool Environnement::question(const QString& texte, const QString& titre, ParDefaut defaut) {
-    QMessageBox box(QMessageBox::Question, titre.isEmpty() ? QStringLiteral("VIDORA") : titre, texte,
-                    QMessageBox::Yes | QMessageBox::No, parentDialogues);
-    box.setDefaultButton(defaut == ParDefaut::Non ? QMessageBox::No : QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
+    return boite(texte, titre, true, defaut, parentDialogues)->exec() == QMessageBox::Yes;
 }
 
-QDate Environnement::aujourdhui() { return QDate::currentDate(); }
+QDate Environnement::aujourdhui() {
+    return QDate::currentDate();
+}
 
-QDateTime Environnement::maintenant() { return QDateTime::currentDateTime(); }
+QDateTime Environnement::maintenant() {
+    return QDateTime::currentDateTime();
+}
 
 void Environnement::terminer() {
     QApplication::closeAllWindows();
@@ -58,7 +79,9 @@ QString Environnement::choisirDossier(const QString& titre, const QString& dossi
     return QFileDialog::getExistingDirectory(parentDialogues, titre, dossier);
 }
 
-void Environnement::ouvrirUrl(const QUrl& url) { QDesktopServices::openUrl(url); }
+void Environnement::ouvrirUrl(const QUrl& url) {
+    QDesktopServices::openUrl(url);
+}
 
 QString Environnement::dossierApplication() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -72,7 +95,9 @@ QSize Environnement::tailleEcranTwips() {
 
 void Environnement::pointDeControle(const char*) {}
 
-std::unique_ptr<Imprimante> Environnement::imprimante() { return creerImprimanteSysteme(dossierImpressions); }
+std::unique_ptr<Imprimante> Environnement::imprimante() {
+    return creerImprimanteSysteme(dossierImpressions);
+}
 
 void Environnement::attendre(int ms) {
     QElapsedTimer t;

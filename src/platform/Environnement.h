@@ -12,6 +12,7 @@
 
 #include <memory>
 
+class QMessageBox;
 class QWidget;
 
 namespace vidora {
@@ -19,7 +20,7 @@ namespace vidora {
 class Imprimante;
 
 class Environnement {
-public:
+  public:
     virtual ~Environnement() = default;
 
     // A message box with an OK button; the title is empty unless the caller gives one.
@@ -27,7 +28,12 @@ public:
     // A Yes / No question; true for Yes. A question whose Yes destroys or replaces data opens
     // with No as its default button, so that a stray Enter keeps the data.
     enum class ParDefaut { Oui, Non };
-    virtual bool question(const QString& texte, const QString& titre = QString(), ParDefaut defaut = ParDefaut::Oui);
+    virtual bool question(const QString& texte, const QString& titre = QString(),
+                          ParDefaut defaut = ParDefaut::Oui);
+    // The box that message (question false) and question show: wide enough for its whole title,
+    // with the default button asked for.
+    static std::unique_ptr<QMessageBox> boite(const QString& texte, const QString& titre, bool question,
+                                              ParDefaut defaut, QWidget* parent);
 
     virtual QDate aujourdhui();
     virtual QDateTime maintenant();

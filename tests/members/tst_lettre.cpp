@@ -218,6 +218,8 @@ void TestLettre::effacer() {
     b.env().reponses = {false};
     QVERIFY(cliquerElement(f->File2, "Vieux.let"));
     QCOMPARE(b.env().questions.back().texte, QString("ETES VOUR DE VOULOIR EFFACER Vieux.let"));
+    // A stray Enter keeps the template.
+    QVERIFY(b.env().questions.back().nonParDefaut);
     QVERIFY(QFile::exists(b.chemin("Vieux.let")));
     QVERIFY(!visible(f->File2) && entreeDisponible(f, "Efface")); // back to the start either way
 

@@ -3,8 +3,11 @@
 #include "Banc.h"
 
 #include "platform/Application.h"
+#include "platform/Environnement.h"
 
+#include <QApplication>
 #include <QFontMetrics>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -30,6 +33,36 @@ class TestApplication : public QObject {
         // The program goes on: the next click is handled as the first was.
         QTest::mouseClick(&bouton, Qt::LeftButton);
         QCOMPARE(appels, 2);
+    }
+
+    void boitesDeMessage_data() {
+        QTest::addColumn<QString>("titre");
+        QTest::addColumn<bool>("question");
+        QTest::addColumn<bool>("nonParDefaut");
+        QTest::newRow("écraser une base") << "CETTE BASE EXISTE DEJA" << true << true;
+        QTest::newRow("question ordinaire") << "" << true << false;
+        QTest::newRow("message au long titre")
+            << "LES PARAMETRES DU CLUB SONT ABSENTS DE LA BASE" << false << false;
+    }
+
+    void boitesDeMessage() {
+        QFETCH(QString, titre);
+        QFETCH(bool, question);
+        QFETCH(bool, nonParDefaut);
+        auto boite = vidora::Environnement::boite(QStringLiteral("Ecraser Oui/Non"), titre, question,
+                                                  nonParDefaut ? vidora::Environnement::ParDefaut::Non
+                                                               : vidora::Environnement::ParDefaut::Oui,
+                                                  nullptr);
+        boite->show();
+        QVERIFY(QTest::qWaitForWindowExposed(boite.get()));
+        // The whole title fits, with room for the title bar's icon and buttons.
+        QFont gras = QApplication::font();
+        gras.setBold(true);
+        QVERIFY(boite->width() >= QFontMetrics(gras).horizontalAdvance(boite->windowTitle()) + 120);
+        if (question)
+            QCOMPARE(boite->defaultButton(),
+                     boite->button(nonParDefaut ? QMessageBox::No : QMessageBox::Yes));
+        boite->hide();
     }
 
     void policeDesFenetres() {

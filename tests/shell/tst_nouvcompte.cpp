@@ -219,6 +219,8 @@ void TestNouvCompte::existanteNonGardeLeFichier() {
     QCOMPARE(int(b.env().questions.size()), 1);
     QCOMPARE(b.env().questions.front().texte, QString("Ecraser Oui/Non"));
     QCOMPARE(b.env().questions.front().titre, QString("CETTE BASE EXISTE DEJA"));
+    // A double Enter keeps the club's database.
+    QVERIFY(b.env().questions.front().nonParDefaut);
     QCOMPARE(contenu(chemin), octets);
     QCOMPARE(fichiers(b), QStringList{"CLUB.MDB"});
     QCOMPARE(b.fenetre<FrmNouvCompte>(), f);
