@@ -180,6 +180,11 @@ void FrmLettre::Supp_Click() {
 void FrmLettre::File1_Click(QListWidgetItem* item) {
     if (!item || etat_ != Etat::Chargement) return;
     const QString chemin = QDir(ctx().CheminAppli).filePath(item->text());
+    if (ModeleTropGrand(chemin)) {
+        env().message(
+            QStringLiteral("LA LETTRE %1 DEPASSE 64 KO : ELLE N'EST PAS CHARGEE").arg(item->text()));
+        return;
+    }
     QFile f(chemin);
     if (!f.open(QIODevice::ReadOnly)) {
         env().message(QStringLiteral("LA LETTRE %1 NE PEUT PAS ETRE LUE").arg(item->text()));
@@ -225,6 +230,11 @@ void FrmLettre::Enregistre_Click() {
     const QStringList lignes = texteDeLaBoite(Text1).split(QLatin1Char('\n'));
     QByteArray octets = VersWindows1252(lignes.join(QStringLiteral("\r\n")));
     if (etat_ == Etat::Creation || finDeLigneFinale_) octets += "\r\n";
+    // A template the editor could not load again, nor the reminders print, is not written.
+    if (octets.size() > TailleMaxModele) {
+        env().message(QStringLiteral("LA LETTRE DEPASSE 64 KO : ELLE N'EST PAS ENREGISTREE"));
+        return;
+    }
     QSaveFile f(chemin);
     if (!f.open(QIODevice::WriteOnly) || f.write(octets) != octets.size() || !f.commit()) {
         env().message(

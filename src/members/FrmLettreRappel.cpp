@@ -102,6 +102,7 @@ void FrmLettreRappel::passe() {
     const QDate aujourdhui = env().aujourdhui();
     SessionImpression session;
     QStringList modelesAbsents;
+    QStringList modelesTropGrands;
     int echecs = 0;
     int niveauxPerdus = 0;
     {
@@ -140,6 +141,9 @@ void FrmLettreRappel::passe() {
                     Mode = 0;
                     if (issue == IssueLettre::ModeleAbsent && !modelesAbsents.contains(ModeleDuType(type)))
                         modelesAbsents << ModeleDuType(type);
+                    if (issue == IssueLettre::ModeleTropGrand &&
+                        !modelesTropGrands.contains(ModeleDuType(type)))
+                        modelesTropGrands << ModeleDuType(type);
                     if (issue == IssueLettre::Echec) ++echecs;
                     if (issue == IssueLettre::NiveauPerdu) ++niveauxPerdus;
                 }
@@ -173,6 +177,12 @@ void FrmLettreRappel::passe() {
                           "Lettre de Rapel ; ELLES SERONT IMPRIMEES AU PROCHAIN RAPPEL."))
                     .arg(modelesAbsents.join(QStringLiteral(" ET ")));
     }
+    for (const QString& m : modelesTropGrands)
+        avis << QStringLiteral(
+                    "LE MODELE DE LETTRE %1 DEPASSE 64 KO : LES LETTRES QUI EN DEPENDENT N'ONT PAS ETE "
+                    "IMPRIMEES.\nECRIVEZ-EN UN PLUS COURT PAR Outil > Lettre de Rapel ; ELLES SERONT "
+                    "IMPRIMEES AU PROCHAIN RAPPEL.")
+                    .arg(m);
     if (echecs > 0)
         avis << QStringLiteral("%1 %2 AU PROCHAIN RAPPEL.")
                     .arg(echecs)

@@ -6,6 +6,7 @@
 #include "platform/Environnement.h"
 #include "platform/Imprimante.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace vidora {
@@ -28,6 +29,10 @@ bool renseignee(const QString& ligne) {
 }
 
 } // namespace
+
+bool ModeleTropGrand(const QString& chemin) {
+    return QFileInfo(chemin).size() > TailleMaxModele;
+}
 
 QString ModeleDuType(int typeLettre) {
     return typeLettre % 2 == 1 ? QStringLiteral("Rappel.let") : QStringLiteral("Recommande.let");
@@ -73,6 +78,7 @@ IssueLettre EcrireLettre(Recordset& abonne, int typeLettre, SessionImpression& s
 
     // The template is read whole before the job starts: a missing one prints nothing at all.
     const QString chemin = FichierDuDossier(ModeleDuType(typeLettre));
+    if (!chemin.isEmpty() && ModeleTropGrand(chemin)) return IssueLettre::ModeleTropGrand;
     const std::optional<QStringList> modele = chemin.isEmpty() ? std::nullopt : LireLignes(chemin);
     if (!modele) return IssueLettre::ModeleAbsent;
 

@@ -18,6 +18,11 @@ class SessionImpression;
 // The marker of the title in a template line (upper case only).
 inline const QString MarqueLivre = QStringLiteral("<<LIVRE>>");
 
+// The largest template the editor loads and the reminder pass prints (64 KB): a larger one would
+// stall the program for minutes.
+constexpr qint64 TailleMaxModele = 64 * 1024;
+bool ModeleTropGrand(const QString& chemin);
+
 // The template of a letter kind (1 to 6): "Rappel.let" for odd kinds, "Recommande.let" for even.
 QString ModeleDuType(int typeLettre);
 // The loan slot (1 to 3) a letter kind concerns.
@@ -42,10 +47,11 @@ constexpr int ColonneTab(int tab) {
 }
 
 enum class IssueLettre {
-    Imprimee,     // printed whole, the level written
-    ModeleAbsent, // the template file is missing: nothing printed, no level written
-    Echec,        // the job could not start or failed on the way: no level written
-    NiveauPerdu,  // printed whole, but the level could not be written
+    Imprimee,        // printed whole, the level written
+    ModeleAbsent,    // the template file is missing: nothing printed, no level written
+    ModeleTropGrand, // the template file is above TailleMaxModele: nothing printed, no level written
+    Echec,           // the job could not start or failed on the way: no level written
+    NiveauPerdu,     // printed whole, but the level could not be written
 };
 
 // Prints the letter of kind typeLettre for the member on which abonne (table Abonne) stands and

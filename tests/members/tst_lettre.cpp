@@ -83,6 +83,8 @@ class TestLettre : public QObject {
     void effacer();
     void codes();
     void listeDeCodesIlisible();
+    void modelesTropGrands_data();
+    void modelesTropGrands();
 };
 
 void TestLettre::modesDuMenu() {
@@ -289,6 +291,40 @@ void TestLettre::listeDeCodesIlisible() {
     QCOMPARE(contenu(fichier), QByteArray("A\r\nB\r\n"));
     QCOMPARE(b.env().messages.size(), 2);
     QCOMPARE(f->Text3->text(), QString("C"));
+}
+
+void TestLettre::modelesTropGrands_data() {
+    QTest::addColumn<int>("taille");
+    QTest::addColumn<bool>("charge");
+    // One line of that many bytes, its line end included.
+    QTest::newRow("64 Ko tout juste") << 64 * 1024 << true;
+    QTest::newRow("un octet de trop") << 64 * 1024 + 1 << false;
+    QTest::newRow("1 Mo") << 1024 * 1024 << false;
+}
+
+void TestLettre::modelesTropGrands() {
+    QFETCH(int, taille);
+    QFETCH(bool, charge);
+    Banc b;
+    const QByteArray octets = QByteArray(taille - 2, 'A') + "\r\n";
+    ecrire(b.chemin("Long.let"), octets);
+    FrmLettre* f = ouvrir(b);
+    QVERIFY(f);
+    QVERIFY(choisirMenu(f, "Charger"));
+    QVERIFY(cliquerElement(f->File1, "Long.let"));
+    QCOMPARE(visible(f->Text1), charge);
+    QCOMPARE(entreeDisponible(f, "Enregistre"), charge);
+    if (!charge) {
+        QCOMPARE(b.messages(), QString("LA LETTRE Long.let DEPASSE 64 KO : ELLE N'EST PAS CHARGEE"));
+        return;
+    }
+    QVERIFY(b.env().messages.isEmpty());
+    // One more character would make a template the editor could not load again: not written.
+    f->Text1->moveCursor(QTextCursor::End);
+    taper(f->Text1, "B");
+    QVERIFY(choisirMenu(f, "Enregistre"));
+    QCOMPARE(b.messages(), QString("LA LETTRE DEPASSE 64 KO : ELLE N'EST PAS ENREGISTREE"));
+    QCOMPARE(contenu(b.chemin("Long.let")), octets);
 }
 
 QTEST_MAIN(TestLettre)

@@ -183,6 +183,7 @@ class TestRappel : public QObject {
     void membreEcarteEtLigneDeGrille();
     void miseEnPageDeLaLettre();
     void modeleAbsent();
+    void modeleTropGrand();
     void imprimanteEnEchec();
     void sansParametresNiAbonnes();
     void avisDesFichiersPdf();
@@ -539,6 +540,28 @@ void TestRappel::modeleAbsent() {
     QVERIFY2(
         messages(b)[0].startsWith("LES MODELES DE LETTRE Rappel.let ET Recommande.let SONT INTROUVABLES"),
         qPrintable(messages(b)[0]));
+}
+
+// A template above 64 KB is left out like a missing one, named; the other letters print.
+void TestRappel::modeleTropGrand() {
+    Banc b;
+    QVERIFY(preparer(b));
+    ecrire(b.chemin("Recommande.let"), "RECOMMANDE <<LIVRE>>" + QByteArray(64 * 1024, ' ') + "\r\n");
+    QList<qint64> cles;
+    for (int j : {20, 30}) {
+        Membre m;
+        m.nom = QStringLiteral("J%1").arg(j);
+        m.echeance[0] = retard(b, j);
+        m.titre[0] = m.nom;
+        cles << ajouter(m);
+    }
+    QVERIFY(passe(b));
+    QCOMPARE(corps(b), QStringList({"RAPPEL J30"}));
+    QCOMPARE(niveau(cles[0], 1), QVariant(0));
+    QCOMPARE(niveau(cles[1], 1), QVariant(1));
+    QCOMPARE(messages(b).size(), 1);
+    QVERIFY2(messages(b)[0].startsWith("LE MODELE DE LETTRE Recommande.let DEPASSE 64 KO"),
+             qPrintable(messages(b)[0]));
 }
 
 void TestRappel::imprimanteEnEchec() {
