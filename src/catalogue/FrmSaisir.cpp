@@ -142,7 +142,17 @@ void FrmSaisir::preparer() {
         auto t = ctx().base().ouvrirTable(QStringLiteral("CDChe"));
         if (t->EOF_() || t->EstNull(QStringLiteral("MatriculeCD")))
             throw Refus(QStringLiteral("LE COMPTEUR DES FILMS EST ABSENT DE LA BASE"));
-        compteur_ = t->Value(QStringLiteral("MatriculeCD")).toInt();
+        compteur_ = t->Value(QStringLiteral("MatriculeCD")).toLongLong();
+        // Past its room the identifier would be cut short in its field; the film is refused instead.
+        if (compteur_ < 0)
+            throw Refus(
+                QStringLiteral("LE COMPTEUR DES FILMS (TABLE CDChe) EST INUTILISABLE : AUCUN FILM NE PEUT "
+                               "ETRE ENREGISTRE"));
+        if (compteur_ > kDernierCompteurFilm)
+            throw Refus(
+                QStringLiteral("LE NOMBRE MAXIMUM DE FILMS (%1) EST ATTEINT : AUCUN FILM NE PEUT ETRE "
+                               "ENREGISTRE")
+                    .arg(kDernierCompteurFilm));
         compteurLu_ = true;
     } catch (const Refus& r) {
         if (refusPreparation_.isEmpty()) refusPreparation_ = r.message();

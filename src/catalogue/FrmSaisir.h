@@ -66,7 +66,7 @@ class FrmSaisir : public Form {
     QCalendarWidget* MonthView1;
 
     // The counter number of the film being prepared (the next save stores it, plus one).
-    int compteur() const { return compteur_; }
+    qint64 compteur() const { return compteur_; }
 
   protected:
     bool eventFilter(QObject* o, QEvent* e) override;
@@ -78,7 +78,7 @@ class FrmSaisir : public Form {
     QString refusSaisie(const QString& titre) const;
 
     Emplacement placeEnMain_;
-    int compteur_ = 0;
+    qint64 compteur_ = 0;
     bool placeLue_ = false;
     bool compteurLu_ = false;
     // The film in hand is stored: its identifier and place are spent until "Autre Saisis".

@@ -272,7 +272,7 @@ void FrmEntreeSortie::Depos_Click(int k) {
 
 void FrmEntreeSortie::Entre() {
     try {
-        RendreFilm(cleAbonne_, ChaineTemp4.toInt());
+        if (const QString a = RendreFilm(cleAbonne_, ChaineTemp4.toInt()); !a.isEmpty()) env().message(a);
     } catch (const Refus& r) {
         env().message(r.message());
     } catch (const ErreurBase& e) {

@@ -29,9 +29,6 @@ const ModeleFicheAbonne kModele = {
     true,
 };
 
-// The identifier field holds 10 characters: counter, month letter and four-digit year.
-constexpr qint64 kDernierCompteur = 99999;
-
 // Every key the town box receives makes "Enregistrer" available, Enter and Backspace included.
 class FiltreVille : public QObject {
   public:
@@ -116,7 +113,7 @@ void FrmNouvAbon::Enregist_Click() {
             return;
         }
     }
-    if (EntierTemp2 > kDernierCompteur) {
+    if (EntierTemp2 > kDernierCompteurAbonne) {
         env().message(QStringLiteral(
             "LE NOMBRE MAXIMUM D'ABONNES (99999) EST ATTEINT : AUCUN ABONNE N'A ETE ENREGISTRE"));
         return;

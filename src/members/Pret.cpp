@@ -17,6 +17,9 @@ QString champ(const char* nom, int k) {
     return QString::fromLatin1(nom) + QString::number(k);
 }
 
+// CD.Sortie holds five digits.
+constexpr qint64 kMaxExemplaires = 99999;
+
 void verifierCase(int k) {
     if (k < 1 || k > 3) throw Refus(QStringLiteral("EMPLACEMENT DE PRET INCONNU"));
 }
@@ -82,7 +85,7 @@ void PreterFilm(qint64 cleAbonne, int k, qint64 cleFilm) {
     tr.valider();
 }
 
-void RendreFilm(qint64 cleAbonne, int k) {
+QString RendreFilm(qint64 cleAbonne, int k) {
     verifierCase(k);
     TablesFermees fermees;
     Transaction tr(ctx().base());
@@ -107,14 +110,20 @@ void RendreFilm(qint64 cleAbonne, int k) {
         }
     if (!film && ChercherFilmParTitre(titre)) film = ctx().TableOuverte.get();
 
-    std::optional<qint64> enRayon;
+    // A count that is no number of copies, or that has no room for one more, is left as it is for
+    // the operator to correct on the film's card: the member hands the film back all the same.
+    qint64 enRayon = -1; // the count that rises by one; none when negative
+    QString avertissement;
     if (film) {
         const QString sortie = film->Texte(QStringLiteral("Sortie"));
-        enRayon = sortie.trimmed().isEmpty() ? std::optional<qint64>(0) : ExemplairesEnRayon(sortie);
-        if (!enRayon)
-            throw Refus(QStringLiteral("LE NOMBRE D'EXEMPLAIRES DU FILM %1 N'EST PAS UN NOMBRE ENTIER : "
-                                       "AUCUN RETOUR N'A ETE ENREGISTRE")
-                            .arg(film->Texte(QStringLiteral("Nom"))));
+        const std::optional<qint64> n = sortie.trimmed().isEmpty() ? 0 : ExemplairesEnRayon(sortie);
+        if (n && *n >= 0 && *n < kMaxExemplaires)
+            enRayon = *n;
+        else
+            avertissement =
+                QStringLiteral("LE FILM %1 EST RENDU, MAIS SON NOMBRE D'EXEMPLAIRES (%2) NE PEUT PAS "
+                               "ETRE AUGMENTE : CORRIGEZ-LE SUR SA FICHE (Film > Modifier un Film)")
+                    .arg(film->Texte(QStringLiteral("Nom")), sortie);
     }
 
     abonne->Edit();
@@ -125,12 +134,13 @@ void RendreFilm(qint64 cleAbonne, int k) {
 
     env().pointDeControle("retour");
 
-    if (film) {
+    if (film && enRayon >= 0) {
         film->Edit();
-        film->SetValue(QStringLiteral("Sortie"), QString::number(*enRayon + 1));
+        film->SetValue(QStringLiteral("Sortie"), QString::number(enRayon + 1));
         film->Update();
     }
     tr.valider();
+    return avertissement;
 }
 
 } // namespace vidora

@@ -22,8 +22,10 @@ void PreterFilm(qint64 cleAbonne, int k, qint64 cleFilm);
 // Takes back the film held in slot k of the member of Abonne row cleAbonne: the film is the one
 // with the slot's identifier, or when none has it, the first with the slot's title; it gets one
 // copy more on the shelf. The slot is emptied and its reminder level set to 0, even when the film
-// is found nowhere. Throws Refus when the member is gone or the slot is free; ErreurBase when the
-// engine fails. Nothing is written unless everything is.
-void RendreFilm(qint64 cleAbonne, int k);
+// is found nowhere. A film whose count is no whole number of copies or cannot rise keeps it as it
+// is: the French message returned then says which film's count must be corrected (empty otherwise).
+// Throws Refus when the member is gone or the slot is free; ErreurBase when the engine fails.
+// Nothing is written unless everything is.
+[[nodiscard]] QString RendreFilm(qint64 cleAbonne, int k);
 
 } // namespace vidora

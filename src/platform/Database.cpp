@@ -743,8 +743,9 @@ QVariant Recordset::convertir(int index, const QVariant& valeur) const {
             ok = true;
         } else if (valeur.typeId() == QMetaType::Double) {
             const double d = valeur.toDouble();
-            ok = std::isfinite(d) && d == std::floor(d);
-            n = qint64(d);
+            // Out of range, the conversion itself would be undefined: such a value is refused below.
+            ok = std::isfinite(d) && d == std::floor(d) && std::fabs(d) < 1e15;
+            n = ok ? qint64(d) : 0;
         } else
             n = valeur.toLongLong(&ok);
         if (!ok) throw refus(QStringLiteral("nombre entier attendu"));

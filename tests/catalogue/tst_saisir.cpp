@@ -306,6 +306,43 @@ class TestSaisir : public QObject {
         QCOMPARE(etat(), QString("[-1-1 compteur 2 films 1"));
     }
 
+    void compteurAuxLimites_data() {
+        QTest::addColumn<qint64>("compteur");
+        QTest::addColumn<QString>("apres"); // the state after the save; empty: refused
+        QTest::newRow("dernier compteur") << qint64(999) << "A-1-2 compteur 1000 films 1";
+        QTest::newRow("compteur sans place") << qint64(1000) << "";
+        QTest::newRow("compteur au plus haut") << qint64(2147483647) << "";
+        QTest::newRow("compteur au plus bas") << qint64(-2147483647 - 1) << "";
+    }
+
+    // A film counter at the limits of its field or of the identifier: refused, never overflowing.
+    void compteurAuxLimites() {
+        QFETCH(qint64, compteur);
+        QFETCH(QString, apres);
+        Banc b;
+        b.creerBase();
+        {
+            auto db = Database::ouvrir(b.chemin("CLUB.MDB"));
+            auto t = db->ouvrirTable("CDChe");
+            t->Edit();
+            t->SetValue("MatriculeCD", compteur);
+            t->Update();
+        }
+        FrmSaisir* f = ouvrir(b);
+        const QString avant = etat();
+        b.messages();
+        remplir(f, "ALIEN");
+        QVERIFY(choisirMenu(f, "Enresitre"));
+        if (apres.isEmpty()) {
+            QVERIFY(b.messages().contains("FILMS"));
+            QCOMPARE(etat(), avant);
+        } else {
+            QCOMPARE(b.messages(), QString());
+            QCOMPARE(etat(), apres);
+            QCOMPARE(champsFilm(0).first(), QString("99908U2026"));
+        }
+    }
+
     void fichierDuClubRelu() {
         // A club's "Etiquette" read and written again keeps every byte, those the code page leaves
         // without a character included.

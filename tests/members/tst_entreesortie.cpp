@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <sqlite3.h>
+
 using namespace vidora;
 using namespace vidora_test;
 
@@ -137,6 +139,8 @@ class TestEntreeSortie : public QObject {
     void refus_data();
     void refus();
     void retourParMatricule();
+    void retourDUnCompteQuiNePeutMonter_data();
+    void retourDUnCompteQuiNePeutMonter();
 };
 
 void TestEntreeSortie::listeEtFiche() {
@@ -306,8 +310,6 @@ void TestEntreeSortie::pannes_data() {
                           << "5";
     QTest::newRow("retour") << "retour"
                             << "5";
-    QTest::newRow("compte trop grand") << ""
-                                       << "99999"; // the engine refuses "100000"
 }
 
 void TestEntreeSortie::pannes() {
@@ -396,6 +398,36 @@ void TestEntreeSortie::retourParMatricule() {
     QCOMPARE(slot(3), kLibre);
     QCOMPARE(sortie("F9"), QString("5"));
     QVERIFY(b.env().messages.isEmpty());
+    QCOMPARE(w.boutons(), QString("RRR"));
+}
+
+void TestEntreeSortie::retourDUnCompteQuiNePeutMonter_data() {
+    QTest::addColumn<QString>("compte");
+    QTest::newRow("au plus haut") << "99999";
+    QTest::newRow("pas un nombre") << "DEUX";
+    QTest::newRow("pas entier") << "1.5";
+    QTest::newRow("negatif") << "-3";
+    QTest::newRow("au-dela du champ") << "9223372036854775807"; // left by another program
+}
+
+// The slot is always emptied; the count that cannot rise stays, and the operator is told which.
+void TestEntreeSortie::retourDUnCompteQuiNePeutMonter() {
+    QFETCH(QString, compte);
+    Club b;
+    b.connecter();
+    film("F1", "ALPHA", "1");
+    membre("A1", "DURAND");
+    Fenetre w{b};
+    QVERIFY(w.ouvrir() && w.preter(1, "F1"));
+    // Straight into the file: the engine itself stores no text wider than its field.
+    const QString sql = QString("UPDATE CD SET Sortie = '%1'").arg(compte);
+    QCOMPARE(sqlite3_exec(ctx().base().handle(), sql.toUtf8().constData(), nullptr, nullptr, nullptr),
+             SQLITE_OK);
+    QVERIFY(w.rendre(1));
+    QCOMPARE(slot(1), kLibre);
+    QCOMPARE(sortie("F1"), compte);
+    QCOMPARE(b.env().messages.size(), 1);
+    QVERIFY(b.env().messages[0].texte.contains("ALPHA"));
     QCOMPARE(w.boutons(), QString("RRR"));
 }
 
