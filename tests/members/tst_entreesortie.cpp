@@ -123,6 +123,14 @@ struct Club : Banc {
     Club() { creerBase(); }
 };
 
+// Logged in, the card of member A1 who holds film F1 "ALPHA" (one copy) in slot 1.
+bool unFilmPrete(Fenetre& w) {
+    w.b.connecter();
+    film("F1", "ALPHA", "1");
+    membre("A1", "DURAND");
+    return w.ouvrir() && w.preter(1, "F1");
+}
+
 } // namespace
 
 class TestEntreeSortie : public QObject {
@@ -316,11 +324,8 @@ void TestEntreeSortie::pannes() {
     QFETCH(QString, etape);
     QFETCH(QString, compte);
     Club b;
-    b.connecter();
-    film("F1", "ALPHA", "1");
-    membre("A1", "DURAND");
     Fenetre w{b};
-    QVERIFY(w.ouvrir() && w.preter(1, "F1"));
+    QVERIFY(unFilmPrete(w));
     modifier("CD", "MatriculeCD", "F1", {{"Sortie", compte}});
     const Ligne avant = ligne("Abonne", "MatriculeAbon", "A1");
     b.env().panneA = etape;
@@ -414,11 +419,8 @@ void TestEntreeSortie::retourDUnCompteQuiNePeutMonter_data() {
 void TestEntreeSortie::retourDUnCompteQuiNePeutMonter() {
     QFETCH(QString, compte);
     Club b;
-    b.connecter();
-    film("F1", "ALPHA", "1");
-    membre("A1", "DURAND");
     Fenetre w{b};
-    QVERIFY(w.ouvrir() && w.preter(1, "F1"));
+    QVERIFY(unFilmPrete(w));
     // Straight into the file: the engine itself stores no text wider than its field.
     const QString sql = QString("UPDATE CD SET Sortie = '%1'").arg(compte);
     QCOMPARE(sqlite3_exec(ctx().base().handle(), sql.toUtf8().constData(), nullptr, nullptr, nullptr),
