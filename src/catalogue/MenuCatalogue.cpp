@@ -1,6 +1,7 @@
 #include "catalogue/MenuCatalogue.h"
 
 #include "catalogue/FrmClassement.h"
+#include "catalogue/FrmEtiquette.h"
 #include "catalogue/FrmListe.h"
 #include "catalogue/FrmSaisir.h"
 #include "catalogue/FrmUtilitaire.h"
@@ -20,6 +21,10 @@ bool OuvrirFenetreCatalogue(const QString& entree) {
     }
     if (entree == QLatin1String("Classe")) {
         OuvrirParDessus<FrmClassement>();
+        return true;
+    }
+    if (entree == QLatin1String("Etique")) {
+        Remplacer<FrmEtiquette>();
         return true;
     }
     if (entree == QLatin1String("Util")) {

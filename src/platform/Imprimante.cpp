@@ -138,7 +138,7 @@ void ImprimanteQt::imprimerColonnes(const QList<MorceauLigne>& morceaux) {
     if (!enCours()) return;
     const QFontMetricsF fm(police_, printer_.get());
     const double hauteur = fm.lineSpacing();
-    const double largeur = printer_->width();
+    const double largeur = largeurPage();
     const double colonne = largeurColonne(fm);
 
     QTextOption option;
@@ -179,6 +179,58 @@ void ImprimanteQt::imprimerColonnes(const QList<MorceauLigne>& morceaux) {
     y_ += hauteur;
 }
 
+void ImprimanteQt::imprimerLigneCoupee(const QString& texte, int colonne) {
+    if (!enCours()) return;
+    const QFontMetricsF fm(police_, printer_.get());
+    const double hauteur = fm.lineSpacing();
+    const double x = std::min(std::max(colonne, 0) * largeurColonne(fm), largeurPage() * 3 / 4);
+    const double place = largeurPage() - x;
+    // The longest beginning of the text that fits before the margin.
+    qsizetype bas = 0, haut = texte.size();
+    if (fm.horizontalAdvance(texte) > place) {
+        haut = texte.size() - 1;
+        while (bas < haut) {
+            const qsizetype milieu = (bas + haut + 1) / 2;
+            if (fm.horizontalAdvance(texte.left(milieu)) <= place)
+                bas = milieu;
+            else
+                haut = milieu - 1;
+        }
+    }
+    if (haut > 0) {
+        if (!placerRangee(hauteur)) return;
+        QTextLayout layout(texte.left(haut), police_, printer_.get());
+        QTextOption option;
+        option.setWrapMode(QTextOption::NoWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QTextLine ligne = layout.createLine();
+        ligne.setPosition(QPointF(0, 0));
+        layout.endLayout();
+        ligne.draw(painter_.get(), QPointF(x, y_));
+    }
+    y_ += hauteur;
+}
+
+void ImprimanteQt::ajusterPage(int colonnes, int rangees) {
+    if (!enCours()) return;
+    const QFontMetricsF fm(police_, printer_.get());
+    const double largeur = std::max(colonnes, 1) * largeurColonne(fm);
+    // A little room to spare, so that the last row never falls just past the bottom.
+    const double hauteur = (std::max(rangees, 1) + 0.25) * fm.lineSpacing();
+    echelle_ = std::min({1.0, printer_->width() / largeur, printer_->height() / hauteur});
+    painter_->resetTransform();
+    painter_->scale(echelle_, echelle_);
+}
+
+double ImprimanteQt::largeurPage() const {
+    return printer_->width() / echelle_;
+}
+
+double ImprimanteQt::hauteurPage() const {
+    return printer_->height() / echelle_;
+}
+
 void ImprimanteQt::ligneVide() {
     if (!enCours()) return;
     // A blank line that falls off the page is the page break itself.
@@ -215,7 +267,7 @@ bool ImprimanteQt::enCours() {
 
 // Room for a row of the given height: a row that does not fit goes to the top of a new page.
 bool ImprimanteQt::placerRangee(double hauteur) {
-    if (y_ > 0 && y_ + hauteur > printer_->height()) {
+    if (y_ > 0 && y_ + hauteur > hauteurPage()) {
         if (!printer_->newPage()) {
             erreur_ = true;
             return false;
@@ -273,8 +325,19 @@ void ImprimanteEnregistreuse::imprimerColonnes(const QList<MorceauLigne>& morcea
     ajouter(morceaux);
 }
 
+void ImprimanteEnregistreuse::imprimerLigneCoupee(const QString& texte, int colonne) {
+    ajouter({MorceauLigne{colonne, texte}}, true);
+}
+
 void ImprimanteEnregistreuse::ligneVide() {
     ajouter({});
+}
+
+void ImprimanteEnregistreuse::ajusterPage(int colonnes, int rangees) {
+    if (!demarre_ || termine_) erreur_ = true;
+    if (erreur_) return;
+    travail_.colonnesPage = colonnes;
+    travail_.rangeesPage = rangees;
 }
 
 void ImprimanteEnregistreuse::nouvellePage() {
@@ -299,7 +362,7 @@ bool ImprimanteEnregistreuse::terminer() {
     return true;
 }
 
-void ImprimanteEnregistreuse::ajouter(const QList<MorceauLigne>& morceaux) {
+void ImprimanteEnregistreuse::ajouter(const QList<MorceauLigne>& morceaux, bool coupee) {
     if (!demarre_ || termine_) erreur_ = true;
     if (erreur_) return;
     if (echecApresLignes_ >= 0 && lignes_ >= echecApresLignes_) {
@@ -307,7 +370,7 @@ void ImprimanteEnregistreuse::ajouter(const QList<MorceauLigne>& morceaux) {
         return;
     }
     ++lignes_;
-    LigneEnregistree ligne{{}, 0, police_, taille_, couleur_, {}};
+    LigneEnregistree ligne{{}, 0, police_, taille_, couleur_, {}, coupee};
     if (!morceaux.isEmpty()) {
         ligne.texte = morceaux.first().texte;
         ligne.colonne = morceaux.first().colonne;

@@ -40,8 +40,15 @@ class Imprimante {
     // Prints one line made of several segments, left to right, each from its own column; a segment
     // whose column the line has already passed starts on the next line, at its column.
     virtual void imprimerColonnes(const QList<MorceauLigne>& morceaux) = 0;
+    // Prints text from a tab column on one row: what does not fit before the right margin is cut
+    // off instead of wrapped (a ruled line wider than the paper).
+    virtual void imprimerLigneCoupee(const QString& texte, int colonne = 0) = 0;
     virtual void ligneVide() = 0;
     virtual void nouvellePage() = 0;
+    // Makes each page hold at least `colonnes` tab columns and `rangees` rows of the current font:
+    // when the paper is too small for them, the pages are printed smaller, their layout unchanged.
+    // To call once the font is set, before the first line.
+    virtual void ajusterPage(int colonnes, int rangees) = 0;
 
     // Ends the document and sends the job; false when the job failed, which is then cancelled.
     virtual bool terminer() = 0;
@@ -73,13 +80,18 @@ class ImprimanteQt : public Imprimante {
     void setCouleur(const QColor& couleur) override;
     void imprimerLigne(const QString& texte, int colonne = 0) override;
     void imprimerColonnes(const QList<MorceauLigne>& morceaux) override;
+    void imprimerLigneCoupee(const QString& texte, int colonne = 0) override;
     void ligneVide() override;
     void nouvellePage() override;
+    void ajusterPage(int colonnes, int rangees) override;
     bool terminer() override;
     bool enErreur() const override { return erreur_; }
     QString fichierPdf() const override { return fichier_; }
 
   private:
+    // The page inside the margins, in the units the lines are laid out in.
+    double largeurPage() const;
+    double hauteurPage() const;
     void abandonner();
     bool enCours();
     bool ouvrirPdf(const QString& nomDuTravail);
@@ -92,7 +104,8 @@ class ImprimanteQt : public Imprimante {
     QString fichier_;
     QFont police_;
     QColor couleur_ = Qt::black;
-    double y_ = 0; // top of the next row, in device pixels from the top margin
+    double y_ = 0;       // top of the next row, in device pixels from the top margin
+    double echelle_ = 1; // device pixels per layout unit (below 1 when pages are printed smaller)
     bool demarre_ = false;
     bool termine_ = false;
     bool erreur_ = false;
@@ -110,11 +123,13 @@ struct LigneEnregistree {
     double taille = 0;
     QColor couleur;
     QList<MorceauLigne> suite; // the further segments of the same line, from imprimerColonnes()
+    bool coupee = false;       // from imprimerLigneCoupee()
 };
 
 struct TravailEnregistre {
     QString nom;
-    QList<QList<LigneEnregistree>> pages; // every job has at least one page
+    QList<QList<LigneEnregistree>> pages;  // every job has at least one page
+    int colonnesPage = 0, rangeesPage = 0; // what ajusterPage() asked for
 };
 
 // What the recording printers made from one journal have printed. A test keeps the journal and
@@ -147,14 +162,16 @@ class ImprimanteEnregistreuse : public Imprimante {
     void setCouleur(const QColor& couleur) override;
     void imprimerLigne(const QString& texte, int colonne = 0) override;
     void imprimerColonnes(const QList<MorceauLigne>& morceaux) override;
+    void imprimerLigneCoupee(const QString& texte, int colonne = 0) override;
     void ligneVide() override;
     void nouvellePage() override;
+    void ajusterPage(int colonnes, int rangees) override;
     bool terminer() override;
     bool enErreur() const override { return erreur_; }
     QString fichierPdf() const override { return fichier_; }
 
   private:
-    void ajouter(const QList<MorceauLigne>& morceaux);
+    void ajouter(const QList<MorceauLigne>& morceaux, bool coupee = false);
 
     std::shared_ptr<JournalImpression> journal_;
     TravailEnregistre travail_;

@@ -253,6 +253,11 @@ void FrmDepart::Text1_KeyPress(int touche) {
         if (c.EssaisConnexion == 3) env().terminer();
         return;
     }
+    Connecte();
+}
+
+void FrmDepart::Connecte() {
+    File1->hide();
     Label1->hide();
     Text1->hide();
     Image1->show();

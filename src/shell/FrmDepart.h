@@ -19,6 +19,8 @@ class FrmDepart : public Form {
     void Lire();
     void File1_Click(QListWidgetItem* item);
     void Text1_KeyPress(int touche);
+    // The logged-in state: the picture and the number of films, the whole menu available.
+    void Connecte();
 
     // Menu handlers that act in place.
     void Base_Click();

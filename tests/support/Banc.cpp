@@ -46,6 +46,8 @@ QString EnvironnementTest::choisirDossier(const QString&, const QString&) {
 }
 
 std::unique_ptr<Imprimante> EnvironnementTest::imprimante() {
+    if (imprimerEnPdf)
+        return std::make_unique<ImprimanteQt>(dossierImpressions, ImprimanteQt::Destination::Pdf);
     return std::make_unique<ImprimanteEnregistreuse>(journal);
 }
 

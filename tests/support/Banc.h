@@ -62,6 +62,8 @@ class EnvironnementTest : public vidora::Environnement {
     int attentes = 0;
     QString panneA; // the step at which pointDeControle throws
     std::shared_ptr<vidora::JournalImpression> journal = std::make_shared<vidora::JournalImpression>();
+    // Print jobs go to real PDF files in dossierImpressions instead of the journal.
+    bool imprimerEnPdf = false;
 };
 
 // Thrown by a staged failure.

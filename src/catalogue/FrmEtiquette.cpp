@@ -1,0 +1,227 @@
+#include "catalogue/FrmEtiquette.h"
+
+#include "common/Contexte.h"
+#include "common/Grilles.h"
+#include "common/Schema.h"
+#include "common/TexteFichier.h"
+#include "common/Zoom.h"
+#include "platform/Environnement.h"
+#include "platform/Grid.h"
+#include "platform/Imprimante.h"
+#include "shell/Ouverture.h"
+
+#include <QAction>
+#include <QLabel>
+
+#include <algorithm>
+
+namespace vidora {
+
+namespace {
+const QString kFile = QStringLiteral("Etiquette");
+constexpr int kEtiquettesParPage = 40;
+constexpr int kColonneTitre = 2;  // the third column, counted from 0
+constexpr int kColonnePlace = 89; // the ninetieth
+const QString kTrait(190, QLatin1Char('-'));
+
+double zoom(double design) {
+    return design / 100 * ctx().PourcentZoom;
+}
+} // namespace
+
+QList<QStringList> PairesEtiquette(const QStringList& lignes) {
+    QList<QStringList> paires;
+    for (qsizetype i = 0; i + 1 < lignes.size(); i += 2)
+        paires.append({lignes[i], lignes[i + 1]});
+    return paires;
+}
+
+FrmEtiquette::FrmEtiquette() : Form(QStringLiteral("FrmEtiquette"), QStringLiteral("Edition Etiquette")) {
+    Label1 = controle(new QLabel(this), 3000, 300, 6000, 500);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setFrameShape(QFrame::Box);
+    MSFlexGrid2 = controle(new MSFlexGrid(this), 4970, 1200, 2060, 3000);
+    MSFlexGrid2->setObjectName(QStringLiteral("MSFlexGrid2"));
+    MSFlexGrid1 = controle(new MSFlexGrid(this), 1900, 1100, 8200, 6600);
+    MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
+    connect(MSFlexGrid2, &MSFlexGrid::Click, this, &FrmEtiquette::MSFlexGrid2_Click);
+    const auto entree = [this](const char* nom, const char* libelle, void (FrmEtiquette::*h)()) {
+        connect(ajouterEntree(QString::fromLatin1(nom), QString::fromUtf8(libelle)), &QAction::triggered,
+                this, h);
+    };
+    entree("Edition", "Editer les Etiquettes", &FrmEtiquette::Edition_Click);
+    entree("Retour", "Retour", &FrmEtiquette::Retour_Click);
+    entree("Quiter", "Quitter", &FrmEtiquette::Quiter_Click);
+}
+
+void FrmEtiquette::Form_Load() {
+    MiseEnPlaceStandard(*this);
+    Lire();
+}
+
+void FrmEtiquette::Lire() {
+    MSFlexGrid1->hide();
+    menu(QStringLiteral("Quiter"))->setEnabled(true);
+    menu(QStringLiteral("Retour"))->setEnabled(false);
+    menu(QStringLiteral("Edition"))->setEnabled(false);
+    Label1->hide();
+    show();
+
+    MSFlexGrid2->setWidth(zoom(2060));
+    PreparerEntetes(*MSFlexGrid2, {Colonne(QStringLiteral("CATEGORIE"), 2000, QStringLiteral("NomGenre"))},
+                    OptionsGrille{true, false});
+    int n = 0;
+    try {
+        auto t = ctx().base().ouvrirTable(QStringLiteral("Genre"));
+        n = t->RecordCount() - 1;
+        for (; !t->EOF_(); t->MoveNext())
+            AjouterLigneGrille(*MSFlexGrid2, {t->Texte(QStringLiteral("NomGenre"))},
+                               QString::number(t->Cle()));
+    } catch (const ErreurBase& e) {
+        env().message(QStringLiteral("LES CATEGORIES NE PEUVENT ETRE LUES :\n%1").arg(e.message()));
+    }
+    // One row at least, however few categories there are.
+    MSFlexGrid2->setHeight(zoom(360) * std::max(n, 1));
+    MSFlexGrid2->show();
+}
+
+void FrmEtiquette::MSFlexGrid2_Click() {
+    // The heading and the empty row after the last category name no category.
+    if (CleLigneCourante(*MSFlexGrid2) < 0) return;
+    MSFlexGrid2->setCol(1);
+    ChoixGrille = MSFlexGrid2->Text();
+
+    MSFlexGrid& g = *MSFlexGrid1;
+    g.setRows(2);
+    g.setRow(1);
+    for (int c = 0; c < g.Cols(); ++c) {
+        g.setCol(c);
+        g.setText(QString());
+    }
+    g.setCols(5);
+    g.setWidth(zoom(8200));
+    g.setColWidth(0, Arrondi(zoom(2000)));
+    for (int c = 1; c < 5; ++c)
+        g.setColWidth(c, Arrondi(zoom(1500)));
+    g.setRow(0);
+    const QStringList entetes = {QStringLiteral("NOM"), QStringLiteral("TRAVER"), QStringLiteral("RANG"),
+                                 QStringLiteral("NUMERO"), QStringLiteral("MATRICULE")};
+    for (int c = 0; c < 5; ++c) {
+        g.setCol(c);
+        g.setCellAlignment(4);
+        g.setText(entetes[c]);
+    }
+    g.setRow(1);
+    menu(QStringLiteral("Retour"))->setEnabled(true);
+    MSFlexGrid2->hide();
+
+    int compte = 0;
+    QStringList file;
+    try {
+        for (auto t = ctx().base().ouvrirTable(QStringLiteral("CD")); !t->EOF_(); t->MoveNext()) {
+            if (t->EstNull(QStringLiteral("Categorie")) ||
+                t->Texte(QStringLiteral("Categorie")) != ChoixGrille)
+                continue;
+            const QString nom = t->Texte(QStringLiteral("Nom"));
+            const QString traver = t->Texte(QStringLiteral("Traver"));
+            const QString rang = t->Texte(QStringLiteral("Rang"));
+            const QString numero = t->Texte(QStringLiteral("Numero"));
+            const QString matricule = t->Texte(QStringLiteral("MatriculeCD"));
+            const QStringList cellules = {nom.trimmed(), traver, rang, numero, matricule};
+            for (int c = 0; c < 5; ++c) {
+                g.setCol(c);
+                g.setCellAlignment(1);
+                g.setText(cellules[c]);
+            }
+            ++compte;
+            file << nom + QStringLiteral("  ") + matricule
+                 << QStringLiteral("Classement ") + traver + QLatin1Char('-') + rang + QLatin1Char('-') +
+                        numero;
+            g.setRows(g.Rows() + 1);
+            g.setRow(g.Row() + 1);
+        }
+    } catch (const ErreurBase& e) {
+        env().message(QStringLiteral("LES FILMS NE PEUVENT ETRE LUS :\n%1").arg(e.message()));
+    }
+    g.setTop((Height() - g.Height()) / 2);
+    g.setLeft((Width() - g.Width()) / 2);
+    g.show();
+    // The queue is replaced whole: it holds this category's labels, every pair complete, or stays
+    // as it was.
+    if (!EcrireLignes(ctx().fichier(kFile), file)) {
+        env().message(
+            QStringLiteral("LE FICHIER \"Etiquette\" N'A PAS PU ETRE ECRIT : RIEN NE SERA IMPRIME"));
+        return;
+    }
+    Label1->setText(QStringLiteral("Nombre d'étiquettes  %1").arg(compte));
+    Label1->show();
+    menu(QStringLiteral("Edition"))->setEnabled(true);
+}
+
+void FrmEtiquette::afficherBase() {
+    Label1->setText(QStringLiteral("Base en Cours ") + ctx().NomBase.left(ctx().NomBase.size() - 4));
+}
+
+void FrmEtiquette::Edition_Click() {
+    Label1->setText(QStringLiteral("Patientez j'imprime"));
+    Label1->repaint();
+    const QString chemin = ctx().fichier(kFile);
+    const QList<QStringList> paires = PairesEtiquette(LireLignes(chemin).value_or(QStringList()));
+    if (paires.isEmpty()) {
+        env().message(QStringLiteral("PAS DE FICHE EN ATTENTE"));
+        afficherBase();
+        return;
+    }
+    // The page holds 40 labels whole: the widest place the fields allow, every line as read.
+    int colonnes = kColonnePlace + int(QStringLiteral("Classement ").size()) + LargeurChamp("CD", "Traver") +
+                   LargeurChamp("CD", "Rang") + LargeurChamp("CD", "Numero") + 2;
+    for (const QStringList& p : paires)
+        colonnes = std::max({colonnes, kColonneTitre + int(p[0].size()), kColonnePlace + int(p[1].size())});
+    const int rangees = 2 + 2 * kEtiquettesParPage;
+
+    std::unique_ptr<Imprimante> imp = env().imprimante();
+    bool ok = imp->demarrer(QStringLiteral("Etiquettes"));
+    if (ok) {
+        imp->setPolice(QStringLiteral("Courier"), 9);
+        imp->ajusterPage(colonnes, rangees);
+        imp->ligneVide();
+        imp->setCouleur(QColor(0, 0, 255));
+        imp->imprimerLigneCoupee(kTrait);
+        int compteur = 1;
+        for (qsizetype i = 0; i < paires.size(); ++i) {
+            imp->imprimerColonnes({{kColonneTitre, paires[i][0]}, {kColonnePlace, paires[i][1]}});
+            imp->imprimerLigneCoupee(kTrait);
+            // A new page only when a label is left for it: no blank sheet after the last one.
+            if (++compteur == kEtiquettesParPage + 1 && i + 1 < paires.size()) {
+                imp->nouvellePage();
+                imp->ligneVide();
+                compteur = 1;
+            }
+        }
+        ok = imp->terminer();
+    }
+    afficherBase();
+    if (!ok) {
+        env().message(QStringLiteral("L'IMPRESSION DES ETIQUETTES A ECHOUE : ELLES RESTENT EN ATTENTE"));
+        return;
+    }
+    SessionImpression session;
+    session.noter(*imp);
+    if (!EcrireLignes(chemin, {}))
+        env().message(
+            QStringLiteral("LES ETIQUETTES SONT IMPRIMEES, MAIS LE FICHIER \"Etiquette\" N'A PAS PU "
+                           "ETRE VIDE : VIDEZ-LE AVANT D'EN IMPRIMER D'AUTRES"));
+    if (const QString avis = session.avisFichiers(); !avis.isEmpty()) env().message(avis);
+}
+
+void FrmEtiquette::Retour_Click() {
+    Lire();
+}
+
+void FrmEtiquette::Quiter_Click() {
+    RevenirAuDepart(this);
+    if (FrmDepart* d = FenetrePrincipale()) d->Connecte();
+}
+
+} // namespace vidora
