@@ -79,8 +79,8 @@ QString Environnement::choisirDossier(const QString& titre, const QString& dossi
     return QFileDialog::getExistingDirectory(parentDialogues, titre, dossier);
 }
 
-void Environnement::ouvrirUrl(const QUrl& url) {
-    QDesktopServices::openUrl(url);
+bool Environnement::ouvrirUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
 }
 
 QString Environnement::dossierApplication() {

@@ -45,8 +45,9 @@ class Environnement {
     virtual QString choisirFichier(const QString& titre, const QString& dossier, const QString& filtre);
     virtual QString choisirDossier(const QString& titre, const QString& dossier);
 
-    // Opens an address (a web page or a local file) in the desktop's default viewer.
-    virtual void ouvrirUrl(const QUrl& url);
+    // Opens an address (a web page or a local file) in the desktop's default viewer; false when
+    // the desktop has none that could open it.
+    virtual bool ouvrirUrl(const QUrl& url);
 
     // The application folder, where the databases and the club's files lie.
     virtual QString dossierApplication();

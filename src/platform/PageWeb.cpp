@@ -1,6 +1,8 @@
 #include "platform/PageWeb.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -76,6 +78,36 @@ void PageWeb::recevoir(quint64 demande, bool ok, const QByteArray& contenu, cons
     const QString html = decodeur.isValid() ? QString(decodeur.decode(contenu)) : QString::fromUtf8(contenu);
     setHtml(html);
     emit pageChargee(true);
+}
+
+void PageWeb::afficherFichier(const QString& chemin) {
+    ++demande_; // an answer to an earlier address is dropped
+    adresse_ = QUrl::fromLocalFile(chemin);
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadOnly)) {
+        setPlainText(QStringLiteral("Le fichier %1 est introuvable.").arg(QDir::toNativeSeparators(chemin)));
+        return;
+    }
+    const QByteArray contenu = f.readAll();
+    QStringDecoder decodeur = QStringDecoder::decoderForHtml(contenu);
+    setHtml(decodeur.isValid() ? QString(decodeur.decode(contenu)) : QString::fromUtf8(contenu));
+}
+
+PageWeb* PageWeb::ouvrirAide(const QString& chemin, QWidget* parent) {
+    static QPointer<PageWeb> aide;
+    if (!aide) {
+        aide = new PageWeb(parent);
+        aide->setWindowFlag(Qt::Window);
+        aide->setAttribute(Qt::WA_DeleteOnClose);
+        aide->setObjectName(QStringLiteral("PageAide"));
+        aide->setWindowTitle(QStringLiteral("VIDORA - Lisez-Moi"));
+        aide->resize(720, 520);
+    }
+    aide->afficherFichier(chemin);
+    aide->show();
+    aide->raise();
+    aide->activateWindow();
+    return aide;
 }
 
 QVariant PageWeb::loadResource(int, const QUrl&) {

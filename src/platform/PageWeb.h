@@ -27,6 +27,11 @@ class PageWeb : public QTextBrowser {
 
     // Goes to an address: the page is fetched, then shown.
     void naviguer(const QUrl& adresse);
+    // Shows a page of this machine (the help file) as it stands; its links to web pages are followed.
+    void afficherFichier(const QString& chemin);
+    // The help in a window of the program's own, for a desktop that has no viewer to open it; one
+    // window, shown again and brought forward at each call.
+    static PageWeb* ouvrirAide(const QString& chemin, QWidget* parent);
     QUrl adresse() const { return adresse_; }
     // The text shown when the page cannot be reached.
     static QString TexteInaccessible(const QUrl& adresse);

@@ -7,6 +7,7 @@
 #include "members/MenuAbonnes.h"
 #include "members/MenuLettres.h"
 #include "platform/Environnement.h"
+#include "platform/PageWeb.h"
 #include "shell/Compactage.h"
 #include "shell/FrmNouvCompte.h"
 #include "shell/FrmParamettre.h"
@@ -278,7 +279,9 @@ void FrmDepart::Site_Click() {
 }
 
 void FrmDepart::Lisez_Click() {
-    env().ouvrirUrl(QUrl::fromLocalFile(ctx().fichier(QStringLiteral("Lisez-Moi.html"))));
+    const QString aide = ctx().fichier(QStringLiteral("Lisez-Moi.html"));
+    // Without a desktop viewer, the help opens in the program's own page view.
+    if (!env().ouvrirUrl(QUrl::fromLocalFile(aide))) PageWeb::ouvrirAide(aide, env().parentDialogues);
 }
 
 void FrmDepart::Quite_Click() {

@@ -6,6 +6,7 @@
 #include "common/Contexte.h"
 #include "common/MotDePasse.h"
 #include "platform/Database.h"
+#include "platform/PageWeb.h"
 #include "shell/FrmDepart.h"
 #include "shell/FrmNouvCompte.h"
 #include "shell/FrmParamettre.h"
@@ -112,6 +113,8 @@ class TestMenu : public QObject {
     void nouveauClassementSansBase();
     void entreesEnPlace();
     void croixDeLaFenetre();
+    void aideSansVisionneuse_data();
+    void aideSansVisionneuse();
 };
 
 void TestMenu::entreesSelonLeMotDePasse() {
@@ -394,6 +397,32 @@ void TestMenu::croixDeLaFenetre() {
     QVERIFY(!fermer(d));
     QVERIFY(d->isVisible());
     QVERIFY(connecte(d));
+}
+
+void TestMenu::aideSansVisionneuse_data() {
+    QTest::addColumn<bool>("visionneuse");
+    QTest::newRow("le bureau l'ouvre") << true;
+    QTest::newRow("aucune visionneuse") << false;
+}
+
+void TestMenu::aideSansVisionneuse() {
+    QFETCH(bool, visionneuse);
+    Banc b;
+    b.creerBase();
+    PreparerDossierApplication();
+    b.env().visionneuse = visionneuse;
+    FrmDepart* d = b.demarrer();
+    QVERIFY(choisirMenu(d, "Lisez"));
+    PageWeb* vue = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* p = qobject_cast<PageWeb*>(w); p && p->isVisible()) vue = p;
+    // Without a viewer, the help shows in the program's own page view.
+    QCOMPARE(vue != nullptr, !visionneuse);
+    if (vue) {
+        QVERIFY(vue->toPlainText().contains(QString::fromUtf8("Premier démarrage")));
+        vue->close();
+    }
+    QVERIFY(b.env().messages.isEmpty());
 }
 
 QTEST_MAIN(TestMenu)

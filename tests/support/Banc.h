@@ -41,7 +41,10 @@ class EnvironnementTest : public vidora::Environnement {
     void terminer() override { ++terminaisons; }
     QString choisirFichier(const QString&, const QString&, const QString&) override;
     QString choisirDossier(const QString&, const QString&) override;
-    void ouvrirUrl(const QUrl& url) override { urls.push_back(url); }
+    bool ouvrirUrl(const QUrl& url) override {
+        urls.push_back(url);
+        return visionneuse;
+    }
     QString dossierApplication() override { return dossier; }
     QSize tailleEcranTwips() override { return ecran; }
     std::unique_ptr<vidora::Imprimante> imprimante() override;
@@ -54,6 +57,7 @@ class EnvironnementTest : public vidora::Environnement {
     std::deque<QString> fichiersChoisis;
     std::deque<QString> dossiersChoisis;
     QList<QUrl> urls;
+    bool visionneuse = true; // whether the desktop has a viewer for the addresses opened
     QString dossier;
     QSize ecran{12000, 9000};
     QDate date{2026, 12, 8};
