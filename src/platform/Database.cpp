@@ -254,6 +254,7 @@ QString reserverFichierDeTravail(const QString& base) {
 }
 
 void effacerFichiersDeTravail(const QString& dossier) {
+    if (dossier.isEmpty()) return; // never the current directory by mistake
     const QString travail = QStringLiteral("*") + QLatin1String(kSuffixeTravail);
     // "creation-XXXXXX.tmp": the work files of database creation in earlier versions.
     const QString ancienne = QStringLiteral("creation-??????.tmp");
