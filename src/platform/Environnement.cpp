@@ -6,12 +6,17 @@
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QHeaderView>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTreeView>
 
 namespace vidora {
 
@@ -71,12 +76,83 @@ void Environnement::terminer() {
     QCoreApplication::exit(0);
 }
 
+namespace {
+// The file system model as a French operator reads it: headings, types, sizes and dates.
+class ModeleFrancais : public QIdentityProxyModel {
+  public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        auto* fs = qobject_cast<QFileSystemModel*>(sourceModel());
+        if (!fs || role != Qt::DisplayRole || index.column() == 0)
+            return QIdentityProxyModel::data(index, role);
+        const QFileInfo fi = fs->fileInfo(mapToSource(index));
+        const QLocale fr(QLocale::French, QLocale::France);
+        switch (index.column()) {
+        case 1:
+            return fi.isDir() ? QString()
+                              : fr.formattedDataSize(fi.size(), 1, QLocale::DataSizeTraditionalFormat);
+        case 2:
+            if (fi.isDir()) return QStringLiteral("Dossier");
+            return fi.suffix().isEmpty() ? QStringLiteral("Fichier")
+                                         : QStringLiteral("Fichier ") + fi.suffix().toUpper();
+        case 3:
+            return fr.toString(fi.lastModified(), QStringLiteral("dd/MM/yyyy HH:mm"));
+        default:
+            return QIdentityProxyModel::data(index, role);
+        }
+    }
+
+    QVariant headerData(int section, Qt::Orientation o, int role) const override {
+        static const char* const titres[] = {"Nom", "Taille", "Type", "Date de modification"};
+        if (o == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < 4)
+            return QString::fromUtf8(titres[section]);
+        return QIdentityProxyModel::headerData(section, o, role);
+    }
+};
+} // namespace
+
+std::unique_ptr<QFileDialog> Environnement::choix(const QString& titre, const QString& dossier,
+                                                  const QString& filtre, bool dossiers, QWidget* parent) {
+    auto d = std::make_unique<QFileDialog>(parent, titre, dossier, filtre);
+    d->setOption(QFileDialog::DontUseNativeDialog);
+    d->setLocale(QLocale(QLocale::French, QLocale::France));
+    d->setProxyModel(new ModeleFrancais(d.get()));
+    d->setViewMode(QFileDialog::Detail);
+    d->setAcceptMode(QFileDialog::AcceptOpen);
+    if (dossiers) {
+        d->setFileMode(QFileDialog::Directory);
+        d->setOption(QFileDialog::ShowDirsOnly);
+    } else {
+        d->setFileMode(QFileDialog::ExistingFile);
+    }
+    d->setLabelText(QFileDialog::LookIn, QStringLiteral("Regarder dans :"));
+    d->setLabelText(QFileDialog::FileName,
+                    dossiers ? QStringLiteral("Dossier :") : QStringLiteral("Fichier :"));
+    d->setLabelText(QFileDialog::FileType, QStringLiteral("Type de fichier :"));
+    d->setLabelText(QFileDialog::Accept, dossiers ? QStringLiteral("Choisir") : QStringLiteral("Ouvrir"));
+    d->setLabelText(QFileDialog::Reject, QStringLiteral("Annuler"));
+    // Types and dates shown whole; the box fits an 800 x 600 screen.
+    d->resize(760, 460);
+    if (auto* vue = d->findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        vue->header()->setStretchLastSection(false);
+        vue->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int c = 1; c < 4; ++c)
+            vue->header()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    }
+    return d;
+}
+
 QString Environnement::choisirFichier(const QString& titre, const QString& dossier, const QString& filtre) {
-    return QFileDialog::getOpenFileName(parentDialogues, titre, dossier, filtre);
+    auto d = choix(titre, dossier, filtre, false, parentDialogues);
+    return d->exec() == QDialog::Accepted && !d->selectedFiles().isEmpty() ? d->selectedFiles().first()
+                                                                           : QString();
 }
 
 QString Environnement::choisirDossier(const QString& titre, const QString& dossier) {
-    return QFileDialog::getExistingDirectory(parentDialogues, titre, dossier);
+    auto d = choix(titre, dossier, QString(), true, parentDialogues);
+    return d->exec() == QDialog::Accepted && !d->selectedFiles().isEmpty() ? d->selectedFiles().first()
+                                                                           : QString();
 }
 
 bool Environnement::ouvrirUrl(const QUrl& url) {

@@ -12,6 +12,7 @@
 
 #include <memory>
 
+class QFileDialog;
 class QMessageBox;
 class QWidget;
 
@@ -44,6 +45,10 @@ class Environnement {
     // File and folder choosers; an empty text when the operator cancels.
     virtual QString choisirFichier(const QString& titre, const QString& dossier, const QString& filtre);
     virtual QString choisirDossier(const QString& titre, const QString& dossier);
+    // The chooser that both show: Qt's own dialog, in French whatever the machine's locale (its
+    // types and dates included), where a desktop's native one would follow the machine's language.
+    static std::unique_ptr<QFileDialog> choix(const QString& titre, const QString& dossier,
+                                              const QString& filtre, bool dossiers, QWidget* parent);
 
     // Opens an address (a web page or a local file) in the desktop's default viewer; false when
     // the desktop has none that could open it.
