@@ -379,6 +379,8 @@ void TestRappel::membreEcarteEtLigneDeGrille() {
     d.titre = {"0", "0", "D3"};
     d.niveau = {0, kAucun, kAucun};
     const qint64 cleD = ajouter(d);
+    // No loan, right after a late member: not late, no row.
+    ajouter(Membre{QStringLiteral("SANS PRET")});
 
     FrmLettreRappel* f = passe(b);
     QVERIFY(f);

@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QtTest>
@@ -115,6 +116,7 @@ class TestMenu : public QObject {
     void croixDeLaFenetre();
     void aideSansVisionneuse_data();
     void aideSansVisionneuse();
+    void libellesEtOrdre();
 };
 
 void TestMenu::entreesSelonLeMotDePasse() {
@@ -423,6 +425,54 @@ void TestMenu::aideSansVisionneuse() {
         vue->close();
     }
     QVERIFY(b.env().messages.isEmpty());
+}
+
+// The main menu as the operator reads it, entry after entry; a separator reads "-".
+void TestMenu::libellesEtOrdre() {
+    Banc b;
+    b.creerBase();
+    FrmDepart* d = b.demarrer();
+    QVERIFY(d);
+    QStringList lu;
+    for (QAction* a : d->barreMenu()) {
+        lu << a->text();
+        if (a->menu())
+            for (QAction* e : a->menu()->actions())
+                lu << QStringLiteral("  ") + (e->isSeparator() ? QStringLiteral("-") : e->text());
+    }
+    const QStringList attendu = {"Abonné",
+                                 "  Nouvel Abonné",
+                                 "  Recherche/Modif",
+                                 "  Supprimer Abonné",
+                                 "Film",
+                                 "  Saisir un Film",
+                                 "  Modifier un Film",
+                                 "  Supprimer Film",
+                                 "  Recherche par categorie",
+                                 "  Recherche par Nom",
+                                 "Depos/Retrai",
+                                 "  Entree/Sortie",
+                                 "  Control Physique des Films",
+                                 "  Lettre Rappelle",
+                                 "Outil",
+                                 "  Sauvegarde",
+                                 "  Lettre de Rapel",
+                                 "  Edition Etiquette",
+                                 "  Compacter la Base",
+                                 "  Categorie/Specialité",
+                                 "  Classement",
+                                 "  Changer de Mot de Passe",
+                                 "  Paramettre",
+                                 "  Créer une Base",
+                                 "  Changer de Base",
+                                 "  Nouveau Classement",
+                                 "  -",
+                                 "  Supprimer une base",
+                                 "  -",
+                                 "  Site Tavrel",
+                                 "  Lisez-Moi",
+                                 "Quitter"};
+    QCOMPARE(lu, attendu);
 }
 
 QTEST_MAIN(TestMenu)
