@@ -61,8 +61,9 @@ ErreurBase erreurMoteur(int code, const QString& chemin, const char* detail = nu
     case SQLITE_FORMAT:
         return {Genre::PasUneBase, phrase("La base %1 est endommagée : elle ne peut pas être lue.")};
     case SQLITE_CANTOPEN:
-        return {Genre::Io, phrase("La base %1 ne peut pas être ouverte : le fichier ou son dossier est "
-                                  "inaccessible.")};
+        return {Genre::Io,
+                phrase("La base %1 ne peut pas être ouverte ou écrite : le fichier ou son dossier est "
+                       "inaccessible.")};
     case SQLITE_IOERR:
         return {Genre::Io,
                 phrase("La base %1 ne peut pas être lue ou écrite : le disque signale une erreur.")};
