@@ -1,5 +1,7 @@
 #include "common/Contexte.h"
 
+#include "common/MotDePasse.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -33,6 +35,22 @@ QString TrouverFichier(const QString& dossier, const QString& nom) {
     for (const QString& f : d.entryList(QDir::Files | QDir::Hidden, QDir::Name))
         if (f.compare(nom, Qt::CaseInsensitive) == 0) return d.filePath(f);
     return {};
+}
+
+QStringList ListerFichiers(const QString& dossier, const QString& motif) {
+    // Name filters match without regard to case unless QDir::CaseSensitive is asked for.
+    return QDir(dossier).entryList({motif}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+}
+
+QStringList ListerBases(const QString& dossier) {
+    return ListerFichiers(dossier, QStringLiteral("*.mdb"));
+}
+
+std::unique_ptr<Database> OuvrirBaseChoisie(const QString& chemin) {
+    auto base = Database::ouvrir(chemin);
+    base->ouvrirTable(QStringLiteral("CD"));
+    MotDePasseStocke(*base->ouvrirTable(QStringLiteral("Passe")), QFileInfo(chemin).fileName());
+    return base;
 }
 
 QString Contexte::fichier(const QString& nom) const {

@@ -5,6 +5,7 @@
 #include "platform/Database.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -39,6 +40,17 @@ Contexte& ctx();
 // The file of that name in a folder, found without regard to letter case ("rappel.let" for
 // "Rappel.let"), the exact name first; empty when there is none.
 QString TrouverFichier(const QString& dossier, const QString& nom);
+
+// The files of a folder whose names match a pattern such as "*.let", whatever their letter case,
+// sorted by name; sub-folders and hidden files are left out.
+QStringList ListerFichiers(const QString& dossier, const QString& motif);
+// The club's databases of a folder: "*.MDB" whatever the case, so "club.mdb" is one too.
+QStringList ListerBases(const QString& dossier);
+
+// Opens a database file that the operator picked, once it is known to be a whole one of ours with
+// its password record; throws ErreurBase otherwise, and the caller shows "IMPOSSIBLE D'OUVRIR
+// CETTE BASE".
+std::unique_ptr<Database> OuvrirBaseChoisie(const QString& chemin);
 
 // Closes TableOuverte (and TableOuverte2) when a handler leaves, however it leaves.
 class TablesFermees {

@@ -1,6 +1,9 @@
 #include "common/MotDePasse.h"
 
+#include "common/Contexte.h"
 #include "common/TexteFichier.h"
+
+#include <QFileInfo>
 
 namespace vidora {
 
@@ -14,6 +17,21 @@ std::optional<QString> BrouillerMotDePasse(const QString& texte) {
         res.append(QChar(char16_t(code + 120)));
     }
     return res;
+}
+
+QString MotDePasseStocke(const Recordset& passe, const QString& nomBase) {
+    if (passe.EOF_() || passe.EstNull(QStringLiteral("Mot")))
+        throw ErreurBase(ErreurBase::Genre::PasUneBase,
+                         QStringLiteral("La base %1 n'a pas de mot de passe utilisable.").arg(nomBase));
+    return passe.Texte(QStringLiteral("Mot"));
+}
+
+bool MotDePasseAccepte(const QString& tape) {
+    TablesFermees fermees;
+    const QString nom = QFileInfo(ctx().base().chemin()).fileName();
+    const QString mot = MotDePasseStocke(ctx().ouvrirTable(QStringLiteral("Passe")), nom);
+    const std::optional<QString> brouille = BrouillerMotDePasse(tape.trimmed());
+    return brouille && *brouille == mot;
 }
 
 } // namespace vidora

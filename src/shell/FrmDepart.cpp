@@ -9,8 +9,10 @@
 #include "platform/Environnement.h"
 #include "platform/PageWeb.h"
 #include "shell/Compactage.h"
+#include "shell/FrmMotDePasse.h"
 #include "shell/FrmNouvCompte.h"
 #include "shell/FrmParamettre.h"
+#include "shell/FrmSuppBase.h"
 #include "shell/Ouverture.h"
 
 #include <QAction>
@@ -28,19 +30,6 @@ namespace vidora {
 namespace {
 const QString kSiteTavrel = QStringLiteral("https://tavrel.example.org/vidora");
 
-// The stored password of a database. Without one (no row, or a Null Mot) no typed password can
-// match: the database cannot be logged into, which is no wrong try.
-QString motStocke(const Recordset& passe, const QString& nom) {
-    if (passe.EOF_() || passe.EstNull(QStringLiteral("Mot")))
-        throw ErreurBase(ErreurBase::Genre::PasUneBase,
-                         QStringLiteral("La base %1 n'a pas de mot de passe utilisable.").arg(nom));
-    return passe.Texte(QStringLiteral("Mot"));
-}
-
-void refuserBase(const QString& nom, const ErreurBase& e) {
-    env().message(QStringLiteral("IMPOSSIBLE D'OUVRIR CETTE BASE : %1\n%2").arg(nom, e.message()));
-}
-
 QLabel* etiquette(const QString& texte, const QString& style) {
     auto* l = new QLabel(texte);
     l->setAlignment(Qt::AlignCenter);
@@ -48,6 +37,10 @@ QLabel* etiquette(const QString& texte, const QString& style) {
     return l;
 }
 } // namespace
+
+void RefuserBase(const QString& nom, const ErreurBase& e) {
+    env().message(QStringLiteral("IMPOSSIBLE D'OUVRIR CETTE BASE : %1\n%2").arg(nom, e.message()));
+}
 
 const QStringList& FrmDepart::EntreesProtegees() {
     static const QStringList noms = {
@@ -146,6 +139,11 @@ void FrmDepart::ouvrirDepuisMenu(const QString& nom) {
         Remplacer<FrmParamettre>();
         return;
     }
+    if (nom == QLatin1String("Pass")) {
+        Remplacer<FrmMotDePasse>();
+        return;
+    }
+    if (nom == QLatin1String("SuppBase")) return OuvrirSuppressionBase();
     if (nom == QLatin1String("Creer")) {
         Remplacer<FrmNouvCompte>();
         return;
@@ -209,14 +207,10 @@ void FrmDepart::File1_Click(QListWidgetItem* item) {
     std::unique_ptr<Database> base;
     int films = 0;
     try {
-        base = Database::ouvrir(chemin);
-        {
-            auto cd = base->ouvrirTable(QStringLiteral("CD"));
-            films = cd->RecordCount();
-        }
-        motStocke(*base->ouvrirTable(QStringLiteral("Passe")), nom);
+        base = OuvrirBaseChoisie(chemin);
+        films = base->ouvrirTable(QStringLiteral("CD"))->RecordCount();
     } catch (const ErreurBase& e) {
-        refuserBase(nom, e);
+        RefuserBase(nom, e);
         Lire();
         return;
     }
@@ -236,19 +230,17 @@ void FrmDepart::File1_Click(QListWidgetItem* item) {
 void FrmDepart::Text1_KeyPress(int touche) {
     if (touche != 13) return;
     Contexte& c = ctx();
-    const std::optional<QString> brouille = BrouillerMotDePasse(Text1->text().trimmed());
     // A password that cannot be read is no wrong try: the operator is told why and picks again.
-    QString mot;
+    bool accepte = false;
     try {
-        TablesFermees fermees;
-        mot = motStocke(c.ouvrirTable(QStringLiteral("Passe")), c.NomBase);
+        accepte = MotDePasseAccepte(Text1->text());
     } catch (const ErreurBase& e) {
-        refuserBase(c.NomBase, e);
+        RefuserBase(c.NomBase, e);
         Lire();
         return;
     }
     ++c.EssaisConnexion;
-    if (!brouille || *brouille != mot) {
+    if (!accepte) {
         env().message(QStringLiteral("MAUVAIS MOT DE PASSE"));
         Text1->clear();
         if (c.EssaisConnexion == 3) env().terminer();

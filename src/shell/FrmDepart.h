@@ -10,6 +10,11 @@ class QListWidgetItem;
 
 namespace vidora {
 
+class ErreurBase;
+
+// Tells the operator that a picked file cannot be used as a database, and why.
+void RefuserBase(const QString& nom, const ErreurBase& e);
+
 class FrmDepart : public Form {
     Q_OBJECT
   public:

@@ -1,0 +1,153 @@
+// The password change, typed key by key from the main menu's "Changer de Mot de Passe".
+#include "Banc.h"
+
+#include "common/Contexte.h"
+#include "common/MotDePasse.h"
+#include "shell/FrmDepart.h"
+#include "shell/FrmMotDePasse.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTimer>
+#include <QtTest>
+
+using namespace vidora;
+using namespace vidora_test;
+
+namespace {
+
+FrmMotDePasse* ouvrir(Banc& b) {
+    FrmDepart* d = b.connecter();
+    if (!d || !choisirMenu(d, "Pass")) return nullptr;
+    return b.fenetre<FrmMotDePasse>();
+}
+
+QString motStocke(const QString& chemin) {
+    auto db = Database::ouvrir(chemin);
+    return db->ouvrirTable("Passe")->Texte("Mot");
+}
+
+// Counts the paintings of a widget.
+struct Peintures : QObject {
+    int n = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++n;
+        return false;
+    }
+};
+
+} // namespace
+
+class TestMotDePasse : public QObject {
+    Q_OBJECT
+  private slots:
+    void saisies_data();
+    void saisies();
+    void confirmationSansBloquer();
+};
+
+void TestMotDePasse::saisies_data() {
+    QTest::addColumn<QString>("ancien");
+    QTest::addColumn<QString>("nouveau");
+    QTest::addColumn<QString>("repete");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("stocke"); // the password in clear that the database holds afterwards
+
+    QTest::newRow("changé") << " VIDORA "
+                            << "  Secret9 "
+                            << "Secret9"
+                            << ""
+                            << "Secret9";
+    QTest::newRow("ancien faux") << "vidora"
+                                 << ""
+                                 << ""
+                                 << "MAUVAIS MOT DE PASSE"
+                                 << "VIDORA";
+    QTest::newRow("répétition en autre casse") << "VIDORA"
+                                               << "abc"
+                                               << "ABC"
+                                               << " Mot de Passe Differant"
+                                               << "VIDORA";
+    QTest::newRow("sans forme stockée") << "VIDORA"
+                                        << "café"
+                                        << "café"
+                                        << "CE MOT DE PASSE NE PEUT PAS"
+                                        << "VIDORA";
+    QTest::newRow("trop long") << "VIDORA" << QString(21, 'A') << QString(21, 'A') << "TROP LONG"
+                               << "VIDORA";
+    QTest::newRow("vingt caractères")
+        << "VIDORA" << QString(20, 'A') << QString(20, 'A') << "" << QString(20, 'A');
+}
+
+void TestMotDePasse::saisies() {
+    QFETCH(QString, ancien);
+    QFETCH(QString, nouveau);
+    QFETCH(QString, repete);
+    QFETCH(QString, message);
+    QFETCH(QString, stocke);
+    Banc b;
+    const QString chemin = b.creerBase();
+    FrmMotDePasse* p = ouvrir(b);
+    QVERIFY(p);
+    QVERIFY(!b.fenetre<FrmDepart>());
+    QVERIFY(!p->Text2->isVisible());
+    QVERIFY(!entreeDisponible(p, "Retour"));
+
+    taper(p->Text1, ancien, true);
+    if (p->Text2->isVisible()) {
+        taper(p->Text2, nouveau, true);
+        if (p->Text3->isVisible()) taper(p->Text3, repete, true);
+    }
+    const QString vus = b.messages();
+    if (message.isEmpty())
+        QCOMPARE(vus, QString());
+    else
+        QVERIFY2(vus.contains(message), qPrintable(vus));
+    QCOMPARE(motStocke(chemin), *BrouillerMotDePasse(stocke));
+    QCOMPARE(p->Label5->isVisible(), message.isEmpty());
+    QCOMPARE(p->Timer1->isActive(), message.isEmpty());
+}
+
+void TestMotDePasse::confirmationSansBloquer() {
+    Banc b;
+    b.creerBase();
+    FrmMotDePasse* p = ouvrir(b);
+    QVERIFY(p);
+    taper(p->Text1, "VIDORA", true);
+    taper(p->Text2, "NEUF", true);
+
+    // Enter returns at once; the message loop goes on running and drawing while the confirmation stays.
+    QElapsedTimer t;
+    t.start();
+    taper(p->Text3, "NEUF", true);
+    QVERIFY(t.elapsed() < 1000);
+    QVERIFY(p->Label5->isVisible());
+    QCOMPARE(p->Label5->text(), QString("NOUVEAU MOT DE PASSE ENREGISTRER"));
+    Peintures peintures;
+    p->Label5->installEventFilter(&peintures);
+    bool autreEvenement = false;
+    QTimer::singleShot(200, [&] {
+        autreEvenement = true;
+        p->Label5->repaint();
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(autreEvenement, 1000);
+    QVERIFY(peintures.n > 0);
+    QVERIFY(b.fenetre<FrmMotDePasse>());
+
+    QTRY_VERIFY_WITH_TIMEOUT(!b.fenetre<FrmMotDePasse>(), 7000);
+    QVERIFY2(t.elapsed() >= 4500 && t.elapsed() <= 6000, qPrintable(QString::number(t.elapsed())));
+    FrmDepart* d = b.fenetre<FrmDepart>();
+    QVERIFY(d && d->File1->isVisible());
+
+    // The old password is refused, the new one opens the database.
+    QVERIFY(b.connecter("CLUB.MDB", "VIDORA"));
+    QCOMPARE(b.messages(), QString("MAUVAIS MOT DE PASSE"));
+    taper(d->Text1, "NEUF", true);
+    QCOMPARE(b.messages(), QString());
+    QVERIFY(entreeDisponible(d, "Film"));
+}
+
+QTEST_MAIN(TestMotDePasse)
+#include "tst_motdepasse.moc"
