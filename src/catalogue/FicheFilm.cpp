@@ -2,12 +2,14 @@
 
 #include "catalogue/ImageFilm.h"
 #include "common/Contexte.h"
+#include "common/Grilles.h"
 #include "common/Images.h"
 #include "common/Refus.h"
 #include "common/Saisie.h"
 #include "common/Schema.h"
 #include "platform/Environnement.h"
 #include "platform/Form.h"
+#include "platform/Grid.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -20,7 +22,21 @@ namespace vidora {
 namespace {
 const QString kCD = QStringLiteral("CD");
 
-void remplirListe(QComboBox* c, const QString& table, const QString& champ) {
+void remplirEtats(QComboBox* etats) {
+    RemplirListe(etats, QStringLiteral("Etat"), QStringLiteral("NomEtat"));
+}
+} // namespace
+
+QComboBox* ListeFilm(QWidget* parent) {
+    // No length limit on the box: it would silently cut a longer entry chosen from the list (a
+    // category may hold 30 characters where a film's holds 20); the save refuses it instead.
+    auto* c = new QComboBox(parent);
+    c->setEditable(true);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    return c;
+}
+
+void RemplirListe(QComboBox* c, const QString& table, const QString& champ) {
     c->clear();
     auto t = ctx().base().ouvrirTable(table);
     for (; !t->EOF_(); t->MoveNext())
@@ -28,20 +44,11 @@ void remplirListe(QComboBox* c, const QString& table, const QString& champ) {
     c->setCurrentIndex(-1);
     c->setEditText(QString());
 }
-} // namespace
-
-QComboBox* ListeFilm(QWidget* parent, const QString& champ) {
-    auto* c = new QComboBox(parent);
-    c->setEditable(true);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    c->lineEdit()->setMaxLength(LargeurChamp(kCD, champ));
-    return c;
-}
 
 void RemplirListesFilm(QComboBox* categories, QComboBox* etats, QComboBox* specialites) {
-    remplirListe(categories, QStringLiteral("Genre"), QStringLiteral("NomGenre"));
-    remplirListe(etats, QStringLiteral("Etat"), QStringLiteral("NomEtat"));
-    remplirListe(specialites, QStringLiteral("Special"), QStringLiteral("Titre"));
+    RemplirListe(categories, QStringLiteral("Genre"), QStringLiteral("NomGenre"));
+    remplirEtats(etats);
+    RemplirListe(specialites, QStringLiteral("Special"), QStringLiteral("Titre"));
 }
 
 void MontrerTexte(QComboBox* c, const QString& texte) {
@@ -66,45 +73,67 @@ QString RefusLargeur(std::initializer_list<TexteSaisi> textes) {
     return QString();
 }
 
-FicheFilm::FicheFilm(Form& f, double left, double top, double width, double height) : QFrame(&f) {
+FicheFilm::FicheFilm(Form& f, double left, double top, double width, double height, ChampsFiche champs)
+    : QFrame(&f), champs_(champs) {
     f.controle(this, left, top, width, height);
     const auto etiquette = [&](const char* texte, double haut) {
         return f.controle(new QLabel(QString::fromUtf8(texte), this), 300, haut, 2500, 400);
     };
-    const auto boite = [&](double haut, double largeur, const QString& champ) {
+    const auto boite = [&](const char* nom, double haut, double largeur, const QString& champ) {
         auto* b = f.controle(new QLineEdit(this), 2900, haut, largeur, 420);
+        b->setObjectName(QString::fromLatin1(nom));
         if (!champ.isEmpty()) LimiterAuChamp(b, LargeurChamp(kCD, champ));
         return b;
     };
+    const auto liste = [&](const char* nom, double haut) {
+        auto* c = f.controle(ListeFilm(this), 2900, haut, 4200, 420);
+        c->setObjectName(QString::fromLatin1(nom));
+        return c;
+    };
     Label2 = etiquette("Reference", 250);
-    Text1 = boite(200, 2600, QString());
+    Text1 = boite("Text1", 200, 2600, QString());
     Text1->setAlignment(Qt::AlignCenter);
     Text1->setEnabled(false);
     Label3 = etiquette("Titre", 800);
-    Text2 = boite(750, 5800, QStringLiteral("Nom"));
+    Text2 = boite("Text2", 750, 5800, QStringLiteral("Nom"));
     MajusculeFrappe(Text2);
     Label4 = etiquette("Categorie", 1350);
-    Combo1 = f.controle(ListeFilm(this, QStringLiteral("Categorie")), 2900, 1300, 4200, 420);
+    Combo1 = liste("Combo1", 1300);
+    Text10 = boite("Text10", 1300, 4200, QStringLiteral("Categorie"));
     Label5 = etiquette("Etat", 1900);
-    Combo2 = f.controle(ListeFilm(this, QStringLiteral("Etat")), 2900, 1850, 4200, 420);
+    Combo2 = liste("Combo2", 1850);
+    Text11 = boite("Text11", 1850, 4200, QStringLiteral("Etat"));
     Label6 = etiquette("Specialite", 2450);
-    Combo3 = f.controle(ListeFilm(this, QStringLiteral("Specialiter")), 2900, 2400, 4200, 420);
+    Combo3 = liste("Combo3", 2400);
+    Text12 = boite("Text12", 2400, 4200, QStringLiteral("Specialiter"));
     Label7 = etiquette("Date de Sortie", 3000);
-    Text3 = boite(2950, 1800, QStringLiteral("Date"));
+    Text3 = boite("Text3", 2950, 1800, QStringLiteral("Date"));
     Label8 = etiquette("Travée", 3550);
-    Text4 = boite(3500, 1000, QString());
+    Text4 = boite("Text4", 3500, 1000, QString());
     Label9 = etiquette("Rang", 4100);
-    Text5 = boite(4050, 1000, QString());
+    Text5 = boite("Text5", 4050, 1000, QString());
     Label10 = etiquette("Numero", 4650);
-    Text6 = boite(4600, 1000, QString());
+    Text6 = boite("Text6", 4600, 1000, QString());
     Label11 = etiquette("Nombre d'Exemplaire", 5200);
-    Text7 = boite(5150, 1000, QString());
-    Text8 = boite(5700, 500, QString());
+    Text7 = boite("Text7", 5150, 1000, QString());
+    Text8 = boite("DrapeauImage", 5700, 500, QString());
     Text8->hide();
     Image1 = f.controle(new BoiteImage(this), 7500, 1300, 4000, 4600);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text2->setObjectName(QStringLiteral("Text2"));
-    Text7->setObjectName(QStringLiteral("Text7"));
+    Image1->setObjectName(QStringLiteral("Image1"));
+    // Each place shows either its list or its plain box, for the card's whole life.
+    const bool listes = champs_ == ChampsFiche::Listes;
+    const bool etatEnListe = champs_ != ChampsFiche::Boites;
+    Combo1->setVisible(listes);
+    Combo3->setVisible(listes);
+    Text10->setVisible(!listes);
+    Text12->setVisible(!listes);
+    Combo2->setVisible(etatEnListe);
+    Text11->setVisible(!etatEnListe);
+    if (champs_ == ChampsFiche::EtatSeul) {
+        // The physical check knows its category and speciality boxes by these names.
+        Text10->setObjectName(QStringLiteral("Text8"));
+        Text12->setObjectName(QStringLiteral("Text9"));
+    }
     Vider();
 }
 
@@ -113,7 +142,7 @@ QString FicheFilm::DrapeauImage() const {
 }
 
 void FicheFilm::Vider() {
-    for (QLineEdit* b : {Text1, Text2, Text3, Text4, Text5, Text6, Text7})
+    for (QLineEdit* b : {Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text10, Text11, Text12})
         b->clear();
     for (QComboBox* c : {Combo1, Combo2, Combo3}) {
         c->setCurrentIndex(-1);
@@ -124,7 +153,28 @@ void FicheFilm::Vider() {
 }
 
 void FicheFilm::RemplirListes() {
-    RemplirListesFilm(Combo1, Combo2, Combo3);
+    switch (champs_) {
+    case ChampsFiche::Listes:
+        RemplirListesFilm(Combo1, Combo2, Combo3);
+        break;
+    case ChampsFiche::EtatSeul:
+        remplirEtats(Combo2);
+        break;
+    case ChampsFiche::Boites: // no list to fill
+        break;
+    }
+}
+
+QString FicheFilm::categorie() const {
+    return champs_ == ChampsFiche::Listes ? Combo1->currentText() : Text10->text();
+}
+
+QString FicheFilm::etat() const {
+    return champs_ == ChampsFiche::Boites ? Text11->text() : Combo2->currentText();
+}
+
+QString FicheFilm::specialite() const {
+    return champs_ == ChampsFiche::Listes ? Combo3->currentText() : Text12->text();
 }
 
 void FicheFilm::imageParDefaut() {
@@ -149,9 +199,15 @@ bool FicheFilm::Ouvrir(qint64 cle) {
     Text5->setText(t->Texte(QStringLiteral("Rang")));
     Text6->setText(t->Texte(QStringLiteral("Numero")));
     Text7->setText(t->Texte(QStringLiteral("Sortie")));
-    MontrerTexte(Combo1, t->Texte(QStringLiteral("Categorie")));
-    MontrerTexte(Combo2, t->Texte(QStringLiteral("Etat")));
-    MontrerTexte(Combo3, t->Texte(QStringLiteral("Specialiter")));
+    const QString categorie = t->Texte(QStringLiteral("Categorie"));
+    const QString etat = t->Texte(QStringLiteral("Etat"));
+    const QString specialite = t->Texte(QStringLiteral("Specialiter"));
+    MontrerTexte(Combo1, categorie);
+    MontrerTexte(Combo2, etat);
+    MontrerTexte(Combo3, specialite);
+    Text10->setText(categorie);
+    Text11->setText(etat);
+    Text12->setText(specialite);
     const QVariant image = t->Value(QStringLiteral("Image"));
     if (image.isValid() && image.toBool() && Image1->charger(FichierImageFilm(titreStocke_))) {
         Text8->setText(QStringLiteral("O"));
@@ -162,7 +218,46 @@ bool FicheFilm::Ouvrir(qint64 cle) {
     return true;
 }
 
+FicheFilm::Clic FicheFilm::OuvrirLigne(MSFlexGrid& grille) {
+    const qint64 cle = CleLigneCourante(grille);
+    if (cle < 0) return Clic::SansFilm;
+    try {
+        RemplirListes();
+        if (Ouvrir(cle)) {
+            grille.hide();
+            show();
+            return Clic::Ouvert;
+        }
+    } catch (const ErreurBase& e) {
+        env().message(QStringLiteral("LE FILM NE PEUT ETRE LU :\n%1").arg(e.message()));
+    }
+    return Clic::Introuvable;
+}
+
+bool FicheFilm::enregistrerEtat() {
+    const QString etat = Combo2->currentText();
+    QString refus = etat.trimmed().isEmpty() ? QStringLiteral("ETAT DOIT ÊTRE SERVIS")
+                                             : RefusLargeur({{"Etat", "Etat", etat}});
+    if (!refus.isEmpty()) {
+        env().message(refus);
+        return false;
+    }
+    try {
+        auto t = ctx().base().ouvrirTable(kCD);
+        // A film deleted meanwhile: nothing to write, the list comes back.
+        if (!t->AllerA(cle_)) return true;
+        t->Edit();
+        t->SetValue(QStringLiteral("Etat"), etat);
+        t->Update();
+    } catch (const ErreurBase& e) {
+        env().message(QStringLiteral("L'ETAT DU FILM N'A PAS PU ETRE ENREGISTRE :\n%1").arg(e.message()));
+        return false;
+    }
+    return true;
+}
+
 bool FicheFilm::Enregistrer() {
+    if (champs_ == ChampsFiche::EtatSeul) return enregistrerEtat();
     const QString titre = Text2->text().trimmed().toUpper();
     if (titre.isEmpty()) {
         env().message(QStringLiteral("UN TITRE EST OBLIGATOIRE"));
@@ -171,9 +266,9 @@ bool FicheFilm::Enregistrer() {
     QString refus = RefusNombreExemplaires(Text7->text());
     if (refus.isEmpty())
         refus = RefusLargeur({{"Titre", "Nom", titre},
-                              {"Categorie", "Categorie", Combo1->currentText()},
-                              {"Etat", "Etat", Combo2->currentText()},
-                              {"Specialite", "Specialiter", Combo3->currentText()},
+                              {"Categorie", "Categorie", categorie()},
+                              {"Etat", "Etat", etat()},
+                              {"Specialite", "Specialiter", specialite()},
                               {"Date de Sortie", "Date", Text3->text()}});
     if (!refus.isEmpty()) {
         env().message(refus);
@@ -200,9 +295,9 @@ bool FicheFilm::Enregistrer() {
         t->Edit();
         t->SetValue(QStringLiteral("Nom"), titre);
         t->SetValue(QStringLiteral("Date"), Text3->text());
-        t->SetValue(QStringLiteral("Categorie"), Combo1->currentText());
-        t->SetValue(QStringLiteral("Etat"), Combo2->currentText());
-        t->SetValue(QStringLiteral("Specialiter"), Combo3->currentText());
+        t->SetValue(QStringLiteral("Categorie"), categorie());
+        t->SetValue(QStringLiteral("Etat"), etat());
+        t->SetValue(QStringLiteral("Specialiter"), specialite());
         t->SetValue(QStringLiteral("Sortie"), QString::number(Text7->text().trimmed().toInt()));
         t->SetValue(QStringLiteral("Image"), avecImage);
         t->Update();

@@ -2,7 +2,8 @@
 // The film card: the detail view of one film of table CD, shared by the film windows. It shows the
 // film of a clicked grid row, saves what the operator changed, and chooses or erases the picture.
 // The card's controls belong to the window that carries it (registered at their design places),
-// the card itself being one frame that the window shows or hides as a whole.
+// the card itself being one frame that the window shows or hides as a whole. The windows of the
+// family differ in how category, state and speciality are shown and in what a save writes.
 
 #include <QFrame>
 
@@ -17,22 +18,41 @@ namespace vidora {
 
 class BoiteImage;
 class Form;
+class MSFlexGrid;
+
+// How a card shows category, state and speciality, and what its save writes.
+enum class ChampsFiche {
+    Listes,   // three choice lists; the save writes the film
+    Boites,   // three plain boxes (Text10 to Text12), no list read; the save writes the film
+    EtatSeul, // the state as a choice list, category and speciality in plain boxes; the save
+              // writes the state alone
+};
 
 class FicheFilm : public QFrame {
     Q_OBJECT
   public:
     // Builds the card inside the window, at its design place (twips).
-    FicheFilm(Form& fenetre, double left, double top, double width, double height);
+    FicheFilm(Form& fenetre, double left, double top, double width, double height,
+              ChampsFiche champs = ChampsFiche::Listes);
 
     // Empties every box and the picture; the picture flag becomes "N".
     void Vider();
-    // Fills the three choice lists from Genre, Etat and Special, in table order.
+    // Fills the card's choice lists from Genre, Etat and Special, in table order.
     void RemplirListes();
     // Shows the film of the row with this key, the card emptied first. False when no film holds
     // the key (nothing is shown then).
     bool Ouvrir(qint64 cle);
+    // What a click on a grid row of films gave.
+    enum class Clic {
+        SansFilm,    // the heading or the empty row after the last film: nothing to open
+        Introuvable, // no film holds the row's key any more (or it could not be read)
+        Ouvert,      // the card shows the film, its lists refilled, in place of the grid
+    };
+    // Opens the film of the grid's current row (its key in the hidden column 0).
+    Clic OuvrirLigne(MSFlexGrid& grille);
     // Saves the film in hand; true when the film was stored or no longer exists (the caller then
-    // lists again), false when the save was refused (a French message, nothing written).
+    // lists again), false when the save was refused (a French message, nothing written). A card
+    // that shows the state alone writes the state alone.
     bool Enregistrer();
     // The picture dialog: a chosen picture is shown and flagged "O"; a cancelled dialog or a file
     // that is not a picture changes nothing.
@@ -69,18 +89,33 @@ class FicheFilm : public QFrame {
     QComboBox* Combo1; // category
     QComboBox* Combo2; // state
     QComboBox* Combo3; // speciality
+    // The plain boxes that stand in for the lists (Boites: category, state, speciality;
+    // EtatSeul: category and speciality only).
+    QLineEdit* Text10;
+    QLineEdit* Text11;
+    QLineEdit* Text12;
     BoiteImage* Image1;
 
   private:
     void imageParDefaut();
+    bool enregistrerEtat();
+    // The texts to save, from the lists or the boxes that this card shows.
+    QString categorie() const;
+    QString etat() const;
+    QString specialite() const;
+
+    ChampsFiche champs_;
 
     qint64 cle_ = -1;
     QString titreStocke_;
     bool imagePropre_ = false;
 };
 
-// An editable choice list whose typed text holds at most the width of its CD field.
-QComboBox* ListeFilm(QWidget* parent, const QString& champ);
+// An editable choice list of a film's field. What it holds, typed or chosen, is checked against the
+// field's width at the save, never cut short.
+QComboBox* ListeFilm(QWidget* parent);
+// Empties a list and fills it with a field of every row of a table, in table order, no text chosen.
+void RemplirListe(QComboBox* c, const QString& table, const QString& champ);
 // Fills the three choice lists of a film: every Genre.NomGenre, Etat.NomEtat and Special.Titre,
 // in table order, with no text chosen.
 void RemplirListesFilm(QComboBox* categories, QComboBox* etats, QComboBox* specialites);

@@ -1,6 +1,7 @@
 #include "catalogue/FrmListe.h"
 
 #include "catalogue/FicheFilm.h"
+#include "catalogue/GrillesFilms.h"
 #include "catalogue/ImageFilm.h"
 #include "common/Contexte.h"
 #include "common/Grilles.h"
@@ -19,17 +20,6 @@
 namespace vidora {
 
 namespace {
-const QVector<ColonneGrille>& colonnes() {
-    static const QVector<ColonneGrille> c = {
-        Colonne(QStringLiteral("REF."), 1200, QStringLiteral("MatriculeCD")),
-        Colonne(QStringLiteral("TITRE DU FILM"), 5700, QStringLiteral("Nom")),
-        Colonne(QStringLiteral("CATEGORIE"), 1400, QStringLiteral("Categorie")),
-        ColonnePlace(QStringLiteral("CLASSEMENT"), 1400),
-        Colonne(QStringLiteral("Nombre"), 500, QStringLiteral("Sortie")),
-    };
-    return c;
-}
-
 bool plusGrand(const LigneFilm& a, const LigneFilm& b) {
     return !a.nomNul && !b.nomNul && a.nom > b.nom;
 }
@@ -115,24 +105,16 @@ void TrierParTitre(QVector<LigneFilm>& l) {
 }
 
 FrmListe::FrmListe() : Form(QStringLiteral("FrmListe"), QStringLiteral("Modifier un Film")) {
-    Label1 = controle(new QLabel(QStringLiteral("LISTE DES FILMS"), this), 3000, 100, 6000, 450);
-    Label12 = controle(new QLabel(this), 3000, 620, 6000, 400);
-    for (QLabel* l : {Label1, Label12}) {
-        l->setAlignment(Qt::AlignCenter);
-        l->setFrameShape(QFrame::Box);
-    }
-    MSFlexGrid1 = controle(new MSFlexGrid(this), 150, 1150, 11000, 6100);
+    Label1 = TitreListe(*this);
+    Label12 = CompteListe(*this);
+    MSFlexGrid1 = GrilleFilms(*this);
     Fiche = new FicheFilm(*this, 150, 1150, 11700, 6100);
     connect(MSFlexGrid1, &MSFlexGrid::Click, this, &FrmListe::MSFlexGrid1_Click);
-    const auto entree = [this](const char* nom, const char* libelle, void (FrmListe::*h)()) {
-        connect(ajouterEntree(QString::fromUtf8(nom), QString::fromUtf8(libelle)), &QAction::triggered, this,
-                h);
-    };
-    entree("Retour", "Retour", &FrmListe::Retour_Click);
-    entree("Enregitre", "Enregistrer", &FrmListe::Enregitre_Click);
-    entree("SaiAffiche", "Saisir Affiche", &FrmListe::SaiAffiche_Click);
-    entree("Autre", "Autre Film", &FrmListe::Autre_Click);
-    entree("Effaimage", "Effecer l'image", &FrmListe::Effaimage_Click);
+    ajouterEntree("Retour", "Retour", &FrmListe::Retour_Click);
+    ajouterEntree("Enregitre", "Enregistrer", &FrmListe::Enregitre_Click);
+    ajouterEntree("SaiAffiche", "Saisir Affiche", &FrmListe::SaiAffiche_Click);
+    ajouterEntree("Autre", "Autre Film", &FrmListe::Autre_Click);
+    ajouterEntree("Effaimage", "Effecer l'image", &FrmListe::Effaimage_Click);
 }
 
 void FrmListe::Form_Load() {
@@ -153,12 +135,12 @@ void FrmListe::Lire() {
     Fiche->hide();
     entreesFiche(false);
     show();
-    PreparerEntetes(*MSFlexGrid1, colonnes());
+    PreparerEntetes(*MSFlexGrid1, ColonnesListeFilms());
     QVector<LigneFilm> films;
     try {
         auto t = ctx().base().ouvrirTable(QStringLiteral("CD"));
         films.reserve(t->RecordCount());
-        const QVector<ColonneGrille>& c = colonnes();
+        const QVector<ColonneGrille>& c = ColonnesListeFilms();
         for (; !t->EOF_(); t->MoveNext()) {
             LigneFilm f;
             f.cle = t->Cle();
@@ -185,20 +167,10 @@ void FrmListe::Lire() {
 
 void FrmListe::MSFlexGrid1_Click() {
     if (Mode != 3) return;
-    // The heading row and the empty row after the last film carry no film.
-    const qint64 cle = CleLigneCourante(*MSFlexGrid1);
-    if (cle < 0) return;
-    bool trouve = false;
-    try {
-        Fiche->RemplirListes();
-        trouve = Fiche->Ouvrir(cle);
-    } catch (const ErreurBase& e) {
-        env().message(QStringLiteral("LE FILM NE PEUT ETRE LU :\n%1").arg(e.message()));
-    }
-    if (!trouve) return Lire();
-    MSFlexGrid1->hide();
+    const FicheFilm::Clic clic = Fiche->OuvrirLigne(*MSFlexGrid1);
+    if (clic == FicheFilm::Clic::Introuvable) return Lire();
+    if (clic != FicheFilm::Clic::Ouvert) return;
     Mode = 0;
-    Fiche->show();
     entreesFiche(true);
     menu(QStringLiteral("Effaimage"))->setEnabled(Fiche->imagePropre());
 }

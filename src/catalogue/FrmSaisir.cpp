@@ -50,11 +50,11 @@ FrmSaisir::FrmSaisir() : Form(QStringLiteral("FrmSaisir"), QStringLiteral("Saisi
     Label13 = controle(new QLabel(QStringLiteral("Faire Entrer après la saisis du titre"), this), 3100, 1850,
                        5800, 350);
     Label4 = etiquette("Categorie", 2300);
-    Combo1 = controle(ListeFilm(this, QStringLiteral("Categorie")), 3100, 2250, 4200, 420);
+    Combo1 = controle(ListeFilm(this), 3100, 2250, 4200, 420);
     Label5 = etiquette("Etat", 2850);
-    Combo2 = controle(ListeFilm(this, QStringLiteral("Etat")), 3100, 2800, 4200, 420);
+    Combo2 = controle(ListeFilm(this), 3100, 2800, 4200, 420);
     Label6 = etiquette("Specialite", 3400);
-    Combo3 = controle(ListeFilm(this, QStringLiteral("Specialiter")), 3100, 3350, 4200, 420);
+    Combo3 = controle(ListeFilm(this), 3100, 3350, 4200, 420);
     Label7 = etiquette("Date de Saisis", 3950);
     Text3 = boite(3900, 1800, "Date");
     Label8 = etiquette("Travée", 4500);

@@ -4,13 +4,13 @@
 // record and rescale them. Each window carries its own menu, which the frame shows while it is
 // the active child. Every text box of a window follows the rule of RegleSaisie.h.
 
+#include <QAction>
 #include <QList>
 #include <QMap>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
-class QAction;
 class QCloseEvent;
 class QMenu;
 
@@ -84,6 +84,12 @@ class Form : public QWidget {
     QMenu* ajouterMenu(const QString& nom, const QString& libelle);
     QAction* ajouterEntree(QMenu* sous, const QString& nom, const QString& libelle);
     QAction* ajouterEntree(const QString& nom, const QString& libelle);
+    // A top-level entry whose choice runs a handler of the window.
+    template <class W> QAction* ajouterEntree(const char* nom, const char* libelle, void (W::*handler)()) {
+        QAction* a = ajouterEntree(QString::fromUtf8(nom), QString::fromUtf8(libelle));
+        connect(a, &QAction::triggered, static_cast<W*>(this), handler);
+        return a;
+    }
     void ajouterSeparateur(QMenu* sous);
     // A menu entry by its name; a submenu is reached by its own action.
     QAction* menu(const QString& nom) const;

@@ -3,8 +3,15 @@
 
 #include "Banc.h"
 
+#include "Films.h"
+
+#include "catalogue/FicheFilm.h"
+#include "catalogue/FrmControle.h"
 #include "catalogue/FrmListe.h"
+#include "catalogue/FrmRecher.h"
+#include "catalogue/FrmRecherNom.h"
 #include "catalogue/FrmSaisir.h"
+#include "catalogue/FrmSupprimer.h"
 #include "common/Contexte.h"
 #include "platform/Grid.h"
 #include "shell/FrmDepart.h"
@@ -18,9 +25,58 @@
 using namespace vidora;
 using namespace vidora_test;
 
+namespace {
+
+// The last film of a grid, scrolled into view, lies inside the window where it can be clicked.
+bool derniereLigneVisible(Form* f, MSFlexGrid* g) {
+    g->scrollToBottom();
+    const QRect derniere = g->visualRect(g->model()->index(g->Rows() - 2, 2));
+    return g->viewport()->rect().contains(derniere) &&
+           f->rect().contains(QRect(g->viewport()->mapTo(f, derniere.topLeft()), derniere.size()));
+}
+
+// Every control seen whole in the list state, then on the card of the last film.
+template <class F>
+void listeEtFiche(Banc& b, FrmDepart* d, const char* entree, const std::function<void(F*)>& lister) {
+    QVERIFY(choisirMenu(d, entree));
+    F* f = b.fenetre<F>();
+    QVERIFY(f);
+    QCOMPARE(controlesMalVus(f), QStringList());
+    lister(f);
+    QCOMPARE(controlesMalVus(f), QStringList());
+    QVERIFY(derniereLigneVisible(f, f->MSFlexGrid1));
+    f->MSFlexGrid1->cliquer(f->MSFlexGrid1->Rows() - 2, 2);
+    QVERIFY(f->Fiche->isVisibleTo(f));
+    QCOMPARE(controlesMalVus(f), QStringList());
+    QVERIFY(choisirMenu(f, "Retour"));
+}
+
+} // namespace
+
 class TestEcrans : public QObject {
     Q_OBJECT
   private slots:
+    void recherches_data() {
+        QTest::addColumn<QSize>("ecran");
+        QTest::newRow("800 x 600") << QSize(12000, 9000);
+        QTest::newRow("1024 x 768") << QSize(15360, 11520);
+    }
+    void recherches() {
+        QFETCH(QSize, ecran);
+        Banc b;
+        b.env().ecran = ecran;
+        b.creerBase();
+        FrmDepart* d = b.connecter();
+        for (int i = 1; i <= 60; ++i)
+            ajouterFilm(QStringLiteral("R%1").arg(i), QStringLiteral("FILM %1").arg(i));
+        listeEtFiche<FrmControle>(b, d, "Control", [](FrmControle*) {});
+        listeEtFiche<FrmRecherNom>(b, d, "RechNom", [](FrmRecherNom* f) { taper(f->Text9, "film", true); });
+        listeEtFiche<FrmRecher>(b, d, "recher",
+                                [](FrmRecher* f) { QVERIFY(choisirDansListe(f->Combo4, "ACTION")); });
+        listeEtFiche<FrmSupprimer>(b, d, "reche",
+                                   [](FrmSupprimer* f) { QVERIFY(choisirDansListe(f->Combo4, "ACTION")); });
+    }
+
     void fenetresEntieres() {
         Banc b;
         b.demarrer(); // no database yet: "CREATION DE BASE"

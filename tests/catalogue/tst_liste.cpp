@@ -2,6 +2,7 @@
 // the count, the clicks that open a film or none, and what the card's save, picture choice and
 // picture erasure leave in CD and in "Images".
 #include "Banc.h"
+#include "Films.h"
 
 #include "catalogue/FicheFilm.h"
 #include "catalogue/FrmListe.h"
@@ -27,22 +28,6 @@ using namespace vidora_test;
 
 namespace {
 
-// A film row written straight into CD; a field given an invalid QVariant stays Null.
-qint64 ajouterFilm(const QString& ref, const QVariant& nom, const QMap<QString, QVariant>& autres = {}) {
-    QMap<QString, QVariant> v = {{"Traver", "A"},         {"Rang", "1"},   {"Numero", "1"},
-                                 {"Categorie", "ACTION"}, {"Etat", "BON"}, {"Specialiter", "POUR TOUS"},
-                                 {"Date", "01/02/2003"},  {"Sortie", "2"}, {"Image", false},
-                                 {"MatriculeCD", ref},    {"Nom", nom}};
-    v.insert(autres);
-    auto t = ctx().base().ouvrirTable("CD");
-    t->AddNew();
-    for (auto it = v.begin(); it != v.end(); ++it)
-        t->SetValue(it.key(), it.value());
-    t->Update();
-    t->MoveLast();
-    return t->Cle();
-}
-
 FrmListe* ouvrir(Banc& b, const std::function<void()>& films = {}) {
     FrmDepart* d = b.fenetre<FrmDepart>();
     if (!d) {
@@ -51,13 +36,6 @@ FrmListe* ouvrir(Banc& b, const std::function<void()>& films = {}) {
     }
     if (films) films();
     return d && choisirMenu(d, "Liste") ? b.fenetre<FrmListe>() : nullptr;
-}
-
-QStringList colonne(MSFlexGrid* g, int c) {
-    QStringList l;
-    for (int r = 1; r < g->Rows(); ++r)
-        l << g->textAt(r, c);
-    return l;
 }
 
 bool surLaFiche(FrmListe* f) {
@@ -75,22 +53,7 @@ bool surLaListe(FrmListe* f) {
 
 // The operator clicks the title cell of the film with this identifier.
 bool ouvrirFilm(FrmListe* f, const QString& ref) {
-    const int r = int(colonne(f->MSFlexGrid1, 1).indexOf(ref)) + 1;
-    if (r > 0) f->MSFlexGrid1->cliquer(r, 2);
-    Banc::traiterEvenements();
-    return r > 0 && surLaFiche(f);
-}
-
-QString champ(qint64 cle, const char* nom) {
-    auto t = ctx().base().ouvrirTable("CD");
-    return t->AllerA(cle) ? t->Texte(QString::fromLatin1(nom)) : QString("<absent>");
-}
-
-QString unePhoto(Banc& b, const char* nom, QColor couleur) {
-    QImage i(16, 16, QImage::Format_RGB32);
-    i.fill(couleur);
-    const QString chemin = b.chemin(QString::fromLatin1(nom));
-    return i.save(chemin, "BMP") ? chemin : QString();
+    return cliquerFilm(f->MSFlexGrid1, ref) && surLaFiche(f);
 }
 
 QColor couleur(FicheFilm* c) {
@@ -137,10 +100,11 @@ class TestListe : public QObject {
                      {g->textAt(0, 1), g->textAt(0, 2), g->textAt(0, 3), g->textAt(0, 4), g->textAt(0, 5)}),
                  QStringList({"REF.", "TITRE DU FILM", "CATEGORIE", "CLASSEMENT", "Nombre"}));
         // Digits before letters, accented capitals after Z; one empty row after the last film.
-        QCOMPARE(colonne(g, 2), QStringList({"2001", "ALIEN", "ALIENS", "ZORRO", "ÉTÉ", ""}));
-        QCOMPARE(colonne(g, 1), QStringList({"R4", "R2", "R3", "R1", "R5", ""}));
-        QCOMPARE(colonne(g, 4), QStringList({"C - 4 - 10", "", "A - 1 - 1", "A - 1 - 1", "A - 1 - 1", ""}));
-        QCOMPARE(colonne(g, 5), QStringList({"2", "2", "0", "2", "2", ""}));
+        QCOMPARE(colonneGrille(g, 2), QStringList({"2001", "ALIEN", "ALIENS", "ZORRO", "ÉTÉ", ""}));
+        QCOMPARE(colonneGrille(g, 1), QStringList({"R4", "R2", "R3", "R1", "R5", ""}));
+        QCOMPARE(colonneGrille(g, 4),
+                 QStringList({"C - 4 - 10", "", "A - 1 - 1", "A - 1 - 1", "A - 1 - 1", ""}));
+        QCOMPARE(colonneGrille(g, 5), QStringList({"2", "2", "0", "2", "2", ""}));
         QVERIFY(choisirMenu(f, "Retour"));
         QVERIFY(!b.fenetre<FrmListe>());
         QVERIFY(entreeDisponible(b.fenetre<FrmDepart>(), "Liste"));
@@ -153,7 +117,7 @@ class TestListe : public QObject {
             ajouterFilm("B2", "B", {{"Date", "02/02/2002"}});
             ajouterFilm("A", "A");
         });
-        QCOMPARE(colonne(f->MSFlexGrid1, 1), QStringList({"A", "B2", "B1", ""}));
+        QCOMPARE(colonneGrille(f->MSFlexGrid1, 1), QStringList({"A", "B2", "B1", ""}));
         // Each row opens the very film it shows, and a title kept as it was may be saved.
         QVERIFY(ouvrirFilm(f, "B2"));
         QCOMPARE(f->Fiche->Text3->text(), QString("02/02/2002"));
@@ -226,7 +190,7 @@ class TestListe : public QObject {
             QVERIFY(choisirMenu(f, "Enregitre"));
             QCOMPARE(b.messages(), attendu);
             QVERIFY(surLaFiche(f));
-            QCOMPARE(champ(zorro, "Nom"), QString("ZORRO"));
+            QCOMPARE(champFilm(zorro, "Nom"), QString("ZORRO"));
         };
         retaper(c->Text2, "alien");
         refus("Ce titre existe déjà");
@@ -242,16 +206,17 @@ class TestListe : public QObject {
         taper(c->Text4, "Z"); // the place is never saved
         QVERIFY(choisirMenu(f, "Enregitre"));
         QVERIFY(surLaListe(f));
-        QCOMPARE(QStringList({champ(zorro, "Nom"), champ(zorro, "Categorie"), champ(zorro, "Sortie"),
-                              champ(zorro, "Traver"), champ(zorro, "MatriculeCD")}),
-                 QStringList({"AZUR", "comédie maison", "5", "D", "R2"}));
-        QCOMPARE(colonne(f->MSFlexGrid1, 2), QStringList({"ALIEN", "AZUR", "BATMAN", ""}));
+        QCOMPARE(
+            QStringList({champFilm(zorro, "Nom"), champFilm(zorro, "Categorie"), champFilm(zorro, "Sortie"),
+                         champFilm(zorro, "Traver"), champFilm(zorro, "MatriculeCD")}),
+            QStringList({"AZUR", "comédie maison", "5", "D", "R2"}));
+        QCOMPARE(colonneGrille(f->MSFlexGrid1, 2), QStringList({"ALIEN", "AZUR", "BATMAN", ""}));
 
         // "Autre Film" leaves without saving.
         QVERIFY(ouvrirFilm(f, "R2"));
         taper(c->Text3, "X");
         QVERIFY(choisirMenu(f, "Autre") && surLaListe(f));
-        QCOMPARE(champ(zorro, "Date"), QString("01/02/2003"));
+        QCOMPARE(champFilm(zorro, "Date"), QString("01/02/2003"));
     }
 
     void champNulApresUnAutreFilm() {
@@ -264,7 +229,7 @@ class TestListe : public QObject {
         QVERIFY(ouvrirFilm(f, "R1") && choisirMenu(f, "Autre") && ouvrirFilm(f, "R2"));
         QVERIFY(f->Fiche->Text3->text().isEmpty() && f->Fiche->Combo1->currentText().isEmpty());
         QVERIFY(choisirMenu(f, "Enregitre"));
-        QCOMPARE(champ(brut, "Date") + champ(brut, "Categorie"), QString());
+        QCOMPARE(champFilm(brut, "Date") + champFilm(brut, "Categorie"), QString());
     }
 
     void images() {
@@ -275,8 +240,8 @@ class TestListe : public QObject {
             zorro = ajouterFilm("R2", "ZORRO", {{"Image", true}});
             perdu = ajouterFilm("R3", "PERDU", {{"Image", true}});
         });
-        const QString rouge = unePhoto(b, "rouge.bmp", Qt::red);
-        const QString vert = unePhoto(b, "vert.bmp", Qt::green);
+        const QString rouge = unePhoto(b.dossier(), "rouge.bmp", Qt::red);
+        const QString vert = unePhoto(b.dossier(), "vert.bmp", Qt::green);
         QVERIFY(QFile::copy(rouge, FichierImageFilm("ALIEN")) &&
                 QFile::copy(vert, FichierImageFilm("ZORRO")));
         FicheFilm* c = f->Fiche;
@@ -290,13 +255,13 @@ class TestListe : public QObject {
         QVERIFY(!QFile::exists(FichierImageFilm("ALIEN")) && QFile::exists(FichierImageFilm("ZORRO")));
         QVERIFY(c->DrapeauImage() == "N" && entreeDisponible(f, "Effaimage"));
         QVERIFY(choisirMenu(f, "Autre"));
-        QCOMPARE(champ(alien, "Image"), QString("True"));
+        QCOMPARE(champFilm(alien, "Image"), QString("True"));
 
         // A picture whose file is gone: the default picture, "N", not erasable; a save records it.
         QVERIFY(ouvrirFilm(f, "R3"));
         QVERIFY(c->DrapeauImage() == "N" && !entreeDisponible(f, "Effaimage"));
         QVERIFY(choisirMenu(f, "Enregitre"));
-        QCOMPARE(champ(perdu, "Image"), QString("False"));
+        QCOMPARE(champFilm(perdu, "Image"), QString("False"));
 
         // A picture chosen, then "Autre Film": nothing written.
         QVERIFY(ouvrirFilm(f, "R1"));
@@ -320,7 +285,7 @@ class TestListe : public QObject {
         QVERIFY(choisirMenu(f, "SaiAffiche"));
         retaper(c->Text2, "../AC/DC");
         QVERIFY(choisirMenu(f, "Enregitre"));
-        QCOMPARE(champ(zorro, "Nom") + champ(zorro, "Image"), QString("../AC/DCTrue"));
+        QCOMPARE(champFilm(zorro, "Nom") + champFilm(zorro, "Image"), QString("../AC/DCTrue"));
         QCOMPARE(QFileInfo(FichierImageFilm("../AC/DC")).absolutePath(),
                  QDir(b.chemin("Images")).absolutePath());
         QVERIFY(QFile::exists(FichierImageFilm("ZORRO")));
@@ -337,7 +302,7 @@ class TestListe : public QObject {
         QVERIFY(choisirMenu(f, "Enregitre"));
         QVERIFY(b.messages().startsWith("L'IMAGE DU FILM N'A PAS PU ETRE ENREGISTREE"));
         QVERIFY(surLaFiche(f));
-        QCOMPARE(champ(zorro, "Nom"), QString("../AC/DC"));
+        QCOMPARE(champFilm(zorro, "Nom"), QString("../AC/DC"));
     }
 };
 

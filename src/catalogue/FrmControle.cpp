@@ -1,0 +1,77 @@
+#include "catalogue/FrmControle.h"
+
+#include "catalogue/FicheFilm.h"
+#include "catalogue/GrillesFilms.h"
+#include "catalogue/ImageFilm.h"
+#include "common/Grilles.h"
+#include "common/Zoom.h"
+#include "platform/Grid.h"
+#include "shell/Ouverture.h"
+
+#include <QAction>
+#include <QLabel>
+
+namespace vidora {
+
+namespace {
+const QVector<ColonneGrille>& colonnes() {
+    static const QVector<ColonneGrille> c = {
+        Colonne(QStringLiteral("REF."), 1400, QStringLiteral("MatriculeCD")),
+        Colonne(QStringLiteral("TITRE DU FILM"), 5800, QStringLiteral("Nom")),
+        Colonne(QStringLiteral("ETAT"), 1500, QStringLiteral("Etat")),
+        ColonnePlace(QStringLiteral("CLASSEMENT"), 1400),
+    };
+    return c;
+}
+} // namespace
+
+FrmControle::FrmControle()
+    : Form(QStringLiteral("FrmControle"), QString::fromUtf8("Control Physique des Films")) {
+    Label1 = TitreListe(*this);
+    MSFlexGrid1 = GrilleFilms(*this, 700); // no count under the title
+    Fiche = new FicheFilm(*this, 150, 1150, 11700, 6100, ChampsFiche::EtatSeul);
+    Text8 = Fiche->Text10;
+    Text9 = Fiche->Text12;
+    connect(MSFlexGrid1, &MSFlexGrid::Click, this, &FrmControle::MSFlexGrid1_Click);
+    ajouterEntree("Retour", "Retour", &FrmControle::Retour_Click);
+    ajouterEntree("Enregitre", "Enregistrer", &FrmControle::Enregitre_Click);
+    ajouterEntree("Autre", "Autre Film", &FrmControle::Autre_Click);
+}
+
+void FrmControle::Form_Load() {
+    MiseEnPlaceStandard(*this);
+    Lire();
+}
+
+void FrmControle::Lire() {
+    Mode = 3;
+    Fiche->hide();
+    Fiche->Image1->vider();
+    menu(QStringLiteral("Enregitre"))->setEnabled(false);
+    menu(QStringLiteral("Autre"))->setEnabled(false);
+    PreparerGrille(*MSFlexGrid1, colonnes(), QStringLiteral("CD"));
+}
+
+void FrmControle::MSFlexGrid1_Click() {
+    if (Mode != 3) return;
+    const FicheFilm::Clic clic = Fiche->OuvrirLigne(*MSFlexGrid1);
+    if (clic == FicheFilm::Clic::Introuvable) return Lire();
+    if (clic != FicheFilm::Clic::Ouvert) return;
+    Mode = 0;
+    menu(QStringLiteral("Enregitre"))->setEnabled(true);
+    menu(QStringLiteral("Autre"))->setEnabled(true);
+}
+
+void FrmControle::Enregitre_Click() {
+    if (Mode == 0 && Fiche->Enregistrer()) Lire();
+}
+
+void FrmControle::Autre_Click() {
+    Lire();
+}
+
+void FrmControle::Retour_Click() {
+    RendreLaMain(this);
+}
+
+} // namespace vidora

@@ -1,0 +1,35 @@
+#pragma once
+// The physical check: every film with its state; a click shows the film's card, where only the
+// state is meant to change, and "Enregistrer" stores that state alone.
+
+#include "platform/Form.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace vidora {
+
+class FicheFilm;
+class MSFlexGrid;
+
+class FrmControle : public Form {
+    Q_OBJECT
+  public:
+    FrmControle();
+    void Form_Load() override;
+    // The list state: every film, the card hidden.
+    void Lire();
+    void MSFlexGrid1_Click();
+    void Enregitre_Click();
+    void Autre_Click();
+    void Retour_Click();
+
+    QLabel* Label1;
+    MSFlexGrid* MSFlexGrid1;
+    FicheFilm* Fiche;
+    QLineEdit* Text8; // the card's category box
+    QLineEdit* Text9; // the card's speciality box
+    int Mode = 3;     // 3: list, 0: card
+};
+
+} // namespace vidora

@@ -1,0 +1,46 @@
+#pragma once
+// The search by category: the operator chooses a category, the window lists its films in table
+// order with their number, and a click opens the film card, where the film is changed and saved.
+
+#include "platform/Form.h"
+
+#include <QString>
+
+class QComboBox;
+class QLabel;
+
+namespace vidora {
+
+class FicheFilm;
+class MSFlexGrid;
+
+class FrmRecher : public Form {
+    Q_OBJECT
+  public:
+    FrmRecher();
+    void Form_Load() override;
+    // A category chosen from the list of Combo4.
+    void Combo4_Click();
+    // The list state: the films of the chosen category, the card hidden.
+    void Lire();
+    void MSFlexGrid1_Click();
+    void Enregitre_Click();
+    void SaiAffiche_Click();
+    void Effaimage_Click();
+    void Autre_Click();
+    void Catego_Click();
+    void Retour_Click();
+
+    QComboBox* Combo4; // the category chooser
+    QLabel* Label1;
+    QLabel* Label12;
+    MSFlexGrid* MSFlexGrid1;
+    FicheFilm* Fiche;
+    QString CategorieChoisie;
+    int Mode = 3; // 3: list, 0: card
+
+  private:
+    void entreesFiche(bool fiche);
+};
+
+} // namespace vidora

@@ -1,0 +1,123 @@
+#include "catalogue/FrmRecherNom.h"
+
+#include "catalogue/FicheFilm.h"
+#include "catalogue/GrillesFilms.h"
+#include "catalogue/ImageFilm.h"
+#include "common/Contexte.h"
+#include "common/Grilles.h"
+#include "common/Saisie.h"
+#include "common/Zoom.h"
+#include "platform/Database.h"
+#include "platform/Environnement.h"
+#include "platform/Grid.h"
+#include "shell/Ouverture.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <algorithm>
+
+namespace vidora {
+
+namespace {
+// Room kept under the grid so that its last line is never cut by the window's edge.
+constexpr double kMargeBas = 60;
+} // namespace
+
+double HauteurGrilleRecherche(int m) {
+    return std::min(380.0 * m + 550, 7068.0);
+}
+
+FrmRecherNom::FrmRecherNom() : Form(QStringLiteral("FrmRecherNom"), QStringLiteral("Recherche par Nom")) {
+    Label1 = TitreListe(*this);
+    Label12 = CompteListe(*this);
+    Text9 = controle(new QLineEdit(this), 3000, 1150, 6000, 420);
+    Text9->setObjectName(QStringLiteral("Text9"));
+    MajusculeFrappe(Text9);
+    MSFlexGrid1 = GrilleFilms(*this);
+    Fiche = new FicheFilm(*this, 150, 1150, 11700, 6100, ChampsFiche::Boites);
+    connect(Text9, &QLineEdit::returnPressed, this, &FrmRecherNom::Page_Click);
+    connect(MSFlexGrid1, &MSFlexGrid::Click, this, &FrmRecherNom::MSFlexGrid1_Click);
+    ajouterEntree("Retour", "Retour", &FrmRecherNom::Retour_Click);
+    ajouterEntree("Enregitre", "Enregistrer", &FrmRecherNom::Enregitre_Click);
+    ajouterEntree("SaiAffiche", "Saisir Affiche", &FrmRecherNom::SaiAffiche_Click);
+    ajouterEntree("Autre", "Autre Film", &FrmRecherNom::Autre_Click);
+}
+
+void FrmRecherNom::Form_Load() {
+    MiseEnPlaceStandard(*this);
+    Lire();
+}
+
+void FrmRecherNom::entreesFiche(bool fiche) {
+    for (const char* n : {"Enregitre", "SaiAffiche", "Autre"})
+        menu(QString::fromLatin1(n))->setEnabled(fiche);
+}
+
+void FrmRecherNom::Lire() {
+    Mode = Etat::Recherche;
+    Text9->show();
+    Fiche->Image1->vider();
+    Fiche->hide();
+    entreesFiche(false);
+    MSFlexGrid1->hide();
+    int films = 0;
+    try {
+        films = ctx().base().ouvrirTable(QStringLiteral("CD"))->RecordCount();
+    } catch (const ErreurBase& e) {
+        env().message(QStringLiteral("LA LISTE DES FILMS NE PEUT ETRE LUE :\n%1").arg(e.message()));
+    }
+    Label12->setText(QStringLiteral("Nombre de film %1").arg(films));
+    Text9->setFocus();
+}
+
+void FrmRecherNom::Page_Click() {
+    if (Mode != Etat::Recherche) return;
+    NomChoisi = Text9->text().trimmed().toUpper();
+    const QString nom = QStringLiteral("Nom");
+    // The text is looked for as it stands: no character of it has a meaning of its own.
+    OptionsGrille o;
+    o.masquerPendantRemplissage = false;
+    PreparerGrille(
+        *MSFlexGrid1, ColonnesListeFilms(), QStringLiteral("CD"),
+        [&](const Recordset& r) { return !r.EstNull(nom) && r.Texte(nom).trimmed().contains(NomChoisi); }, o);
+    const int m = MSFlexGrid1->Rows() - 2;
+    // The height the search gives, within the room the window has below the grid's top.
+    const double place = height() * twips::parPixel - MSFlexGrid1->Top() - kMargeBas;
+    MSFlexGrid1->setHeight(std::min(HauteurGrilleRecherche(m), std::max(place, 0.0)));
+    Text9->hide();
+    Mode = Etat::Liste;
+    if (m == 0) {
+        env().message(QStringLiteral("PAS DE ") + NomChoisi);
+        Lire();
+    }
+}
+
+void FrmRecherNom::MSFlexGrid1_Click() {
+    if (Mode != Etat::Liste) return;
+    const FicheFilm::Clic clic = Fiche->OuvrirLigne(*MSFlexGrid1);
+    if (clic == FicheFilm::Clic::Introuvable) return Lire();
+    if (clic != FicheFilm::Clic::Ouvert) return;
+    Mode = Etat::Fiche;
+    entreesFiche(true);
+}
+
+void FrmRecherNom::Enregitre_Click() {
+    if (Mode == Etat::Fiche && Fiche->Enregistrer()) Lire();
+}
+
+void FrmRecherNom::SaiAffiche_Click() {
+    if (Mode == Etat::Fiche) Fiche->ChoisirImage();
+}
+
+void FrmRecherNom::Autre_Click() {
+    Text9->clear();
+    Lire();
+}
+
+void FrmRecherNom::Retour_Click() {
+    RendreLaMain(this);
+}
+
+} // namespace vidora

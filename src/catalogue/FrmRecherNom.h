@@ -1,0 +1,51 @@
+#pragma once
+// The search by title: the operator types a text, the window lists every film whose title holds
+// it, and a click opens the film card (category, state and speciality in plain boxes), where the
+// film is changed and saved with its picture.
+
+#include "platform/Form.h"
+
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+
+namespace vidora {
+
+class FicheFilm;
+class MSFlexGrid;
+
+// The height of the search's grid, in twips, for m films found: 380 a film and 550 more, at most
+// 7068; never scaled with the window.
+double HauteurGrilleRecherche(int m);
+
+class FrmRecherNom : public Form {
+    Q_OBJECT
+  public:
+    FrmRecherNom();
+    void Form_Load() override;
+    // The search state: the search box shown with its text, the count of every film.
+    void Lire();
+    // The search of the text typed in Text9.
+    void Page_Click();
+    void MSFlexGrid1_Click();
+    void Enregitre_Click();
+    void SaiAffiche_Click();
+    void Autre_Click();
+    void Retour_Click();
+
+    QLabel* Label1;
+    QLabel* Label12;
+    QLineEdit* Text9; // the search box
+    MSFlexGrid* MSFlexGrid1;
+    FicheFilm* Fiche;
+    // The search text in capitals.
+    QString NomChoisi;
+    enum class Etat { Recherche, Liste, Fiche };
+    Etat Mode = Etat::Recherche;
+
+  private:
+    void entreesFiche(bool fiche);
+};
+
+} // namespace vidora

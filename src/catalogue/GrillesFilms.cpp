@@ -1,0 +1,67 @@
+#include "catalogue/GrillesFilms.h"
+
+#include "catalogue/FicheFilm.h"
+#include "common/Grilles.h"
+#include "platform/Database.h"
+#include "platform/Form.h"
+#include "platform/Grid.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+namespace vidora {
+
+const QVector<ColonneGrille>& ColonnesListeFilms() {
+    static const QVector<ColonneGrille> c = {
+        Colonne(QStringLiteral("REF."), 1200, QStringLiteral("MatriculeCD")),
+        Colonne(QStringLiteral("TITRE DU FILM"), 5700, QStringLiteral("Nom")),
+        Colonne(QStringLiteral("CATEGORIE"), 1400, QStringLiteral("Categorie")),
+        ColonnePlace(QStringLiteral("CLASSEMENT"), 1400),
+        Colonne(QStringLiteral("Nombre"), 500, QStringLiteral("Sortie")),
+    };
+    return c;
+}
+
+namespace {
+QLabel* encadre(Form& f, const char* nom, const QString& texte, double top, double height) {
+    auto* l = f.controle(new QLabel(texte, &f), 3000, top, 6000, height);
+    l->setObjectName(QString::fromLatin1(nom));
+    l->setAlignment(Qt::AlignCenter);
+    l->setFrameShape(QFrame::Box);
+    return l;
+}
+} // namespace
+
+MSFlexGrid* GrilleFilms(Form& f, double top) {
+    auto* g = f.controle(new MSFlexGrid(&f), 150, top, 11000, 7250 - top);
+    g->setObjectName(QStringLiteral("MSFlexGrid1"));
+    return g;
+}
+
+QLabel* TitreListe(Form& f) {
+    return encadre(f, "Label1", QStringLiteral("LISTE DES FILMS"), 100, 450);
+}
+
+QLabel* CompteListe(Form& f) {
+    return encadre(f, "Label12", QString(), 620, 400);
+}
+
+QComboBox* ChoixCategorie(Form& f, const QString& invitation) {
+    auto* c = f.controle(new QComboBox(&f), 3000, 1150, 6000, 450);
+    c->setObjectName(QStringLiteral("Combo4"));
+    c->setPlaceholderText(invitation);
+    return c;
+}
+
+void RemplirCategories(QComboBox* choix) {
+    RemplirListe(choix, QStringLiteral("Genre"), QStringLiteral("NomGenre"));
+}
+
+int ListerCategorie(MSFlexGrid& g, const QVector<ColonneGrille>& colonnes, const QString& categorie) {
+    const QString champ = QStringLiteral("Categorie");
+    PreparerGrille(g, colonnes, QStringLiteral("CD"),
+                   [&](const Recordset& r) { return !r.EstNull(champ) && r.Texte(champ) == categorie; });
+    return g.Rows() - 2;
+}
+
+} // namespace vidora

@@ -1,0 +1,133 @@
+// The search by title ("Film" > "Recherche par Nom"): what a typed text finds (taken as text, never
+// as a pattern), the count, the grid's height, and the card with its plain boxes.
+#include "Banc.h"
+#include "Films.h"
+
+#include "catalogue/FicheFilm.h"
+#include "catalogue/FrmRecherNom.h"
+#include "platform/Grid.h"
+#include "shell/FrmDepart.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QtTest>
+
+using namespace vidora;
+using namespace vidora_test;
+
+namespace {
+
+FrmRecherNom* ouvrir(Banc& b, const std::function<void()>& films) {
+    b.creerBase();
+    FrmDepart* d = b.connecter();
+    films();
+    return d && choisirMenu(d, "RechNom") ? b.fenetre<FrmRecherNom>() : nullptr;
+}
+
+void titres(const QStringList& noms) {
+    for (int i = 0; i < noms.size(); ++i)
+        ajouterFilm(QString("R%1").arg(i + 1), noms[i] == "<nul>" ? QVariant() : QVariant(noms[i]));
+}
+
+} // namespace
+
+class TestRecherNom : public QObject {
+    Q_OBJECT
+  private slots:
+    void recherche_data() {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QString>("trouves"); // identifiers in table order; empty: none
+        QTest::newRow("pour cent") << "%"
+                                   << "R1";
+        QTest::newRow("apostrophe") << "'"
+                                    << "R2";
+        QTest::newRow("souligné") << "_"
+                                  << "R3";
+        QTest::newRow("crochet") << "["
+                                 << "R4";
+        QTest::newRow("minuscules, début, milieu, fin") << " alien"
+                                                        << "R5 R6 R7";
+        QTest::newRow("vide") << "  "
+                              << "R1 R2 R3 R4 R5 R6 R7";
+        QTest::newRow("rien") << "zz"
+                              << "";
+    }
+    void recherche() {
+        QFETCH(QString, texte);
+        QFETCH(QString, trouves);
+        Banc b;
+        FrmRecherNom* f = ouvrir(b, [] {
+            titres({"100% COTON", "L'AVION", "A_B", "[REC]", "ALIEN", "LES ALIENS", "FIN ALIEN ", "<nul>"});
+        });
+        QVERIFY(f && f->Text9->isVisibleTo(f) && !f->MSFlexGrid1->isVisibleTo(f));
+        QCOMPARE(f->Label12->text(), QString("Nombre de film 8"));
+        taper(f->Text9, texte, true);
+        if (trouves.isEmpty()) {
+            QCOMPARE(b.messages(), "PAS DE " + texte.trimmed().toUpper());
+            QVERIFY(f->Text9->isVisibleTo(f) && !f->MSFlexGrid1->isVisibleTo(f));
+            QCOMPARE(f->Text9->text(), texte.toUpper());
+            return;
+        }
+        QVERIFY(!f->Text9->isVisibleTo(f) && f->MSFlexGrid1->isVisibleTo(f));
+        QCOMPARE(colonneGrille(f->MSFlexGrid1, 1), trouves.split(' ') << "");
+        QCOMPARE(f->Label12->text(), QString("Nombre de film 8"));
+        QCOMPARE(b.messages(), QString());
+    }
+
+    void hauteurDeLaGrille_data() {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<double>("hauteur");
+        QTest::newRow("1") << "B" << 930.0;
+        QTest::newRow("17") << "A" << 7010.0;
+        QTest::newRow("18") << "" << 7068.0;
+    }
+    void hauteurDeLaGrille() {
+        QFETCH(QString, texte);
+        QFETCH(double, hauteur);
+        Banc b;
+        b.env().ecran = {15360, 11520}; // 1024 x 768
+        FrmRecherNom* f = ouvrir(b, [] {
+            QStringList noms{"B"};
+            for (int i = 1; i <= 17; ++i)
+                noms << QString("A%1").arg(i);
+            titres(noms);
+        });
+        taper(f->Text9, texte, true);
+        QCOMPARE(f->MSFlexGrid1->Height(), hauteur);
+        QCOMPARE(controlesMalVus(f), QStringList());
+    }
+
+    void ficheEnBoites() {
+        Banc b;
+        FrmRecherNom* f = ouvrir(b, [] { titres({"ALIEN", "BRAZIL"}); });
+        taper(f->Text9, "BRA", true);
+        QVERIFY(!entreeDisponible(f, "Autre"));
+        QVERIFY(cliquerFilm(f->MSFlexGrid1, "R2"));
+        FicheFilm* c = f->Fiche;
+        QVERIFY(c->isVisibleTo(f) && entreeDisponible(f, "Enregitre") && entreeDisponible(f, "SaiAffiche"));
+        QVERIFY(!f->menu("Effaimage"));
+        QVERIFY(c->Text10->isVisibleTo(f) && !c->Combo1->isVisibleTo(f) && !c->Combo2->isVisibleTo(f));
+        QCOMPARE(c->Text10->text() + "|" + c->Text11->text() + "|" + c->Text12->text(),
+                 QString("ACTION|BON|POUR TOUS"));
+        c->Text10->setText("policier maison");
+        c->Text11->setText("rayé");
+        c->Text12->setText("");
+        QVERIFY(choisirMenu(f, "Enregitre"));
+        QCOMPARE(b.messages(), QString());
+        const qint64 cle = 2;
+        QCOMPARE(champFilm(cle, "Categorie") + "|" + champFilm(cle, "Etat") + "|" +
+                     champFilm(cle, "Specialiter"),
+                 QString("policier maison|rayé|"));
+        // Back to the search box, its text kept; "Autre Film" empties it.
+        QVERIFY(f->Text9->isVisibleTo(f) && f->Text9->text() == "BRA");
+        f->Text9->clear();
+        taper(f->Text9, "", true);
+        QVERIFY(cliquerFilm(f->MSFlexGrid1, "R1") && choisirMenu(f, "Autre"));
+        QVERIFY(f->Text9->isVisibleTo(f) && f->Text9->text().isEmpty());
+        QCOMPARE(champFilm(1, "Nom"), QString("ALIEN"));
+    }
+};
+
+QTEST_MAIN(TestRecherNom)
+#include "tst_rechernom.moc"

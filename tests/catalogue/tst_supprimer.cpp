@@ -1,0 +1,138 @@
+// Film deletion ("Film" > "Supprimer Film"): the film of the clicked row goes, its picture file only
+// once the deletion is committed and no other film shares it; clicks that find no film.
+#include "Banc.h"
+#include "Films.h"
+
+#include "catalogue/FicheFilm.h"
+#include "catalogue/FrmSupprimer.h"
+#include "catalogue/ImageFilm.h"
+#include "common/Contexte.h"
+#include "common/Images.h"
+#include "platform/Grid.h"
+#include "shell/FrmDepart.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QtTest>
+
+using namespace vidora;
+using namespace vidora_test;
+
+namespace {
+
+FrmSupprimer* ouvrir(Banc& b, const std::function<void()>& films) {
+    b.creerBase();
+    FrmDepart* d = b.connecter();
+    films();
+    return d && choisirMenu(d, "reche") ? b.fenetre<FrmSupprimer>() : nullptr;
+}
+
+bool surLaFiche(FrmSupprimer* f) {
+    return f->Fiche->isVisibleTo(f) && !f->MSFlexGrid1->isVisibleTo(f) && entreeDisponible(f, "Enregitre") &&
+           entreeDisponible(f, "Autre") && !entreeDisponible(f, "Caztegori");
+}
+
+} // namespace
+
+class TestSupprimer : public QObject {
+    Q_OBJECT
+  private slots:
+    void suppression_data() {
+        QTest::addColumn<QString>("titre3"); // R3's title; R1 is "L'AVION 100%"
+        QTest::addColumn<QString>("clique");
+        QTest::addColumn<bool>("fichier");  // the title's picture file is in "Images"
+        QTest::addColumn<QString>("panne"); // a failure staged before the deletion is committed
+        QTest::addColumn<QString>("restent");
+        QTest::addColumn<bool>("fichierReste");
+        const QString avion = "L'AVION 100%";
+        QTest::newRow("sa photo") << "ZORRO"
+                                  << "R1" << true << ""
+                                  << "R3" << false;
+        QTest::newRow("photo absente") << "ZORRO"
+                                       << "R1" << false << ""
+                                       << "R3" << false;
+        QTest::newRow("panne avant validation") << "ZORRO"
+                                                << "R1" << true << "suppression-film"
+                                                << "R1 R3" << true;
+        // Two films of one title: the clicked one goes, the other and their shared picture stay.
+        QTest::newRow("deux films d'un titre") << avion << "R3" << true << ""
+                                               << "R1" << true;
+    }
+    void suppression() {
+        QFETCH(QString, titre3);
+        QFETCH(QString, clique);
+        QFETCH(bool, fichier);
+        QFETCH(QString, panne);
+        QFETCH(QString, restent);
+        QFETCH(bool, fichierReste);
+        Banc b;
+        QMap<QString, qint64> cles;
+        FrmSupprimer* f = ouvrir(b, [&] {
+            cles["R1"] = ajouterFilm("R1", "L'AVION 100%", {{"Image", true}});
+            cles["R2"] = ajouterFilm("R2", "AUTRE GENRE", {{"Categorie", "WESTERN"}});
+            cles["R3"] = ajouterFilm("R3", titre3, {{"Image", true}, {"Date", "03/03/2003"}});
+        });
+        QVERIFY(f);
+        const QString image = FichierImageFilm("L'AVION 100%");
+        if (fichier) QVERIFY(QFile::copy(unePhoto(b.dossier(), "p.bmp", Qt::red), image));
+        QVERIFY(!entreeDisponible(f, "Enregitre"));
+        QVERIFY(choisirDansListe(f->Combo4, "ACTION"));
+        QCOMPARE(colonneGrille(f->MSFlexGrid1, 1), QStringList({"R1", "R3", ""}));
+        QVERIFY(cliquerFilm(f->MSFlexGrid1, clique) && surLaFiche(f));
+        // The clicked film, even with its picture missing (the default one shown).
+        QCOMPARE(f->Fiche->Text1->text(), clique);
+        QCOMPARE(f->Fiche->DrapeauImage(), fichier ? QString("O") : QString("N"));
+        f->Fiche->Text2->setText("AUTRE GENRE"); // typed on the card: never used
+        b.env().panneA = panne;
+        QVERIFY(choisirMenu(f, "Enregitre"));
+        QCOMPARE(b.messages().isEmpty(), panne.isEmpty());
+        QStringList presents;
+        for (auto it = cles.begin(); it != cles.end(); ++it)
+            if (it.key() != "R2" && champFilm(it.value(), "MatriculeCD") == it.key()) presents << it.key();
+        QCOMPARE(presents.join(' '), restent);
+        QCOMPARE(champFilm(cles["R2"], "Nom"), QString("AUTRE GENRE"));
+        QCOMPARE(QFile::exists(image), fichierReste && fichier);
+        if (panne.isEmpty()) {
+            QVERIFY(!f->Fiche->isVisibleTo(f) && entreeDisponible(f, "Caztegori"));
+            QCOMPARE(colonneGrille(f->MSFlexGrid1, 1).size(), restent.split(' ').size() + 1);
+        }
+    }
+
+    void clicsSansFilm() {
+        Banc b;
+        qint64 r2 = -1;
+        FrmSupprimer* f = ouvrir(b, [&] {
+            ajouterFilm("R1", "ALIEN");
+            r2 = ajouterFilm("R2", "BRAZIL");
+            ajouterFilm("R3", "CASSE", {{"Categorie", "action"}});
+            ajouterFilm("R4", "DUNE", {{"Categorie", "ACTION "}});
+            ajouterFilm("R5", "ERASER", {{"Categorie", QVariant()}});
+        });
+        // "Autre Film" before any category: an empty list, the chooser still there.
+        QVERIFY(choisirMenu(f, "Autre"));
+        QCOMPARE(colonneGrille(f->MSFlexGrid1, 1), QStringList({""}));
+        QVERIFY(choisirDansListe(f->Combo4, "ACTION") && !f->Combo4->isVisibleTo(f));
+        QCOMPARE(colonneGrille(f->MSFlexGrid1, 1), QStringList({"R1", "R2", ""}));
+        // The heading and the empty row open nothing.
+        f->MSFlexGrid1->cliquer(0, 2);
+        f->MSFlexGrid1->cliquer(3, 2);
+        QVERIFY(!f->Fiche->isVisibleTo(f) && entreeDisponible(f, "Caztegori"));
+        QCOMPARE(b.messages(), QString());
+        // A film deleted meanwhile: the message, then the list.
+        {
+            auto t = ctx().base().ouvrirTable("CD");
+            QVERIFY(t->AllerA(r2));
+            t->Delete();
+        }
+        QVERIFY(cliquerFilm(f->MSFlexGrid1, "R2"));
+        QCOMPARE(b.messages(), QString::fromUtf8("Pas de Film d'enregisté"));
+        QCOMPARE(colonneGrille(f->MSFlexGrid1, 1), QStringList({"R1", ""}));
+        QVERIFY(cliquerFilm(f->MSFlexGrid1, "R1") && choisirMenu(f, "Autre") && choisirMenu(f, "Caztegori"));
+        QVERIFY(f->Combo4->isVisibleTo(f) && !f->MSFlexGrid1->isVisibleTo(f));
+        QVERIFY(choisirMenu(f, "Retour") && !b.fenetre<FrmSupprimer>());
+    }
+};
+
+QTEST_MAIN(TestSupprimer)
+#include "tst_supprimer.moc"
