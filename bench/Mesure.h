@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <limits>
 
 namespace vidora_bench {
@@ -24,6 +25,21 @@ struct Resultat {
     double moteur;
     double brut;
 };
+
+// Prints a table of results under its title, each line with its ratio to raw SQLite, then whether
+// every line met the aim; returns whether they all did.
+template <size_t N>
+bool imprimerResultats(const char* quoi, const Resultat (&resultats)[N], double objectifMs) {
+    std::printf("%-24s %12s %12s %8s\n", "workload", "window ms", "raw ms", "ratio");
+    bool objectif = true;
+    for (const Resultat& r : resultats) {
+        std::printf("%-24s %12.2f %12.2f %7.2fx\n", r.nom, r.moteur, r.brut,
+                    r.brut > 0 ? r.moteur / r.brut : 0.0);
+        objectif = objectif && r.moteur < objectifMs;
+    }
+    std::printf("%s aim (each under %.0f ms): %s\n", quoi, objectifMs, objectif ? "met" : "NOT met");
+    return objectif;
+}
 
 // The best of several runs of travail(), in milliseconds; travail returns a value to keep.
 template <typename F> double meilleurTemps(int essais, F&& travail) {

@@ -11,3 +11,8 @@ void benchPret(int nFilms, int nMembres);
 // Member search and member deletion windows: opening each one's members grid on nFilms films and
 // nMembres members, beside raw SQLite. Needs a QApplication (QT_QPA_PLATFORM=offscreen).
 void benchAbonnes(int nFilms, int nMembres);
+
+// Film windows that list films: the physical check's grid, the search by category's and the film
+// deletion's grids of one category, and one search by title, on nFilms films, each beside raw
+// SQLite. Needs a QApplication (QT_QPA_PLATFORM=offscreen).
+void benchRecherches(int nFilms);

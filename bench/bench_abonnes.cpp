@@ -59,14 +59,7 @@ void mesurer(int nFilms, int nMembres, sqlite3* h) {
     };
     std::printf("VIDORA member windows benchmark: %d films, %d members, best of %d runs\n", nFilms, nMembres,
                 kEssais);
-    std::printf("%-22s %12s %12s %8s\n", "workload", "window ms", "raw ms", "ratio");
-    bool objectif = true;
-    for (const Resultat& r : resultats) {
-        std::printf("%-22s %12.2f %12.2f %7.2fx\n", r.nom, r.moteur, r.brut,
-                    r.brut > 0 ? r.moteur / r.brut : 0.0);
-        objectif = objectif && r.moteur < kObjectifMs;
-    }
-    std::printf("member windows aim (each under %.0f ms): %s\n", kObjectifMs, objectif ? "met" : "NOT met");
+    imprimerResultats("member windows", resultats, kObjectifMs);
     if (lignesRecherche != nMembres + 2 || lignesSuppression != nMembres + 2)
         std::printf("warning: the grids hold %d and %d rows, expected %d\n", lignesRecherche,
                     lignesSuppression, nMembres + 2);

@@ -221,6 +221,8 @@ int main(int argc, char** argv) {
         benchPret(20000, 5000);
         std::printf("\n");
         benchAbonnes(20000, 5000);
+        std::printf("\n");
+        benchRecherches(20000);
     } catch (const ErreurBase& e) {
         std::fprintf(stderr, "Engine error: %s\n", qPrintable(e.message()));
     } catch (const std::exception& e) {

@@ -196,14 +196,7 @@ void mesurer(int nFilms, int nMembres, sqlite3* h) {
     };
     std::printf("VIDORA lending benchmark: %d films, %d members, best of %d runs\n", nFilms, nMembres,
                 kEssais);
-    std::printf("%-20s %12s %12s %8s\n", "workload", "window ms", "raw ms", "ratio");
-    bool objectif = true;
-    for (const Resultat& r : resultats) {
-        std::printf("%-20s %12.2f %12.2f %7.2fx\n", r.nom, r.moteur, r.brut,
-                    r.brut > 0 ? r.moteur / r.brut : 0.0);
-        objectif = objectif && r.moteur < kObjectifMs;
-    }
-    std::printf("lending aim (each under %.0f ms): %s\n", kObjectifMs, objectif ? "met" : "NOT met");
+    imprimerResultats("lending", resultats, kObjectifMs);
     if (!fait) std::printf("warning: a lend or a return of the window did not go through\n");
 }
 
