@@ -12,6 +12,7 @@
 #include "shell/FrmMotDePasse.h"
 #include "shell/FrmNouvCompte.h"
 #include "shell/FrmParamettre.h"
+#include "shell/FrmSauvegarde.h"
 #include "shell/FrmSuppBase.h"
 #include "shell/Ouverture.h"
 
@@ -144,6 +145,10 @@ void FrmDepart::ouvrirDepuisMenu(const QString& nom) {
         return;
     }
     if (nom == QLatin1String("SuppBase")) return OuvrirSuppressionBase();
+    if (nom == QLatin1String("Sauve")) {
+        OuvrirParDessus<FrmSauvegarde>();
+        return;
+    }
     if (nom == QLatin1String("Creer")) {
         Remplacer<FrmNouvCompte>();
         return;

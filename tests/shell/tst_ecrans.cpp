@@ -4,6 +4,7 @@
 
 #include "shell/FrmDepart.h"
 #include "shell/FrmMotDePasse.h"
+#include "shell/FrmSauvegarde.h"
 #include "shell/FrmSuppBase.h"
 
 #include <QLineEdit>
@@ -39,7 +40,13 @@ class TestEcransShell : public QObject {
         Banc::traiterEvenements();
 
         d = b.connecter();
-        QVERIFY(d && choisirMenu(d, "SuppBase"));
+        QVERIFY(d && choisirMenu(d, "Sauve"));
+        auto* sauve = b.fenetre<FrmSauvegarde>();
+        QVERIFY(sauve);
+        QCOMPARE(controlesMalVus(sauve).join('|'), QString());
+        QVERIFY(choisirMenu(sauve, "Qite"));
+
+        QVERIFY(choisirMenu(d, "SuppBase"));
         auto* supp = b.fenetre<FrmSuppBase>();
         QVERIFY(supp);
         QCOMPARE(controlesMalVus(supp).join('|'), QString());

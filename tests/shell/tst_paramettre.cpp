@@ -83,10 +83,12 @@ void TestParamettre::allerRetour() {
                                      "00 00 00 00 00", "15", "25"}));
 
     // Delays that begin with a number are taken as typed; names keep their blanks.
-    const QStringList tapes = {" martin ", "jean-luc",       "3 rue des lilas", "bât. b", "75a01",
-                               "paris",    "01 23 45 67 89", "10 j",        "2x"};
-    const QStringList attendus = {" MARTIN ", "JEAN-LUC",       "3 RUE DES LILAS", "BÂT. B", "75a01",
-                                  "PARIS",    "01 23 45 67 89", "10 j",        "2x"};
+    const QStringList tapes = {" martin ",       "jean-luc", "3 rue des lilas",
+                               "bât. b",         "75a01",    "paris",
+                               "01 23 45 67 89", "10 j",     "2x"};
+    const QStringList attendus = {" MARTIN ",       "JEAN-LUC", "3 RUE DES LILAS",
+                                  "BÂT. B",         "75a01",    "PARIS",
+                                  "01 23 45 67 89", "10 j",     "2x"};
     for (int i = 0; i < 9; ++i)
         retaper(p->Text[i], tapes[i]);
     QCOMPARE(boites(p), attendus);
@@ -274,7 +276,8 @@ void TestParamettre::collageDansUneBoite() {
     FrmParamettre* p = ouvrir(b);
     QVERIFY(p);
     effacer(p->Text[5]);
-    QGuiApplication::clipboard()->setText(QString::fromUtf8("LYON\n\xE2\x80\xA8" "CEDEX \xF0\x9F\x8F\xA0"));
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("LYON\n\xE2\x80\xA8"
+                                                            "CEDEX \xF0\x9F\x8F\xA0"));
     QTest::keySequence(p->Text[5], QKeySequence::Paste);
     QVERIFY(choisirMenu(p, "Enregis"));
     QCOMPARE(enregistrement(chemin)[5], QString("LYONCEDEX "));

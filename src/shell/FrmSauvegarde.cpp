@@ -1,0 +1,221 @@
+#include "shell/FrmSauvegarde.h"
+
+#include "common/Contexte.h"
+#include "common/Refus.h"
+#include "common/TexteFichier.h"
+#include "common/Zoom.h"
+#include "platform/Environnement.h"
+#include "shell/Ouverture.h"
+#include "shell/Sauvegarde.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QStorageInfo>
+
+namespace vidora {
+
+namespace {
+
+QLabel* encadre(QWidget* parent) {
+    auto* l = new QLabel(parent);
+    l->setAlignment(Qt::AlignCenter);
+    l->setFrameShape(QFrame::Box);
+    return l;
+}
+
+QString ficheAppli() {
+    const QString f = TrouverFichier(ctx().CheminAppli, kFicheSauvegarde);
+    return f.isEmpty() ? ctx().fichier(kFicheSauvegarde) : f;
+}
+
+// The four lines of the record: the date, the first three characters of the folder, the rest,
+// the application folder.
+bool ecrireFiche(const QString& dossier) {
+    return EcrireLignes(ficheAppli(), {env().aujourdhui().toString(QStringLiteral("dd/MM/yyyy")),
+                                       dossier.left(3), dossier.mid(3), ctx().CheminAppli});
+}
+
+} // namespace
+
+FrmSauvegarde::FrmSauvegarde() : Form(QStringLiteral("FrmSauvegarde"), QStringLiteral("Sauvegarde")) {
+    Label2 = controle(encadre(this), 2000, 300, 8000, 500);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Drive1 = controle(new QComboBox(this), 2000, 1100, 8000, 450);
+    Drive1->setObjectName(QStringLiteral("Drive1"));
+    Dir1 = controle(new QListWidget(this), 2000, 1700, 8000, 3300);
+    Dir1->setObjectName(QStringLiteral("Dir1"));
+    Text1 = controle(new QLineEdit(this), 2000, 5200, 8000, 450);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setAlignment(Qt::AlignCenter);
+    Label1 = controle(encadre(this), 3500, 6000, 5000, 500);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Frame1 = controle(new QGroupBox(this), 2000, 6700, 8000, 1200);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    ProgressBar1 = controle(new QProgressBar(Frame1), 300, 500, 7400, 450);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    connect(Dir1, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { setDossierDir1(QDir(dossierDir1_).filePath(item->text())); });
+    connect(Drive1, &QComboBox::activated, this, [this] { Drive1_Change(); });
+    connect(ajouterEntree(QStringLiteral("Sauve"), QStringLiteral("Sauvegarde")), &QAction::triggered, this,
+            &FrmSauvegarde::Sauve_Click);
+    connect(ajouterEntree(QStringLiteral("Restor"), QStringLiteral("Restorer")), &QAction::triggered, this,
+            &FrmSauvegarde::Restor_Click);
+    connect(ajouterEntree(QStringLiteral("Qite"), QStringLiteral("Quitter")), &QAction::triggered, this,
+            &FrmSauvegarde::Qite_Click);
+}
+
+void FrmSauvegarde::Form_Load() {
+    MiseEnPlaceStandard(*this);
+    DossierAppli = ctx().CheminAppli;
+    for (const QStorageInfo& v : QStorageInfo::mountedVolumes())
+        if (v.isValid() && v.isReady()) Drive1->addItem(QDir::toNativeSeparators(v.rootPath()));
+    etatDepart();
+    if (lireFiche(QStringLiteral("DERNIERE SAUVEGARDE"))) return;
+    // No record yet, a short one, or a folder that is gone: a fresh record on the home folder.
+    ecrireFiche(QDir::homePath());
+    lireFiche(QStringLiteral("PREMIERE SAUVEGARDE"));
+}
+
+void FrmSauvegarde::etatDepart() {
+    Label1->hide();
+    Frame1->hide();
+    Dir1->show();
+    Drive1->show();
+    Text1->setEnabled(true);
+    for (const char* n : {"Sauve", "Restor", "Qite"})
+        menu(QString::fromLatin1(n))->setEnabled(true);
+}
+
+bool FrmSauvegarde::lireFiche(const QString& titre) {
+    const std::optional<QStringList> lignes = LireLignes(ficheAppli());
+    if (!lignes || lignes->size() < 3) return false;
+    const QString dossier = lignes->at(1) + lignes->at(2);
+    if (!QDir::isAbsolutePath(dossier) || !QFileInfo(dossier).isDir()) return false;
+    Label2->setText(titre + QLatin1Char(' ') + lignes->at(0));
+    const QString volume = QStorageInfo(dossier).rootPath();
+    sousDossier_ = QDir(volume).relativeFilePath(dossier);
+    Drive1->setCurrentIndex(Drive1->findText(QDir::toNativeSeparators(volume)));
+    setDossierDir1(dossier);
+    return true;
+}
+
+void FrmSauvegarde::setDossierDir1(const QString& dossier) {
+    dossierDir1_ = QDir::cleanPath(dossier);
+    Dir1->clear();
+    const QDir d(dossierDir1_);
+    if (!d.isRoot()) Dir1->addItem(QStringLiteral(".."));
+    Dir1->addItems(d.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
+    Dir1_Change();
+}
+
+void FrmSauvegarde::Dir1_Change() {
+    Text1->setText(QDir::toNativeSeparators(dossierDir1_));
+}
+
+void FrmSauvegarde::Drive1_Change() {
+    const QString volume = QDir::fromNativeSeparators(Drive1->currentText());
+    setDossierDir1(volume);
+    // The same sub-folder on the new volume, when it has one.
+    const QString meme = QDir(volume).filePath(sousDossier_);
+    if (!sousDossier_.isEmpty() && QFileInfo(meme).isDir()) Text1->setText(QDir::toNativeSeparators(meme));
+}
+
+bool FrmSauvegarde::operer(const QString& libelle, const QString& echec,
+                           const std::function<void()>& travail) {
+    Contexte& c = ctx();
+    c.fermerTables();
+    if (c.BaseEnCours) c.BaseEnCours->fermer();
+    Label1->setText(libelle);
+    Label1->show();
+    Dir1->hide();
+    Drive1->hide();
+    Text1->setEnabled(false);
+    for (const char* n : {"Sauve", "Restor", "Qite"})
+        menu(QString::fromLatin1(n))->setEnabled(false);
+    ProgressBar1->setValue(0);
+    Frame1->setTitle(QString());
+    Frame1->show();
+    QCoreApplication::processEvents();
+    QString erreur;
+    try {
+        travail();
+    } catch (const Refus& e) {
+        erreur = e.message();
+    } catch (const ErreurBase& e) {
+        erreur = e.message();
+    } catch (const std::exception& e) {
+        erreur = QString::fromUtf8(e.what());
+    }
+    try {
+        c.BaseEnCours = Database::ouvrir(c.CheminBase);
+    } catch (const ErreurBase& e) {
+        c.BaseEnCours.reset();
+        env().message(QStringLiteral("LA BASE NE PEUT ETRE ROUVERTE :\n%1").arg(e.message()));
+    }
+    if (erreur.isEmpty()) return true;
+    env().message(echec + QLatin1Char('\n') + erreur);
+    etatDepart();
+    return false;
+}
+
+void FrmSauvegarde::montrer(const QString& nom, int indice, int nombre) {
+    ProgressBar1->setMaximum(nombre);
+    ProgressBar1->setValue(indice);
+    Frame1->setTitle(nom);
+    // The bar and the file's name are drawn while the copies go on.
+    QCoreApplication::processEvents();
+}
+
+void FrmSauvegarde::Sauve_Click() {
+    const QString dest = QDir::cleanPath(QDir::fromNativeSeparators(Text1->text().trimmed()));
+    if (const QString refus = RefusDestination(dest, DossierAppli); !refus.isEmpty()) {
+        env().message(refus);
+        return;
+    }
+    const Avancement avancer = [this](const QString& nom, int i, int n) { montrer(nom, i, n); };
+    const bool fait =
+        operer(QStringLiteral("SAUVEGARDE"), QStringLiteral("LA SAUVEGARDE N'A PAS PU SE FAIRE."), [&] {
+            if (!ecrireFiche(dest))
+                throw Refus(QStringLiteral("LE FICHIER %1 NE PEUT ETRE ECRIT").arg(ficheAppli()));
+            CopierSauvegarde(DossierAppli, dest, true, avancer);
+        });
+    if (!fait) return;
+    QDir::setCurrent(DossierAppli);
+    Text1->setText(QStringLiteral("C'EST FINI"));
+    menu(QStringLiteral("Qite"))->setEnabled(true);
+}
+
+void FrmSauvegarde::Restor_Click() {
+    const QString source = QDir::cleanPath(QDir::fromNativeSeparators(Text1->text().trimmed()));
+    if (source.size() < 3 || !QDir::isAbsolutePath(source)) {
+        env().message(
+            QStringLiteral("LE DOSSIER DE SAUVEGARDE DOIT ETRE UN CHEMIN COMPLET : %1").arg(source));
+        return;
+    }
+    if (TrouverFichier(source, kFicheSauvegarde).isEmpty()) {
+        env().message(QStringLiteral("CE DOSSIER NE TIENT PAS DE SAUVEGARDE : %1 MANQUE")
+                          .arg(QDir::toNativeSeparators(QDir(source).filePath(kFicheSauvegarde))));
+        return;
+    }
+    const Avancement avancer = [this](const QString& nom, int i, int n) { montrer(nom, i, n); };
+    // Always into this application folder: the folder written in the backup's record is only a text.
+    if (!operer(QStringLiteral("RESTORATION"), QStringLiteral("LA RESTORATION N'A PAS PU SE FAIRE."),
+                [&] { CopierSauvegarde(source, DossierAppli, false, avancer); }))
+        return;
+    QDir::setCurrent(DossierAppli);
+    RendreLaMain(this);
+}
+
+void FrmSauvegarde::Qite_Click() {
+    RendreLaMain(this);
+}
+
+} // namespace vidora
