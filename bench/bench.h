@@ -16,3 +16,7 @@ void benchAbonnes(int nFilms, int nMembres);
 // deletion's grids of one category, and one search by title, on nFilms films, each beside raw
 // SQLite. Needs a QApplication (QT_QPA_PLATFORM=offscreen).
 void benchRecherches(int nFilms);
+
+// Backup and restore of an application folder holding a club of nFilms films and nImages pictures
+// of 50 KB, beside `cp -r` of the same files. Needs a QApplication (QT_QPA_PLATFORM=offscreen).
+void benchSauvegarde(int nFilms, int nImages);

@@ -223,6 +223,8 @@ int main(int argc, char** argv) {
         benchAbonnes(20000, 5000);
         std::printf("\n");
         benchRecherches(20000);
+        std::printf("\n");
+        benchSauvegarde(20000, 2000);
     } catch (const ErreurBase& e) {
         std::fprintf(stderr, "Engine error: %s\n", qPrintable(e.message()));
     } catch (const std::exception& e) {

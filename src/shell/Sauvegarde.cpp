@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -43,7 +44,8 @@ void copierOctets(const QString& source, const QString& cible) {
     if (!src.open(QIODevice::ReadOnly)) echec(source, src.errorString());
     QTemporaryFile tmp(QFileInfo(cible).absolutePath() + QStringLiteral("/.vidora-XXXXXX.tmp"));
     if (!tmp.open()) echec(cible, tmp.errorString());
-    QByteArray tampon(1 << 20, Qt::Uninitialized);
+    // A picture goes in one read and one write; a large file in pieces of 1 MB.
+    QByteArray tampon(int(std::min<qint64>(src.size() + 1, 1 << 20)), Qt::Uninitialized);
     for (;;) {
         const qint64 lu = src.read(tampon.data(), tampon.size());
         if (lu < 0) echec(source, src.errorString());
