@@ -55,11 +55,11 @@ FrmSauvegarde::FrmSauvegarde() : Form(QStringLiteral("FrmSauvegarde"), QStringLi
     Text1 = controle(new QLineEdit(this), 2000, 5200, 8000, 450);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setAlignment(Qt::AlignCenter);
-    Label1 = controle(encadre(this), 3500, 6000, 5000, 500);
+    Label1 = controle(encadre(this), 3500, 5750, 5000, 400);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Frame1 = controle(new QGroupBox(this), 2000, 6700, 8000, 1200);
+    Frame1 = controle(new QGroupBox(this), 2000, 6200, 8000, 1100);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    ProgressBar1 = controle(new QProgressBar(Frame1), 300, 500, 7400, 450);
+    ProgressBar1 = controle(new QProgressBar(Frame1), 300, 450, 7400, 400);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     connect(Dir1, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { setDossierDir1(QDir(dossierDir1_).filePath(item->text())); });

@@ -7,6 +7,8 @@
 #include "shell/FrmSauvegarde.h"
 #include "shell/FrmSuppBase.h"
 
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QtTest>
@@ -43,6 +45,9 @@ class TestEcransShell : public QObject {
         QVERIFY(d && choisirMenu(d, "Sauve"));
         auto* sauve = b.fenetre<FrmSauvegarde>();
         QVERIFY(sauve);
+        QCOMPARE(controlesMalVus(sauve).join('|'), QString());
+        sauve->Frame1->show(); // as during a copy
+        sauve->Label1->show();
         QCOMPARE(controlesMalVus(sauve).join('|'), QString());
         QVERIFY(choisirMenu(sauve, "Qite"));
 
