@@ -20,3 +20,7 @@ void benchRecherches(int nFilms);
 // Backup and restore of an application folder holding a club of nFilms films and nImages pictures
 // of 50 KB, beside `cp -r` of the same files. Needs a QApplication (QT_QPA_PLATFORM=offscreen).
 void benchSauvegarde(int nFilms, int nImages);
+
+// "Nouveau Classement": the whole renumbering of nFilms films spread over nCategories categories,
+// beside raw SQLite doing the same reads and writes. Needs a QApplication (QT_QPA_PLATFORM=offscreen).
+void benchRangement(int nFilms, int nCategories);

@@ -225,6 +225,8 @@ int main(int argc, char** argv) {
         benchRecherches(20000);
         std::printf("\n");
         benchSauvegarde(20000, 2000);
+        std::printf("\n");
+        benchRangement(20000, 20);
     } catch (const ErreurBase& e) {
         std::fprintf(stderr, "Engine error: %s\n", qPrintable(e.message()));
     } catch (const std::exception& e) {

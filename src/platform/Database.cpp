@@ -99,7 +99,16 @@ class Stmt {
         const QByteArray u = sql.toUtf8();
         if (sqlite3_prepare_v2(db, u.constData(), int(u.size()), &st_, nullptr) != SQLITE_OK) echec(db);
     }
-    ~Stmt() { sqlite3_finalize(st_); }
+    // A statement kept elsewhere for reuse: reset, not finalized, when done with.
+    Stmt(sqlite3* db, sqlite3_stmt* garde) : db_(db), st_(garde), garde_(true) { sqlite3_reset(st_); }
+    ~Stmt() {
+        if (!garde_) {
+            sqlite3_finalize(st_);
+            return;
+        }
+        sqlite3_reset(st_);
+        sqlite3_clear_bindings(st_);
+    }
     Stmt(const Stmt&) = delete;
     Stmt& operator=(const Stmt&) = delete;
     void lier(int i, const QVariant& v) {
@@ -126,6 +135,7 @@ class Stmt {
   private:
     sqlite3* db_;
     sqlite3_stmt* st_ = nullptr;
+    bool garde_ = false;
 };
 
 QVariant colonne(sqlite3_stmt* st, int i, TypeChamp type) {
@@ -456,6 +466,8 @@ Recordset::~Recordset() {
 void Recordset::Close() {
     if (!db_) return;
     fermerCurseur();
+    sqlite3_finalize(edition_);
+    edition_ = nullptr;
     db_->oublier(this);
     db_ = nullptr;
     cle_ = -1;
@@ -617,13 +629,22 @@ void Recordset::lireLigne(qint64 cle) {
 
 // Reads every field of the current row that was not read yet.
 void Recordset::chargerTout() const {
-    if (surCurseur_ && curseur_ && versionCurseur_ == db_->version() && curseurComplet_) {
+    const bool surLigne = surCurseur_ && curseur_ && versionCurseur_ == db_->version();
+    bool dansCurseur = surLigne;
+    for (int i = 0; i < def_.champs.size() && dansCurseur; ++i)
+        dansCurseur = lu_[i] || posCurseur_[i] > 0;
+    if (dansCurseur) {
         for (int i = 0; i < def_.champs.size(); ++i)
             if (!lu_[i]) {
                 valeurs_[i] = colonne(curseur_, posCurseur_[i], def_.champs[i].type);
                 lu_[i] = true;
             }
         return;
+    }
+    // A walk that edits its rows reads them whole: from the next row on, its cursor brings every field.
+    if (surLigne) {
+        demandes_.fill(true);
+        demandeHorsCurseur_ = true;
     }
     Stmt st(db_->handle(), QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
                                .arg(colonnesSql_, ident(def_.nom), QLatin1String(kCle)));
@@ -804,9 +825,24 @@ void Recordset::Update() {
                 params << valeurs[i];
             }
         if (!sets.isEmpty()) {
-            Stmt st(db_->handle(),
-                    QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
-                        .arg(ident(def_.nom), sets.join(QStringLiteral(", ")), QLatin1String(kCle)));
+            // A walk that edits row after row sets the same fields each time: one statement serves.
+            const QString sql =
+                QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                    .arg(ident(def_.nom), sets.join(QStringLiteral(", ")), QLatin1String(kCle));
+            if (!edition_ || sqlEdition_ != sql) {
+                sqlite3_finalize(edition_);
+                edition_ = nullptr;
+                sqlEdition_.clear();
+                const QByteArray u = sql.toUtf8();
+                if (sqlite3_prepare_v2(db_->handle(), u.constData(), int(u.size()), &edition_, nullptr) !=
+                    SQLITE_OK) {
+                    sqlite3_finalize(edition_);
+                    edition_ = nullptr;
+                    echec(db_->handle());
+                }
+                sqlEdition_ = sql;
+            }
+            Stmt st(db_->handle(), edition_);
             int k = 1;
             for (const QVariant& p : params)
                 st.lier(k++, p);

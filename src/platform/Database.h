@@ -216,6 +216,9 @@ class Recordset {
     mutable NomVu vus_[8];
     mutable int prochainVu_ = 0;
     mutable bool demandeHorsCurseur_ = false;
+    // The UPDATE of the last Edit, kept for the next one that sets the same fields.
+    sqlite3_stmt* edition_ = nullptr;
+    QString sqlEdition_;
     enum class Mode { Aucun, Edition, Ajout } mode_ = Mode::Aucun;
     QVector<QVariant> tampon_;
     QVector<bool> modifie_;
