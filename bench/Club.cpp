@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -108,6 +109,20 @@ void surClub(const char* quoi, int nFilms, int nMembres, const std::function<voi
     c.TaillePolice = police;
     c.CheminAppli = appli;
     installerEnvironnement(nullptr);
+}
+
+unsigned long long lireAbonnesBrut(sqlite3* h) {
+    unsigned long long total = 0;
+    Requete st(h, "SELECT __cle, MatriculeAbon, NomAbon, PrenomAbon, Adresse1Abon, Adresse2Abon, CodeAbon, "
+                  "VilleAbon FROM Abonne ORDER BY __cle");
+    while (st.pas()) {
+        QStringList ligne;
+        ligne << QString::number(st.cle(0));
+        for (int i = 1; i < st.colonnes(); ++i)
+            ligne << st.colonne(i);
+        total += unsigned(ligne.size());
+    }
+    return total;
 }
 
 } // namespace vidora_bench

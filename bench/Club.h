@@ -21,4 +21,8 @@ void remplirClub(vidora::Database& db, int nFilms, int nMembres);
 // Needs the QApplication of the benchmark's main.
 void surClub(const char* quoi, int nFilms, int nMembres, const std::function<void(sqlite3*)>& mesurer);
 
+// The raw-SQLite floor of every members grid: the grid's columns read row by row into texts, as
+// the grid holds them. Returns the count of cells read.
+unsigned long long lireAbonnesBrut(sqlite3* h);
+
 } // namespace vidora_bench

@@ -38,20 +38,7 @@ void mesurer(int nFilms, int nMembres, sqlite3* h) {
     int lignesRecherche = 0, lignesSuppression = 0;
     const double recherche = ouvrirGrille<FrmCherAbon>(lignesRecherche);
     const double suppression = ouvrirGrille<FrmSuppAbon>(lignesSuppression);
-    const double brut = meilleurTemps(kEssais, [&] {
-        unsigned long long total = 0;
-        Requete st(h,
-                   "SELECT __cle, MatriculeAbon, NomAbon, PrenomAbon, Adresse1Abon, Adresse2Abon, CodeAbon, "
-                   "VilleAbon FROM Abonne ORDER BY __cle");
-        while (st.pas()) {
-            QStringList ligne;
-            ligne << QString::number(st.cle(0));
-            for (int i = 1; i < st.colonnes(); ++i)
-                ligne << st.colonne(i);
-            total += unsigned(ligne.size());
-        }
-        return total;
-    });
+    const double brut = meilleurTemps(kEssais, [&] { return lireAbonnesBrut(h); });
 
     const Resultat resultats[] = {
         {"member search grid", recherche, brut},

@@ -44,20 +44,7 @@ void mesurer(int nFilms, int nMembres, sqlite3* h) {
         f->Abon();
         return static_cast<unsigned long long>(f->MSFlexGrid2->Rows());
     });
-    const double abonBrut = meilleurTemps(kEssais, [&] {
-        unsigned long long total = 0;
-        Requete st(h,
-                   "SELECT __cle, MatriculeAbon, NomAbon, PrenomAbon, Adresse1Abon, Adresse2Abon, CodeAbon, "
-                   "VilleAbon FROM Abonne ORDER BY __cle");
-        while (st.pas()) {
-            QStringList ligne;
-            ligne << QString::number(st.cle(0));
-            for (int i = 1; i < st.colonnes(); ++i)
-                ligne << st.colonne(i);
-            total += unsigned(ligne.size());
-        }
-        return total;
-    });
+    const double abonBrut = meilleurTemps(kEssais, [&] { return lireAbonnesBrut(h); });
 
     // Films grid of a "Retrait", from the first member's card.
     f->MSFlexGrid2->cliquer(1, 1);
