@@ -41,8 +41,8 @@ void mesurer(int nFilms, int nMembres, sqlite3* h) {
     const double brut = meilleurTemps(kEssais, [&] { return lireAbonnesBrut(h); });
 
     const Resultat resultats[] = {
-        {"member search grid", recherche, brut},
-        {"member deletion grid", suppression, brut},
+        {"member search grid", recherche, brut, true},
+        {"member deletion grid", suppression, brut, true},
     };
     std::printf("VIDORA member windows benchmark: %d films, %d members, best of %d runs\n", nFilms, nMembres,
                 kEssais);

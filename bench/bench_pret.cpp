@@ -176,8 +176,8 @@ void mesurer(int nFilms, int nMembres, sqlite3* h) {
     ctx().fermerTables();
 
     const Resultat resultats[] = {
-        {"members grid", abonMoteur, abonBrut},
-        {"films grid", filmMoteur, filmBrut},
+        {"members grid", abonMoteur, abonBrut, true},
+        {"films grid", filmMoteur, filmBrut, true},
         {"lend", pretMoteur, pretBrut},
         {"return", retourMoteur, retourBrut},
     };
