@@ -70,18 +70,44 @@ void TrierParTitre(QVector<LigneFilm>& l) {
     for (int i = 0; i < int(l.size()); ++i)
         if (!l[i].nomNul) places.push_back(i);
     const int m = int(places.size());
+    // Each title's key taken once: its first four characters packed into one number that orders
+    // as they do, and the whole title copied into one block, so that the comparisons read
+    // contiguous memory rather than every film's own row.
+    struct Cle {
+        quint64 tete;
+        qsizetype debut;
+        qsizetype taille;
+        int film;
+    };
+    std::vector<char16_t> bloc;
+    size_t total = 0;
+    for (int i : places)
+        total += size_t(l[i].nom.size());
+    bloc.reserve(total);
+    std::vector<Cle> cles(static_cast<size_t>(m));
+    for (int j = 0; j < m; ++j) {
+        const QString& titre = l[places[size_t(j)]].nom;
+        quint64 tete = 0;
+        for (qsizetype q = 0; q < 4; ++q)
+            tete = tete << 16 | (q < titre.size() ? titre[q].unicode() : 0u);
+        cles[size_t(j)] = {tete, qsizetype(bloc.size()), titre.size(), j};
+        bloc.insert(bloc.end(), titre.utf16(), titre.utf16() + titre.size());
+    }
+    const auto texte = [&](const Cle& c) { return QStringView(bloc.data() + c.debut, c.taille); };
+    std::stable_sort(cles.begin(), cles.end(), [&](const Cle& a, const Cle& b) {
+        return a.tete != b.tete ? a.tete < b.tete : texte(a) < texte(b);
+    });
+    const auto egaux = [&](const Cle& a, const Cle& b) { return a.tete == b.tete && texte(a) == texte(b); };
     std::vector<int> ordre(static_cast<size_t>(m));
-    std::iota(ordre.begin(), ordre.end(), 0);
-    std::stable_sort(ordre.begin(), ordre.end(),
-                     [&](int a, int b) { return l[places[size_t(a)]].nom < l[places[size_t(b)]].nom; });
+    for (int k = 0; k < m; ++k)
+        ordre[size_t(k)] = cles[size_t(k)].film;
     Comptage plusPetits(m);
     std::vector<int> resultat;
     resultat.reserve(size_t(m));
     std::vector<int> groupe;
     for (int debut = 0; debut < m;) {
-        const QString& titre = l[places[size_t(ordre[size_t(debut)])]].nom;
         int fin = debut + 1;
-        while (fin < m && l[places[size_t(ordre[size_t(fin)])]].nom == titre)
+        while (fin < m && egaux(cles[size_t(fin)], cles[size_t(debut)]))
             ++fin;
         groupe.assign(ordre.begin() + debut, ordre.begin() + fin); // in table order: the sort is stable
         std::vector<int> liste{groupe.front()};
@@ -157,11 +183,13 @@ void FrmListe::Lire() {
     }
     TrierParTitre(films);
     Label12->setText(QStringLiteral("Nombre de film %1").arg(films.size()));
-    QStringList cellules;
-    for (const LigneFilm& f : films) {
-        cellules = {f.matricule, f.nom, f.categorie, f.classement, f.sortie};
-        AjouterLigneGrille(*MSFlexGrid1, cellules, QString::number(f.cle));
-    }
+    QList<QString> cellules;
+    cellules.reserve(films.size() * 6);
+    for (LigneFilm& f : films)
+        cellules << QString::number(f.cle) << std::move(f.matricule) << std::move(f.nom)
+                 << std::move(f.categorie) << std::move(f.classement) << std::move(f.sortie);
+    films = {};
+    MSFlexGrid1->remplirLignes(std::move(cellules));
     MSFlexGrid1->show();
 }
 

@@ -45,15 +45,10 @@ void PreparerEntetes(MSFlexGrid& g, const QVector<ColonneGrille>& colonnes, cons
 }
 
 void AjouterLigneGrille(MSFlexGrid& g, const QStringList& cellules, const QString& cle) {
-    g.setCol(0);
-    g.setText(cle);
-    for (int c = 1; c <= cellules.size(); ++c) {
-        g.setCol(c);
-        g.setCellAlignment(1);
-        g.setText(cellules[c - 1]);
-    }
-    g.setRows(g.Rows() + 1);
-    g.setRow(g.Row() + 1);
+    QList<QString> ligne;
+    ligne.reserve(g.Cols());
+    ligne << cle << cellules;
+    g.remplirLignes(std::move(ligne));
 }
 
 void PreparerGrille(MSFlexGrid& g, const QVector<ColonneGrille>& colonnes, const QString& table,
@@ -61,10 +56,12 @@ void PreparerGrille(MSFlexGrid& g, const QVector<ColonneGrille>& colonnes, const
     PreparerEntetes(g, colonnes, o);
     TablesFermees fermees;
     Recordset& t = ctx().ouvrirTable(table);
-    QStringList cellules;
+    // Every row read first, then given to the grid in one go.
+    QList<QString> cellules;
+    if (!filtre) cellules.reserve(qsizetype(t.RecordCount()) * (colonnes.size() + 1));
     while (!t.EOF_()) {
         if (!filtre || filtre(t)) {
-            cellules.clear();
+            cellules << QString::number(t.Cle());
             for (const ColonneGrille& col : colonnes) {
                 QString s;
                 try {
@@ -72,12 +69,12 @@ void PreparerGrille(MSFlexGrid& g, const QVector<ColonneGrille>& colonnes, const
                 } catch (const ErreurBase&) {
                     // A field that cannot be read leaves its cell empty; the others are filled.
                 }
-                cellules << s;
+                cellules << std::move(s);
             }
-            AjouterLigneGrille(g, cellules, QString::number(t.Cle()));
         }
         t.MoveNext();
     }
+    g.remplirLignes(std::move(cellules));
     g.setVisible(true);
 }
 

@@ -2,14 +2,15 @@
 
 #include "platform/Form.h"
 
+#include <QAbstractTableModel>
 #include <QApplication>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QHash>
 #include <QHeaderView>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyledItemDelegate>
-#include <QTableWidgetItem>
 #include <QVariant>
 
 #include <algorithm>
@@ -17,9 +18,6 @@
 namespace vidora {
 
 namespace {
-
-// The flexAlign value last given to a cell, so that CellAlignment reads back what was set.
-constexpr int kRoleAlignement = Qt::UserRole + 1;
 
 int enPixels(double twips) {
     return qRound(twips / twips::parPixel);
@@ -52,7 +50,23 @@ class StyleGrille : public QProxyStyle {
     }
 };
 
-// A centred heading wider than its column shows its beginning rather than its middle.
+// The fixed row and column on the button face, the other cells black on white whatever the
+// grid's state: a disabled grid keeps its text readable.
+bool fixe(int row, int col) {
+    return row == 0 || col == 0;
+}
+QBrush fondCellule(const QPalette& p, int row, int col) {
+    return fixe(row, col) ? p.brush(QPalette::Active, QPalette::Button) : QBrush(Qt::white);
+}
+QBrush encreCellule(const QPalette& p, int row, int col) {
+    return fixe(row, col) ? p.brush(QPalette::Active, QPalette::ButtonText) : QBrush(Qt::black);
+}
+Qt::ItemFlags drapeauxCellule(int row, int col) {
+    return fixe(row, col) ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+// The fixed row and column, and a centred heading wider than its column, which shows its
+// beginning rather than its middle.
 class DelegueGrille : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -60,6 +74,8 @@ class DelegueGrille : public QStyledItemDelegate {
   protected:
     void initStyleOption(QStyleOptionViewItem* o, const QModelIndex& index) const override {
         QStyledItemDelegate::initStyleOption(o, index);
+        o->backgroundBrush = fondCellule(o->palette, index.row(), index.column());
+        o->palette.setBrush(QPalette::Text, encreCellule(o->palette, index.row(), index.column()));
         if ((o->displayAlignment & Qt::AlignHCenter) &&
             o->fontMetrics.horizontalAdvance(o->text) + 2 * MSFlexGrid::MargeTexte > o->rect.width())
             o->displayAlignment = (o->displayAlignment & ~Qt::AlignHorizontal_Mask) | Qt::AlignLeft;
@@ -68,7 +84,120 @@ class DelegueGrille : public QStyledItemDelegate {
 
 } // namespace
 
-MSFlexGrid::MSFlexGrid(QWidget* parent) : QTableWidget(parent) {
+// The cells of a grid: their texts in one block, row after row, and the alignments that are not
+// the default left (1), by cell.
+class ModeleGrille : public QAbstractTableModel {
+  public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : lignes_; }
+    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : cols_; }
+    QVariant data(const QModelIndex& index, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override {
+        return index.isValid() ? drapeauxCellule(index.row(), index.column()) : Qt::NoItemFlags;
+    }
+
+    bool dedans(int row, int col) const { return row >= 0 && row < lignes_ && col >= 0 && col < cols_; }
+    const QString& texte(int row, int col) const { return textes_[qsizetype(row) * cols_ + col]; }
+    void setTexte(int row, int col, const QString& t);
+    int alignement(int row, int col) const { return alignements_.value(cle(row, col), 1); }
+    void setAlignement(int row, int col, int valeur);
+    void setLignes(int lignes);
+    void setColonnes(int cols);
+    void remplir(int premiere, QList<QString> textes);
+
+  private:
+    static quint64 cle(int row, int col) { return quint64(quint32(row)) << 32 | quint32(col); }
+    void signaler(int row, int col, int role) {
+        const QModelIndex i = index(row, col);
+        emit dataChanged(i, i, {role});
+    }
+
+    int lignes_ = 0;
+    int cols_ = 0;
+    QList<QString> textes_;
+    QHash<quint64, int> alignements_;
+};
+
+QVariant ModeleGrille::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || !dedans(index.row(), index.column())) return {};
+    if (role == Qt::DisplayRole) return texte(index.row(), index.column());
+    if (role == Qt::TextAlignmentRole) {
+        const auto a = alignements_.constFind(cle(index.row(), index.column()));
+        if (a != alignements_.cend()) return int(alignementQt(*a));
+    }
+    return {};
+}
+
+void ModeleGrille::setTexte(int row, int col, const QString& t) {
+    textes_[qsizetype(row) * cols_ + col] = t;
+    signaler(row, col, Qt::DisplayRole);
+}
+
+void ModeleGrille::setAlignement(int row, int col, int valeur) {
+    if (valeur == 1)
+        alignements_.remove(cle(row, col));
+    else
+        alignements_.insert(cle(row, col), valeur);
+    signaler(row, col, Qt::TextAlignmentRole);
+}
+
+void ModeleGrille::setLignes(int lignes) {
+    if (lignes < lignes_) {
+        beginRemoveRows({}, lignes, lignes_ - 1);
+        lignes_ = lignes;
+        textes_.resize(qsizetype(lignes_) * cols_);
+        textes_.squeeze();
+        alignements_.removeIf([lignes](const auto& a) { return int(a.key() >> 32) >= lignes; });
+        endRemoveRows();
+    } else if (lignes > lignes_) {
+        beginInsertRows({}, lignes_, lignes - 1);
+        lignes_ = lignes;
+        textes_.resize(qsizetype(lignes_) * cols_);
+        endInsertRows();
+    }
+}
+
+void ModeleGrille::setColonnes(int cols) {
+    if (cols == cols_) return;
+    // Each row keeps its first columns; the block is laid out again at the new width.
+    QList<QString> textes(qsizetype(lignes_) * cols);
+    const int gardees = std::min(cols, cols_);
+    for (int r = 0; r < lignes_; ++r)
+        for (int c = 0; c < gardees; ++c)
+            textes[qsizetype(r) * cols + c] = std::move(textes_[qsizetype(r) * cols_ + c]);
+    if (cols < cols_) {
+        beginRemoveColumns({}, cols, cols_ - 1);
+        cols_ = cols;
+        textes_ = std::move(textes);
+        alignements_.removeIf([cols](const auto& a) { return int(a.key() & 0xffffffffu) >= cols; });
+        endRemoveColumns();
+    } else {
+        beginInsertColumns({}, cols_, cols - 1);
+        cols_ = cols;
+        textes_ = std::move(textes);
+        endInsertColumns();
+    }
+}
+
+void ModeleGrille::remplir(int premiere, QList<QString> textes) {
+    const int n = int((textes.size() + cols_ - 1) / cols_);
+    if (n == 0) return;
+    textes.resize(qsizetype(n) * cols_);
+    const int avant = lignes_;
+    // The rows added at the end, then the rows written from the first one on.
+    setLignes(lignes_ + n);
+    std::move(textes.begin(), textes.end(), textes_.begin() + qsizetype(premiere) * cols_);
+    alignements_.removeIf([premiere, n](const auto& a) {
+        const int r = int(a.key() >> 32);
+        return r >= premiere && r < premiere + n;
+    });
+    if (premiere < avant)
+        emit dataChanged(index(premiere, 0), index(std::min(premiere + n, avant) - 1, cols_ - 1));
+}
+
+MSFlexGrid::MSFlexGrid(QWidget* parent) : QTableView(parent), modele_(new ModeleGrille(this)) {
+    setModel(modele_);
     // A narrow face, so that identifiers, postal codes and dates show whole in their design widths.
     QFont police(QString::fromLatin1(FaceGrille));
     police.setPointSizeF(font().pointSizeF());
@@ -97,34 +226,33 @@ MSFlexGrid::MSFlexGrid(QWidget* parent) : QTableWidget(parent) {
 
     setRows(2);
     setCols(2);
-    connect(this, &QTableWidget::cellClicked, this, &MSFlexGrid::cliquer);
+    connect(this, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex& i) { cliquer(i.row(), i.column()); });
+}
+
+int MSFlexGrid::Rows() const {
+    return modele_->rowCount();
+}
+
+int MSFlexGrid::Cols() const {
+    return modele_->columnCount();
 }
 
 void MSFlexGrid::setRows(int rows) {
     rows = std::max(rows, 1);
-    const int avant = rowCount();
-    setRowCount(rows);
-    for (int r = avant; r < rows; ++r) {
-        for (int c = 0; c < (r == 0 ? columnCount() : std::min(columnCount(), 1)); ++c)
-            cellule(r, c);
-    }
+    modele_->setLignes(rows);
     row_ = std::min(row_, rows - 1);
 }
 
 void MSFlexGrid::setCols(int cols) {
     cols = std::max(cols, 1);
-    const int avant = columnCount();
-    setColumnCount(cols);
+    modele_->setColonnes(cols);
     colTwips_.resize(cols, -1);
-    for (int c = avant; c < cols; ++c) {
-        for (int r = 0; r < (c == 0 ? rowCount() : std::min(rowCount(), 1)); ++r)
-            cellule(r, c);
-    }
     col_ = std::min(col_, cols - 1);
 }
 
 void MSFlexGrid::setColWidth(int col, int twips) {
-    if (col < 0 || col >= columnCount() || twips < 0) return;
+    if (col < 0 || col >= Cols() || twips < 0) return;
     colTwips_[col] = twips;
     if (twips == 0) {
         setColumnHidden(col, true);
@@ -135,35 +263,30 @@ void MSFlexGrid::setColWidth(int col, int twips) {
 }
 
 int MSFlexGrid::ColWidth(int col) const {
-    if (col < 0 || col >= columnCount()) return 0;
+    if (col < 0 || col >= Cols()) return 0;
     if (colTwips_[col] >= 0) return colTwips_[col];
     return isColumnHidden(col) ? 0 : columnWidth(col) * static_cast<int>(twips::parPixel);
 }
 
 void MSFlexGrid::setRow(int row) {
-    if (row >= 0 && row < rowCount()) row_ = row;
+    if (row >= 0 && row < Rows()) row_ = row;
 }
 
 void MSFlexGrid::setCol(int col) {
-    if (col >= 0 && col < columnCount()) col_ = col;
+    if (col >= 0 && col < Cols()) col_ = col;
 }
 
 void MSFlexGrid::setCellAlignment(int alignment) {
     if (alignment < 0 || alignment > 9) return;
-    QTableWidgetItem* it = cellule(row_, col_);
-    it->setTextAlignment(alignementQt(alignment));
-    it->setData(kRoleAlignement, alignment);
+    modele_->setAlignement(row_, col_, alignment);
 }
 
 int MSFlexGrid::CellAlignment() const {
-    const QTableWidgetItem* it = item(row_, col_);
-    if (!it) return 1;
-    const QVariant v = it->data(kRoleAlignement);
-    return v.isValid() ? v.toInt() : 1;
+    return modele_->alignement(row_, col_);
 }
 
 void MSFlexGrid::setText(const QString& text) {
-    cellule(row_, col_)->setText(text);
+    modele_->setTexte(row_, col_, text);
 }
 
 QString MSFlexGrid::Text() const {
@@ -171,8 +294,19 @@ QString MSFlexGrid::Text() const {
 }
 
 QString MSFlexGrid::textAt(int row, int col) const {
-    const QTableWidgetItem* it = item(row, col);
-    return it ? it->text() : QString();
+    return modele_->dedans(row, col) ? modele_->texte(row, col) : QString();
+}
+
+std::optional<CelluleGrille> MSFlexGrid::item(int row, int col) const {
+    if (!modele_->dedans(row, col)) return std::nullopt;
+    return CelluleGrille{modele_->texte(row, col), fondCellule(palette(), row, col),
+                         encreCellule(palette(), row, col), drapeauxCellule(row, col)};
+}
+
+void MSFlexGrid::remplirLignes(QList<QString> textes) {
+    const int avant = Rows();
+    modele_->remplir(row_, std::move(textes));
+    row_ += Rows() - avant;
 }
 
 void MSFlexGrid::setFontSize(double points) {
@@ -216,34 +350,18 @@ double MSFlexGrid::Height() const {
 }
 
 void MSFlexGrid::cliquer(int row, int col) {
-    if (row < 0 || row >= rowCount() || col < 0 || col >= columnCount()) return;
+    if (!modele_->dedans(row, col)) return;
     row_ = row;
     col_ = col;
-    if (currentRow() != row || currentColumn() != col) setCurrentCell(row, col);
+    const QModelIndex i = modele_->index(row, col);
+    if (currentIndex() != i) setCurrentIndex(i);
     emit Click();
 }
 
 void MSFlexGrid::changeEvent(QEvent* event) {
-    QTableWidget::changeEvent(event);
+    QTableView::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + 4);
-}
-
-QTableWidgetItem* MSFlexGrid::cellule(int row, int col) {
-    QTableWidgetItem* it = item(row, col);
-    if (!it) {
-        it = new QTableWidgetItem;
-        styler(it, row, col);
-        setItem(row, col, it);
-    }
-    return it;
-}
-
-void MSFlexGrid::styler(QTableWidgetItem* item, int row, int col) const {
-    const bool fixe = row == 0 || col == 0;
-    item->setFlags(fixe ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    item->setBackground(fixe ? palette().button() : QBrush(Qt::white));
-    item->setForeground(fixe ? palette().buttonText() : QBrush(Qt::black));
 }
 
 } // namespace vidora

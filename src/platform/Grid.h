@@ -1,22 +1,40 @@
 #pragma once
-// The grid control (MSFlexGrid): every list the operator clicks in. A QTableWidget
-// driven through the operations the windows use: Rows, Cols, ColWidth (twips), Row, Col,
+// The grid control (MSFlexGrid): every list the operator clicks in. A QTableView over a table
+// model, driven through the operations the windows use: Rows, Cols, ColWidth (twips), Row, Col,
 // CellAlignment, Text, the font size, Visible, the place in twips and the Click event.
 //
-// Row 0 is the fixed (heading) row and column 0 the fixed column: ordinary cells with a grey
-// (button-face) background, Qt's own header views being hidden. Column 0 is usually hidden
-// (ColWidth 0) and may carry the key of each data row's record.
+// The model holds the texts of all cells in one block and, apart, the alignments that differ from
+// left (1); nothing else is stored per cell. Row 0 is the fixed (heading) row and column 0 the
+// fixed column: the delegate draws them on a grey (button-face) background, Qt's own header views
+// being hidden. Column 0 is usually hidden (ColWidth 0) and may carry the key of each data row's
+// record.
 
+#include <QBrush>
+#include <QList>
 #include <QString>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVector>
 
+#include <optional>
+
 class QEvent;
-class QTableWidgetItem;
 
 namespace vidora {
 
-class MSFlexGrid : public QTableWidget {
+class ModeleGrille;
+
+// How one cell looks, read from the grid: its text, its brushes and its flags.
+struct CelluleGrille {
+    QString texte;
+    QBrush fond, encre;
+    Qt::ItemFlags drapeaux;
+    QString text() const { return texte; }
+    QBrush background() const { return fond; }
+    QBrush foreground() const { return encre; }
+    Qt::ItemFlags flags() const { return drapeaux; }
+};
+
+class MSFlexGrid : public QTableView {
     Q_OBJECT
   public:
     // The stored design: 2 rows, 2 columns, one fixed row and one fixed column.
@@ -30,10 +48,10 @@ class MSFlexGrid : public QTableWidget {
     // Row count, at least 1 (the fixed row). Setting it keeps the first rows with their text
     // and drops the rest, or adds empty rows at the end. The current row follows if dropped.
     void setRows(int rows);
-    int Rows() const { return rowCount(); }
+    int Rows() const;
     // Column count, at least 1 (the fixed column): columns 0 to count - 1.
     void setCols(int cols);
-    int Cols() const { return columnCount(); }
+    int Cols() const;
 
     // Width of a column in twips; 0 hides the column. The pixel width is round(twips / 15).
     // ColWidth returns the value last set (a never-set column: its pixel width x 15).
@@ -57,6 +75,15 @@ class MSFlexGrid : public QTableWidget {
     QString Text() const;
     // Text of any cell without moving the current cell; empty outside the grid.
     QString textAt(int row, int col) const;
+    // The look of any cell; none outside the grid.
+    std::optional<CelluleGrille> item(int row, int col) const;
+
+    // Writes whole rows at once from the current row on, Cols() texts a row (column 0 first; a
+    // short last row is completed with empty cells), every written cell left-aligned (1). Each
+    // row written adds one row at the end of the grid and moves the current row down by one, as
+    // Text, then Rows + 1 and Row + 1 row by row would: filled from the last row, the grid ends
+    // with one empty row, current.
+    void remplirLignes(QList<QString> textes);
 
     // Font size of every cell's text, in points.
     void setFontSize(double points);
@@ -90,9 +117,7 @@ class MSFlexGrid : public QTableWidget {
     void changeEvent(QEvent* event) override;
 
   private:
-    QTableWidgetItem* cellule(int row, int col);
-    void styler(QTableWidgetItem* item, int row, int col) const;
-
+    ModeleGrille* modele_;
     int row_ = 0;
     int col_ = 0;
     QVector<int> colTwips_; // -1 for a column whose width was never set
