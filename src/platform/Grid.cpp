@@ -220,7 +220,6 @@ MSFlexGrid::MSFlexGrid(QWidget* parent) : QTableView(parent), modele_(new Modele
 
     QPalette p = palette();
     p.setColor(QPalette::Base, Qt::white);
-    p.setColor(QPalette::Text, Qt::black);
     setPalette(p);
     verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + 4);
 

@@ -1,6 +1,7 @@
 // The grid control, driven the way the grid builders and click handlers of the windows do.
 #include "platform/Grid.h"
 
+#include <QAccessible>
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QtTest>
@@ -53,6 +54,10 @@ class TestGrid : public QObject {
     void clicSurEntete();
     void clicSurLigneVide();
     void vraiClicSouris();
+    void remplissageEnBloc();
+    void alignementsRelus();
+    void desactiveResteNoir();
+    void accessibilite();
 };
 
 void TestGrid::designStocke() {
@@ -193,6 +198,119 @@ void TestGrid::vraiClicSouris() {
     QCOMPARE(g.Row(), 2);
     QCOMPARE(g.Col(), 2);
     QCOMPARE(g.Text(), QString("BRAZIL"));
+}
+
+// The bulk fill leaves the grid as the cell-by-cell fill does, and a refill that shrinks and then
+// grows the grid brings back no text and no alignment of the first fill.
+void TestGrid::remplissageEnBloc() {
+    const QStringList titres{"REF.", "TITRE DU FILM"};
+    MSFlexGrid pas, bloc;
+    remplir(pas, titres, {{"1", "ALIEN"}, {"2", "BRAZIL"}, {"3", "CARRIE"}});
+    remplir(bloc, titres, {});
+    bloc.setRow(1);
+    bloc.setCol(2);
+    bloc.setCellAlignment(4);
+    bloc.remplirLignes({"", "1", "ALIEN", "", "2", "BRAZIL", "", "3", "CARRIE"});
+    QCOMPARE(bloc.Rows(), pas.Rows());
+    QCOMPARE(bloc.Row(), pas.Row());
+    for (int r = 0; r < pas.Rows(); ++r)
+        for (int c = 0; c < pas.Cols(); ++c) {
+            QCOMPARE(bloc.textAt(r, c), pas.textAt(r, c));
+            bloc.setRow(r);
+            bloc.setCol(c);
+            pas.setRow(r);
+            pas.setCol(c);
+            QCOMPARE(bloc.CellAlignment(), pas.CellAlignment());
+        }
+
+    bloc.setRow(3);
+    bloc.setCol(1);
+    bloc.setCellAlignment(7);
+    remplir(bloc, titres, {});
+    bloc.remplirLignes({"", "9", "ZORRO"});
+    bloc.setRows(6);
+    QCOMPARE(bloc.textAt(1, 2), QString("ZORRO"));
+    for (int r = 2; r < 6; ++r)
+        for (int c = 0; c < bloc.Cols(); ++c) {
+            QCOMPARE(bloc.textAt(r, c), QString());
+            bloc.setRow(r);
+            bloc.setCol(c);
+            QCOMPARE(bloc.CellAlignment(), 1);
+        }
+}
+
+// Every flexAlign value reads back as set and reaches the view as its Qt alignment; widths set
+// before the columns grow are kept.
+void TestGrid::alignementsRelus() {
+    const Qt::Alignment attendu[] = {
+        Qt::AlignLeft | Qt::AlignTop,
+        Qt::AlignLeft | Qt::AlignVCenter,
+        Qt::AlignLeft | Qt::AlignBottom,
+        Qt::AlignHCenter | Qt::AlignTop,
+        Qt::AlignCenter,
+        Qt::AlignHCenter | Qt::AlignBottom,
+        Qt::AlignRight | Qt::AlignTop,
+        Qt::AlignRight | Qt::AlignVCenter,
+        Qt::AlignRight | Qt::AlignBottom,
+        Qt::AlignLeft | Qt::AlignVCenter,
+    };
+    MSFlexGrid g;
+    g.setCols(3);
+    g.setColWidth(1, 1500);
+    g.setColWidth(2, 0);
+    g.setRows(12);
+    for (int v = 0; v <= 9; ++v) {
+        g.setRow(v + 1);
+        g.setCol(1);
+        g.setCellAlignment(v);
+        QCOMPARE(g.CellAlignment(), v);
+        const QVariant vu = g.model()->index(v + 1, 1).data(Qt::TextAlignmentRole);
+        QCOMPARE(Qt::Alignment(vu.isValid() ? vu.toInt() : int(Qt::AlignLeft | Qt::AlignVCenter)),
+                 attendu[v]);
+    }
+    g.setCols(6);
+    QCOMPARE(g.ColWidth(1), 1500);
+    QCOMPARE(g.columnWidth(1), 100);
+    QCOMPARE(g.ColWidth(2), 0);
+    QVERIFY(g.isColumnHidden(2));
+}
+
+// A disabled grid draws its cells' text black, as an enabled one does.
+void TestGrid::desactiveResteNoir() {
+    MSFlexGrid g;
+    g.setTwips(0, 0, 6000, 3000);
+    remplir(g, {"TITRE DU FILM"}, {{"WWWWWWWW"}});
+    g.setColWidth(1, 4500);
+    g.setEnabled(false);
+    g.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&g));
+    const QImage image = g.viewport()->grab().toImage();
+    const QRect cellule = g.visualRect(g.model()->index(1, 1));
+    int plusSombre = 255;
+    for (int y = cellule.top(); y <= cellule.bottom(); ++y)
+        for (int x = cellule.left(); x <= cellule.right(); ++x)
+            plusSombre = std::min(plusSombre, qGray(image.pixel(x, y)));
+    QVERIFY2(plusSombre < 40, qPrintable(QString::number(plusSombre)));
+}
+
+// Every cell, the fixed ones included, reads through the accessibility interface of the grid.
+void TestGrid::accessibilite() {
+    MSFlexGrid g;
+    remplir(g, {"REF.", "TITRE DU FILM"}, {{"1", "ALIEN"}, {"2", "BRAZIL"}});
+    g.setRow(1);
+    g.setCol(0);
+    g.setText("42");
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&g);
+    QVERIFY(a && a->tableInterface());
+    QAccessibleTableInterface* t = a->tableInterface();
+    QCOMPARE(t->rowCount(), g.Rows());
+    QCOMPARE(t->columnCount(), g.Cols());
+    for (int r = 0; r < g.Rows(); ++r)
+        for (int c = 0; c < g.Cols(); ++c) {
+            QAccessibleInterface* cellule = t->cellAt(r, c);
+            QVERIFY(cellule);
+            QCOMPARE(cellule->text(QAccessible::Name), g.textAt(r, c));
+        }
 }
 
 QTEST_MAIN(TestGrid)
