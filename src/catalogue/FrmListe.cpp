@@ -54,7 +54,7 @@ void TrierParEchange(QVector<LigneFilm>& l) {
             if (plusGrand(l[i], l[k])) std::swap(l[i], l[k]);
 }
 
-void TrierParTitre(QVector<LigneFilm>& l) {
+std::vector<int> OrdreParTitre(const QVector<LigneFilm>& l) {
     // What the exchange sort does, worked out rather than replayed:
     // - a film without a title is never exchanged: it keeps its place, and the other films are
     //   sorted among the places left, as if the untitled ones were not there;
@@ -98,9 +98,9 @@ void TrierParTitre(QVector<LigneFilm>& l) {
         return a.tete != b.tete ? a.tete < b.tete : texte(a) < texte(b);
     });
     const auto egaux = [&](const Cle& a, const Cle& b) { return a.tete == b.tete && texte(a) == texte(b); };
-    std::vector<int> ordre(static_cast<size_t>(m));
+    std::vector<int> parTitre(static_cast<size_t>(m));
     for (int k = 0; k < m; ++k)
-        ordre[size_t(k)] = cles[size_t(k)].film;
+        parTitre[size_t(k)] = cles[size_t(k)].film;
     Comptage plusPetits(m);
     std::vector<int> resultat;
     resultat.reserve(size_t(m));
@@ -109,7 +109,7 @@ void TrierParTitre(QVector<LigneFilm>& l) {
         int fin = debut + 1;
         while (fin < m && egaux(cles[size_t(fin)], cles[size_t(debut)]))
             ++fin;
-        groupe.assign(ordre.begin() + debut, ordre.begin() + fin); // in table order: the sort is stable
+        groupe.assign(parTitre.begin() + debut, parTitre.begin() + fin); // in table order: the sort is stable
         std::vector<int> liste{groupe.front()};
         for (size_t t = 0; t < groupe.size(); ++t) {
             const bool dernier = t + 1 == groupe.size();
@@ -122,12 +122,20 @@ void TrierParTitre(QVector<LigneFilm>& l) {
             plusPetits.ajouter(j);
         debut = fin;
     }
-    std::vector<LigneFilm> tries;
-    tries.reserve(size_t(m));
-    for (int j : resultat)
-        tries.push_back(std::move(l[places[size_t(j)]]));
+    std::vector<int> ordre(l.size());
+    std::iota(ordre.begin(), ordre.end(), 0);
     for (int j = 0; j < m; ++j)
-        l[places[size_t(j)]] = std::move(tries[size_t(j)]);
+        ordre[size_t(places[size_t(j)])] = places[size_t(resultat[size_t(j)])];
+    return ordre;
+}
+
+void TrierParTitre(QVector<LigneFilm>& l) {
+    const std::vector<int> ordre = OrdreParTitre(l);
+    QVector<LigneFilm> tries;
+    tries.reserve(l.size());
+    for (int i : ordre)
+        tries.push_back(std::move(l[i]));
+    l = std::move(tries);
 }
 
 FrmListe::FrmListe() : Form(QStringLiteral("FrmListe"), QStringLiteral("Modifier un Film")) {

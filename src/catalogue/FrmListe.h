@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVector>
 
+#include <vector>
+
 class QLabel;
 
 namespace vidora {
@@ -27,6 +29,8 @@ struct LigneFilm {
 // neither greater nor smaller) gives, equal and missing titles included: n log n, and k x k more
 // for a group of k equal titles.
 void TrierParTitre(QVector<LigneFilm>& films);
+// The same order without moving the films: entry k names the film that the sort puts at place k.
+std::vector<int> OrdreParTitre(const QVector<LigneFilm>& films);
 // The exchange sort itself, n x n comparisons.
 void TrierParEchange(QVector<LigneFilm>& films);
 
