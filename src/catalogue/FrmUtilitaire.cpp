@@ -76,9 +76,7 @@ QStringList TrierParCode(QStringList l) {
 } // namespace
 
 FrmUtilitaire::FrmUtilitaire() : Form(QStringLiteral("FrmUtilitaire"), QStringLiteral("Utilitaire")) {
-    Label1 = controle(new QLabel(QStringLiteral("Utilitaire"), this), 3000, 200, 6000, 500);
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setFrameShape(QFrame::Box);
+    Label1 = controle(LabelEncadre(this, QStringLiteral("Utilitaire")), 3000, 200, 6000, 500);
     const auto liste = [this](const char* nom) {
         auto* l = controle(new QListWidget(this), 1000, 1000, 5200, 6500);
         l->setObjectName(QString::fromLatin1(nom));
