@@ -47,12 +47,14 @@ namespace {
 QString AjusterAuEcran(const QString& texte, const QFontMetrics& fm, int largeur, int lignesMax) {
     QStringList lignes;
     for (const QString& ligne : texte.split(QLatin1Char('\n'))) {
+        if (lignes.size() > lignesMax) break; // what follows is left out anyway
         if (fm.horizontalAdvance(ligne) <= largeur) {
             lignes << ligne;
             continue;
         }
         QString courante;
         for (const QChar ch : ligne) {
+            if (lignes.size() > lignesMax) break;
             if (!courante.isEmpty() && fm.horizontalAdvance(courante + ch) > largeur) {
                 const qsizetype blanc = courante.lastIndexOf(QLatin1Char(' '));
                 if (blanc > 0) {
