@@ -59,7 +59,7 @@ void MontrerTexte(QComboBox* c, const QString& texte) {
 QString RefusNombreExemplaires(const QString& texte) {
     static const QRegularExpression entier(QStringLiteral("^[0-9]{1,5}$"));
     if (entier.match(texte.trimmed()).hasMatch()) return QString();
-    return QStringLiteral("LE NOMBRE D'EXEMPLAIRE DOIT ÊTRE UN NOMBRE ENTIER DE 0 A 99999");
+    return QStringLiteral("LE NOMBRE D'EXEMPLAIRE DOIT ETRE UN NOMBRE ENTIER DE 0 A 99999");
 }
 
 QString RefusLargeur(std::initializer_list<TexteSaisi> textes) {

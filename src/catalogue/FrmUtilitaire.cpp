@@ -6,6 +6,7 @@
 #include "common/Zoom.h"
 #include "platform/Database.h"
 #include "platform/Environnement.h"
+#include "platform/Windows1252.h"
 #include "shell/Ouverture.h"
 
 #include <QAction>
@@ -59,17 +60,23 @@ QString RefusTexte(const QString& table, const QString& champ, const QString& te
 QStringList TrierParCode(QStringList l) {
     l.erase(std::remove_if(l.begin(), l.end(), [](const QString& s) { return s.trimmed().isEmpty(); }),
             l.end());
-    // QString compares UTF-16 codes one by one, a prefix first: the order of the character codes.
-    std::stable_sort(l.begin(), l.end());
+    // Windows-1252 codes, as the tables keep them: "Œ" (0x8C) comes before "É" (0xC9), which
+    // UTF-16 would put the other way round. A prefix comes first.
+    const auto code = [](QChar c) {
+        const int k = CodeWindows1252(c);
+        return k >= 0 ? k : 0x100 + c.unicode();
+    };
+    std::stable_sort(l.begin(), l.end(), [&](const QString& a, const QString& b) {
+        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                            [&](QChar x, QChar y) { return code(x) < code(y); });
+    });
     return l;
 }
 
 } // namespace
 
 FrmUtilitaire::FrmUtilitaire() : Form(QStringLiteral("FrmUtilitaire"), QStringLiteral("Utilitaire")) {
-    Label1 = controle(new QLabel(QStringLiteral("Utilitaire"), this), 3000, 200, 6000, 500);
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setFrameShape(QFrame::Box);
+    Label1 = controle(LabelEncadre(this, QStringLiteral("Utilitaire")), 3000, 200, 6000, 500);
     const auto liste = [this](const char* nom) {
         auto* l = controle(new QListWidget(this), 1000, 1000, 5200, 6500);
         l->setObjectName(QString::fromLatin1(nom));
@@ -180,6 +187,8 @@ void FrmUtilitaire::choisir(const Moitie& m, QListWidgetItem* item) {
     Label5->show();
     m.lettre->show();
     m.lettre->setFocus();
+    // The letter typed replaces the one shown.
+    m.lettre->selectAll();
 }
 
 void FrmUtilitaire::ajouter(const Moitie& m) {
@@ -209,19 +218,23 @@ void FrmUtilitaire::agir(const Moitie& m) {
         m.renomme->show();
         return;
     }
+    if (lettre != QLatin1String("E")) {
+        env().message(QStringLiteral("LETTRE INCONNUE : M POUR MODIFIER, E POUR EFFACER"));
+        m.lettre->setFocus();
+        m.lettre->selectAll();
+        return;
+    }
     m.lettre->hide();
-    if (lettre == QLatin1String("E")) {
-        try {
-            Database& db = ctx().base();
-            Transaction tr(db);
-            auto t = db.ouvrirTable(m.table);
-            while (!t->EOF_() && t->Texte(m.champ) != EntreeChoisie)
-                t->MoveNext();
-            if (!t->EOF_()) t->Delete();
-            tr.valider();
-        } catch (const ErreurBase& e) {
-            env().message(QStringLiteral("L'ENTREE N'A PAS ETE EFFACEE :\n%1").arg(e.message()));
-        }
+    try {
+        Database& db = ctx().base();
+        Transaction tr(db);
+        auto t = db.ouvrirTable(m.table);
+        while (!t->EOF_() && t->Texte(m.champ) != EntreeChoisie)
+            t->MoveNext();
+        if (!t->EOF_()) t->Delete();
+        tr.valider();
+    } catch (const ErreurBase& e) {
+        env().message(QStringLiteral("L'ENTREE N'A PAS ETE EFFACEE :\n%1").arg(e.message()));
     }
     Label5->hide();
     m.liste->hide();

@@ -24,10 +24,8 @@ const QVector<ColonneGrille>& ColonnesListeFilms() {
 
 namespace {
 QLabel* encadre(Form& f, const char* nom, const QString& texte, double top, double height) {
-    auto* l = f.controle(new QLabel(texte, &f), 3000, top, 6000, height);
+    auto* l = f.controle(LabelEncadre(&f, texte), 3000, top, 6000, height);
     l->setObjectName(QString::fromLatin1(nom));
-    l->setAlignment(Qt::AlignCenter);
-    l->setFrameShape(QFrame::Box);
     return l;
 }
 } // namespace

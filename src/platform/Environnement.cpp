@@ -11,12 +11,15 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QIdentityProxyModel>
+#include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTreeView>
+
+#include <algorithm>
 
 namespace vidora {
 
@@ -37,6 +40,47 @@ void installerEnvironnement(std::unique_ptr<Environnement> e) {
     courant() = std::move(e);
 }
 
+namespace {
+// A message cut to the screen: a line too wide is broken at its last blank that fits, or where it
+// reaches the edge when a word alone is too wide; past the lines the screen holds, the rest gives
+// way to "…". Lines that fit are kept as they are.
+QString AjusterAuEcran(const QString& texte, const QFontMetrics& fm, int largeur, int lignesMax) {
+    QStringList lignes;
+    for (const QString& ligne : texte.split(QLatin1Char('\n'))) {
+        if (lignes.size() > lignesMax) break; // what follows is left out anyway
+        if (fm.horizontalAdvance(ligne) <= largeur) {
+            lignes << ligne;
+            continue;
+        }
+        QString courante;
+        for (const QChar ch : ligne) {
+            if (lignes.size() > lignesMax) break;
+            if (!courante.isEmpty() && fm.horizontalAdvance(courante + ch) > largeur) {
+                const qsizetype blanc = courante.lastIndexOf(QLatin1Char(' '));
+                if (blanc > 0) {
+                    lignes << courante.left(blanc);
+                    courante = courante.mid(blanc + 1);
+                } else {
+                    lignes << courante;
+                    courante.clear();
+                }
+            }
+            courante += ch;
+        }
+        lignes << courante;
+    }
+    if (lignes.size() > lignesMax) {
+        lignes.resize(std::max(1, lignesMax));
+        QString& derniere = lignes.last();
+        const QString points = QStringLiteral("…");
+        while (!derniere.isEmpty() && fm.horizontalAdvance(derniere + points) > largeur)
+            derniere.chop(1);
+        derniere += points;
+    }
+    return lignes.join(QLatin1Char('\n'));
+}
+} // namespace
+
 std::unique_ptr<QMessageBox> Environnement::boite(const QString& texte, const QString& titre, bool question,
                                                   ParDefaut defaut, QWidget* parent) {
     const QString t = titre.isEmpty() ? QStringLiteral("VIDORA") : titre;
@@ -44,6 +88,16 @@ std::unique_ptr<QMessageBox> Environnement::boite(const QString& texte, const QS
                                            question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                                            parent);
     if (question) b->setDefaultButton(defaut == ParDefaut::Non ? QMessageBox::No : QMessageBox::Yes);
+    // A message may quote what the operator typed: shown as typed (never read as markup), and no
+    // larger than the screen, however long.
+    b->setTextFormat(Qt::PlainText);
+    const QScreen* ecran = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const QSize place = ecran ? ecran->availableGeometry().size() : QSize(800, 600);
+    const auto* etiquette = b->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    const QFontMetrics fm(etiquette ? etiquette->font() : b->font());
+    // Lines no wider than the box's own wrapping width, so that it does not break them again.
+    b->setText(AjusterAuEcran(texte, fm, std::min(place.width() / 2, 500) - 80,
+                              std::min((place.height() - 200) / fm.lineSpacing(), 30)));
     // The title bar shows the title whole: the box is at least as wide as the title in a bold face,
     // with room for the bar's icon and buttons.
     QFont gras = QApplication::font();

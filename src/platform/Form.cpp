@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
 
@@ -28,6 +29,13 @@ void appliquer(QWidget* w) {
                    std::max(0, px(twips::height(w))));
 }
 } // namespace
+
+QLabel* LabelEncadre(QWidget* parent, const QString& texte) {
+    auto* l = new QLabel(texte, parent);
+    l->setAlignment(Qt::AlignCenter);
+    l->setFrameShape(QFrame::Box);
+    return l;
+}
 
 Cadre* cadre() {
     return gCadre;

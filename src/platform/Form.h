@@ -12,6 +12,7 @@
 #include <QWidget>
 
 class QCloseEvent;
+class QLabel;
 class QMenu;
 
 namespace vidora {
@@ -48,6 +49,9 @@ double fontSize(const QWidget* w);
 void setFontSize(QWidget* w, double points);
 void setBold(QWidget* w, bool gras);
 } // namespace twips
+
+// A label with a border round it and its text centred, the windows' titles and notices.
+QLabel* LabelEncadre(QWidget* parent, const QString& texte = QString());
 
 class Form : public QWidget {
     Q_OBJECT

@@ -16,7 +16,7 @@ bool CompacterBaseEnCours() {
     // Replacing the file would turn it into a writable one: a read-only database is left alone.
     if (fichierEnLectureSeule(chemin)) {
         env().message(
-            QStringLiteral("LA BASE %1 EST EN LECTURE SEULE : ELLE N'A PAS ÉTÉ COMPACTÉE.").arg(nom));
+            QStringLiteral("LA BASE %1 EST EN LECTURE SEULE : ELLE N'A PAS ETE COMPACTEE.").arg(nom));
         return false;
     }
     c.fermerTables();
@@ -44,7 +44,7 @@ bool CompacterBaseEnCours() {
         return false;
     }
     if (!reussi) {
-        env().message(QStringLiteral("LE COMPACTAGE A ÉCHOUÉ, LA BASE EST RESTÉE INTACTE.\n%1").arg(erreur));
+        env().message(QStringLiteral("LE COMPACTAGE A ECHOUE, LA BASE EST RESTEE INTACTE.\n%1").arg(erreur));
         return false;
     }
     env().message(QStringLiteral("Compactage de la Base de Données et Terminée"));

@@ -172,12 +172,7 @@ void FrmDepart::Form_Load() {
 
 void FrmDepart::rafraichirListe() {
     File1->clear();
-    const QDir dossier(ctx().CheminAppli);
-    // Listed without regard to case, so "club.mdb" is a database too.
-    const QStringList fichiers =
-        dossier.entryList({QStringLiteral("*.mdb")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
-    for (const QString& f : fichiers)
-        File1->addItem(f);
+    File1->addItems(ListerBases(ctx().CheminAppli));
 }
 
 void FrmDepart::setEntreesProtegees(bool disponibles) {

@@ -14,20 +14,9 @@
 
 namespace vidora {
 
-namespace {
-
-QLabel* cadreCentre(const QString& texte, QWidget* parent) {
-    auto* l = new QLabel(texte, parent);
-    l->setAlignment(Qt::AlignCenter);
-    l->setFrameShape(QFrame::Box);
-    return l;
-}
-
-} // namespace
-
 FrmMotDePasse::FrmMotDePasse()
     : Form(QStringLiteral("FrmMotDePasse"), QStringLiteral("Changer de Mot de Passe")) {
-    Label1 = controle(cadreCentre(QStringLiteral("CHANGER LE MOT DE PASSE"), this), 3000, 600, 6000, 600);
+    Label1 = controle(LabelEncadre(this, QStringLiteral("CHANGER LE MOT DE PASSE")), 3000, 600, 6000, 600);
     Label6 =
         controle(new QLabel(QStringLiteral("Faire Entrée apres chaque saisie"), this), 3000, 1400, 6000, 400);
     Label6->setAlignment(Qt::AlignCenter);
@@ -38,7 +27,7 @@ FrmMotDePasse::FrmMotDePasse()
     Text2 = controle(new QLineEdit(this), 5500, 3300, 4000, 450);
     Label4 = controle(new QLabel(QStringLiteral("Repeter le mot de passe"), this), 1500, 4200, 3800, 450);
     Text3 = controle(new QLineEdit(this), 5500, 4200, 4000, 450);
-    Label5 = controle(cadreCentre(QString(), this), 1500, 5400, 9000, 700);
+    Label5 = controle(LabelEncadre(this), 1500, 5400, 9000, 700);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text2->setObjectName(QStringLiteral("Text2"));
     Text3->setObjectName(QStringLiteral("Text3"));
@@ -93,19 +82,21 @@ void FrmMotDePasse::Text2_KeyPress(int touche) {
     if (touche != 13) return;
     const std::optional<QString> brouille = BrouillerMotDePasse(Text2->text().trimmed());
     // A password is kept only when its stored form exists and fits the field: otherwise the
-    // database would hold a password that no typing can ever match again.
+    // database would hold a password that no typing can ever match again. An empty one would
+    // leave the club open to anyone.
     QString refus;
     const int largeur = LargeurChamp(QStringLiteral("Passe"), QStringLiteral("Mot"));
     if (!brouille)
         refus =
             QStringLiteral("CE MOT DE PASSE NE PEUT PAS ETRE ENREGISTRE : IL CONTIENT UN CARACTERE "
                            "QUE LA BASE NE SAIT PAS GARDER (LETTRES, CHIFFRES ET SIGNES COURANTS SEULEMENT)");
+    else if (brouille->isEmpty())
+        refus = QStringLiteral("LE NOUVEAU MOT DE PASSE EST VIDE : TAPEZ-EN UN");
     else if (brouille->size() > largeur)
         refus = QStringLiteral("CE MOT DE PASSE EST TROP LONG : %1 CARACTERES AU PLUS").arg(largeur);
     if (!refus.isEmpty()) {
         env().message(refus);
-        Text2->clear();
-        Text2->setFocus();
+        retourAuNouveau();
         return;
     }
     nouveau_ = *brouille;
@@ -115,25 +106,19 @@ void FrmMotDePasse::Text2_KeyPress(int touche) {
 }
 
 void FrmMotDePasse::Text3_KeyPress(int touche) {
-    if (touche != 13) return;
+    if (touche != 13 || !nouveau_) return;
     const std::optional<QString> repete = BrouillerMotDePasse(Text3->text().trimmed());
-    if (!repete || *repete != nouveau_) {
+    if (repete != nouveau_) {
         env().message(QStringLiteral(" Mot de Passe Differant"));
-        Text2->clear();
-        Text3->clear();
-        Text3->hide();
-        Label4->hide();
-        Text2->setFocus();
+        retourAuNouveau();
         return;
     }
     try {
         TablesFermees fermees;
+        // The old password was read from this record: it is there.
         Recordset& t = ctx().ouvrirTable(QStringLiteral("Passe"));
-        if (t.EOF_())
-            t.AddNew();
-        else
-            t.Edit();
-        t.SetValue(QStringLiteral("Mot"), nouveau_);
+        t.Edit();
+        t.SetValue(QStringLiteral("Mot"), *nouveau_);
         t.Update();
     } catch (const ErreurBase& e) {
         env().message(QStringLiteral("LE MOT DE PASSE N'A PAS PU ETRE ENREGISTRE :\n%1").arg(e.message()));
@@ -144,6 +129,15 @@ void FrmMotDePasse::Text3_KeyPress(int touche) {
           static_cast<QWidget*>(Text1), static_cast<QWidget*>(Text2), static_cast<QWidget*>(Text3)})
         w->hide();
     Clignote();
+}
+
+void FrmMotDePasse::retourAuNouveau() {
+    nouveau_.reset();
+    Text2->clear();
+    Text3->clear();
+    Text3->hide();
+    Label4->hide();
+    Text2->setFocus();
 }
 
 void FrmMotDePasse::Clignote() {

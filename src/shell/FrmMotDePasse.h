@@ -4,6 +4,8 @@
 
 #include "platform/Form.h"
 
+#include <optional>
+
 class QLabel;
 class QLineEdit;
 class QTimer;
@@ -37,7 +39,10 @@ class FrmMotDePasse : public Form {
     QTimer* Timer1;
 
   private:
-    QString nouveau_; // the new password in stored form, kept from Text2 to Text3
+    // Back to the new password: the boxes emptied, the repeat hidden, nothing kept.
+    void retourAuNouveau();
+    // The new password in stored form, kept from Text2 to Text3; none after a refusal.
+    std::optional<QString> nouveau_;
 };
 
 } // namespace vidora

@@ -24,13 +24,6 @@ namespace vidora {
 
 namespace {
 
-QLabel* encadre(QWidget* parent) {
-    auto* l = new QLabel(parent);
-    l->setAlignment(Qt::AlignCenter);
-    l->setFrameShape(QFrame::Box);
-    return l;
-}
-
 QString ficheAppli() {
     const QString f = TrouverFichier(ctx().CheminAppli, kFicheSauvegarde);
     return f.isEmpty() ? ctx().fichier(kFicheSauvegarde) : f;
@@ -46,7 +39,7 @@ bool ecrireFiche(const QString& dossier) {
 } // namespace
 
 FrmSauvegarde::FrmSauvegarde() : Form(QStringLiteral("FrmSauvegarde"), QStringLiteral("Sauvegarde")) {
-    Label2 = controle(encadre(this), 2000, 300, 8000, 500);
+    Label2 = controle(LabelEncadre(this), 2000, 300, 8000, 500);
     Label2->setObjectName(QStringLiteral("Label2"));
     Drive1 = controle(new QComboBox(this), 2000, 1100, 8000, 450);
     Drive1->setObjectName(QStringLiteral("Drive1"));
@@ -55,7 +48,7 @@ FrmSauvegarde::FrmSauvegarde() : Form(QStringLiteral("FrmSauvegarde"), QStringLi
     Text1 = controle(new QLineEdit(this), 2000, 5200, 8000, 450);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setAlignment(Qt::AlignCenter);
-    Label1 = controle(encadre(this), 3500, 5750, 5000, 400);
+    Label1 = controle(LabelEncadre(this), 3500, 5750, 5000, 400);
     Label1->setObjectName(QStringLiteral("Label1"));
     Frame1 = controle(new QGroupBox(this), 2000, 6200, 8000, 1100);
     Frame1->setObjectName(QStringLiteral("Frame1"));

@@ -199,7 +199,7 @@ class TestListe : public QObject {
         retaper(c->Text2, " azur ");
         for (const char* copies : {"", "beaucoup", "-3", "123456"}) {
             c->Text7->setText(QString::fromLatin1(copies));
-            refus("LE NOMBRE D'EXEMPLAIRE DOIT ÊTRE UN NOMBRE ENTIER DE 0 A 99999");
+            refus("LE NOMBRE D'EXEMPLAIRE DOIT ETRE UN NOMBRE ENTIER DE 0 A 99999");
         }
         retaper(c->Text7, "5");
         c->Combo1->setEditText("comédie maison");

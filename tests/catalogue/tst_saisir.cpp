@@ -203,7 +203,7 @@ class TestSaisir : public QObject {
         QVERIFY(choisir(f->Combo3, "INTERDIT MOINS 16 ANS"));
         for (const char* copies : {"", "deux", "-1", "1.5", "100000"}) {
             f->Text7->setText(QString::fromLatin1(copies));
-            refus("LE NOMBRE D'EXEMPLAIRE DOIT ÊTRE UN NOMBRE ENTIER DE 0 A 99999");
+            refus("LE NOMBRE D'EXEMPLAIRE DOIT ETRE UN NOMBRE ENTIER DE 0 A 99999");
         }
         QCOMPARE(etat(), QString("A-1-1 compteur 1 films 0"));
         QVERIFY(!QFile::exists(b.chemin("Etiquette")));

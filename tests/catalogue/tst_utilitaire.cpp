@@ -28,6 +28,15 @@ QString table(const QString& nom) {
     return l.join('|');
 }
 
+// A row added at the end of the table, out of order; none for an empty text.
+void ajouterLigne(const QString& nom, const QString& texte) {
+    if (texte.isEmpty()) return;
+    auto t = ctx().base().ouvrirTable(nom);
+    t->AddNew();
+    t->SetValue(nom == "Genre" ? "NomGenre" : "Titre", texte);
+    t->Update();
+}
+
 FrmUtilitaire* ouvrir(Banc& b) {
     b.creerBase();
     FrmDepart* d = b.connecter();
@@ -56,28 +65,38 @@ class TestUtilitaire : public QObject {
         QTest::addColumn<bool>("categorie");
         QTest::addColumn<QString>("saisie");
         QTest::addColumn<QString>("attendu"); // the table, or the start of the refusal
+        QTest::addColumn<QString>("enPlus");  // a row already at the end of the table
         QTest::newRow("HORREUR à sa place")
             << true << "horreur"
             << "ACTION|AVENTURE|COMEDIE|DESSIN ANIMÉ|FANTASTIQUE|GUERRE|HORREUR|"
-               "POLICIER|SCIENCE FICTION|WESTERN";
-        QTest::newRow("un double reste") << true << " WESTERN " << kGenres + "|WESTERN";
-        QTest::newRow("É après Z") << true << "ÉPOPÉE" << kGenres + "|ÉPOPÉE";
+               "POLICIER|SCIENCE FICTION|WESTERN"
+            << QString();
+        QTest::newRow("un double reste") << true << " WESTERN " << kGenres + "|WESTERN" << QString();
+        QTest::newRow("É après Z") << true << "ÉPOPÉE" << kGenres + "|ÉPOPÉE" << QString();
         QTest::newRow("les spécialités triées")
             << false << "TOUS PUBLICS"
             << "INTERDIT MOINS 12 ANS|INTERDIT MOINS 16 ANS|INTERDIT MOINS 18 "
-               "ANS|INTERDIT MOINS DE 10 ANS|POUR TOUS|TOUS PUBLICS";
-        QTest::newRow("blanc ignoré") << true << "   " << kGenres;
-        QTest::newRow("31 caractères") << true << QString(31, 'X') << "LE NOM EST TROP LONG";
+               "ANS|INTERDIT MOINS DE 10 ANS|POUR TOUS|TOUS PUBLICS"
+            << QString();
+        QTest::newRow("blanc ignoré") << true << "   " << kGenres << QString();
+        QTest::newRow("31 caractères") << true << QString(31, 'X') << "LE NOM EST TROP LONG" << QString();
+        // Windows-1252 puts Œ (0x8C) before É (0xC9).
+        QTest::newRow("Œ avant É") << true << "ŒUVRE" << kGenres + "|ŒUVRE|ÉPOPÉE"
+                                   << "ÉPOPÉE";
+        QTest::newRow("ligne blanche retirée")
+            << true << "HORREUR" << QString(kGenres).replace("GUERRE", "GUERRE|HORREUR") << "   ";
     }
 
     void ajouter() {
         QFETCH(bool, categorie);
         QFETCH(QString, saisie);
         QFETCH(QString, attendu);
+        QFETCH(QString, enPlus);
         Banc b;
         FrmUtilitaire* f = ouvrir(b);
         QVERIFY(f);
         const QString nom = categorie ? "Genre" : "Special";
+        ajouterLigne(nom, enPlus);
         const QString avant = table(nom);
         QVERIFY(choisirMenu(f, categorie ? "Categor" : "Specia"));
         QVERIFY(!entreeDisponible(f, "Retour") && entreeDisponible(f, "Annul"));
@@ -106,25 +125,37 @@ class TestUtilitaire : public QObject {
         QTest::addColumn<QString>("lettre");
         QTest::addColumn<QString>("nouveau");
         QTest::addColumn<QString>("attendu");
+        QTest::addColumn<QString>("enPlus"); // a row already at the end of the table
         QTest::newRow("renommée à sa place") << true << "ACTION"
                                              << "m"
                                              << "thriller"
-                                             << "THRILLER" + kGenres.mid(6);
+                                             << "THRILLER" + kGenres.mid(6) << QString();
         QTest::newRow("effacée") << true << "GUERRE"
                                  << "E"
-                                 << "" << QString(kGenres).remove("GUERRE|");
+                                 << "" << QString(kGenres).remove("GUERRE|") << QString();
         QTest::newRow("spécialité effacée") << false << "POUR TOUS"
                                             << "E"
-                                            << "" << kSpeciaux.mid(10);
+                                            << "" << kSpeciaux.mid(10) << QString();
         QTest::newRow("autre lettre") << true << "GUERRE"
                                       << "X"
-                                      << "" << kGenres;
+                                      << ""
+                                      << "LETTRE INCONNUE : M POUR MODIFIER, E POUR EFFACER" << QString();
+        QTest::newRow("un de deux effacé") << true << "GUERRE"
+                                           << "E"
+                                           << "" << QString(kGenres).remove("GUERRE|") + "|GUERRE"
+                                           << "GUERRE";
+        QTest::newRow("le premier de deux renommé") << true << "ACTION"
+                                                    << "M"
+                                                    << "DRAME"
+                                                    << "DRAME" + kGenres.mid(6) + "|ACTION"
+                                                    << "ACTION";
         QTest::newRow("nom vide refusé") << true << "ACTION"
                                          << "M"
                                          << "  "
-                                         << "LE NOUVEAU NOM EST VIDE";
-        QTest::newRow("nom trop long refusé") << false << "POUR TOUS"
-                                              << "M" << QString(31, 'Y') << "LE NOM EST TROP LONG";
+                                         << "LE NOUVEAU NOM EST VIDE" << QString();
+        QTest::newRow("nom trop long refusé")
+            << false << "POUR TOUS"
+            << "M" << QString(31, 'Y') << "LE NOM EST TROP LONG" << QString();
     }
 
     void modifier() {
@@ -133,9 +164,11 @@ class TestUtilitaire : public QObject {
         QFETCH(QString, lettre);
         QFETCH(QString, nouveau);
         QFETCH(QString, attendu);
+        QFETCH(QString, enPlus);
         Banc b;
         FrmUtilitaire* f = ouvrir(b);
         QVERIFY(f);
+        ajouterLigne(categorie ? "Genre" : "Special", enPlus);
         {
             auto cd = ctx().base().ouvrirTable("CD");
             cd->AddNew();
@@ -151,7 +184,7 @@ class TestUtilitaire : public QObject {
         QLineEdit* boiteLettre = categorie ? f->Text6 : f->Text8;
         QLineEdit* boiteNom = categorie ? f->Text7 : f->Text9;
         QVERIFY(boiteLettre->isVisible() && boiteLettre->text() == "M");
-        retaper(boiteLettre, lettre);
+        taper(boiteLettre, lettre, true); // the letter typed replaces the one shown
         if (lettre.toUpper() == "M") {
             QVERIFY(boiteNom->isVisible() && boiteNom->text() == entree);
             QCOMPARE(controlesMalVus(f), QStringList());

@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include <stdexcept>
@@ -39,17 +40,25 @@ class TestApplication : public QObject {
         QTest::addColumn<QString>("titre");
         QTest::addColumn<bool>("question");
         QTest::addColumn<bool>("nonParDefaut");
-        QTest::newRow("écraser une base") << "CETTE BASE EXISTE DEJA" << true << true;
-        QTest::newRow("question ordinaire") << "" << true << false;
+        QTest::addColumn<QString>("texte");
+        const QString court = QStringLiteral("Ecraser Oui/Non");
+        QTest::newRow("écraser une base") << "CETTE BASE EXISTE DEJA" << true << true << court;
+        QTest::newRow("question ordinaire") << "" << true << false << court;
         QTest::newRow("message au long titre")
-            << "LES PARAMETRES DU CLUB SONT ABSENTS DE LA BASE" << false << false;
+            << "LES PARAMETRES DU CLUB SONT ABSENTS DE LA BASE" << false << false << court;
+        // A message quoting what was typed, however long, stays within the screen.
+        QTest::newRow("5000 caractères d'un bloc")
+            << "" << false << false << "LE TITRE " + QString(5000, QChar(0x00C9)) + " EXISTE DEJA";
+        QTest::newRow("5000 caractères en mots")
+            << "" << true << false << "Supprimer " + QString("MOT ").repeated(1250) + "?";
     }
 
     void boitesDeMessage() {
         QFETCH(QString, titre);
         QFETCH(bool, question);
         QFETCH(bool, nonParDefaut);
-        auto boite = vidora::Environnement::boite(QStringLiteral("Ecraser Oui/Non"), titre, question,
+        QFETCH(QString, texte);
+        auto boite = vidora::Environnement::boite(texte, titre, question,
                                                   nonParDefaut ? vidora::Environnement::ParDefaut::Non
                                                                : vidora::Environnement::ParDefaut::Oui,
                                                   nullptr);
@@ -59,6 +68,9 @@ class TestApplication : public QObject {
         QFont gras = QApplication::font();
         gras.setBold(true);
         QVERIFY(boite->width() >= QFontMetrics(gras).horizontalAdvance(boite->windowTitle()) + 120);
+        const QSize ecran = boite->screen()->availableGeometry().size();
+        QVERIFY(boite->width() <= ecran.width() && boite->height() <= ecran.height());
+        if (texte.size() < 100) QCOMPARE(boite->text(), texte);
         if (question)
             QCOMPARE(boite->defaultButton(),
                      boite->button(nonParDefaut ? QMessageBox::No : QMessageBox::Yes));

@@ -75,6 +75,23 @@ void TestMotDePasse::saisies_data() {
                                         << "café"
                                         << "CE MOT DE PASSE NE PEUT PAS"
                                         << "VIDORA";
+    // Scrambled, n, u, i, t and N, U, I, T are lower and upper case of one another.
+    QTest::newRow("répétition en autre casse, paires brouillées") << "VIDORA"
+                                                                  << "nuit"
+                                                                  << "NUIT"
+                                                                  << " Mot de Passe Differant"
+                                                                  << "VIDORA";
+    QTest::newRow("vide") << "VIDORA"
+                          << "  "
+                          << ""
+                          << "LE NOUVEAU MOT DE PASSE EST VIDE"
+                          << "VIDORA";
+    // "|" separates new passwords typed one after the other in the same box.
+    QTest::newRow("refusé après un gardé") << "VIDORA"
+                                           << "ABC|café"
+                                           << "ABC"
+                                           << "CE MOT DE PASSE NE PEUT PAS"
+                                           << "VIDORA";
     QTest::newRow("trop long") << "VIDORA" << QString(21, 'A') << QString(21, 'A') << "TROP LONG"
                                << "VIDORA";
     QTest::newRow("vingt caractères")
@@ -97,7 +114,10 @@ void TestMotDePasse::saisies() {
 
     taper(p->Text1, ancien, true);
     if (p->Text2->isVisible()) {
-        taper(p->Text2, nouveau, true);
+        for (const QString& n : nouveau.split('|')) {
+            p->Text2->clear();
+            taper(p->Text2, n, true);
+        }
         if (p->Text3->isVisible()) taper(p->Text3, repete, true);
     }
     const QString vus = b.messages();
@@ -106,6 +126,13 @@ void TestMotDePasse::saisies() {
     else
         QVERIFY2(vus.contains(message), qPrintable(vus));
     QCOMPARE(motStocke(chemin), *BrouillerMotDePasse(stocke));
+    if (!message.isEmpty()) {
+        // A refusal empties the step's box, hides the repeat and waits in the box refused.
+        QLineEdit* etape = p->Text2->isVisible() ? p->Text2 : p->Text1;
+        QCOMPARE(etape->text(), QString());
+        QCOMPARE(QApplication::focusWidget(), etape);
+        QVERIFY(!p->Text3->isVisible());
+    }
     QCOMPARE(p->Label5->isVisible(), message.isEmpty());
     QCOMPARE(p->Timer1->isActive(), message.isEmpty());
 }

@@ -7,6 +7,7 @@
 #include "shell/FrmSuppBase.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QtTest>
@@ -120,6 +121,7 @@ void TestSuppBase::supprimer() {
     QCOMPARE(b.env().questions.size(), size_t(1));
     QCOMPARE(b.env().questions.front().texte, "Voulez-Vous supprimer " + fichier);
     QVERIFY(b.env().questions.front().nonParDefaut);
+    if (!oui) QVERIFY(s->File1->isVisible() && !s->Text1->isVisible() && !s->Label1->isVisible());
     if (s->Text1->isVisible()) taper(s->Text1, motDePasse, true);
 
     const QString vus = b.messages();
