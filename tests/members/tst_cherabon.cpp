@@ -126,7 +126,7 @@ void TestCherAbon::texteStockeGarde() {
     QVERIFY(f);
     // Texts the boxes would not take from the keyboard, written by another tool.
     const QString ville = QString::fromUtf8("ŁÓDŹ"), prenom = QStringLiteral("a\tb");
-    ajouterAbonne("004U2026", "NOWAK", {{"VilleAbon", ville}, {"PrenomAbon", prenom}});
+    ajouterAbonne("004U2026", "NOWAK", {{"VilleAbon", ville}, {"PrenomAbon", prenom}, {"Adresse2Abon", ""}});
     f->MSFlexGrid1->cliquer(1, 2);
     QVERIFY(choisirMenu(f, "Autre")); // the list built again, with the new member
     f->MSFlexGrid1->cliquer(4, 2);
@@ -135,7 +135,8 @@ void TestCherAbon::texteStockeGarde() {
     QVERIFY(choisirMenu(f, "Enregitre"));
     QCOMPARE(b.messages(), QString());
     const Ligne m = lignes("Abonne")[3];
-    QCOMPARE(m["VilleAbon"] + "|" + m["PrenomAbon"] + "|" + m["CodeAbon"], ville + "|" + prenom + "|00950");
+    QCOMPARE(m["VilleAbon"] + "|" + m["PrenomAbon"] + "|" + m["Adresse2Abon"] + "|" + m["CodeAbon"],
+             ville + "|" + prenom + "||00950");
 }
 
 void TestCherAbon::refus_data() {
