@@ -250,10 +250,11 @@ void FicheFilm::Fermer() {
 
 bool FicheFilm::enregistrerEtat() {
     const QString etat = Combo2->currentText();
-    QString refus = etat.trimmed().isEmpty() ? QStringLiteral("ETAT DOIT ÊTRE SERVIS")
-                                             : RefusLargeur({{"Etat", "Etat", etat}});
+    const bool vide = etat.trimmed().isEmpty();
     // A state kept as it was shown is not written again, whatever it holds.
-    if (etat == montres_[3] && !etat.trimmed().isEmpty()) return true;
+    if (!vide && etat == montres_[3]) return true;
+    const QString refus =
+        vide ? QStringLiteral("ETAT DOIT ÊTRE SERVIS") : RefusLargeur({{"Etat", "Etat", etat}});
     if (!refus.isEmpty()) {
         env().message(refus);
         return false;

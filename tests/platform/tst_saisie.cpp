@@ -6,6 +6,7 @@
 #include "platform/RegleSaisie.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -43,6 +44,7 @@ class TestSaisie : public QObject {
     void regle_data();
     void regle();
     void texteDUneFenetreGarde();
+    void listeModifiable();
 };
 
 void TestSaisie::regle_data() {
@@ -150,6 +152,23 @@ void TestSaisie::texteDUneFenetreGarde() {
     coller(p, QStringLiteral("\tC"));
     QCOMPARE(p->toPlainText(), QStringLiteral("A\tBC"));
     QVERIFY(b.messages().isEmpty());
+}
+
+// An editable list hands the keys it receives to its box itself.
+void TestSaisie::listeModifiable() {
+    Banc b;
+    Form f(QStringLiteral("FrmEssai"), QStringLiteral("Essai"));
+    auto* c = f.controle(new QComboBox(&f), 0, 0, 6000, 450);
+    c->setEditable(true);
+    InstallerRegleSaisie(c);
+    f.show();
+    c->setEditText(QStringLiteral("ALIEN"));
+    c->lineEdit()->end(false);
+    frapper(c, QString::fromUtf8("λ"));
+    coller(c, QString::fromUtf8(" \xE6\x97\xA5"));
+    frapper(c, QStringLiteral("!"));
+    QCOMPARE(c->currentText(), QStringLiteral("ALIEN!"));
+    QCOMPARE(b.messages(), AvisCaractereRefuse() + QLatin1Char('|') + AvisCaractereRefuse());
 }
 
 QTEST_MAIN(TestSaisie)
