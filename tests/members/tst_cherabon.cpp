@@ -98,9 +98,9 @@ void TestCherAbon::modifieLeMembreClique() {
     remplacer(c->Text[3], "   ");
     remplacer(c->Text[4], "x");
     remplacer(c->Text[4], adresse2);
-    remplacer(c->Text[5], "69002");
+    remplacer(c->Text[5], "69002 c");
     remplacer(c->Text[6], "lyon");
-    remplacer(c->Text[7], "02/03/2026");
+    remplacer(c->Text[7], "le 2/3/26");
     taper(c->Text[7], "", true); // Enter in the last box goes round to the name
     QCOMPARE(QApplication::focusWidget(), c->Text[1]);
     QVERIFY(choisirMenu(f, "Enregitre"));
@@ -113,9 +113,9 @@ void TestCherAbon::modifieLeMembreClique() {
     m["PrenomAbon"] = QString(40, 'E');
     m["Adresse1Abon"] = "  ";
     m["Adresse2Abon"] = adresse2Stockee;
-    m["CodeAbon"] = "69002";
+    m["CodeAbon"] = "69002 C";
     m["VilleAbon"] = "LYON";
-    m["DateAbon"] = "02/03/2026";
+    m["DateAbon"] = "LE 2/3/26";
     QCOMPARE(lignes("Abonne"), attendu); // the slots, the other homonym and the third member whole
     QCOMPARE(f->MSFlexGrid1->textAt(rangee, 2), QString("DURAND"));
 }
@@ -153,7 +153,7 @@ void TestCherAbon::refus() {
     QVERIFY(f);
     const QList<Ligne> avant = lignes("Abonne");
     f->MSFlexGrid1->cliquer(2, 1);
-    remplacer(f->Fiche->Text[3], "9 RUE NEUVE");
+    remplacer(f->Fiche->Text[3], "9 rue neuve");
     remplacer(f->Fiche->Text[size_t(boite)], "  ");
     QVERIFY(choisirMenu(f, "Enregitre"));
     QCOMPARE(b.env().messages.size(), 1);

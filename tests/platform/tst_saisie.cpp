@@ -137,7 +137,7 @@ void TestSaisie::texteDUneFenetreGarde() {
     auto* l = f.controle(new QLineEdit(&f), 0, 3000, 6000, 450);
     f.show();
     // A stored text or a chosen path is shown exactly; the operator's keys still follow the rule.
-    const QString stocke = QString::fromUtf8("Sauvegarde Łódź a\tb");
+    const QString stocke = QString::fromUtf8("Sauvegarde Łódź a\tb\nc");
     l->setText(stocke);
     QCOMPARE(l->text(), stocke);
     l->end(false);
