@@ -11,6 +11,7 @@
 #include "platform/Form.h"
 #include "platform/Grid.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -74,7 +75,7 @@ QString RefusLargeur(std::initializer_list<TexteSaisi> textes) {
 }
 
 FicheFilm::FicheFilm(Form& f, double left, double top, double width, double height, ChampsFiche champs)
-    : QFrame(&f), champs_(champs) {
+    : QFrame(&f), fenetre_(f), champs_(champs) {
     f.controle(this, left, top, width, height);
     const auto etiquette = [&](const char* texte, double haut) {
         return f.controle(new QLabel(QString::fromUtf8(texte), this), 300, haut, 2500, 400);
@@ -129,11 +130,6 @@ FicheFilm::FicheFilm(Form& f, double left, double top, double width, double heig
     Text12->setVisible(!listes);
     Combo2->setVisible(etatEnListe);
     Text11->setVisible(!etatEnListe);
-    if (champs_ == ChampsFiche::EtatSeul) {
-        // The physical check knows its category and speciality boxes by these names.
-        Text10->setObjectName(QStringLiteral("Text8"));
-        Text12->setObjectName(QStringLiteral("Text9"));
-    }
     Vider();
 }
 
@@ -177,6 +173,10 @@ QString FicheFilm::specialite() const {
     return champs_ == ChampsFiche::Listes ? Combo3->currentText() : Text12->text();
 }
 
+std::array<QString, 6> FicheFilm::textes() const {
+    return {Text2->text(), Text3->text(), categorie(), etat(), specialite(), Text7->text()};
+}
+
 void FicheFilm::imageParDefaut() {
     if (!Image1->charger(ImageDefaut())) Image1->vider();
     Text8->setText(QStringLiteral("N"));
@@ -192,22 +192,23 @@ bool FicheFilm::Ouvrir(qint64 cle) {
     if (!t->AllerA(cle)) return false;
     cle_ = cle;
     titreStocke_ = t->Texte(QStringLiteral("Nom"));
-    Text1->setText(t->Texte(QStringLiteral("MatriculeCD")));
-    Text2->setText(titreStocke_);
-    Text3->setText(t->Texte(QStringLiteral("Date")));
-    Text4->setText(t->Texte(QStringLiteral("Traver")));
-    Text5->setText(t->Texte(QStringLiteral("Rang")));
-    Text6->setText(t->Texte(QStringLiteral("Numero")));
-    Text7->setText(t->Texte(QStringLiteral("Sortie")));
+    MontrerStocke(Text1, t->Texte(QStringLiteral("MatriculeCD")));
+    MontrerStocke(Text2, titreStocke_);
+    MontrerStocke(Text3, t->Texte(QStringLiteral("Date")));
+    MontrerStocke(Text4, t->Texte(QStringLiteral("Traver")));
+    MontrerStocke(Text5, t->Texte(QStringLiteral("Rang")));
+    MontrerStocke(Text6, t->Texte(QStringLiteral("Numero")));
+    MontrerStocke(Text7, t->Texte(QStringLiteral("Sortie")));
     const QString categorie = t->Texte(QStringLiteral("Categorie"));
     const QString etat = t->Texte(QStringLiteral("Etat"));
     const QString specialite = t->Texte(QStringLiteral("Specialiter"));
     MontrerTexte(Combo1, categorie);
     MontrerTexte(Combo2, etat);
     MontrerTexte(Combo3, specialite);
-    Text10->setText(categorie);
-    Text11->setText(etat);
-    Text12->setText(specialite);
+    MontrerStocke(Text10, categorie);
+    MontrerStocke(Text11, etat);
+    MontrerStocke(Text12, specialite);
+    montres_ = textes();
     const QVariant image = t->Value(QStringLiteral("Image"));
     if (image.isValid() && image.toBool() && Image1->charger(FichierImageFilm(titreStocke_))) {
         Text8->setText(QStringLiteral("O"));
@@ -226,6 +227,7 @@ FicheFilm::Clic FicheFilm::OuvrirLigne(MSFlexGrid& grille) {
         if (Ouvrir(cle)) {
             grille.hide();
             show();
+            entrees(true);
             return Clic::Ouvert;
         }
     } catch (const ErreurBase& e) {
@@ -234,10 +236,25 @@ FicheFilm::Clic FicheFilm::OuvrirLigne(MSFlexGrid& grille) {
     return Clic::Introuvable;
 }
 
+void FicheFilm::entrees(bool fiche) {
+    for (const char* n : {"Enregitre", "SaiAffiche", "Autre", "Effaimage"})
+        if (QAction* a = fenetre_.menu(QString::fromLatin1(n)))
+            a->setEnabled(fiche && (qstrcmp(n, "Effaimage") != 0 || imagePropre_));
+}
+
+void FicheFilm::Fermer() {
+    hide();
+    Image1->vider();
+    entrees(false);
+}
+
 bool FicheFilm::enregistrerEtat() {
     const QString etat = Combo2->currentText();
-    QString refus = etat.trimmed().isEmpty() ? QStringLiteral("ETAT DOIT ÊTRE SERVIS")
-                                             : RefusLargeur({{"Etat", "Etat", etat}});
+    const bool vide = etat.trimmed().isEmpty();
+    // A state kept as it was shown is not written again, whatever it holds.
+    if (!vide && etat == montres_[3]) return true;
+    const QString refus =
+        vide ? QStringLiteral("ETAT DOIT ÊTRE SERVIS") : RefusLargeur({{"Etat", "Etat", etat}});
     if (!refus.isEmpty()) {
         env().message(refus);
         return false;
@@ -258,18 +275,23 @@ bool FicheFilm::enregistrerEtat() {
 
 bool FicheFilm::Enregistrer() {
     if (champs_ == ChampsFiche::EtatSeul) return enregistrerEtat();
-    const QString titre = Text2->text().trimmed().toUpper();
-    if (titre.isEmpty()) {
+    // Only what the operator changed is checked and written: a field kept as shown keeps its
+    // stored text, even one that the boxes would not take today.
+    const std::array<QString, 6> vus = textes();
+    const auto change = [&](size_t i) { return vus[i] != montres_[i]; };
+    const auto si = [&](size_t i, const QString& texte) { return change(i) ? texte : QString(); };
+    const QString titre = vus[0].trimmed().toUpper();
+    if (change(0) && titre.isEmpty()) {
         env().message(QStringLiteral("UN TITRE EST OBLIGATOIRE"));
         return false;
     }
-    QString refus = RefusNombreExemplaires(Text7->text());
+    QString refus = change(5) ? RefusNombreExemplaires(vus[5]) : QString();
     if (refus.isEmpty())
-        refus = RefusLargeur({{"Titre", "Nom", titre},
-                              {"Categorie", "Categorie", categorie()},
-                              {"Etat", "Etat", etat()},
-                              {"Specialite", "Specialiter", specialite()},
-                              {"Date de Sortie", "Date", Text3->text()}});
+        refus = RefusLargeur({{"Titre", "Nom", si(0, titre)},
+                              {"Date de Sortie", "Date", si(1, vus[1])},
+                              {"Categorie", "Categorie", si(2, vus[2])},
+                              {"Etat", "Etat", si(3, vus[3])},
+                              {"Specialite", "Specialiter", si(4, vus[4])}});
     if (!refus.isEmpty()) {
         env().message(refus);
         return false;
@@ -284,7 +306,7 @@ bool FicheFilm::Enregistrer() {
         for (; !t->EOF_(); t->MoveNext()) {
             if (t->Cle() == cle_) {
                 present = true;
-            } else if (titre != titreStocke_ && t->Texte(QStringLiteral("Nom")) == titre) {
+            } else if (change(0) && titre != titreStocke_ && t->Texte(QStringLiteral("Nom")) == titre) {
                 env().message(QStringLiteral("Ce titre existe déjà"));
                 return false;
             }
@@ -293,18 +315,17 @@ bool FicheFilm::Enregistrer() {
         t->AllerA(cle_);
         Transaction tr(db);
         t->Edit();
-        t->SetValue(QStringLiteral("Nom"), titre);
-        t->SetValue(QStringLiteral("Date"), Text3->text());
-        t->SetValue(QStringLiteral("Categorie"), categorie());
-        t->SetValue(QStringLiteral("Etat"), etat());
-        t->SetValue(QStringLiteral("Specialiter"), specialite());
-        t->SetValue(QStringLiteral("Sortie"), QString::number(Text7->text().trimmed().toInt()));
+        if (change(0)) t->SetValue(QStringLiteral("Nom"), titre);
+        const char* const champs[] = {"Date", "Categorie", "Etat", "Specialiter"};
+        for (size_t i = 1; i <= 4; ++i)
+            if (change(i)) t->SetValue(QString::fromLatin1(champs[i - 1]), vus[i]);
+        if (change(5)) t->SetValue(QStringLiteral("Sortie"), QString::number(vus[5].trimmed().toInt()));
         t->SetValue(QStringLiteral("Image"), avecImage);
         t->Update();
         if (avecImage) {
             env().pointDeControle("fiche-image");
             // Under the title as stored, where every reader looks for it.
-            EcrireImageFilm(titre, Image1->image());
+            EcrireImageFilm(change(0) ? titre : titreStocke_, Image1->image());
         }
         tr.valider();
     } catch (const Refus& r) {

@@ -8,6 +8,8 @@
 #include <QFrame>
 
 #include <QString>
+
+#include <array>
 #include <initializer_list>
 
 class QComboBox;
@@ -27,6 +29,10 @@ enum class ChampsFiche {
     EtatSeul, // the state as a choice list, category and speciality in plain boxes; the save
               // writes the state alone
 };
+
+// The state of a film window that carries the card: its search box (the search by title only),
+// its list of films, or the card.
+enum class ModeFilm { Recherche, Liste, Fiche };
 
 class FicheFilm : public QFrame {
     Q_OBJECT
@@ -48,8 +54,12 @@ class FicheFilm : public QFrame {
         Introuvable, // no film holds the row's key any more (or it could not be read)
         Ouvert,      // the card shows the film, its lists refilled, in place of the grid
     };
-    // Opens the film of the grid's current row (its key in the hidden column 0).
+    // Opens the film of the grid's current row (its key in the hidden column 0); once open, the
+    // card's entries of the window are on ("Effecer l'image" only for the film's own picture).
     Clic OuvrirLigne(MSFlexGrid& grille);
+    // Back to the list: the card hidden, its picture emptied and the card's entries of the window
+    // ("Enregistrer", "Saisir Affiche", "Autre Film", "Effecer l'image", those it has) off.
+    void Fermer();
     // Saves the film in hand; true when the film was stored or no longer exists (the caller then
     // lists again), false when the save was refused (a French message, nothing written). A card
     // that shows the state alone writes the state alone.
@@ -63,8 +73,6 @@ class FicheFilm : public QFrame {
     // The film's own picture was loaded when it was opened.
     bool imagePropre() const { return imagePropre_; }
     qint64 cle() const { return cle_; }
-    // The title as stored when the film was opened.
-    const QString& titreStocke() const { return titreStocke_; }
     // DrapeauImage: "O" when the box holds the film's picture, to be written at the save.
     QString DrapeauImage() const;
 
@@ -97,14 +105,21 @@ class FicheFilm : public QFrame {
     BoiteImage* Image1;
 
   private:
+    void entrees(bool fiche);
     void imageParDefaut();
     bool enregistrerEtat();
     // The texts to save, from the lists or the boxes that this card shows.
     QString categorie() const;
     QString etat() const;
     QString specialite() const;
+    // The texts that a save may write: title, date, category, state, speciality, copies.
+    std::array<QString, 6> textes() const;
 
+    Form& fenetre_;
     ChampsFiche champs_;
+    // The texts the card showed when the film was opened: a field whose text is still the same
+    // was not changed by the operator and is not written.
+    std::array<QString, 6> montres_;
 
     qint64 cle_ = -1;
     QString titreStocke_;

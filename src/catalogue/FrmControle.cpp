@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace vidora {
 
@@ -30,8 +31,11 @@ FrmControle::FrmControle()
     Label1 = TitreListe(*this);
     MSFlexGrid1 = GrilleFilms(*this, 700); // no count under the title
     Fiche = new FicheFilm(*this, 150, 1150, 11700, 6100, ChampsFiche::EtatSeul);
+    // This window knows the card's category and speciality boxes as Text8 and Text9.
     Text8 = Fiche->Text10;
     Text9 = Fiche->Text12;
+    Text8->setObjectName(QStringLiteral("Text8"));
+    Text9->setObjectName(QStringLiteral("Text9"));
     connect(MSFlexGrid1, &MSFlexGrid::Click, this, &FrmControle::MSFlexGrid1_Click);
     ajouterEntree("Retour", "Retour", &FrmControle::Retour_Click);
     ajouterEntree("Enregitre", "Enregistrer", &FrmControle::Enregitre_Click);
@@ -44,26 +48,20 @@ void FrmControle::Form_Load() {
 }
 
 void FrmControle::Lire() {
-    Mode = 3;
-    Fiche->hide();
-    Fiche->Image1->vider();
-    menu(QStringLiteral("Enregitre"))->setEnabled(false);
-    menu(QStringLiteral("Autre"))->setEnabled(false);
+    Mode = ModeFilm::Liste;
+    Fiche->Fermer();
     PreparerGrille(*MSFlexGrid1, colonnes(), QStringLiteral("CD"));
 }
 
 void FrmControle::MSFlexGrid1_Click() {
-    if (Mode != 3) return;
+    if (Mode != ModeFilm::Liste) return;
     const FicheFilm::Clic clic = Fiche->OuvrirLigne(*MSFlexGrid1);
     if (clic == FicheFilm::Clic::Introuvable) return Lire();
-    if (clic != FicheFilm::Clic::Ouvert) return;
-    Mode = 0;
-    menu(QStringLiteral("Enregitre"))->setEnabled(true);
-    menu(QStringLiteral("Autre"))->setEnabled(true);
+    if (clic == FicheFilm::Clic::Ouvert) Mode = ModeFilm::Fiche;
 }
 
 void FrmControle::Enregitre_Click() {
-    if (Mode == 0 && Fiche->Enregistrer()) Lire();
+    if (Mode == ModeFilm::Fiche && Fiche->Enregistrer()) Lire();
 }
 
 void FrmControle::Autre_Click() {

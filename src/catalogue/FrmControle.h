@@ -2,6 +2,7 @@
 // The physical check: every film with its state; a click shows the film's card, where only the
 // state is meant to change, and "Enregistrer" stores that state alone.
 
+#include "catalogue/FicheFilm.h"
 #include "platform/Form.h"
 
 class QLabel;
@@ -9,7 +10,6 @@ class QLineEdit;
 
 namespace vidora {
 
-class FicheFilm;
 class MSFlexGrid;
 
 class FrmControle : public Form {
@@ -29,7 +29,7 @@ class FrmControle : public Form {
     FicheFilm* Fiche;
     QLineEdit* Text8; // the card's category box
     QLineEdit* Text9; // the card's speciality box
-    int Mode = 3;     // 3: list, 0: card
+    ModeFilm Mode = ModeFilm::Liste;
 };
 
 } // namespace vidora

@@ -156,18 +156,10 @@ void FrmListe::Form_Load() {
     Lire();
 }
 
-void FrmListe::entreesFiche(bool fiche) {
-    for (const char* n : {"Enregitre", "SaiAffiche", "Autre"})
-        menu(QString::fromLatin1(n))->setEnabled(fiche);
-}
-
 void FrmListe::Lire() {
-    Mode = 3;
+    Mode = ModeFilm::Liste;
     MSFlexGrid1->hide();
-    Fiche->Image1->vider();
-    menu(QStringLiteral("Effaimage"))->setEnabled(false);
-    Fiche->hide();
-    entreesFiche(false);
+    Fiche->Fermer();
     show();
     PreparerEntetes(*MSFlexGrid1, ColonnesListeFilms());
     QVector<LigneFilm> films;
@@ -202,26 +194,22 @@ void FrmListe::Lire() {
 }
 
 void FrmListe::MSFlexGrid1_Click() {
-    if (Mode != 3) return;
+    if (Mode != ModeFilm::Liste) return;
     const FicheFilm::Clic clic = Fiche->OuvrirLigne(*MSFlexGrid1);
     if (clic == FicheFilm::Clic::Introuvable) return Lire();
-    if (clic != FicheFilm::Clic::Ouvert) return;
-    Mode = 0;
-    entreesFiche(true);
-    menu(QStringLiteral("Effaimage"))->setEnabled(Fiche->imagePropre());
+    if (clic == FicheFilm::Clic::Ouvert) Mode = ModeFilm::Fiche;
 }
 
 void FrmListe::Enregitre_Click() {
-    if (Mode != 0) return;
-    if (Fiche->Enregistrer()) Lire();
+    if (Mode == ModeFilm::Fiche && Fiche->Enregistrer()) Lire();
 }
 
 void FrmListe::SaiAffiche_Click() {
-    if (Mode == 0) Fiche->ChoisirImage();
+    if (Mode == ModeFilm::Fiche) Fiche->ChoisirImage();
 }
 
 void FrmListe::Effaimage_Click() {
-    if (Mode == 0) Fiche->EffacerImage();
+    if (Mode == ModeFilm::Fiche) Fiche->EffacerImage();
 }
 
 void FrmListe::Autre_Click() {

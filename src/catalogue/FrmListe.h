@@ -2,6 +2,7 @@
 // The film list: every film sorted by title with its identifier, category, shelf place and copies,
 // and the number of films. A click opens the film card, where the film is changed and saved.
 
+#include "catalogue/FicheFilm.h"
 #include "platform/Form.h"
 
 #include <QString>
@@ -13,7 +14,6 @@ class QLabel;
 
 namespace vidora {
 
-class FicheFilm;
 class MSFlexGrid;
 
 // One film of the list: its record key and the texts of its grid row.
@@ -52,10 +52,7 @@ class FrmListe : public Form {
     QLabel* Label12;
     MSFlexGrid* MSFlexGrid1;
     FicheFilm* Fiche;
-    int Mode = 3; // 3: list, 0: card
-
-  private:
-    void entreesFiche(bool fiche);
+    ModeFilm Mode = ModeFilm::Liste;
 };
 
 } // namespace vidora

@@ -37,14 +37,8 @@ void FrmRecher::Form_Load() {
          {static_cast<QWidget*>(Label12), static_cast<QWidget*>(MSFlexGrid1), static_cast<QWidget*>(Fiche)})
         w->hide();
     RemplirCategories(Combo4);
-    entreesFiche(false);
-    menu(QStringLiteral("Effaimage"))->setEnabled(false);
+    Fiche->Fermer();
     menu(QStringLiteral("Autre"))->setEnabled(true);
-}
-
-void FrmRecher::entreesFiche(bool fiche) {
-    for (const char* n : {"Enregitre", "SaiAffiche", "Autre"})
-        menu(QString::fromLatin1(n))->setEnabled(fiche);
 }
 
 void FrmRecher::Combo4_Click() {
@@ -54,38 +48,33 @@ void FrmRecher::Combo4_Click() {
 }
 
 void FrmRecher::Lire() {
-    Mode = 3;
+    Mode = ModeFilm::Liste;
     MSFlexGrid1->hide();
-    Fiche->Image1->vider();
-    menu(QStringLiteral("Effaimage"))->setEnabled(false);
-    Fiche->hide();
-    entreesFiche(false);
+    Fiche->Fermer();
     Label12->setText(QStringLiteral("Nombre de film %1")
                          .arg(ListerCategorie(*MSFlexGrid1, ColonnesListeFilms(), CategorieChoisie)));
     Label12->show();
 }
 
 void FrmRecher::MSFlexGrid1_Click() {
-    if (Mode != 3) return;
+    if (Mode != ModeFilm::Liste) return;
     const FicheFilm::Clic clic = Fiche->OuvrirLigne(*MSFlexGrid1);
     if (clic == FicheFilm::Clic::Introuvable) return Lire();
     if (clic != FicheFilm::Clic::Ouvert) return;
     menu(QStringLiteral("Catego"))->setEnabled(false);
-    Mode = 0;
-    entreesFiche(true);
-    menu(QStringLiteral("Effaimage"))->setEnabled(Fiche->imagePropre());
+    Mode = ModeFilm::Fiche;
 }
 
 void FrmRecher::Enregitre_Click() {
-    if (Mode == 0 && Fiche->Enregistrer()) Lire();
+    if (Mode == ModeFilm::Fiche && Fiche->Enregistrer()) Lire();
 }
 
 void FrmRecher::SaiAffiche_Click() {
-    if (Mode == 0) Fiche->ChoisirImage();
+    if (Mode == ModeFilm::Fiche) Fiche->ChoisirImage();
 }
 
 void FrmRecher::Effaimage_Click() {
-    if (Mode == 0) Fiche->EffacerImage();
+    if (Mode == ModeFilm::Fiche) Fiche->EffacerImage();
 }
 
 void FrmRecher::Autre_Click() {

@@ -2,6 +2,7 @@
 // The search by category: the operator chooses a category, the window lists its films in table
 // order with their number, and a click opens the film card, where the film is changed and saved.
 
+#include "catalogue/FicheFilm.h"
 #include "platform/Form.h"
 
 #include <QString>
@@ -11,7 +12,6 @@ class QLabel;
 
 namespace vidora {
 
-class FicheFilm;
 class MSFlexGrid;
 
 class FrmRecher : public Form {
@@ -37,10 +37,7 @@ class FrmRecher : public Form {
     MSFlexGrid* MSFlexGrid1;
     FicheFilm* Fiche;
     QString CategorieChoisie;
-    int Mode = 3; // 3: list, 0: card
-
-  private:
-    void entreesFiche(bool fiche);
+    ModeFilm Mode = ModeFilm::Liste;
 };
 
 } // namespace vidora

@@ -50,17 +50,10 @@ void FrmRecherNom::Form_Load() {
     Lire();
 }
 
-void FrmRecherNom::entreesFiche(bool fiche) {
-    for (const char* n : {"Enregitre", "SaiAffiche", "Autre"})
-        menu(QString::fromLatin1(n))->setEnabled(fiche);
-}
-
 void FrmRecherNom::Lire() {
-    Mode = Etat::Recherche;
+    Mode = ModeFilm::Recherche;
     Text9->show();
-    Fiche->Image1->vider();
-    Fiche->hide();
-    entreesFiche(false);
+    Fiche->Fermer();
     MSFlexGrid1->hide();
     int films = 0;
     try {
@@ -73,7 +66,7 @@ void FrmRecherNom::Lire() {
 }
 
 void FrmRecherNom::Page_Click() {
-    if (Mode != Etat::Recherche) return;
+    if (Mode != ModeFilm::Recherche) return;
     NomChoisi = Text9->text().trimmed().toUpper();
     const QString nom = QStringLiteral("Nom");
     // The text is looked for as it stands: no character of it has a meaning of its own.
@@ -87,7 +80,7 @@ void FrmRecherNom::Page_Click() {
     const double place = height() * twips::parPixel - MSFlexGrid1->Top() - kMargeBas;
     MSFlexGrid1->setHeight(std::min(HauteurGrilleRecherche(m), std::max(place, 0.0)));
     Text9->hide();
-    Mode = Etat::Liste;
+    Mode = ModeFilm::Liste;
     if (m == 0) {
         env().message(QStringLiteral("PAS DE ") + NomChoisi);
         Lire();
@@ -95,20 +88,18 @@ void FrmRecherNom::Page_Click() {
 }
 
 void FrmRecherNom::MSFlexGrid1_Click() {
-    if (Mode != Etat::Liste) return;
+    if (Mode != ModeFilm::Liste) return;
     const FicheFilm::Clic clic = Fiche->OuvrirLigne(*MSFlexGrid1);
     if (clic == FicheFilm::Clic::Introuvable) return Lire();
-    if (clic != FicheFilm::Clic::Ouvert) return;
-    Mode = Etat::Fiche;
-    entreesFiche(true);
+    if (clic == FicheFilm::Clic::Ouvert) Mode = ModeFilm::Fiche;
 }
 
 void FrmRecherNom::Enregitre_Click() {
-    if (Mode == Etat::Fiche && Fiche->Enregistrer()) Lire();
+    if (Mode == ModeFilm::Fiche && Fiche->Enregistrer()) Lire();
 }
 
 void FrmRecherNom::SaiAffiche_Click() {
-    if (Mode == Etat::Fiche) Fiche->ChoisirImage();
+    if (Mode == ModeFilm::Fiche) Fiche->ChoisirImage();
 }
 
 void FrmRecherNom::Autre_Click() {

@@ -3,6 +3,7 @@
 // it, and a click opens the film card (category, state and speciality in plain boxes), where the
 // film is changed and saved with its picture.
 
+#include "catalogue/FicheFilm.h"
 #include "platform/Form.h"
 
 #include <QString>
@@ -12,7 +13,6 @@ class QLineEdit;
 
 namespace vidora {
 
-class FicheFilm;
 class MSFlexGrid;
 
 // The height of the search's grid, in twips, for m films found: 380 a film and 550 more, at most
@@ -41,11 +41,7 @@ class FrmRecherNom : public Form {
     FicheFilm* Fiche;
     // The search text in capitals.
     QString NomChoisi;
-    enum class Etat { Recherche, Liste, Fiche };
-    Etat Mode = Etat::Recherche;
-
-  private:
-    void entreesFiche(bool fiche);
+    ModeFilm Mode = ModeFilm::Recherche;
 };
 
 } // namespace vidora

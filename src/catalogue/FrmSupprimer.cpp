@@ -45,11 +45,14 @@ bool SupprimerFilm(qint64 cle) {
         env().pointDeControle("suppression-film");
         tr.valider();
     }
-    // The picture goes only once the row is gone for good, and only when no film left shares it.
+    // The picture goes only once the row is gone for good, and only when no film left, in this
+    // database or another of the folder, uses it.
     if (image.isEmpty()) return true;
-    auto t = db.ouvrirTable(QStringLiteral("CD"));
-    for (; !t->EOF_(); t->MoveNext())
-        if (!t->EstNull(nom) && FichierImageFilm(t->Texte(nom)) == image) return true;
+    try {
+        if (ImagesUtilisees().contains(image)) return true;
+    } catch (const ErreurBase&) {
+        return true; // whether a film still uses it cannot be told: the picture stays
+    }
     QFile::remove(image); // a missing file, or one that cannot go, leaves the deletion done
     return true;
 }
@@ -71,14 +74,8 @@ void FrmSupprimer::Form_Load() {
     MiseEnPlaceStandard(*this);
     RemplirCategories(Combo4);
     MSFlexGrid1->hide();
-    Fiche->hide();
-    menu(QStringLiteral("Enregitre"))->setEnabled(false);
+    Fiche->Fermer();
     menu(QStringLiteral("Autre"))->setEnabled(true);
-}
-
-void FrmSupprimer::entreesFiche(bool fiche) {
-    menu(QStringLiteral("Enregitre"))->setEnabled(fiche);
-    menu(QStringLiteral("Autre"))->setEnabled(fiche);
 }
 
 void FrmSupprimer::Combo4_Click() {
@@ -88,28 +85,25 @@ void FrmSupprimer::Combo4_Click() {
 }
 
 void FrmSupprimer::Lire() {
-    Mode = 3;
-    Fiche->Image1->vider();
-    Fiche->hide();
-    entreesFiche(false);
+    Mode = ModeFilm::Liste;
+    Fiche->Fermer();
     ListerCategorie(*MSFlexGrid1, colonnes(), CategorieChoisie);
 }
 
 void FrmSupprimer::MSFlexGrid1_Click() {
-    if (Mode != 3) return;
-    const FicheFilm::Clic clic = Fiche->OuvrirLigne(*MSFlexGrid1);
-    if (clic == FicheFilm::Clic::SansFilm) return;
+    if (Mode != ModeFilm::Liste) return;
     menu(QStringLiteral("Caztegori"))->setEnabled(false);
-    if (clic == FicheFilm::Clic::Introuvable) {
+    // The heading, the empty row after the last film or a film gone meanwhile: nothing opens,
+    // the operator is told and sees the list again.
+    if (Fiche->OuvrirLigne(*MSFlexGrid1) != FicheFilm::Clic::Ouvert) {
         env().message(QString::fromUtf8("Pas de Film d'enregisté"));
         return Lire();
     }
-    Mode = 0;
-    entreesFiche(true);
+    Mode = ModeFilm::Fiche;
 }
 
 void FrmSupprimer::Enregitre_Click() {
-    if (Mode != 0) return;
+    if (Mode != ModeFilm::Fiche) return;
     try {
         if (!SupprimerFilm(Fiche->cle())) env().message(QString::fromUtf8("Pas de Film d'enregisté"));
     } catch (const ErreurBase& e) {

@@ -3,6 +3,7 @@
 // deletes it with "Supprimer": its row of CD, then its picture file. Nothing typed on the card is
 // ever stored.
 
+#include "catalogue/FicheFilm.h"
 #include "platform/Form.h"
 
 #include <QString>
@@ -12,7 +13,6 @@ class QLabel;
 
 namespace vidora {
 
-class FicheFilm;
 class MSFlexGrid;
 
 class FrmSupprimer : public Form {
@@ -35,16 +35,13 @@ class FrmSupprimer : public Form {
     MSFlexGrid* MSFlexGrid1;
     FicheFilm* Fiche;
     QString CategorieChoisie;
-    int Mode = 3; // 3: list (or chooser), 0: card
-
-  private:
-    void entreesFiche(bool fiche);
+    ModeFilm Mode = ModeFilm::Liste; // the list, or the chooser
 };
 
 // Deletes the film of this key: its row in one transaction, then, once that is committed, its
-// picture file, unless another film still holds the same title (two films of one title share
-// their picture). False, with nothing deleted, when no film holds the key; throws ErreurBase
-// when the row cannot be deleted.
+// picture file, unless a film of any database of the application folder still uses that file
+// (films of one title share their picture). False, with nothing deleted, when no film holds the key; throws
+// ErreurBase when the row cannot be deleted.
 bool SupprimerFilm(qint64 cle);
 
 } // namespace vidora

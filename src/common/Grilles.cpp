@@ -95,16 +95,4 @@ bool ChercherFilmParTitre(const QString& titre) {
     return false;
 }
 
-bool ChercherAbonneParNom(const QString& nom, const QString& prenom) {
-    const QString champNom = QStringLiteral("NomAbon"), champPrenom = QStringLiteral("PrenomAbon");
-    Recordset& t = ctx().ouvrirTable(QStringLiteral("Abonne"));
-    while (!t.EOF_()) {
-        if (t.Texte(champNom) == nom && t.Texte(champPrenom) == prenom && !t.EstNull(champNom) &&
-            !t.EstNull(champPrenom))
-            return true;
-        t.MoveNext();
-    }
-    return false;
-}
-
 } // namespace vidora

@@ -1,6 +1,6 @@
 #pragma once
-// The list grids of films and members, built the one same way from a table, the look-up of a film
-// by its title and of a member by name and first name.
+// The list grids of films and members, built the one same way from a table, and the look-up of a
+// film by its title.
 
 #include <QString>
 #include <QVector>
@@ -47,10 +47,5 @@ qint64 CleLigneCourante(const MSFlexGrid& g);
 // Opens CD into TableOuverte and walks it from the first row: the first film whose title equals
 // titre exactly (case and blanks count). Returns false when none does (TableOuverte then at EOF).
 bool ChercherFilmParTitre(const QString& titre);
-
-// Opens Abonne into TableOuverte and walks it from the first row: the first member whose name and
-// first name equal nom and prenom exactly (case and blanks count); a member whose name or first
-// name has no value never matches. Returns false when none does (TableOuverte then at EOF).
-bool ChercherAbonneParNom(const QString& nom, const QString& prenom);
 
 } // namespace vidora

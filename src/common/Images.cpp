@@ -1,8 +1,10 @@
 #include "common/Images.h"
 
 #include "common/Contexte.h"
+#include "platform/Database.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace vidora {
 
@@ -25,6 +27,39 @@ QString FichierImageFilm(const QString& titre) {
 
 QString ImageDefaut() {
     return QDir(ctx().CheminAppli).filePath(QStringLiteral("Images/tavrel.gif"));
+}
+
+QSet<QString> ImagesDeLaBase(Database& db) {
+    const QString nom = QStringLiteral("Nom"), image = QStringLiteral("Image");
+    QSet<QString> fichiers;
+    auto cd = db.ouvrirTable(QStringLiteral("CD"));
+    for (; !cd->EOF_(); cd->MoveNext())
+        if (!cd->EstNull(nom) && cd->Value(image).toBool()) fichiers.insert(FichierImageFilm(cd->Texte(nom)));
+    return fichiers;
+}
+
+QSet<QString> ImagesUtilisees(const QString& sauf) {
+    const auto absolu = [](const QString& chemin) {
+        return chemin.isEmpty() ? chemin : QDir::cleanPath(QFileInfo(chemin).absoluteFilePath());
+    };
+    Contexte& c = ctx();
+    const QString laissee = absolu(sauf);
+    const bool avecCourante = c.BaseEnCours && c.BaseEnCours->estOuverte();
+    const QString courante = avecCourante ? absolu(c.BaseEnCours->chemin()) : QString();
+    QSet<QString> fichiers;
+    // The current database is read even when it lies elsewhere; a failure to read it is the
+    // caller's, since its films may well use the picture.
+    if (avecCourante && courante != laissee) fichiers = ImagesDeLaBase(*c.BaseEnCours);
+    for (const QString& nom : ListerBases(c.CheminAppli)) {
+        const QString chemin = absolu(QDir(c.CheminAppli).filePath(nom));
+        if (chemin == laissee || chemin == courante) continue;
+        try {
+            fichiers.unite(ImagesDeLaBase(*Database::ouvrir(chemin)));
+        } catch (const ErreurBase&) {
+            // A file that is not one of our databases holds no picture of ours.
+        }
+    }
+    return fichiers;
 }
 
 } // namespace vidora

@@ -57,16 +57,23 @@ FicheAbonne::FicheAbonne(Form& f, double left, double top, double width, double 
 void FicheAbonne::Vider() {
     for (QLineEdit* b : Text)
         b->clear();
+    rempli_ = false;
 }
 
 void FicheAbonne::Remplir(const Recordset& r) {
-    for (int i = 0; i < 8; ++i)
-        Text[size_t(i)]->setText(r.Texte(champ(i)));
+    for (int i = 0; i < 8; ++i) {
+        montres_[size_t(i)] = r.Texte(champ(i));
+        MontrerStocke(Text[size_t(i)], montres_[size_t(i)]);
+    }
+    rempli_ = true;
 }
 
 void FicheAbonne::Ecrire(Recordset& r) const {
     for (int i = 0; i < 8; ++i) {
         const QString s = Text[size_t(i)]->text();
+        // A text written by another tool or an older version (a character the boxes refuse, a
+        // tab) stays as it is unless the operator changes it.
+        if (rempli_ && s == montres_[size_t(i)]) continue;
         r.SetValue(champ(i), estAdresse(i) ? LigneAdresse(s) : s);
     }
 }

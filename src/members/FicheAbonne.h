@@ -39,10 +39,11 @@ class FicheAbonne : public QFrame {
                 const ModeleFicheAbonne& modele);
 
     void Vider();
-    // Fills the boxes with the identity fields of the recordset's current row, as stored.
+    // Fills the boxes with the identity fields of the recordset's current row, exactly as stored.
     void Remplir(const Recordset& r);
-    // Sets the eight identity fields of the row being edited or added from the boxes, as typed;
-    // an address line left empty or blank is stored as two blanks.
+    // Sets the identity fields of the row being edited or added from the boxes, as typed; an
+    // address line left empty or blank is stored as two blanks. After Remplir, only the fields
+    // whose box the operator changed are set: the others keep their stored text untouched.
     void Ecrire(Recordset& r) const;
     // The required entries (name, postal code, town, trimmed): the first one missing is told to
     // the operator and the answer is false.
@@ -50,6 +51,11 @@ class FicheAbonne : public QFrame {
 
     std::array<QLabel*, 8> Label{};
     std::array<QLineEdit*, 8> Text{};
+
+  private:
+    // The texts that Remplir showed; none after Vider.
+    std::array<QString, 8> montres_;
+    bool rempli_ = false;
 };
 
 } // namespace vidora

@@ -6,16 +6,20 @@
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QValidator>
 
 #include <algorithm>
 
@@ -24,89 +28,143 @@ namespace vidora {
 namespace {
 
 const char* const kPosee = "regleSaisiePosee";
+const char* const kMajuscules = "regleSaisieMajuscules";
 
 bool finDeLigne(char32_t c) {
     return c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
 }
 
-// The one-line boxes: every change of the text goes through the validator, the paste included;
-// a paste is also taken in hand first, so that the width counts only the characters kept.
-class ValidateurSaisie : public QValidator {
-  public:
-    ValidateurSaisie(QLineEdit* box, const QValidator* precedent) : QValidator(box), precedent_(precedent) {}
+enum class Refus { Aucun, Caractere, Place };
 
-    State validate(QString& texte, int& pos) const override {
-        bool refus = false;
-        const QString avant = TexteAdmis(texte.left(pos), false, &refus);
-        const QString apres = TexteAdmis(texte.mid(pos), false, &refus);
-        if (refus) refuse_ = avant + apres;
-        if (avant.size() + apres.size() != texte.size()) {
-            texte = avant + apres;
-            pos = int(avant.size());
-        }
-        return precedent_ ? precedent_->validate(texte, pos) : Acceptable;
-    }
-
-    // The text that the last refusal left, until the box's next change.
-    mutable QString refuse_;
-
-  private:
-    QPointer<const QValidator> precedent_;
-};
-
-void coller(QLineEdit* box, const QString& presse) {
-    if (box->isReadOnly()) return;
+// What a one-line box takes of an addition of the operator (admis), or why it takes none of it.
+Refus examiner(const QLineEdit* box, const QString& ajout, QString& admis) {
     bool refus = false;
-    QString t = TexteAdmis(presse, false, &refus);
+    admis = TexteAdmis(ajout, false, &refus);
+    if (refus) return Refus::Caractere;
+    if (box->property(kMajuscules).toBool()) admis = EnMajuscules(admis);
     const qsizetype libre = box->maxLength() - (box->text().size() - box->selectedText().size());
-    if (t.size() > libre) t.truncate(std::max<qsizetype>(0, libre));
-    box->insert(t);
-    if (refus) env().message(AvisCaractereRefuse());
+    return admis.size() > libre ? Refus::Place : Refus::Aucun;
 }
 
-class FiltreCollage : public QObject {
+void avertir(Refus r, const QLineEdit* box) {
+    if (r == Refus::Caractere) env().message(AvisCaractereRefuse());
+    if (r == Refus::Place) env().message(AvisTexteTropLong(box->maxLength()));
+}
+
+// A paste (or a drop) goes in whole or not at all.
+void coller(QLineEdit* box, const QString& presse) {
+    if (box->isReadOnly()) return;
+    QString admis;
+    const Refus r = examiner(box, presse, admis);
+    if (r != Refus::Aucun) return avertir(r, box);
+    box->insert(admis);
+}
+
+bool toutControle(const QString& t) {
+    return std::all_of(t.begin(), t.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
+// Takes the operator's additions to a one-line box before the box does. It sits on the box and,
+// for an editable list, on the list too, which hands its keys to its box directly.
+class FiltreSaisie : public QObject {
   public:
     using QObject::QObject;
     bool eventFilter(QObject* o, QEvent* e) override {
-        auto* box = qobject_cast<QLineEdit*>(o);
+        QLineEdit* box = qobject_cast<QLineEdit*>(o);
+        if (!box)
+            if (auto* liste = qobject_cast<QComboBox*>(o)) box = liste->lineEdit();
         if (!box) return false;
-        if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->matches(QKeySequence::Paste)) {
+        switch (e->type()) {
+        case QEvent::KeyPress:
+            return touche(box, static_cast<QKeyEvent*>(e));
+        case QEvent::InputMethod:
+            return saisieComposee(o, box, static_cast<QInputMethodEvent*>(e));
+        case QEvent::ContextMenu:
+            if (o != box) return false;
+            menuContextuel(box, static_cast<QContextMenuEvent*>(e));
+            return true;
+        case QEvent::MouseButtonRelease:
+            // X11 pastes its selection with the middle button.
+            if (o != box || static_cast<QMouseEvent*>(e)->button() != Qt::MiddleButton ||
+                !QGuiApplication::clipboard()->supportsSelection())
+                return false;
+            coller(box, QGuiApplication::clipboard()->text(QClipboard::Selection));
+            return true;
+        case QEvent::Drop: {
+            auto* d = static_cast<QDropEvent*>(e);
+            // A move inside the box brings nothing new: the box does it.
+            if (o != box || !d->mimeData()->hasText() || d->source() == box) return false;
+            if (!box->isReadOnly()) {
+                box->setCursorPosition(box->cursorPositionAt(d->position().toPoint()));
+                box->deselect();
+                coller(box, d->mimeData()->text());
+            }
+            d->acceptProposedAction();
+            return true;
+        }
+        default:
+            return false;
+        }
+    }
+
+  private:
+    static bool touche(QLineEdit* box, QKeyEvent* k) {
+        if (k->matches(QKeySequence::Paste)) {
             coller(box, QGuiApplication::clipboard()->text());
             return true;
         }
-        if (e->type() == QEvent::ContextMenu) {
-            QMenu* m = box->createStandardContextMenu();
-            m->setAttribute(Qt::WA_DeleteOnClose);
-            if (auto* a = m->findChild<QAction*>(QStringLiteral("edit-paste"))) {
-                a->disconnect();
-                QPointer<QLineEdit> garde(box);
-                connect(a, &QAction::triggered, box, [garde] {
-                    if (garde) coller(garde, QGuiApplication::clipboard()->text());
-                });
-            }
-            m->popup(static_cast<QContextMenuEvent*>(e)->globalPos());
+        const QString t = k->text();
+        if (t.isEmpty() || toutControle(t) || box->isReadOnly()) return false;
+        // A shortcut (Ctrl+A) is no typed text; AltGr gives Ctrl+Alt on some systems.
+        if ((k->modifiers() & Qt::ControlModifier) && !(k->modifiers() & Qt::AltModifier)) return false;
+        QString admis;
+        const Refus r = examiner(box, t, admis);
+        if (r == Refus::Caractere) {
+            avertir(r, box);
             return true;
         }
-        return false;
+        // A full box takes no more keys, without a word, as any box does.
+        if (r == Refus::Place || admis == t) return false;
+        box->insert(admis);
+        return true;
+    }
+
+    // Dead keys and compose sequences deliver their letters through the input method.
+    static bool saisieComposee(QObject* cible, QLineEdit* box, QInputMethodEvent* im) {
+        const QString t = im->commitString();
+        if (t.isEmpty() || box->isReadOnly()) return false;
+        QString admis;
+        const Refus r = examiner(box, t, admis);
+        if (r != Refus::Aucun) {
+            avertir(r, box);
+            QInputMethodEvent vide(im->preeditString(), im->attributes());
+            QCoreApplication::sendEvent(cible, &vide);
+            return true;
+        }
+        if (admis == t) return false;
+        QInputMethodEvent copie(im->preeditString(), im->attributes());
+        copie.setCommitString(admis, im->replacementStart(), im->replacementLength());
+        QCoreApplication::sendEvent(cible, &copie);
+        return true;
+    }
+
+    static void menuContextuel(QLineEdit* box, QContextMenuEvent* e) {
+        QMenu* m = box->createStandardContextMenu();
+        m->setAttribute(Qt::WA_DeleteOnClose);
+        if (auto* a = m->findChild<QAction*>(QStringLiteral("edit-paste"))) {
+            a->disconnect();
+            QPointer<QLineEdit> garde(box);
+            QObject::connect(a, &QAction::triggered, box, [garde] {
+                if (garde) coller(garde, QGuiApplication::clipboard()->text());
+            });
+        }
+        m->popup(e->globalPos());
     }
 };
 
-void poserLigne(QLineEdit* box) {
-    auto* v = new ValidateurSaisie(box, box->validator());
-    box->setValidator(v);
-    box->installEventFilter(new FiltreCollage(box));
-    // The notice is for the operator's own changes only, not for a text a window puts in the box.
-    QObject::connect(box, &QLineEdit::textEdited, v, [v](const QString& texte) {
-        if (v->refuse_.isNull()) return;
-        const bool avis = v->refuse_ == texte;
-        v->refuse_ = QString();
-        if (avis) env().message(AvisCaractereRefuse());
-    });
-    QObject::connect(box, &QLineEdit::textChanged, v, [v] { v->refuse_ = QString(); });
-}
-
-// The multi-line boxes: what the operator adds is cleaned as soon as the change is complete. A
-// text that a window puts in the box (a template read from its file) is shown as it is.
+// The multi-line boxes: an addition of the operator that breaks the rule is taken out again as
+// soon as the change is complete. A text that a window puts in the box (a template read from its
+// file) is shown as it is.
 class RegleMultiLigne : public QObject {
   public:
     explicit RegleMultiLigne(QPlainTextEdit* box) : QObject(box), doc_(box->document()) {
@@ -130,7 +188,8 @@ class RegleMultiLigne : public QObject {
         debut_ = fin_ = -1;
         const QString ajoute = c.selectedText();
         bool refus = false;
-        const QString admis = TexteAdmis(ajoute, true, &refus);
+        QString admis = TexteAdmis(ajoute, true, &refus);
+        if (refus) admis.clear();
         if (admis.size() != ajoute.size()) {
             enCours_ = true;
             c.joinPreviousEditBlock();
@@ -147,10 +206,16 @@ class RegleMultiLigne : public QObject {
     bool enCours_ = false;
 };
 
-bool aPoser(QWidget* box) {
+bool aPoser(QObject* box) {
     if (box->property(kPosee).toBool()) return false;
     box->setProperty(kPosee, true);
     return true;
+}
+
+template <class T> QList<T*> avecLui(QWidget* w) {
+    QList<T*> l = w->findChildren<T*>();
+    if (auto* t = qobject_cast<T*>(w)) l.prepend(t);
+    return l;
 }
 
 } // namespace
@@ -158,6 +223,10 @@ bool aPoser(QWidget* box) {
 QString AvisCaractereRefuse() {
     return QStringLiteral(
         "CARACTERE REFUSE : seuls les caractères d'Europe occidentale (Windows-1252) sont admis.");
+}
+
+QString AvisTexteTropLong(int largeur) {
+    return QStringLiteral("TEXTE REFUSE : cette case prend %1 caractères au plus.").arg(largeur);
 }
 
 QString TexteAdmis(const QString& texte, bool multiLigne, bool* refus) {
@@ -181,19 +250,29 @@ QString TexteAdmis(const QString& texte, bool multiLigne, bool* refus) {
     return admis;
 }
 
+QString EnMajuscules(const QString& texte) {
+    QString haut = texte;
+    for (QChar& c : haut)
+        if (const QChar h = c.toUpper(); h != c && CodeWindows1252(h) >= 0) c = h;
+    return haut;
+}
+
 void InstallerRegleSaisie(QWidget* w) {
     if (!w) return;
-    QList<QLineEdit*> lignes = w->findChildren<QLineEdit*>();
-    if (auto* l = qobject_cast<QLineEdit*>(w)) lignes.prepend(l);
-    for (QLineEdit* l : lignes) {
+    for (QLineEdit* l : avecLui<QLineEdit>(w)) {
         // A spin box's own box keeps the spin box's rules.
         if (qobject_cast<QAbstractSpinBox*>(l->parentWidget())) continue;
-        if (aPoser(l)) poserLigne(l);
+        if (aPoser(l)) l->installEventFilter(new FiltreSaisie(l));
     }
-    QList<QPlainTextEdit*> pages = w->findChildren<QPlainTextEdit*>();
-    if (auto* p = qobject_cast<QPlainTextEdit*>(w)) pages.prepend(p);
-    for (QPlainTextEdit* p : pages)
+    for (QComboBox* c : avecLui<QComboBox>(w))
+        if (c->isEditable() && aPoser(c)) c->installEventFilter(new FiltreSaisie(c));
+    for (QPlainTextEdit* p : avecLui<QPlainTextEdit>(w))
         if (aPoser(p)) new RegleMultiLigne(p);
+}
+
+void SaisieEnMajuscules(QLineEdit* box) {
+    box->setProperty(kMajuscules, true);
+    InstallerRegleSaisie(box);
 }
 
 } // namespace vidora

@@ -16,40 +16,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include <set>
-
 namespace vidora {
 
 namespace {
 
 const QString kTitre = QStringLiteral("Supprimer une base");
-
-// The titles of a database's films that have their own picture.
-std::set<QString> TitresAvecImage(Database& db) {
-    std::set<QString> titres;
-    auto cd = db.ouvrirTable(QStringLiteral("CD"));
-    for (; !cd->EOF_(); cd->MoveNext())
-        if (cd->Value(QStringLiteral("Image")).toBool()) titres.insert(cd->Texte(QStringLiteral("Nom")));
-    return titres;
-}
-
-// The picture files that the other databases of the folder still use: two clubs' films of the same
-// title share one picture, which must outlive the deletion of either database.
-std::set<QString> ImagesDesAutresBases(const QString& supprimee) {
-    std::set<QString> fichiers;
-    for (const QString& nom : ListerBases(ctx().CheminAppli)) {
-        const QString chemin = QDir(ctx().CheminAppli).filePath(nom);
-        if (chemin == supprimee) continue;
-        try {
-            auto db = Database::ouvrir(chemin);
-            for (const QString& t : TitresAvecImage(*db))
-                fichiers.insert(FichierImageFilm(t));
-        } catch (const ErreurBase&) {
-            // A file that is not one of our databases holds no picture of ours.
-        }
-    }
-    return fichiers;
-}
 
 } // namespace
 
@@ -143,10 +114,10 @@ void FrmSuppBase::Text1_KeyPress(int touche) {
 void FrmSuppBase::supprimer() {
     Contexte& c = ctx();
     const QString chemin = c.CheminBase;
-    // The titles are read while the database is still open; its pictures go only once it is gone.
-    std::set<QString> titres;
+    // Its pictures are read while the database is still open; they go only once it is gone.
+    QSet<QString> images;
     try {
-        titres = TitresAvecImage(c.base());
+        images = ImagesDeLaBase(c.base());
     } catch (const ErreurBase& e) {
         env().message(QStringLiteral("LES FILMS DE LA BASE NE PEUVENT ETRE LUS, RIEN N'EST SUPPRIME :\n%1")
                           .arg(e.message()));
@@ -175,11 +146,9 @@ void FrmSuppBase::supprimer() {
     // A journal left beside the deleted file would be played into any later database of that name.
     QFile::remove(chemin + QStringLiteral("-journal"));
 
-    const std::set<QString> gardees = ImagesDesAutresBases(chemin);
-    for (const QString& t : titres) {
-        const QString image = FichierImageFilm(t);
-        if (!gardees.count(image)) QFile::remove(image);
-    }
+    images.subtract(ImagesUtilisees(chemin));
+    for (const QString& image : images)
+        QFile::remove(image);
     env().message(nom_ + QStringLiteral("  Base Supprimer"), kTitre);
     Retour_Click();
 }

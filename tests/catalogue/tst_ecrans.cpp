@@ -35,6 +35,14 @@ bool derniereLigneVisible(Form* f, MSFlexGrid* g) {
            f->rect().contains(QRect(g->viewport()->mapTo(f, derniere.topLeft()), derniere.size()));
 }
 
+// Each column's heading and width in twips, column 0 first.
+QString colonnes(const MSFlexGrid* g) {
+    QStringList c;
+    for (int i = 0; i < g->Cols(); ++i)
+        c << QStringLiteral("%1 %2").arg(g->textAt(0, i)).arg(g->ColWidth(i));
+    return c.join(QLatin1Char('|'));
+}
+
 // Every control seen whole in the list state, then on the card of the last film.
 template <class F>
 void listeEtFiche(Banc& b, FrmDepart* d, const char* entree, const std::function<void(F*)>& lister) {
@@ -58,23 +66,34 @@ class TestEcrans : public QObject {
   private slots:
     void recherches_data() {
         QTest::addColumn<QSize>("ecran");
-        QTest::newRow("800 x 600") << QSize(12000, 9000);
-        QTest::newRow("1024 x 768") << QSize(15360, 11520);
+        QTest::addColumn<QString>("controle");    // headings and widths of the physical check's grid
+        QTest::addColumn<QString>("suppression"); // and of the film deletion's
+        QTest::newRow("800 x 600")
+            << QSize(12000, 9000) << " 0|REF. 1120|TITRE DU FILM 4640|ETAT 1200|CLASSEMENT 1120"
+            << " 0|REF. 960|TITRE DU FILM 4240|ETAT 560|CATEGORIE 1120|CLASSEMENT 1920";
+        QTest::newRow("1024 x 768")
+            << QSize(15360, 11520) << " 0|REF. 1428|TITRE DU FILM 5916|ETAT 1530|CLASSEMENT 1428"
+            << " 0|REF. 1224|TITRE DU FILM 5406|ETAT 714|CATEGORIE 1428|CLASSEMENT 2448";
     }
     void recherches() {
         QFETCH(QSize, ecran);
+        QFETCH(QString, controle);
+        QFETCH(QString, suppression);
         Banc b;
         b.env().ecran = ecran;
         b.creerBase();
         FrmDepart* d = b.connecter();
         for (int i = 1; i <= 60; ++i)
             ajouterFilm(QStringLiteral("R%1").arg(i), QStringLiteral("FILM %1").arg(i));
-        listeEtFiche<FrmControle>(b, d, "Control", [](FrmControle*) {});
+        listeEtFiche<FrmControle>(b, d, "Control",
+                                  [&](FrmControle* f) { QCOMPARE(colonnes(f->MSFlexGrid1), controle); });
         listeEtFiche<FrmRecherNom>(b, d, "RechNom", [](FrmRecherNom* f) { taper(f->Text9, "film", true); });
         listeEtFiche<FrmRecher>(b, d, "recher",
                                 [](FrmRecher* f) { QVERIFY(choisirDansListe(f->Combo4, "ACTION")); });
-        listeEtFiche<FrmSupprimer>(b, d, "reche",
-                                   [](FrmSupprimer* f) { QVERIFY(choisirDansListe(f->Combo4, "ACTION")); });
+        listeEtFiche<FrmSupprimer>(b, d, "reche", [&](FrmSupprimer* f) {
+            QVERIFY(choisirDansListe(f->Combo4, "ACTION"));
+            QCOMPARE(colonnes(f->MSFlexGrid1), suppression);
+        });
     }
 
     void fenetresEntieres() {

@@ -39,13 +39,13 @@ FrmListe* ouvrir(Banc& b, const std::function<void()>& films = {}) {
 }
 
 bool surLaFiche(FrmListe* f) {
-    return f->Mode == 0 && f->Fiche->isVisibleTo(f) && !f->MSFlexGrid1->isVisibleTo(f) &&
+    return f->Mode == ModeFilm::Fiche && f->Fiche->isVisibleTo(f) && !f->MSFlexGrid1->isVisibleTo(f) &&
            entreeDisponible(f, "Enregitre") && entreeDisponible(f, "Autre") &&
            entreeDisponible(f, "SaiAffiche");
 }
 
 bool surLaListe(FrmListe* f) {
-    return f->Mode == 3 && !f->Fiche->isVisibleTo(f) && f->MSFlexGrid1->isVisibleTo(f) &&
+    return f->Mode == ModeFilm::Liste && !f->Fiche->isVisibleTo(f) && f->MSFlexGrid1->isVisibleTo(f) &&
            !entreeDisponible(f, "Enregitre") && !entreeDisponible(f, "Autre") &&
            !entreeDisponible(f, "SaiAffiche") && !entreeDisponible(f, "Effaimage") &&
            entreeDisponible(f, "Retour");

@@ -38,7 +38,7 @@ class TestRecher : public QObject {
         QCOMPARE(f->Label12->text(), QString("Nombre de film 0"));
         QVERIFY(f->Combo4->isVisibleTo(f));
 
-        QVERIFY(choisirDansListe(f->Combo4, "WESTERN"));
+        QVERIFY(choisirDansListe(f->Combo4, "WESTERN") && !f->Combo4->isVisibleTo(f));
         QCOMPARE(colonneGrille(f->MSFlexGrid1, 1), QStringList({"R1", "R2", ""}));
         QCOMPARE(f->Label12->text(), QString("Nombre de film 2"));
         f->MSFlexGrid1->cliquer(0, 2);

@@ -121,11 +121,36 @@ class TestRecherNom : public QObject {
                  QString("policier maison|rayé|"));
         // Back to the search box, its text kept; "Autre Film" empties it.
         QVERIFY(f->Text9->isVisibleTo(f) && f->Text9->text() == "BRA");
-        f->Text9->clear();
+        // A text in small letters is looked for in capitals.
+        f->Text9->setText("li");
         taper(f->Text9, "", true);
+        QCOMPARE(colonneGrille(f->MSFlexGrid1, 1), QStringList({"R1", ""}));
         QVERIFY(cliquerFilm(f->MSFlexGrid1, "R1") && choisirMenu(f, "Autre"));
         QVERIFY(f->Text9->isVisibleTo(f) && f->Text9->text().isEmpty());
         QCOMPARE(champFilm(1, "Nom"), QString("ALIEN"));
+    }
+
+    // What the card shows and saves of texts written by another tool: only a field the operator
+    // changed is written.
+    void texteStockeGarde() {
+        Banc b;
+        const QMap<QString, QVariant> stocke = {{"Nom", "alien "},
+                                                {"Sortie", " 3"},
+                                                {"Categorie", QString::fromUtf8("ŁÓDŹ")},
+                                                {"Specialiter", "a\tb"}};
+        qint64 cle = -1;
+        FrmRecherNom* f = ouvrir(b, [&] { cle = ajouterFilm("R1", stocke["Nom"], stocke); });
+        taper(f->Text9, "", true);
+        QVERIFY(cliquerFilm(f->MSFlexGrid1, "R1"));
+        QCOMPARE(f->Fiche->Text10->text() + "|" + f->Fiche->Text12->text(),
+                 stocke["Categorie"].toString() + "|" + stocke["Specialiter"].toString());
+        f->Fiche->Text3->clear();
+        taper(f->Fiche->Text3, "04/05/2006");
+        QVERIFY(choisirMenu(f, "Enregitre"));
+        QCOMPARE(b.messages(), QString());
+        for (auto it = stocke.begin(); it != stocke.end(); ++it)
+            QCOMPARE(champFilm(cle, qPrintable(it.key())), it.value().toString());
+        QCOMPARE(champFilm(cle, "Date"), QString("04/05/2006"));
     }
 };
 

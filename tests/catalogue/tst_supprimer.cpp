@@ -41,32 +41,53 @@ class TestSupprimer : public QObject {
     void suppression_data() {
         QTest::addColumn<QString>("titre3"); // R3's title; R1 is "L'AVION 100%"
         QTest::addColumn<QString>("clique");
-        QTest::addColumn<bool>("fichier");  // the title's picture file is in "Images"
-        QTest::addColumn<QString>("panne"); // a failure staged before the deletion is committed
+        QTest::addColumn<bool>("fichier");      // the title's picture file is in "Images"
+        QTest::addColumn<QString>("panne");     // a failure staged before the deletion is committed
+        QTest::addColumn<QString>("autreBase"); // a title with its picture in "AUTRE.MDB"
         QTest::addColumn<QString>("restent");
         QTest::addColumn<bool>("fichierReste");
         const QString avion = "L'AVION 100%";
         QTest::newRow("sa photo") << "ZORRO"
                                   << "R1" << true << ""
+                                  << ""
                                   << "R3" << false;
         QTest::newRow("photo absente") << "ZORRO"
                                        << "R1" << false << ""
+                                       << ""
                                        << "R3" << false;
         QTest::newRow("panne avant validation") << "ZORRO"
                                                 << "R1" << true << "suppression-film"
+                                                << ""
                                                 << "R1 R3" << true;
         // Two films of one title: the clicked one goes, the other and their shared picture stay.
         QTest::newRow("deux films d'un titre") << avion << "R3" << true << ""
+                                               << ""
                                                << "R1" << true;
+        QTest::newRow("titres à un blanc près") << avion + " "
+                                                << "R3" << true << ""
+                                                << ""
+                                                << "R1" << true;
+        // Pictures are shared by the databases of the folder.
+        QTest::newRow("photo d'une autre base") << "ZORRO"
+                                                << "R1" << true << "" << avion << "R3" << true;
     }
     void suppression() {
         QFETCH(QString, titre3);
         QFETCH(QString, clique);
         QFETCH(bool, fichier);
         QFETCH(QString, panne);
+        QFETCH(QString, autreBase);
         QFETCH(QString, restent);
         QFETCH(bool, fichierReste);
         Banc b;
+        if (!autreBase.isEmpty()) {
+            auto autre = Database::ouvrir(b.creerBase("AUTRE.MDB"));
+            auto cd = autre->ouvrirTable("CD");
+            cd->AddNew();
+            cd->SetValue("Nom", autreBase);
+            cd->SetValue("Image", true);
+            cd->Update();
+        }
         QMap<QString, qint64> cles;
         FrmSupprimer* f = ouvrir(b, [&] {
             cles["R1"] = ajouterFilm("R1", "L'AVION 100%", {{"Image", true}});
@@ -101,9 +122,9 @@ class TestSupprimer : public QObject {
 
     void clicsSansFilm() {
         Banc b;
-        qint64 r2 = -1;
+        qint64 r1 = -1, r2 = -1;
         FrmSupprimer* f = ouvrir(b, [&] {
-            ajouterFilm("R1", "ALIEN");
+            r1 = ajouterFilm("R1", "ALIEN");
             r2 = ajouterFilm("R2", "BRAZIL");
             ajouterFilm("R3", "CASSE", {{"Categorie", "action"}});
             ajouterFilm("R4", "DUNE", {{"Categorie", "ACTION "}});
@@ -114,11 +135,18 @@ class TestSupprimer : public QObject {
         QCOMPARE(colonneGrille(f->MSFlexGrid1, 1), QStringList({""}));
         QVERIFY(choisirDansListe(f->Combo4, "ACTION") && !f->Combo4->isVisibleTo(f));
         QCOMPARE(colonneGrille(f->MSFlexGrid1, 1), QStringList({"R1", "R2", ""}));
-        // The heading and the empty row open nothing.
-        f->MSFlexGrid1->cliquer(0, 2);
-        f->MSFlexGrid1->cliquer(3, 2);
-        QVERIFY(!f->Fiche->isVisibleTo(f) && entreeDisponible(f, "Caztegori"));
-        QCOMPARE(b.messages(), QString());
+        // The heading and the empty row open nothing: the message, then the list.
+        for (int rangee : {0, 3}) {
+            f->MSFlexGrid1->cliquer(rangee, 2);
+            QCOMPARE(b.messages(), QString::fromUtf8("Pas de Film d'enregisté"));
+            QVERIFY(!f->Fiche->isVisibleTo(f) && f->MSFlexGrid1->isVisibleTo(f));
+            QVERIFY(!entreeDisponible(f, "Caztegori") && !entreeDisponible(f, "Enregitre"));
+            QCOMPARE(colonneGrille(f->MSFlexGrid1, 1), QStringList({"R1", "R2", ""}));
+        }
+        // "Autre Film" from a card deletes nothing.
+        QVERIFY(cliquerFilm(f->MSFlexGrid1, "R1") && choisirMenu(f, "Autre"));
+        QCOMPARE(champFilm(r1, "Nom"), QString("ALIEN"));
+        QVERIFY(entreeDisponible(f, "Caztegori"));
         // A film deleted meanwhile: the message, then the list.
         {
             auto t = ctx().base().ouvrirTable("CD");

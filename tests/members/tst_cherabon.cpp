@@ -1,6 +1,6 @@
 // "Recherche/Modif" driven from the main menu as the operator drives it: the card of the row
 // clicked, what the save writes into that member and nothing else, the refusals, a member
-// deleted meanwhile; and the look-up of a member by name and first name.
+// deleted meanwhile.
 #include "Banc.h"
 #include "Tables.h"
 
@@ -57,28 +57,38 @@ class TestCherAbon : public QObject {
   private slots:
     void modifieLeMembreClique_data();
     void modifieLeMembreClique();
+    void texteStockeGarde();
     void refus_data();
     void refus();
     void rienHorsDesMembres();
-    void chercherAbonneParNom_data();
-    void chercherAbonneParNom();
 };
 
 void TestCherAbon::modifieLeMembreClique_data() {
     QTest::addColumn<int>("rangee");
-    QTest::newRow("premier homonyme") << 1;
-    QTest::newRow("second homonyme") << 2;
+    QTest::addColumn<QString>("adresse2");        // typed over the stored "  "
+    QTest::addColumn<QString>("adresse2Stockee"); // after the save
+    QTest::newRow("premier homonyme") << 1 << " bis "
+                                      << " BIS ";
+    QTest::newRow("second homonyme, adresse vidée") << 2 << ""
+                                                    << "  ";
 }
 
 void TestCherAbon::modifieLeMembreClique() {
     QFETCH(int, rangee);
+    QFETCH(QString, adresse2);
+    QFETCH(QString, adresse2Stockee);
     Banc b;
     FrmCherAbon* f = ouvrir(b);
     QVERIFY(f && liste(f));
     const QList<Ligne> avant = lignes("Abonne");
+    FicheAbonne* c = f->Fiche;
+    // "Autre Abonne" drops what was typed.
+    f->MSFlexGrid1->cliquer(rangee, 2);
+    remplacer(c->Text[1], "AUTRE");
+    QVERIFY(choisirMenu(f, "Autre") && liste(f));
+    QCOMPARE(lignes("Abonne"), avant);
     f->MSFlexGrid1->cliquer(rangee, 2);
     QVERIFY(fiche(f));
-    FicheAbonne* c = f->Fiche;
     QCOMPARE(c->Text[0]->text(), avant[rangee - 1]["MatriculeAbon"]);
     QCOMPARE(c->Text[3]->text(), avant[rangee - 1]["Adresse1Abon"]);
     QVERIFY(!c->Text[0]->isEnabled());
@@ -86,7 +96,11 @@ void TestCherAbon::modifieLeMembreClique() {
     remplacer(c->Text[1], "durand");
     remplacer(c->Text[2], QString(45, 'e')); // no box takes more than its field holds
     remplacer(c->Text[3], "   ");
-    remplacer(c->Text[4], " bis ");
+    remplacer(c->Text[4], "x");
+    remplacer(c->Text[4], adresse2);
+    remplacer(c->Text[5], "69002 c");
+    remplacer(c->Text[6], "lyon");
+    remplacer(c->Text[7], "le 2/3/26");
     taper(c->Text[7], "", true); // Enter in the last box goes round to the name
     QCOMPARE(QApplication::focusWidget(), c->Text[1]);
     QVERIFY(choisirMenu(f, "Enregitre"));
@@ -98,9 +112,31 @@ void TestCherAbon::modifieLeMembreClique() {
     m["NomAbon"] = "DURAND";
     m["PrenomAbon"] = QString(40, 'E');
     m["Adresse1Abon"] = "  ";
-    m["Adresse2Abon"] = " BIS ";
+    m["Adresse2Abon"] = adresse2Stockee;
+    m["CodeAbon"] = "69002 C";
+    m["VilleAbon"] = "LYON";
+    m["DateAbon"] = "LE 2/3/26";
     QCOMPARE(lignes("Abonne"), attendu); // the slots, the other homonym and the third member whole
     QCOMPARE(f->MSFlexGrid1->textAt(rangee, 2), QString("DURAND"));
+}
+
+void TestCherAbon::texteStockeGarde() {
+    Banc b;
+    FrmCherAbon* f = ouvrir(b);
+    QVERIFY(f);
+    // Texts the boxes would not take from the keyboard, written by another tool.
+    const QString ville = QString::fromUtf8("ŁÓDŹ"), prenom = QStringLiteral("a\tb");
+    ajouterAbonne("004U2026", "NOWAK", {{"VilleAbon", ville}, {"PrenomAbon", prenom}, {"Adresse2Abon", ""}});
+    f->MSFlexGrid1->cliquer(1, 2);
+    QVERIFY(choisirMenu(f, "Autre")); // the list built again, with the new member
+    f->MSFlexGrid1->cliquer(4, 2);
+    QCOMPARE(f->Fiche->Text[6]->text() + "|" + f->Fiche->Text[2]->text(), ville + "|" + prenom);
+    remplacer(f->Fiche->Text[5], "00950");
+    QVERIFY(choisirMenu(f, "Enregitre"));
+    QCOMPARE(b.messages(), QString());
+    const Ligne m = lignes("Abonne")[3];
+    QCOMPARE(m["VilleAbon"] + "|" + m["PrenomAbon"] + "|" + m["Adresse2Abon"] + "|" + m["CodeAbon"],
+             ville + "|" + prenom + "||00950");
 }
 
 void TestCherAbon::refus_data() {
@@ -117,7 +153,7 @@ void TestCherAbon::refus() {
     QVERIFY(f);
     const QList<Ligne> avant = lignes("Abonne");
     f->MSFlexGrid1->cliquer(2, 1);
-    remplacer(f->Fiche->Text[3], "9 RUE NEUVE");
+    remplacer(f->Fiche->Text[3], "9 rue neuve");
     remplacer(f->Fiche->Text[size_t(boite)], "  ");
     QVERIFY(choisirMenu(f, "Enregitre"));
     QCOMPARE(b.env().messages.size(), 1);
@@ -149,45 +185,6 @@ void TestCherAbon::rienHorsDesMembres() {
     QCOMPARE(lignes("Abonne"), avant);
     QVERIFY(liste(f));
     QCOMPARE(f->MSFlexGrid1->Rows(), 4);
-}
-
-void TestCherAbon::chercherAbonneParNom_data() {
-    QTest::addColumn<QString>("nom");
-    QTest::addColumn<QString>("prenom");
-    QTest::addColumn<QString>("trouve");
-    QTest::newRow("le premier de deux homonymes") << "DUPONT"
-                                                  << "JEAN"
-                                                  << "001U2026";
-    QTest::newRow("casse") << "Dupont"
-                           << "JEAN"
-                           << "";
-    QTest::newRow("blanc") << "DUPONT "
-                           << "JEAN"
-                           << "";
-    QTest::newRow("prenom vide") << "MARTIN"
-                                 << ""
-                                 << "004U2026";
-    QTest::newRow("prenom sans valeur") << "NUL"
-                                        << ""
-                                        << "";
-    QTest::newRow("personne") << ""
-                              << ""
-                              << "";
-}
-
-void TestCherAbon::chercherAbonneParNom() {
-    QFETCH(QString, nom);
-    QFETCH(QString, prenom);
-    QFETCH(QString, trouve);
-    Banc b;
-    QVERIFY(ouvrir(b));
-    ajouterAbonne("004U2026", "MARTIN", {{"PrenomAbon", ""}});
-    ajouterLigne("Abonne", {{"NomAbon", "NUL"}});
-    const bool oui = ChercherAbonneParNom(nom, prenom);
-    QCOMPARE(oui, !trouve.isEmpty());
-    QCOMPARE(ctx().TableOuverte->EOF_(), !oui);
-    if (oui) QCOMPARE(ctx().TableOuverte->Texte("MatriculeAbon"), trouve);
-    ctx().fermerTables();
 }
 
 QTEST_MAIN(TestCherAbon)

@@ -7,8 +7,10 @@
 #include "shell/FrmDepart.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -188,7 +190,9 @@ void TestLettre::nomsRefuses() {
         QVERIFY2(!b.env().messages[0].texte.isEmpty(), qPrintable(nom));
     }
     // A pasted control character never reaches the box.
-    f->Text2->setText(QString("tab") + QChar('\t') + "x");
+    f->Text2->clear();
+    QGuiApplication::clipboard()->setText(QString("tab") + QChar('\t') + "x");
+    QTest::keySequence(f->Text2, QKeySequence::Paste);
     QCOMPARE(f->Text2->text(), QString("tabx"));
     QCOMPARE(QDir(b.dossier()).entryList(QDir::Files | QDir::Hidden).filter(".let"),
              QStringList({"rappel.let"}));

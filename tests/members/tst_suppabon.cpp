@@ -71,6 +71,10 @@ void TestSuppAbon::supprimeLeMembreClique() {
     taper(c->Text[2], "paul", true);
     QCOMPARE(c->Text[1]->text() + c->Text[2]->text(), attendu[rangee - 1]["NomAbon"] + "MARTIN" + "JEANpaul");
     QCOMPARE(QApplication::focusWidget(), c->Text[2]);
+    // "Autre Abonne" never deletes.
+    QVERIFY(choisirMenu(f, "Autre") && liste(f));
+    QCOMPARE(lignes("Abonne"), attendu);
+    f->MSFlexGrid1->cliquer(rangee, 3);
     QVERIFY(choisirMenu(f, "Enregitre"));
     QVERIFY(b.env().messages.isEmpty() && b.env().questions.empty());
     attendu.removeAt(rangee - 1);

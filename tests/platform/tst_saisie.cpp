@@ -1,9 +1,12 @@
 // The rule of every text box: what a window's boxes keep of what the operator types or pastes.
 #include "Banc.h"
 
+#include "common/Saisie.h"
 #include "platform/Form.h"
+#include "platform/RegleSaisie.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -41,10 +44,12 @@ class TestSaisie : public QObject {
     void regle_data();
     void regle();
     void texteDUneFenetreGarde();
+    void listeModifiable();
 };
 
 void TestSaisie::regle_data() {
     QTest::addColumn<bool>("multiLigne");
+    QTest::addColumn<bool>("majuscules");
     QTest::addColumn<int>("largeur");
     QTest::addColumn<QString>("avant");
     QTest::addColumn<bool>("colle");
@@ -55,32 +60,47 @@ void TestSaisie::regle_data() {
     const QString t58(58, QLatin1Char('A'));
     const QString t59(59, QLatin1Char('A'));
     QTest::newRow("collé : fins de ligne, NUL, DEL, U+0085, tab")
-        << false << 60 << "" << true << QString::fromUtf8("AL\nIEN\r\n\x00\x7F\xC2\x85\t!", 14) << "ALIEN!"
-        << false;
-    QTest::newRow("collé : emoji refusé, le reste gardé")
-        << false << 60 << "" << true << QStringLiteral("LE ") + kEmoji + QStringLiteral(" FILM") << "LE  FILM"
-        << true;
-    QTest::newRow("collé : chinois refusé")
-        << false << 60 << "X" << true << QString::fromUtf8("\xE4\xB8\xAD\xE6\x96\x87") << "X" << true;
-    QTest::newRow("collé : 59 + emoji, rien de coupé") << false << 60 << t59 << true << kEmoji << t59 << true;
-    QTest::newRow("collé : la largeur compte ce qui est gardé")
-        << false << 60 << t58 << true << kEmoji + QStringLiteral("BC") << t58 + QStringLiteral("BC") << true;
+        << false << false << 60 << "" << true << QString::fromUtf8("AL\nIEN\r\n\x00\x7F\xC2\x85\t!", 14)
+        << "ALIEN!" << false;
+    // A paste holding a character the box refuses is refused whole; the box keeps what it had.
+    QTest::newRow("collé : emoji, tout refusé")
+        << false << false << 60 << "X" << true << QStringLiteral("LE ") + kEmoji + QStringLiteral(" FILM")
+        << "X" << true;
+    QTest::newRow("collé : chinois refusé") << false << false << 60 << "X" << true
+                                            << QString::fromUtf8("\xE4\xB8\xAD\xE6\x96\x87") << "X" << true;
+    QTest::newRow("collé : 59 + emoji, rien de coupé")
+        << false << false << 60 << t59 << true << kEmoji << t59 << true;
+    QTest::newRow("collé : emoji dans un texte qui tiendrait")
+        << false << false << 60 << t58 << true << kEmoji + QStringLiteral("BC") << t58 << true;
+    QTest::newRow("collé : plus long que la place, refusé entier")
+        << false << false << 60 << t58 << true << QStringLiteral("BCD") << t58 << true;
+    QTest::newRow("collé : juste la place")
+        << false << false << 60 << t58 << true << QStringLiteral("BC") << t58 + QStringLiteral("BC") << false;
     QTest::newRow("collé : Windows-1252 gardé")
-        << false << 60 << "" << true << QString::fromUtf8("é€œŒ…«»") << QString::fromUtf8("é€œŒ…«»") << false;
-    QTest::newRow("tapé : emoji refusé") << false << 60 << "AB" << false << kEmoji << "AB" << true;
+        << false << false << 60 << "" << true << QString::fromUtf8("é€œŒ…«»") << QString::fromUtf8("é€œŒ…«»")
+        << false;
+    QTest::newRow("collé en majuscules")
+        << false << true << 5 << "" << true << QString::fromUtf8("bé") << QString::fromUtf8("BÉ") << false;
+    QTest::newRow("tapé : emoji refusé") << false << false << 60 << "AB" << false << kEmoji << "AB" << true;
     QTest::newRow("tapé : lettre grecque refusée")
-        << false << 60 << "AB" << false << QString::fromUtf8("λ") << "AB" << true;
-    QTest::newRow("tapé : lettre accentuée")
-        << false << 60 << "AB" << false << QString::fromUtf8("É") << QString::fromUtf8("ABÉ") << false;
+        << false << false << 60 << "AB" << false << QString::fromUtf8("λ") << "AB" << true;
+    QTest::newRow("tapé : lettre accentuée") << false << false << 60 << "AB" << false
+                                             << QString::fromUtf8("É") << QString::fromUtf8("ABÉ") << false;
+    QTest::newRow("tapé en majuscules : µ et ß restent")
+        << false << true << 60 << "" << false << QString::fromUtf8("éµß") << QString::fromUtf8("Éµß")
+        << false;
     QTest::newRow("plusieurs lignes : sauts gardés, le reste non")
-        << true << 0 << "" << true
-        << QString::fromUtf8("L1\r\nL2\tX\x00", 9) + kEmoji + QStringLiteral("\nL3") << "L1\nL2X\nL3" << true;
+        << true << false << 0 << "" << true
+        << QString::fromUtf8("L1\r\nL2\tX\x00", 9) + QStringLiteral("\nL3") << "L1\nL2X\nL3" << false;
+    QTest::newRow("plusieurs lignes : collage refusé entier")
+        << true << false << 0 << "" << true << QStringLiteral("L1\n") + kEmoji << "" << true;
     QTest::newRow("plusieurs lignes : tapé")
-        << true << 0 << "" << false << QString::fromUtf8("\xE4\xB8\xAD") << "" << true;
+        << true << false << 0 << "" << false << QString::fromUtf8("\xE4\xB8\xAD") << "" << true;
 }
 
 void TestSaisie::regle() {
     QFETCH(bool, multiLigne);
+    QFETCH(bool, majuscules);
     QFETCH(int, largeur);
     QFETCH(QString, avant);
     QFETCH(bool, colle);
@@ -98,6 +118,7 @@ void TestSaisie::regle() {
         auto* l = f.controle(new QLineEdit(&f), 0, 0, 6000, 450);
         l->setMaxLength(largeur);
         l->setText(avant);
+        if (majuscules) MajusculeFrappe(l);
         box = l;
     }
     f.show();
@@ -113,7 +134,17 @@ void TestSaisie::texteDUneFenetreGarde() {
     Banc b;
     Form f(QStringLiteral("FrmEssai"), QStringLiteral("Essai"));
     auto* p = f.controle(new QPlainTextEdit(&f), 0, 0, 6000, 3000);
+    auto* l = f.controle(new QLineEdit(&f), 0, 3000, 6000, 450);
     f.show();
+    // A stored text or a chosen path is shown exactly; the operator's keys still follow the rule.
+    const QString stocke = QString::fromUtf8("Sauvegarde Łódź a\tb\nc");
+    l->setText(stocke);
+    QCOMPARE(l->text(), stocke);
+    l->end(false);
+    frapper(l, QString::fromUtf8("λ"));
+    frapper(l, QStringLiteral("!"));
+    QCOMPARE(l->text(), stocke + QStringLiteral("!"));
+    QCOMPARE(b.messages(), AvisCaractereRefuse());
     // A template read from its file is shown as it stands; what the operator adds follows the rule.
     p->setPlainText(QStringLiteral("A\tB"));
     QCOMPARE(p->toPlainText(), QStringLiteral("A\tB"));
@@ -121,6 +152,23 @@ void TestSaisie::texteDUneFenetreGarde() {
     coller(p, QStringLiteral("\tC"));
     QCOMPARE(p->toPlainText(), QStringLiteral("A\tBC"));
     QVERIFY(b.messages().isEmpty());
+}
+
+// An editable list hands the keys it receives to its box itself.
+void TestSaisie::listeModifiable() {
+    Banc b;
+    Form f(QStringLiteral("FrmEssai"), QStringLiteral("Essai"));
+    auto* c = f.controle(new QComboBox(&f), 0, 0, 6000, 450);
+    c->setEditable(true);
+    InstallerRegleSaisie(c);
+    f.show();
+    c->setEditText(QStringLiteral("ALIEN"));
+    c->lineEdit()->end(false);
+    frapper(c, QString::fromUtf8("λ"));
+    coller(c, QString::fromUtf8(" \xE6\x97\xA5"));
+    frapper(c, QStringLiteral("!"));
+    QCOMPARE(c->currentText(), QStringLiteral("ALIEN!"));
+    QCOMPARE(b.messages(), AvisCaractereRefuse() + QLatin1Char('|') + AvisCaractereRefuse());
 }
 
 QTEST_MAIN(TestSaisie)
