@@ -192,7 +192,7 @@ void FrmListe::Lire() {
     const std::vector<int> ordre = OrdreParTitre(films);
     Label12->setText(QStringLiteral("Nombre de film %1").arg(films.size()));
     QList<QString> cellules;
-    cellules.reserve(films.size() * 6);
+    cellules.reserve((films.size() + 2) * 6); // the heading and empty rows' room too
     for (int i : ordre) {
         LigneFilm& f = films[i];
         cellules << QString::number(f.cle) << std::move(f.matricule) << std::move(f.nom)

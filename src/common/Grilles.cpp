@@ -58,7 +58,8 @@ void PreparerGrille(MSFlexGrid& g, const QVector<ColonneGrille>& colonnes, const
     Recordset& t = ctx().ouvrirTable(table);
     // Every row read first, then given to the grid in one go.
     QList<QString> cellules;
-    if (!filtre) cellules.reserve(qsizetype(t.RecordCount()) * (colonnes.size() + 1));
+    // Room for the heading row and the empty row too, so that the grid takes the list as it is.
+    if (!filtre) cellules.reserve(qsizetype(t.RecordCount() + 2) * (colonnes.size() + 1));
     while (!t.EOF_()) {
         if (!filtre || filtre(t)) {
             cellules << QString::number(t.Cle());
