@@ -181,13 +181,15 @@ void FrmListe::Lire() {
     } catch (const ErreurBase& e) {
         env().message(QStringLiteral("LA LISTE DES FILMS NE PEUT ETRE LUE :\n%1").arg(e.message()));
     }
-    TrierParTitre(films);
+    const std::vector<int> ordre = OrdreParTitre(films);
     Label12->setText(QStringLiteral("Nombre de film %1").arg(films.size()));
     QList<QString> cellules;
-    cellules.reserve(films.size() * 6);
-    for (LigneFilm& f : films)
+    cellules.reserve((films.size() + 2) * 6); // the heading and empty rows' room too
+    for (int i : ordre) {
+        LigneFilm& f = films[i];
         cellules << QString::number(f.cle) << std::move(f.matricule) << std::move(f.nom)
                  << std::move(f.categorie) << std::move(f.classement) << std::move(f.sortie);
+    }
     films = {};
     MSFlexGrid1->remplirLignes(std::move(cellules));
     MSFlexGrid1->show();

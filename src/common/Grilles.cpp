@@ -51,14 +51,10 @@ void AjouterLigneGrille(MSFlexGrid& g, const QStringList& cellules, const QStrin
     g.remplirLignes(std::move(ligne));
 }
 
-void PreparerGrille(MSFlexGrid& g, const QVector<ColonneGrille>& colonnes, const QString& table,
-                    const std::function<bool(const Recordset&)>& filtre, const OptionsGrille& o) {
-    PreparerEntetes(g, colonnes, o);
-    TablesFermees fermees;
-    Recordset& t = ctx().ouvrirTable(table);
-    // Every row read first, then given to the grid in one go.
-    QList<QString> cellules;
-    if (!filtre) cellules.reserve(qsizetype(t.RecordCount()) * (colonnes.size() + 1));
+namespace {
+// The texts of every row that passes the filter, row after row: its key, then its columns.
+void lireLignes(Recordset& t, const QVector<ColonneGrille>& colonnes,
+                const std::function<bool(const Recordset&)>& filtre, QList<QString>& cellules) {
     while (!t.EOF_()) {
         if (!filtre || filtre(t)) {
             cellules << QString::number(t.Cle());
@@ -73,6 +69,25 @@ void PreparerGrille(MSFlexGrid& g, const QVector<ColonneGrille>& colonnes, const
             }
         }
         t.MoveNext();
+    }
+}
+} // namespace
+
+void PreparerGrille(MSFlexGrid& g, const QVector<ColonneGrille>& colonnes, const QString& table,
+                    const std::function<bool(const Recordset&)>& filtre, const OptionsGrille& o) {
+    PreparerEntetes(g, colonnes, o);
+    TablesFermees fermees;
+    Recordset& t = ctx().ouvrirTable(table);
+    // Every row read first, then given to the grid in one go.
+    QList<QString> cellules;
+    // Room for the heading row and the empty row too, so that the grid takes the list as it is.
+    if (!filtre) cellules.reserve(qsizetype(t.RecordCount() + 2) * (colonnes.size() + 1));
+    try {
+        lireLignes(t, colonnes, filtre, cellules);
+    } catch (...) {
+        // A walk that stops short leaves in the grid the rows it read, as row by row filling did.
+        g.remplirLignes(std::move(cellules));
+        throw;
     }
     g.remplirLignes(std::move(cellules));
     g.setVisible(true);

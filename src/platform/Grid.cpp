@@ -183,11 +183,24 @@ void ModeleGrille::setColonnes(int cols) {
 void ModeleGrille::remplir(int premiere, QList<QString> textes) {
     const int n = int((textes.size() + cols_ - 1) / cols_);
     if (n == 0) return;
-    textes.resize(qsizetype(n) * cols_);
+    const qsizetype ecrits = qsizetype(n) * cols_, dessus = qsizetype(premiere) * cols_;
+    textes.resize(ecrits);
     const int avant = lignes_;
-    // The rows added at the end, then the rows written from the first one on.
-    setLignes(lignes_ + n);
-    std::move(textes.begin(), textes.end(), textes_.begin() + qsizetype(premiere) * cols_);
+    if (premiere == avant - 1 && textes.capacity() >= ecrits + dessus + cols_) {
+        // Filled from the last row with room left for the rows above and the empty row after: the
+        // list given becomes the cells, without a second block of them.
+        beginInsertRows({}, avant, avant + n - 1);
+        textes.resize(ecrits + dessus + cols_);
+        std::move_backward(textes.begin(), textes.begin() + ecrits, textes.begin() + ecrits + dessus);
+        std::move(textes_.begin(), textes_.begin() + dessus, textes.begin());
+        textes_ = std::move(textes);
+        lignes_ = avant + n;
+        endInsertRows();
+    } else {
+        // The rows added at the end, then the rows written from the first one on.
+        setLignes(lignes_ + n);
+        std::move(textes.begin(), textes.end(), textes_.begin() + dessus);
+    }
     alignements_.removeIf([premiere, n](const auto& a) {
         const int r = int(a.key() >> 32);
         return r >= premiere && r < premiere + n;

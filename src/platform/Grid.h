@@ -82,7 +82,7 @@ class MSFlexGrid : public QTableView {
     // short last row is completed with empty cells), every written cell left-aligned (1). Each
     // row written adds one row at the end of the grid and moves the current row down by one, as
     // Text, then Rows + 1 and Row + 1 row by row would: filled from the last row, the grid ends
-    // with one empty row, current.
+    // with one empty row, current. A list with room for Row() + 1 more rows is taken as it is.
     void remplirLignes(QList<QString> textes);
 
     // Font size of every cell's text, in points.

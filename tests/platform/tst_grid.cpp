@@ -210,7 +210,19 @@ void TestGrid::remplissageEnBloc() {
     bloc.setRow(1);
     bloc.setCol(2);
     bloc.setCellAlignment(4);
-    bloc.remplirLignes({"", "1", "ALIEN", "", "2", "BRAZIL", "", "3", "CARRIE"});
+    // With room for the heading and empty rows, the list itself becomes the cells.
+    QList<QString> lignes;
+    lignes.reserve(15);
+    lignes << ""
+           << "1"
+           << "ALIEN"
+           << ""
+           << "2"
+           << "BRAZIL"
+           << ""
+           << "3"
+           << "CARRIE";
+    bloc.remplirLignes(lignes);
     QCOMPARE(bloc.Rows(), pas.Rows());
     QCOMPARE(bloc.Row(), pas.Row());
     for (int r = 0; r < pas.Rows(); ++r)
