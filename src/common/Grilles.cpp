@@ -30,30 +30,56 @@ void PreparerEntetes(MSFlexGrid& g, const QVector<ColonneGrille>& colonnes, cons
         g.setCol(c);
         g.setText(QString());
     }
-    g.setCols(int(colonnes.size()) + 1);
+    const int premiere = o.colonneCle ? 1 : 0;
+    g.setCols(int(colonnes.size()) + premiere);
     if (o.policeTaillePolice) g.setFontSize(ctx().TaillePolice);
-    g.setColWidth(0, 0);
-    for (int c = 1; c <= colonnes.size(); ++c)
-        g.setColWidth(c, Arrondi(colonnes[c - 1].largeur / 100.0 * ctx().PourcentZoom));
+    if (o.colonneCle) g.setColWidth(0, 0);
+    for (int c = 0; c < colonnes.size(); ++c)
+        g.setColWidth(c + premiere, Arrondi(colonnes[c].largeur / 100.0 * ctx().PourcentZoom));
     g.setRow(0);
-    for (int c = 1; c <= colonnes.size(); ++c) {
-        g.setCol(c);
+    for (int c = 0; c < colonnes.size(); ++c) {
+        g.setCol(c + premiere);
         g.setCellAlignment(4);
-        g.setText(colonnes[c - 1].entete);
+        g.setText(colonnes[c].entete);
     }
     g.setRow(1);
 }
 
-void AjouterLigneGrille(MSFlexGrid& g, const QStringList& cellules, const QString& cle) {
-    g.setCol(0);
-    g.setText(cle);
-    for (int c = 1; c <= cellules.size(); ++c) {
-        g.setCol(c);
+QStringList CellulesGrille(const QVector<ColonneGrille>& colonnes, const Recordset& r) {
+    QStringList cellules;
+    cellules.reserve(colonnes.size());
+    for (const ColonneGrille& col : colonnes) {
+        QString s;
+        try {
+            s = col.lire(r);
+        } catch (const ErreurBase&) {
+            // A field that cannot be read leaves its cell empty; the others are filled.
+        }
+        cellules << s;
+    }
+    return cellules;
+}
+
+namespace {
+void ajouterLigne(MSFlexGrid& g, const QStringList& cellules, int premiere) {
+    for (int c = 0; c < cellules.size(); ++c) {
+        g.setCol(c + premiere);
         g.setCellAlignment(1);
-        g.setText(cellules[c - 1]);
+        g.setText(cellules[c]);
     }
     g.setRows(g.Rows() + 1);
     g.setRow(g.Row() + 1);
+}
+} // namespace
+
+void AjouterLigneGrille(MSFlexGrid& g, const QStringList& cellules, const QString& cle) {
+    g.setCol(0);
+    g.setText(cle);
+    ajouterLigne(g, cellules, 1);
+}
+
+void AjouterLigneGrille(MSFlexGrid& g, const QStringList& cellules) {
+    ajouterLigne(g, cellules, 0);
 }
 
 void PreparerGrille(MSFlexGrid& g, const QVector<ColonneGrille>& colonnes, const QString& table,
@@ -61,21 +87,9 @@ void PreparerGrille(MSFlexGrid& g, const QVector<ColonneGrille>& colonnes, const
     PreparerEntetes(g, colonnes, o);
     TablesFermees fermees;
     Recordset& t = ctx().ouvrirTable(table);
-    QStringList cellules;
     while (!t.EOF_()) {
-        if (!filtre || filtre(t)) {
-            cellules.clear();
-            for (const ColonneGrille& col : colonnes) {
-                QString s;
-                try {
-                    s = col.lire(t);
-                } catch (const ErreurBase&) {
-                    // A field that cannot be read leaves its cell empty; the others are filled.
-                }
-                cellules << s;
-            }
-            AjouterLigneGrille(g, cellules, QString::number(t.Cle()));
-        }
+        if (!filtre || filtre(t))
+            AjouterLigneGrille(g, CellulesGrille(colonnes, t), QString::number(t.Cle()));
         t.MoveNext();
     }
     g.setVisible(true);
