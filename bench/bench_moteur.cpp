@@ -5,7 +5,8 @@
 //   - 1,000 edits of Sortie on consecutive rows during a walk, inside one transaction.
 // Each workload is timed best of several runs and printed beside its raw counterpart with the ratio.
 // This is not a test: it always exits with 0. Aim: the walk within 2x of raw SQLite.
-// The catalogue and lending benchmarks follow, on 20,000 films and 5,000 members.
+// The window benchmarks follow, on a club of 20,000 films and 5,000 members unless "--films N" and
+// "--membres M" say otherwise (100,000 and 50,000 for a large club).
 
 #include "common/Schema.h"
 #include "platform/Database.h"
@@ -202,31 +203,42 @@ int executer(int n) {
 
 int main(int argc, char** argv) {
     int n = kLignesDefaut;
-    if (argc > 1) {
-        const long v = std::strtol(argv[1], nullptr, 10);
+    // The club of the window benchmarks: "--films N" and "--membres M" (20,000 and 5,000 by default);
+    // "--seul rangement,etiquettes" runs only the benchmarks named.
+    int films = 20000, membres = 5000;
+    QList<QByteArray> seuls;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray option = argv[i];
+        if (option == "--seul" && i + 1 < argc) {
+            seuls = QByteArray(argv[++i]).split(',');
+            continue;
+        }
+        int* cible = option == "--films" ? &films : option == "--membres" ? &membres : &n;
+        const char* texte = cible == &n ? argv[i] : (i + 1 < argc ? argv[++i] : "");
+        const long v = std::strtol(texte, nullptr, 10);
         if (v > 0 && v <= std::numeric_limits<int>::max())
-            n = int(v);
+            *cible = int(v);
         else
-            std::fprintf(stderr, "Row count ignored: %s (using %d)\n", argv[1], n);
+            std::fprintf(stderr, "Count ignored: %s %s\n", option.constData(), texte);
     }
+    const auto voulu = [&](const char* nom) {
+        if (!seuls.isEmpty() && !seuls.contains(nom)) return false;
+        std::printf("\n");
+        return true;
+    };
     // The catalogue and lending benchmarks drive real windows, headless when there is no display.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     try {
-        executer(n);
-        std::printf("\n");
-        benchCatalogue(20000);
-        std::printf("\n");
-        benchPret(20000, 5000);
-        std::printf("\n");
-        benchAbonnes(20000, 5000);
-        std::printf("\n");
-        benchRecherches(20000);
-        std::printf("\n");
-        benchSauvegarde(20000, 2000);
-        std::printf("\n");
-        benchRangement(20000, 20);
+        if (voulu("moteur")) executer(n);
+        if (voulu("catalogue")) benchCatalogue(films);
+        if (voulu("pret")) benchPret(films, membres);
+        if (voulu("abonnes")) benchAbonnes(films, membres);
+        if (voulu("recherches")) benchRecherches(films);
+        if (voulu("sauvegarde")) benchSauvegarde(films, 2000);
+        if (voulu("rangement")) benchRangement(films, {5, 20, 80});
+        if (voulu("etiquettes")) benchEtiquettes(films);
     } catch (const ErreurBase& e) {
         std::fprintf(stderr, "Engine error: %s\n", qPrintable(e.message()));
     } catch (const std::exception& e) {
