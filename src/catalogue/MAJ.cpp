@@ -47,10 +47,12 @@ MAJ::MAJ() : Form(QStringLiteral("MAJ"), QStringLiteral("Nouveau Classement")) {
 }
 
 namespace {
+const QString kAucuneBase = QStringLiteral("AUCUNE BASE N'EST OUVERTE : CHOISISSEZ D'ABORD UNE BASE");
+
 // Until the password of a database is accepted, the window acts as with no database open.
 bool refuserSansConnexion() {
     if (ctx().Connecte) return false;
-    env().message(QStringLiteral("AUCUNE BASE N'EST OUVERTE : CHOISISSEZ D'ABORD UNE BASE"));
+    env().message(kAucuneBase);
     return true;
 }
 } // namespace
@@ -68,7 +70,9 @@ void MAJ::Form_Load() {
         for (; !t->EOF_(); t->MoveNext())
             List1->addItem(t->Texte(QStringLiteral("NomGenre")));
     } catch (const ErreurBase& e) {
-        env().message(QStringLiteral("LES CATEGORIES NE PEUVENT ETRE LUES :\n%1").arg(e.message()));
+        env().message(e.genre() == ErreurBase::Genre::Fermee
+                          ? kAucuneBase
+                          : QStringLiteral("LES CATEGORIES NE PEUVENT ETRE LUES :\n%1").arg(e.message()));
         RendreLaMain(this);
     }
 }
@@ -110,7 +114,8 @@ void MAJ::Command1_Click() {
             Lire(films, parCategorie[k], place, limites);
             env().pointDeControle("classement-categorie");
         }
-        // The new places go in with a second pass in table order, where each edit is the row in hand.
+        // The new places go in with a second pass in table order, each film edited on its own row
+        // (films sharing a title each keep the place given to them).
         auto t = db.ouvrirTable(QStringLiteral("CD"));
         for (std::size_t i = 0; i < films.size() && !t->EOF_(); t->MoveNext()) {
             if (t->Cle() != films[i].cle) continue;
