@@ -6,6 +6,7 @@
 #include "common/Schema.h"
 #include "platform/Database.h"
 #include "platform/Environnement.h"
+#include "platform/Imprimante.h"
 
 #include <QApplication>
 #include <QDate>
@@ -29,6 +30,11 @@ class EnvironnementBench : public Environnement {
     }
     bool question(const QString&, const QString&, ParDefaut) override { return false; }
     QDate aujourdhui() override { return QDate(2026, 12, 8); }
+    // Print jobs go to PDF files in the application folder, whatever printer the machine has.
+    std::unique_ptr<Imprimante> imprimante() override {
+        return std::make_unique<ImprimanteQt>(ctx().fichier(QStringLiteral("Impressions")),
+                                              ImprimanteQt::Destination::Pdf);
+    }
 };
 
 } // namespace
@@ -92,6 +98,8 @@ void surClub(const char* quoi, int nFilms, int nMembres, const std::function<voi
     c.PourcentZoom = 100;
     c.TaillePolice = 8;
     c.CheminAppli = dossier.path();
+    // The club is open as after its password.
+    c.Connecte = true;
     installerEnvironnement(std::make_unique<EnvironnementBench>());
     try {
         c.BaseEnCours = Database::creer(dossier.filePath(QStringLiteral("CLUB.MDB")));
@@ -108,6 +116,7 @@ void surClub(const char* quoi, int nFilms, int nMembres, const std::function<voi
     c.PourcentZoom = zoom;
     c.TaillePolice = police;
     c.CheminAppli = appli;
+    c.Connecte = false;
     installerEnvironnement(nullptr);
 }
 

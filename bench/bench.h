@@ -1,5 +1,7 @@
 #pragma once
 
+#include <initializer_list>
+
 // Film catalogue: opening the film list and the duplicate-title test of film entry on nFilms films,
 // each beside raw SQLite doing the same reads. Needs a QApplication (QT_QPA_PLATFORM=offscreen).
 void benchCatalogue(int nFilms);
@@ -21,6 +23,11 @@ void benchRecherches(int nFilms);
 // of 50 KB, beside `cp -r` of the same files. Needs a QApplication (QT_QPA_PLATFORM=offscreen).
 void benchSauvegarde(int nFilms, int nImages);
 
-// "Nouveau Classement": the whole renumbering of nFilms films spread over nCategories categories,
-// beside raw SQLite doing the same reads and writes. Needs a QApplication (QT_QPA_PLATFORM=offscreen).
-void benchRangement(int nFilms, int nCategories);
+// "Nouveau Classement": the whole renumbering of nFilms films spread over each count of categories in
+// turn, beside raw SQLite doing the same reads and writes. Needs a QApplication
+// (QT_QPA_PLATFORM=offscreen).
+void benchRangement(int nFilms, std::initializer_list<int> nCategories);
+
+// "Edition Etiquette": the labels of one category of nine (nFilms / 9 films) queued and printed into
+// a PDF file. Needs a QApplication (QT_QPA_PLATFORM=offscreen).
+void benchEtiquettes(int nFilms);

@@ -5,9 +5,9 @@
 //   - 1,000 edits of Sortie on consecutive rows during a walk, inside one transaction.
 // Each workload is timed best of several runs and printed beside its raw counterpart with the ratio.
 // This is not a test: it always exits with 0. Aim: the walk within 2x of raw SQLite.
-// The window benchmarks follow on a club of 20,000 films and 5,000 members, or of the sizes that
-// argv[2] (films) and argv[3] (members) give; the film catalogue's runs first, so that the memory it
-// measures is that of a process which has done nothing else yet.
+// The window benchmarks follow, on a club of 20,000 films and 5,000 members unless "--films N" and
+// "--membres M" say otherwise (100,000 and 50,000 for a large club); the film catalogue's runs
+// first, so that the memory it measures is that of a process which has done nothing else yet.
 
 #include "common/Schema.h"
 #include "platform/Database.h"
@@ -200,39 +200,46 @@ int executer(int n) {
     return 0;
 }
 
-// The count given as argument i, or the default.
-int compte(int argc, char** argv, int i, int defaut) {
-    if (argc <= i) return defaut;
-    const long v = std::strtol(argv[i], nullptr, 10);
-    if (v > 0 && v <= std::numeric_limits<int>::max()) return int(v);
-    std::fprintf(stderr, "Count ignored: %s (using %d)\n", argv[i], defaut);
-    return defaut;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    const int n = compte(argc, argv, 1, kLignesDefaut);
-    const int films = compte(argc, argv, 2, 20000);
-    const int membres = compte(argc, argv, 3, 5000);
+    int n = kLignesDefaut;
+    // The club of the window benchmarks: "--films N" and "--membres M" (20,000 and 5,000 by default);
+    // "--seul rangement,etiquettes" runs only the benchmarks named.
+    int films = 20000, membres = 5000;
+    QList<QByteArray> seuls;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray option = argv[i];
+        if (option == "--seul" && i + 1 < argc) {
+            seuls = QByteArray(argv[++i]).split(',');
+            continue;
+        }
+        int* cible = option == "--films" ? &films : option == "--membres" ? &membres : &n;
+        const char* texte = cible == &n ? argv[i] : (i + 1 < argc ? argv[++i] : "");
+        const long v = std::strtol(texte, nullptr, 10);
+        if (v > 0 && v <= std::numeric_limits<int>::max())
+            *cible = int(v);
+        else
+            std::fprintf(stderr, "Count ignored: %s %s\n", option.constData(), texte);
+    }
+    const auto voulu = [&](const char* nom) {
+        if (!seuls.isEmpty() && !seuls.contains(nom)) return false;
+        std::printf("\n");
+        return true;
+    };
     // The catalogue and lending benchmarks drive real windows, headless when there is no display.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     try {
-        benchCatalogue(films);
-        std::printf("\n");
-        executer(n);
-        std::printf("\n");
-        benchPret(films, membres);
-        std::printf("\n");
-        benchAbonnes(films, membres);
-        std::printf("\n");
-        benchRecherches(films);
-        std::printf("\n");
-        benchSauvegarde(films, 2000);
-        std::printf("\n");
-        benchRangement(films, 20);
+        if (voulu("catalogue")) benchCatalogue(films);
+        if (voulu("moteur")) executer(n);
+        if (voulu("pret")) benchPret(films, membres);
+        if (voulu("abonnes")) benchAbonnes(films, membres);
+        if (voulu("recherches")) benchRecherches(films);
+        if (voulu("sauvegarde")) benchSauvegarde(films, 2000);
+        if (voulu("rangement")) benchRangement(films, {5, 20, 80});
+        if (voulu("etiquettes")) benchEtiquettes(films);
     } catch (const ErreurBase& e) {
         std::fprintf(stderr, "Engine error: %s\n", qPrintable(e.message()));
     } catch (const std::exception& e) {

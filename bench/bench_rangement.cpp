@@ -1,8 +1,9 @@
-// Benchmark of "Nouveau Classement" on a club of nFilms films spread evenly over nCategories
-// categories: the whole pass of the window (each category's walk of CD, its grid, one edit per film,
-// the next free place), beside raw SQLite doing the same reads and writes in one transaction: for
-// each category a walk of CD in table order reading the grid's columns, and one prepared UPDATE of
-// the place of each film of the category. Aim: under two seconds, within 3x of raw SQLite.
+// Benchmark of "Nouveau Classement" on a club of nFilms films spread evenly over 5, 20 and 80
+// categories in turn: the whole pass of the window (its read of CD, each category's grid, one edit per
+// film, the next free place), beside raw SQLite doing the least the same job needs, in one transaction:
+// one read of CD in table order taking the grid's columns, then one prepared UPDATE of the place of
+// each film, category after category. Aims: within 2x of raw SQLite, and the time no longer growing
+// with the number of categories (80 categories within 1.3x of 5).
 
 #include "Club.h"
 #include "Mesure.h"
@@ -15,8 +16,10 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QHash>
 #include <QListWidget>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <limits>
@@ -28,19 +31,19 @@ namespace {
 
 constexpr int kEssais = 3;
 constexpr double kObjectifMs = 2000.0;
-constexpr double kObjectifRatio = 3.0;
+constexpr double kObjectifRatio = 2.0;
+constexpr double kObjectifCategories = 1.3;
 
-// The categories of Genre: the nine of a new database, then more up to n; the films spread over them.
+// Genre holds n categories (the nine of a new database first, then more); the films spread over them.
 QList<QByteArray> categories(sqlite3* h, int n) {
+    static const char* const neuf[] = {"ACTION", "AVENTURE", "COMEDIE",         "DESSIN ANIMÉ", "FANTASTIQUE",
+                                       "GUERRE", "POLICIER", "SCIENCE FICTION", "WESTERN"};
+    executerSql(h, "DELETE FROM Genre");
     QList<QByteArray> noms;
-    {
-        Requete st(h, "SELECT NomGenre FROM Genre ORDER BY __cle");
-        while (st.pas())
-            noms << st.colonne(0).toUtf8();
-    }
     Requete ajout(h, "INSERT INTO Genre (NomGenre) VALUES (?)");
     while (noms.size() < n) {
-        noms << "GENRE " + QByteArray::number(noms.size() + 1);
+        noms << (noms.size() < 9 ? QByteArray(neuf[noms.size()])
+                                 : "GENRE " + QByteArray::number(noms.size() + 1));
         ajout.texte(1, noms.last());
         ajout.pas();
         ajout.reprendre();
@@ -79,22 +82,32 @@ double passeBrute(sqlite3* h, const QList<QByteArray>& noms) {
         unsigned long long films = 0;
         executerSql(h, "SAVEPOINT brut");
         executerSql(h, "UPDATE Classe SET Trave = 'A', Rang = '1', Numero = 1");
-        int rang = 1, numero = 1;
-        char trave = 'A';
-        Requete maj(h, "UPDATE CD SET Traver = ?, Rang = ?, Numero = ? WHERE __cle = ?");
-        for (const QByteArray& nom : noms) {
-            const QString categorie = QString::fromUtf8(nom);
+        QHash<QString, int> rangs;
+        for (const QByteArray& nom : noms)
+            rangs.insert(QString::fromUtf8(nom), int(rangs.size()));
+        // One read: what the window's grid shows of each film, gathered by category.
+        QVector<QVector<QPair<qint64, QStringList>>> parCategorie(noms.size());
+        {
             Requete st(h, "SELECT __cle, MatriculeCD, Nom, Categorie, Traver, Rang, Numero, Sortie FROM CD "
                           "ORDER BY __cle");
             while (st.pas()) {
-                if (st.colonne(3) != categorie) continue;
-                QStringList ligne; // what the window's grid shows of the film
+                const auto r = rangs.constFind(st.colonne(3));
+                if (r == rangs.cend()) continue;
+                QStringList ligne;
                 for (int c = 1; c < st.colonnes(); ++c)
                     ligne << st.colonne(c);
+                parCategorie[*r].append({st.cle(0), ligne});
+            }
+        }
+        int rang = 1, numero = 1;
+        char trave = 'A';
+        Requete maj(h, "UPDATE CD SET Traver = ?, Rang = ?, Numero = ? WHERE __cle = ?");
+        for (const auto& categorie : parCategorie)
+            for (const auto& film : categorie) {
                 maj.texte(1, QByteArray(1, trave));
                 maj.texte(2, QByteArray::number(rang));
                 maj.texte(3, QByteArray::number(numero));
-                maj.entier(4, st.cle(0));
+                maj.entier(4, film.first);
                 maj.pas();
                 maj.reprendre();
                 if (++numero > 100) {
@@ -105,9 +118,8 @@ double passeBrute(sqlite3* h, const QList<QByteArray>& noms) {
                     rang = 1;
                     ++trave;
                 }
-                films += unsigned(ligne.size());
+                films += unsigned(film.second.size());
             }
-        }
         Requete classe(h, "UPDATE Classe SET Trave = ?, Rang = ?, Numero = ?");
         classe.texte(1, QByteArray(1, trave));
         classe.texte(2, QByteArray::number(rang));
@@ -120,22 +132,34 @@ double passeBrute(sqlite3* h, const QList<QByteArray>& noms) {
 
 } // namespace
 
-void benchRangement(int nFilms, int nCategories) {
+void benchRangement(int nFilms, std::initializer_list<int> nCategories) {
     surClub("benchRangement", nFilms, 0, [&](sqlite3* h) {
-        const QList<QByteArray> noms = categories(h, nCategories);
-        int lignes = 0;
-        const double fenetre = passeFenetre(lignes);
-        const double brut = passeBrute(h, noms);
-        const double ratio = brut > 0 ? fenetre / brut : 0.0;
-        std::printf("VIDORA renumbering benchmark: %d films in %d categories, best of %d runs\n", nFilms,
-                    int(noms.size()), kEssais);
-        const Resultat resultats[] = {{"renumbering, whole pass", fenetre, brut}};
-        imprimerResultats("renumbering", resultats, kObjectifMs);
-        std::printf("renumbering ratio aim (within %.0fx of raw SQLite): %s (%.2fx)\n", kObjectifRatio,
-                    ratio <= kObjectifRatio ? "met" : "NOT met", ratio);
-        const int attendues = nFilms / int(noms.size()) + 2;
-        if (lignes < attendues || lignes > attendues + 1)
-            std::printf("warning: the last category's grid holds %d rows, expected about %d\n", lignes,
-                        attendues);
+        std::printf("VIDORA renumbering benchmark: %d films, best of %d runs\n", nFilms, kEssais);
+        std::printf("%-24s %12s %12s %8s\n", "workload", "window ms", "raw ms", "ratio");
+        double premier = 0, dernier = 0, pire = 0, plusLong = 0;
+        for (const int n : nCategories) {
+            const QList<QByteArray> noms = categories(h, n);
+            int lignes = 0;
+            const double fenetre = passeFenetre(lignes);
+            const double brut = passeBrute(h, noms);
+            const double ratio = brut > 0 ? fenetre / brut : 0.0;
+            const QByteArray nom = QByteArray::number(n) + " categories";
+            std::printf("%-24s %12.2f %12.2f %7.2fx\n", nom.constData(), fenetre, brut, ratio);
+            if (premier == 0) premier = fenetre;
+            dernier = fenetre;
+            pire = std::max(pire, ratio);
+            plusLong = std::max(plusLong, fenetre);
+            const int attendues = nFilms / n + 2;
+            if (lignes < attendues || lignes > attendues + 1)
+                std::printf("warning: the last category's grid holds %d rows, expected about %d\n", lignes,
+                            attendues);
+        }
+        std::printf("renumbering aim (each under %.0f ms): %s\n", kObjectifMs,
+                    plusLong < kObjectifMs ? "met" : "NOT met");
+        std::printf("renumbering ratio aim (within %.0fx of raw SQLite): %s (%.2fx at worst)\n",
+                    kObjectifRatio, pire <= kObjectifRatio ? "met" : "NOT met", pire);
+        const double croissance = premier > 0 ? dernier / premier : 0.0;
+        std::printf("renumbering categories aim (most categories within %.1fx of fewest): %s (%.2fx)\n",
+                    kObjectifCategories, croissance <= kObjectifCategories ? "met" : "NOT met", croissance);
     });
 }

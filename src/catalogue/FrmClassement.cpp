@@ -67,17 +67,7 @@ void FrmClassement::Enreg_Click() {
         return;
     }
     try {
-        auto t = ctx().base().ouvrirTable(QStringLiteral("Classe"));
-        if (t->EOF_())
-            t->AddNew();
-        else
-            t->Edit();
-        t->SetValue(QStringLiteral("Trave"), c.place.Trave);
-        t->SetValue(QStringLiteral("Rang"), QString::number(c.place.Rang));
-        t->SetValue(QStringLiteral("Numero"), c.place.Numero);
-        t->SetValue(QStringLiteral("NumRang"), QString::number(c.NumRang));
-        t->SetValue(QStringLiteral("NumNumero"), c.NumNumero);
-        t->Update();
+        EcrireClassement(ctx().base(), c);
     } catch (const ErreurBase& e) {
         env().message(QStringLiteral("LE CLASSEMENT N'A PAS ETE ENREGISTRE :\n%1").arg(e.message()));
         return;

@@ -27,6 +27,16 @@ const QString kTrait(190, QLatin1Char('-'));
 double zoom(double design) {
     return design / 100 * ctx().PourcentZoom;
 }
+
+// The film grid's columns; its cells are the label's own values, read once for the grid and the queue.
+const QVector<ColonneGrille>& colonnesFilms() {
+    static const QVector<ColonneGrille> c = {{QStringLiteral("NOM"), 2000, {}},
+                                             {QStringLiteral("TRAVER"), 1500, {}},
+                                             {QStringLiteral("RANG"), 1500, {}},
+                                             {QStringLiteral("NUMERO"), 1500, {}},
+                                             {QStringLiteral("MATRICULE"), 1500, {}}};
+    return c;
+}
 } // namespace
 
 QList<QStringList> PairesEtiquette(const QStringList& lignes) {
@@ -43,7 +53,9 @@ FrmEtiquette::FrmEtiquette() : Form(QStringLiteral("FrmEtiquette"), QStringLiter
     Label1->setFrameShape(QFrame::Box);
     MSFlexGrid2 = controle(new MSFlexGrid(this), 4970, 1200, 2060, 3000);
     MSFlexGrid2->setObjectName(QStringLiteral("MSFlexGrid2"));
-    MSFlexGrid1 = controle(new MSFlexGrid(this), 1900, 1100, 8200, 6600);
+    // Centred in the window, the film grid clears the count box above it down to an 800 x 600
+    // screen, where the window is the shortest beside the box.
+    MSFlexGrid1 = controle(new MSFlexGrid(this), 1900, 1100, 8200, 6200);
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
     connect(MSFlexGrid2, &MSFlexGrid::Click, this, &FrmEtiquette::MSFlexGrid2_Click);
     const auto entree = [this](const char* nom, const char* libelle, void (FrmEtiquette::*h)()) {
@@ -93,26 +105,9 @@ void FrmEtiquette::MSFlexGrid2_Click() {
     ChoixGrille = MSFlexGrid2->Text();
 
     MSFlexGrid& g = *MSFlexGrid1;
-    g.setRows(2);
-    g.setRow(1);
-    for (int c = 0; c < g.Cols(); ++c) {
-        g.setCol(c);
-        g.setText(QString());
-    }
-    g.setCols(5);
     g.setWidth(zoom(8200));
-    g.setColWidth(0, Arrondi(zoom(2000)));
-    for (int c = 1; c < 5; ++c)
-        g.setColWidth(c, Arrondi(zoom(1500)));
-    g.setRow(0);
-    const QStringList entetes = {QStringLiteral("NOM"), QStringLiteral("TRAVER"), QStringLiteral("RANG"),
-                                 QStringLiteral("NUMERO"), QStringLiteral("MATRICULE")};
-    for (int c = 0; c < 5; ++c) {
-        g.setCol(c);
-        g.setCellAlignment(4);
-        g.setText(entetes[c]);
-    }
-    g.setRow(1);
+    // The labels' grid shows its first column: there is no key to carry.
+    PreparerEntetes(g, colonnesFilms(), OptionsGrille{true, false, false});
     menu(QStringLiteral("Retour"))->setEnabled(true);
     MSFlexGrid2->hide();
 
@@ -128,18 +123,11 @@ void FrmEtiquette::MSFlexGrid2_Click() {
             const QString rang = t->Texte(QStringLiteral("Rang"));
             const QString numero = t->Texte(QStringLiteral("Numero"));
             const QString matricule = t->Texte(QStringLiteral("MatriculeCD"));
-            const QStringList cellules = {nom.trimmed(), traver, rang, numero, matricule};
-            for (int c = 0; c < 5; ++c) {
-                g.setCol(c);
-                g.setCellAlignment(1);
-                g.setText(cellules[c]);
-            }
+            AjouterLigneGrille(g, {nom.trimmed(), traver, rang, numero, matricule});
             ++compte;
             file << nom + QStringLiteral("  ") + matricule
                  << QStringLiteral("Classement ") + traver + QLatin1Char('-') + rang + QLatin1Char('-') +
                         numero;
-            g.setRows(g.Rows() + 1);
-            g.setRow(g.Row() + 1);
         }
     } catch (const ErreurBase& e) {
         env().message(QStringLiteral("LES FILMS NE PEUVENT ETRE LUS :\n%1").arg(e.message()));

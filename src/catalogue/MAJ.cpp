@@ -10,9 +10,11 @@
 #include "shell/Ouverture.h"
 
 #include <QAction>
+#include <QHash>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSet>
+
+#include <utility>
 
 namespace vidora {
 
@@ -44,24 +46,39 @@ MAJ::MAJ() : Form(QStringLiteral("MAJ"), QStringLiteral("Nouveau Classement")) {
             &MAJ::Retour_Click);
 }
 
+namespace {
+const QString kAucuneBase = QStringLiteral("AUCUNE BASE N'EST OUVERTE : CHOISISSEZ D'ABORD UNE BASE");
+
+// Until the password of a database is accepted, the window acts as with no database open.
+bool refuserSansConnexion() {
+    if (ctx().Connecte) return false;
+    env().message(kAucuneBase);
+    return true;
+}
+} // namespace
+
 void MAJ::Form_Load() {
     MiseEnPlaceStandard(*this);
     MSFlexGrid1->hide();
     List1->hide();
+    if (refuserSansConnexion()) {
+        RendreLaMain(this);
+        return;
+    }
     try {
         auto t = ctx().base().ouvrirTable(QStringLiteral("Genre"));
         for (; !t->EOF_(); t->MoveNext())
             List1->addItem(t->Texte(QStringLiteral("NomGenre")));
     } catch (const ErreurBase& e) {
-        // "Nouveau Classement" may be chosen before any database is open.
         env().message(e.genre() == ErreurBase::Genre::Fermee
-                          ? QStringLiteral("AUCUNE BASE N'EST OUVERTE : CHOISISSEZ D'ABORD UNE BASE")
+                          ? kAucuneBase
                           : QStringLiteral("LES CATEGORIES NE PEUVENT ETRE LUES :\n%1").arg(e.message()));
         RendreLaMain(this);
     }
 }
 
 void MAJ::Command1_Click() {
+    if (refuserSansConnexion()) return Retour_Click();
     Command1->hide();
     QString echec;
     try {
@@ -72,14 +89,45 @@ void MAJ::Command1_Click() {
         const Classement limites = LireClassement(db);
         std::optional<Emplacement> place = limites.place;
         // A category listed twice in Genre is placed once: a second pass would only leave a gap.
-        QSet<QString> faites;
+        QStringList categories;
+        QHash<QString, int> rangs;
         for (int i = 0; i < List1->count(); ++i) {
-            CategorieChoisie = List1->item(i)->text();
-            if (faites.contains(CategorieChoisie)) continue;
-            faites.insert(CategorieChoisie);
-            Lire(db, place, limites);
+            const QString c = List1->item(i)->text();
+            if (!rangs.contains(c)) {
+                rangs.insert(c, int(categories.size()));
+                categories << c;
+            }
+        }
+        // One walk of CD gathers the films of every listed category, each category's in table order.
+        const QString champ = QStringLiteral("Categorie");
+        std::vector<Film> films;
+        QVector<QVector<int>> parCategorie(categories.size());
+        for (auto t = db.ouvrirTable(QStringLiteral("CD")); !t->EOF_(); t->MoveNext()) {
+            if (t->EstNull(champ)) continue;
+            const auto r = rangs.constFind(t->Texte(champ));
+            if (r == rangs.cend()) continue;
+            parCategorie[*r].append(int(films.size()));
+            films.push_back(Film{t->Cle(), CellulesGrille(colonnes(), *t), {}});
+        }
+        for (int k = 0; k < categories.size(); ++k) {
+            CategorieChoisie = categories[k];
+            Lire(films, parCategorie[k], place, limites);
             env().pointDeControle("classement-categorie");
         }
+        // The new places go in with a second pass in table order, each film edited on its own row
+        // (films sharing a title each keep the place given to them).
+        auto t = db.ouvrirTable(QStringLiteral("CD"));
+        for (std::size_t i = 0; i < films.size() && !t->EOF_(); t->MoveNext()) {
+            if (t->Cle() != films[i].cle) continue;
+            const Emplacement& p = films[i++].place;
+            t->Edit();
+            t->SetValue(QStringLiteral("Traver"), p.Trave);
+            t->SetValue(QStringLiteral("Rang"), QString::number(p.Rang));
+            t->SetValue(QStringLiteral("Numero"), QString::number(p.Numero));
+            t->Update();
+            env().pointDeControle("classement-film");
+        }
+        t->Close();
         EcrirePlaceLibre(db, place ? *place : PlaceApresZ());
         tr.valider();
     } catch (const Refus& r) {
@@ -96,37 +144,24 @@ void MAJ::Command1_Click() {
     Retour_Click();
 }
 
-void MAJ::Lire(Database& db, std::optional<Emplacement>& place, const Classement& limites) {
-    PreparerEntetes(*MSFlexGrid1, colonnes());
-    QStringList cellules;
-    auto t = db.ouvrirTable(QStringLiteral("CD"));
-    for (; !t->EOF_(); t->MoveNext()) {
-        if (t->EstNull(QStringLiteral("Categorie")) ||
-            t->Texte(QStringLiteral("Categorie")) != CategorieChoisie)
-            continue;
-        cellules.clear();
-        for (const ColonneGrille& c : colonnes()) {
-            QString s;
-            try {
-                s = c.lire(*t);
-            } catch (const ErreurBase&) {
-                // A field that cannot be read leaves its cell empty.
-            }
-            cellules << s;
-        }
-        AjouterLigneGrille(*MSFlexGrid1, cellules, QString::number(t->Cle()));
+void MAJ::Lire(std::vector<Film>& films, const QVector<int>& lesquels, std::optional<Emplacement>& place,
+               const Classement& limites) {
+    const QVector<ColonneGrille>& cols = colonnes();
+    PreparerEntetes(*MSFlexGrid1, cols);
+    // The category's rows go to the grid in one insertion, with room for the heading and empty rows.
+    QList<QString> cellules;
+    cellules.reserve((lesquels.size() + 2) * (cols.size() + 1));
+    for (int i : lesquels) {
+        Film& f = films[std::size_t(i)];
+        cellules << QString::number(f.cle) << std::exchange(f.cellules, {});
         if (!place)
             throw Refus(QStringLiteral("PLUS AUCUN EMPLACEMENT LIBRE : LES TRAVEES DE A A Z NE SUFFISENT PAS "
                                        "POUR TOUS LES FILMS.\nAugmentez le dernier rang ou le dernier numéro "
                                        "(Outil > Classement)."));
-        // The film is the row the walk stands on: films sharing a title each get their own place.
-        t->Edit();
-        t->SetValue(QStringLiteral("Traver"), place->Trave);
-        t->SetValue(QStringLiteral("Rang"), QString::number(place->Rang));
-        t->SetValue(QStringLiteral("Numero"), QString::number(place->Numero));
-        t->Update();
+        f.place = *place;
         place = PlaceSuivante(*place, limites.NumRang, limites.NumNumero);
     }
+    MSFlexGrid1->remplirLignes(std::move(cellules));
     // The operator sees each category go by, with the places it had.
     MSFlexGrid1->show();
     MSFlexGrid1->repaint();

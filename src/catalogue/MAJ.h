@@ -6,7 +6,10 @@
 #include "common/Emplacement.h"
 #include "platform/Form.h"
 
+#include <QStringList>
+
 #include <optional>
+#include <vector>
 
 class QListWidget;
 class QPushButton;
@@ -30,9 +33,17 @@ class MAJ : public Form {
     QString CategorieChoisie;
 
   private:
-    // Lists the films of CategorieChoisie with their old places, each given the place in hand, which
-    // then steps on; std::nullopt once the shelves are full.
-    void Lire(Database& db, std::optional<Emplacement>& place, const Classement& limites);
+    // A film of a listed category as read in the one walk of CD: its key, the cells of its grid row
+    // (its old place among them), and the place it is given.
+    struct Film {
+        qint64 cle = -1;
+        QStringList cellules;
+        Emplacement place;
+    };
+    // Shows the films of CategorieChoisie (films[i] for each i of lesquels) with their old places and
+    // gives each the place in hand, which then steps on; std::nullopt once the shelves are full.
+    void Lire(std::vector<Film>& films, const QVector<int>& lesquels, std::optional<Emplacement>& place,
+              const Classement& limites);
 };
 
 } // namespace vidora

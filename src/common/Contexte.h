@@ -24,6 +24,8 @@ struct Contexte {
     int LargeurEcran = 0;
     int Compteur = 0;
     int EssaisConnexion = 0;
+    // The password of BaseEnCours was accepted: the main window is in its logged-in state.
+    bool Connecte = false;
 
     // The current database; throws a French error when none is open.
     Database& base();

@@ -78,7 +78,7 @@ Classement LireClassement(Database& db) {
     if (t->EOF_()) throw Refus(QStringLiteral("LE CLASSEMENT EST ABSENT DE LA BASE"));
     const QString trave = t->Texte(QStringLiteral("Trave"));
     const QChar baie = trave.isEmpty() ? QChar() : trave.at(0);
-    // Past bay Z the old stepping went on with "[" and the codes after it: no place is left then.
+    // A bay past "Z" ("[" once the last place of "Z" is given) leaves no place.
     const bool auDelaDeZ = baie > QLatin1Char('Z') && baie <= QLatin1Char('`');
     Classement c;
     const QString refus =
@@ -96,14 +96,34 @@ Emplacement PlaceApresZ() {
     return Emplacement{QString(QChar(u'Z' + 1)), 1, 1};
 }
 
-void EcrirePlaceLibre(Database& db, const Emplacement& p) {
+namespace {
+// The one writer of the Classe row: the next free place, and the limits when given (the settings
+// window then makes the row again if it is missing).
+void ecrireClasse(Database& db, const Emplacement& p, const Classement* limites) {
     auto t = db.ouvrirTable(QStringLiteral("Classe"));
-    if (t->EOF_()) throw Refus(QStringLiteral("LE CLASSEMENT EST ABSENT DE LA BASE"));
-    t->Edit();
+    if (!t->EOF_())
+        t->Edit();
+    else if (limites)
+        t->AddNew();
+    else
+        throw Refus(QStringLiteral("LE CLASSEMENT EST ABSENT DE LA BASE"));
     t->SetValue(QStringLiteral("Trave"), p.Trave);
     t->SetValue(QStringLiteral("Numero"), p.Numero);
     t->SetValue(QStringLiteral("Rang"), QString::number(p.Rang));
+    if (limites) {
+        t->SetValue(QStringLiteral("NumRang"), QString::number(limites->NumRang));
+        t->SetValue(QStringLiteral("NumNumero"), limites->NumNumero);
+    }
     t->Update();
+}
+} // namespace
+
+void EcrirePlaceLibre(Database& db, const Emplacement& p) {
+    ecrireClasse(db, p, nullptr);
+}
+
+void EcrireClassement(Database& db, const Classement& c) {
+    ecrireClasse(db, c.place, &c);
 }
 
 void AvancerEmplacement(Database& db, const Emplacement& enMain) {

@@ -49,6 +49,8 @@ Classement LireClassement(Database& db);
 Emplacement PlaceApresZ();
 // Writes a place into the Classe row as the next free place (the limits stay as they are).
 void EcrirePlaceLibre(Database& db, const Emplacement& p);
+// Writes the whole Classe row: the next free place and the limits.
+void EcrireClassement(Database& db, const Classement& c);
 
 // Writes into Classe the place that follows the place in hand (the place just given to a film),
 // or PlaceApresZ() after the last place of bay "Z".

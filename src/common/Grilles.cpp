@@ -30,16 +30,17 @@ void PreparerEntetes(MSFlexGrid& g, const QVector<ColonneGrille>& colonnes, cons
         g.setCol(c);
         g.setText(QString());
     }
-    g.setCols(int(colonnes.size()) + 1);
+    const int premiere = o.colonneCle ? 1 : 0;
+    g.setCols(int(colonnes.size()) + premiere);
     if (o.policeTaillePolice) g.setFontSize(ctx().TaillePolice);
-    g.setColWidth(0, 0);
-    for (int c = 1; c <= colonnes.size(); ++c)
-        g.setColWidth(c, Arrondi(colonnes[c - 1].largeur / 100.0 * ctx().PourcentZoom));
+    if (o.colonneCle) g.setColWidth(0, 0);
+    for (int c = 0; c < colonnes.size(); ++c)
+        g.setColWidth(c + premiere, Arrondi(colonnes[c].largeur / 100.0 * ctx().PourcentZoom));
     g.setRow(0);
-    for (int c = 1; c <= colonnes.size(); ++c) {
-        g.setCol(c);
+    for (int c = 0; c < colonnes.size(); ++c) {
+        g.setCol(c + premiere);
         g.setCellAlignment(4);
-        g.setText(colonnes[c - 1].entete);
+        g.setText(colonnes[c].entete);
     }
     g.setRow(1);
 }
@@ -51,6 +52,29 @@ void AjouterLigneGrille(MSFlexGrid& g, const QStringList& cellules, const QStrin
     g.remplirLignes(std::move(ligne));
 }
 
+void AjouterCellulesGrille(QList<QString>& cellules, const QVector<ColonneGrille>& colonnes, const Recordset& r) {
+    for (const ColonneGrille& col : colonnes) {
+        QString s;
+        try {
+            s = col.lire(r);
+        } catch (const ErreurBase&) {
+            // A field that cannot be read leaves its cell empty; the others are filled.
+        }
+        cellules << std::move(s);
+    }
+}
+
+QStringList CellulesGrille(const QVector<ColonneGrille>& colonnes, const Recordset& r) {
+    QStringList cellules;
+    cellules.reserve(colonnes.size());
+    AjouterCellulesGrille(cellules, colonnes, r);
+    return cellules;
+}
+
+void AjouterLigneGrille(MSFlexGrid& g, const QStringList& cellules) {
+    g.remplirLignes(cellules);
+}
+
 namespace {
 // The texts of every row that passes the filter, row after row: its key, then its columns.
 void lireLignes(Recordset& t, const QVector<ColonneGrille>& colonnes,
@@ -58,15 +82,7 @@ void lireLignes(Recordset& t, const QVector<ColonneGrille>& colonnes,
     while (!t.EOF_()) {
         if (!filtre || filtre(t)) {
             cellules << QString::number(t.Cle());
-            for (const ColonneGrille& col : colonnes) {
-                QString s;
-                try {
-                    s = col.lire(t);
-                } catch (const ErreurBase&) {
-                    // A field that cannot be read leaves its cell empty; the others are filled.
-                }
-                cellules << std::move(s);
-            }
+            AjouterCellulesGrille(cellules, colonnes, t);
         }
         t.MoveNext();
     }

@@ -27,13 +27,19 @@ ColonneGrille ColonnePlace(const QString& entete, int largeur);
 struct OptionsGrille {
     bool masquerPendantRemplissage = true; // hidden while filled (most grids)
     bool policeTaillePolice = true;        // font size set again to TaillePolice
+    bool colonneCle = true;                // column 0 hidden, for each row's key; else the first column
 };
 
 // Heading row, widths (design width / 100 x PourcentZoom, rounded half to even), column 0 hidden
-// and one empty data row: the grid as it stands before its rows are filled.
+// (unless o.colonneCle is false) and one empty data row: the grid as it stands before its rows are filled.
 void PreparerEntetes(MSFlexGrid& g, const QVector<ColonneGrille>& colonnes, const OptionsGrille& o = {});
+// The cells of one data row read from the current record; a field that cannot be read leaves its
+// cell empty.
+QStringList CellulesGrille(const QVector<ColonneGrille>& colonnes, const Recordset& r);
 // Appends one data row before the final empty row; column 0 carries the record's key.
 void AjouterLigneGrille(MSFlexGrid& g, const QStringList& cellules, const QString& cle);
+// The same in a grid without a key column: the cells from column 0.
+void AjouterLigneGrille(MSFlexGrid& g, const QStringList& cellules);
 
 // Builds the grid from a table of the current database: one row per record that passes the filter,
 // in table order, then one empty row. Column 0 of each row holds the record's key (its place in

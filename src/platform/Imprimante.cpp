@@ -181,35 +181,47 @@ void ImprimanteQt::imprimerColonnes(const QList<MorceauLigne>& morceaux) {
 
 void ImprimanteQt::imprimerLigneCoupee(const QString& texte, int colonne) {
     if (!enCours()) return;
-    const QFontMetricsF fm(police_, printer_.get());
-    const double hauteur = fm.lineSpacing();
-    const double x = std::min(std::max(colonne, 0) * largeurColonne(fm), largeurPage() * 3 / 4);
-    const double place = largeurPage() - x;
-    // The longest beginning of the text that fits before the margin.
-    qsizetype bas = 0, haut = texte.size();
-    if (fm.horizontalAdvance(texte) > place) {
-        haut = texte.size() - 1;
-        while (bas < haut) {
-            const qsizetype milieu = (bas + haut + 1) / 2;
-            if (fm.horizontalAdvance(texte.left(milieu)) <= place)
-                bas = milieu;
-            else
-                haut = milieu - 1;
+    LigneCoupee& c = coupee_;
+    if (!c.prete || c.colonne != colonne || c.echelle != echelle_ || c.texte != texte ||
+        c.police != police_) {
+        const QFontMetricsF fm(police_, printer_.get());
+        c.hauteur = fm.lineSpacing();
+        c.x = std::min(std::max(colonne, 0) * largeurColonne(fm), largeurPage() * 3 / 4);
+        const double place = largeurPage() - c.x;
+        // The longest beginning of the text that fits before the margin.
+        qsizetype bas = 0, haut = texte.size();
+        if (fm.horizontalAdvance(texte) > place) {
+            haut = texte.size() - 1;
+            while (bas < haut) {
+                const qsizetype milieu = (bas + haut + 1) / 2;
+                if (fm.horizontalAdvance(texte.left(milieu)) <= place)
+                    bas = milieu;
+                else
+                    haut = milieu - 1;
+            }
         }
+        c.layout.reset();
+        if (haut > 0) {
+            c.layout = std::make_unique<QTextLayout>(texte.left(haut), police_, printer_.get());
+            QTextOption option;
+            option.setWrapMode(QTextOption::NoWrap);
+            c.layout->setTextOption(option);
+            c.layout->beginLayout();
+            QTextLine ligne = c.layout->createLine();
+            ligne.setPosition(QPointF(0, 0));
+            c.layout->endLayout();
+        }
+        c.texte = texte;
+        c.colonne = colonne;
+        c.police = police_;
+        c.echelle = echelle_;
+        c.prete = true;
     }
-    if (haut > 0) {
-        if (!placerRangee(hauteur)) return;
-        QTextLayout layout(texte.left(haut), police_, printer_.get());
-        QTextOption option;
-        option.setWrapMode(QTextOption::NoWrap);
-        layout.setTextOption(option);
-        layout.beginLayout();
-        QTextLine ligne = layout.createLine();
-        ligne.setPosition(QPointF(0, 0));
-        layout.endLayout();
-        ligne.draw(painter_.get(), QPointF(x, y_));
+    if (c.layout) {
+        if (!placerRangee(c.hauteur)) return;
+        c.layout->lineAt(0).draw(painter_.get(), QPointF(c.x, y_));
     }
-    y_ += hauteur;
+    y_ += c.hauteur;
 }
 
 void ImprimanteQt::ajusterPage(int colonnes, int rangees) {

@@ -13,6 +13,7 @@
 
 class QPainter;
 class QPrinter;
+class QTextLayout;
 
 namespace vidora {
 
@@ -104,7 +105,18 @@ class ImprimanteQt : public Imprimante {
     QString fichier_;
     QFont police_;
     QColor couleur_ = Qt::black;
-    double y_ = 0;       // top of the next row, in device pixels from the top margin
+    double y_ = 0; // top of the next row, in device pixels from the top margin
+    // The last line cut at the margin, measured and laid out once: a label sheet prints the same
+    // ruled line after every label. Good while the text, column, font and scale stay the same.
+    struct LigneCoupee {
+        bool prete = false;
+        QString texte;
+        int colonne = 0;
+        QFont police;
+        double echelle = 0;
+        double x = 0, hauteur = 0;
+        std::unique_ptr<QTextLayout> layout; // null when nothing of the text fits
+    } coupee_;
     double echelle_ = 1; // device pixels per layout unit (below 1 when pages are printed smaller)
     bool demarre_ = false;
     bool termine_ = false;

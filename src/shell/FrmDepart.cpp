@@ -181,6 +181,7 @@ void FrmDepart::setEntreesProtegees(bool disponibles) {
 }
 
 void FrmDepart::Lire() {
+    ctx().Connecte = false;
     show();
     Label1->hide();
     Text1->hide();
@@ -250,6 +251,7 @@ void FrmDepart::Text1_KeyPress(int touche) {
 }
 
 void FrmDepart::Connecte() {
+    ctx().Connecte = true;
     File1->hide();
     Label1->hide();
     Text1->hide();

@@ -111,9 +111,13 @@ class TestEtiquette : public QObject {
         QFETCH(int, films);
         QFETCH(QList<int>, parPage);
         Banc b;
-        FrmEtiquette* f = ouvrir(b, serie(films) + serie(2, "AVENTURE", "AUTRE %1"));
+        // Neither "action" nor "ACTION " is ACTION.
+        FrmEtiquette* f = ouvrir(b, serie(films) + serie(2, "AVENTURE", "AUTRE %1") +
+                                        QList<Film>{{"action", "MINUSCULE"}, {"ACTION ", "BLANC"}});
         QVERIFY(f && !b.fenetre<FrmDepart>());
         QVERIFY(!entreeDisponible(f, "Edition") && !entreeDisponible(f, "Retour"));
+        // The category picked before leaves nothing in the queue.
+        QVERIFY(choisirCategorie(f, "AVENTURE") && choisirMenu(f, "Retour"));
         QVERIFY(choisirCategorie(f, "ACTION"));
         QCOMPARE(f->Label1->text(), QString("Nombre d'étiquettes  %1").arg(films));
         QCOMPARE(f->MSFlexGrid1->Rows(), films + 2);
@@ -121,6 +125,7 @@ class TestEtiquette : public QObject {
         if (parPage.isEmpty()) {
             QCOMPARE(b.messages(), QString("PAS DE FICHE EN ATTENTE"));
             QVERIFY(b.env().journal->travaux.isEmpty());
+            QCOMPARE(f->Label1->text(), QString("Base en Cours CLUB"));
             return;
         }
         QCOMPARE(b.messages(), QString());
@@ -278,9 +283,15 @@ class TestEtiquette : public QObject {
         QCOMPARE(f->MSFlexGrid2->Height(), 360.0 / 100 * ctx().PourcentZoom * std::max(categories - 1, 1));
         QVERIFY(choisirCategorie(f, "WESTERN"));
         QCOMPARE(controlesMalVus(f), QStringList());
+        QVERIFY(!f->MSFlexGrid1->geometry().intersects(f->Label1->geometry()));
         QVERIFY(choisirMenu(f, "Retour"));
         QVERIFY(f->MSFlexGrid2->isVisible() && !f->MSFlexGrid1->isVisible() &&
                 !entreeDisponible(f, "Edition"));
+        // A click on the heading picks no category: the queue stays.
+        const QByteArray file = contenu(b.chemin("Etiquette"));
+        f->MSFlexGrid2->cliquer(0, 1);
+        QCOMPARE(contenu(b.chemin("Etiquette")), file);
+        QVERIFY(file.count('\n') == 60 && f->MSFlexGrid2->isVisible());
         QVERIFY(choisirMenu(f, "Quiter"));
         FrmDepart* d = b.fenetre<FrmDepart>();
         QVERIFY(d && !b.fenetre<FrmEtiquette>());

@@ -156,6 +156,12 @@ class TestImprimante : public QObject {
         imp->setPolice(QStringLiteral("Courier"), 9); // a label sheet: wider than A4
         imp->imprimerColonnes({{2, QStringLiteral("Alien")}, {89, QStringLiteral("Classement")}});
         imp->imprimerLigne(QString(190, QLatin1Char('-')), 2);
+        // A line cut at the margin is laid out once and drawn again; another text, column or font
+        // is laid out anew.
+        for (const auto& [texte, colonne] : {std::pair{"AAAA", 0}, {"AAAA", 0}, {"BBBB", 0}, {"BBBB", 30}})
+            imp->imprimerLigneCoupee(QString::fromLatin1(texte), colonne);
+        imp->setPolice(QStringLiteral("Arial"), 12);
+        imp->imprimerLigneCoupee(QStringLiteral("BBBB"), 30);
         QVERIFY(imp->terminer());
 
         const Pdf pdf(imp->fichierPdf());
@@ -181,6 +187,13 @@ class TestImprimante : public QObject {
         QVERIFY(rangees >= 3);
         QCOMPARE(pdf.mot(QStringLiteral("Classement")).page, 1);
         QCOMPARE(tirets, 190);
+        QList<Mot> coupes;
+        for (const Mot& m : pdf.mots)
+            if (m.texte == QLatin1String("AAAA") || m.texte == QLatin1String("BBBB")) coupes.append(m);
+        QCOMPARE(coupes.size(), 5);
+        QVERIFY(coupes[0].texte == "AAAA" && coupes[1].texte == "AAAA" && coupes[2].texte == "BBBB");
+        QVERIFY(coupes[1].y > coupes[0].y && coupes[1].x == coupes[0].x && coupes[3].x > coupes[2].x + 100);
+        QVERIFY(coupes[4].xFin - coupes[4].x > 1.3 * (coupes[3].xFin - coupes[3].x));
     }
 
     void pdfFichiersEtAvis() {

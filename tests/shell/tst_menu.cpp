@@ -340,6 +340,25 @@ void TestMenu::nouveauClassementSansBase() {
     QCOMPARE(b.fenetres(), QList<Form*>{d});
     QVERIFY(auChoixDeLaBase(d));
     QVERIFY(d->isEnabled());
+
+    // A database picked but its password not typed: the same, and no film moves.
+    const QRect r = d->File1->visualItemRect(d->File1->findItems("CLUB.MDB", Qt::MatchFixedString).value(0));
+    QTest::mouseClick(d->File1->viewport(), Qt::LeftButton, {}, r.center());
+    QVERIFY(d->Text1->isVisible());
+    {
+        auto t = ctx().base().ouvrirTable("CD");
+        t->AddNew();
+        t->SetValue("Nom", "ALIEN");
+        t->SetValue("Categorie", "ACTION");
+        t->SetValue("Traver", "Q");
+        t->Update();
+    }
+    QVERIFY(choisirMenu(d, "MaJour"));
+    QCOMPARE(b.env().messages.size(), 2);
+    QCOMPARE(b.env().messages.last().texte, b.env().messages.first().texte);
+    QCOMPARE(b.fenetres(), QList<Form*>{d});
+    QVERIFY(d->isEnabled() && d->Text1->isVisible());
+    QCOMPARE(ctx().base().ouvrirTable("CD")->Texte("Traver"), QString("Q"));
 }
 
 void TestMenu::entreesEnPlace() {

@@ -70,6 +70,7 @@ Banc::Banc() {
     c.NomBase.clear();
     c.CheminBase.clear();
     c.EssaisConnexion = 0;
+    c.Connecte = false;
     c.Compteur = 0;
 }
 
