@@ -198,7 +198,8 @@ QString journalDe(const QString& chemin) {
     return chemin + QStringLiteral("-journal");
 }
 
-// Why the system refused a file operation, in words the operator understands.
+} // namespace
+
 QString raisonSysteme(int erreur) {
     switch (erreur) {
     case EACCES:
@@ -206,6 +207,7 @@ QString raisonSysteme(int erreur) {
     case EROFS:
         return QStringLiteral("le dossier ou le fichier n'accepte pas d'écriture");
     case ENOSPC:
+    case EDQUOT:
         return QStringLiteral("le disque est plein");
     case ENOENT:
         return QStringLiteral("le fichier n'existe plus");
@@ -215,6 +217,8 @@ QString raisonSysteme(int erreur) {
         return QStringLiteral("erreur du système n° %1").arg(erreur);
     }
 }
+
+namespace {
 
 // A hot journal left by a crash is played back into its own file by SQLite at the first read.
 // Returns whether the journal is gone.
@@ -333,6 +337,13 @@ void Database::compacter(const QString& source, const QString& cible) {
         throw ErreurBase(Genre::FichierExiste,
                          QStringLiteral("Le fichier %1 existe déjà.").arg(QFileInfo(cible).fileName()));
     auto base = ouvrir(source);
+    // A damaged file is never carried on: its copy would look whole and replace a good one.
+    {
+        Stmt verif(base->db_, QStringLiteral("PRAGMA quick_check(1)"));
+        if (!verif.pas() ||
+            qstrcmp(reinterpret_cast<const char*>(sqlite3_column_text(verif.get(), 0)), "ok") != 0)
+            throw erreurMoteur(SQLITE_CORRUPT, source);
+    }
     Stmt st(base->db_, QStringLiteral("VACUUM INTO ?"));
     st.lier(1, QVariant(cible));
     st.pas();
