@@ -20,6 +20,8 @@
 #include <cstdio>
 #include <vector>
 
+#include <unistd.h>
+
 using namespace vidora;
 using namespace vidora_bench;
 
@@ -62,24 +64,29 @@ void benchSauvegarde(int nFilms, int nImages) {
         const QString brut = ailleurs.filePath(QStringLiteral("cp"));
         const Avancement rien = [](const QString&, int, int) {};
         const QStringList fiche{QStringLiteral("01/01/2027"), dest.left(3), dest.mid(3), c.CheminAppli};
-        // The four are taken in turn in each round, so the disk's write-back weighs on each alike.
+        // The four are taken in turn in each round, each after the disk's write-back of the one
+        // before, so that none pays for another's writes.
         std::vector<double> premiere, seconde, restauration, cp;
         bool cpReussi = true;
         for (int tour = 0; tour < kTours; ++tour) {
             QDir(dest).removeRecursively();
+            sync();
             premiere.push_back(meilleurTemps(1, [&] {
                 Sauvegarder(c.CheminAppli, dest, fiche, rien);
                 return 1ULL;
             }));
+            sync();
             seconde.push_back(meilleurTemps(1, [&] {
                 Sauvegarder(c.CheminAppli, dest, fiche, rien);
                 return 1ULL;
             }));
+            sync();
             restauration.push_back(meilleurTemps(1, [&] {
                 Restaurer(dest, c.CheminAppli, rien);
                 return 1ULL;
             }));
             QDir(brut).removeRecursively();
+            sync();
             cp.push_back(meilleurTemps(1, [&] {
                 cpReussi = copieSysteme(c.CheminAppli, brut) && cpReussi;
                 return 1ULL;

@@ -13,6 +13,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -114,11 +115,50 @@ void copierBase(const QString& source, const QString& travail, const QString& do
     QFile::setPermissions(travail, QFile::permissions(source));
 }
 
-// Copies the files `noms` (relative) of `source` into the work folder `travail` of `dossier`.
-// "Sauve.ser" is written from `fiche` when one is given.
-void remplir(const QString& source, const QString& travail, const QString& dossier, const QStringList& noms,
-             const QStringList* fiche, const Avancement& avancer) {
+// Reads n bytes, fewer only at the end of the file; -1 on failure.
+ssize_t lirePlein(int fd, char* tampon, ssize_t n) {
+    ssize_t lu = 0;
+    while (lu < n) {
+        const ssize_t r = read(fd, tampon + lu, std::size_t(n - lu));
+        if (r < 0 && errno == EINTR) continue;
+        if (r < 0) return -1;
+        if (r == 0) break;
+        lu += r;
+    }
+    return lu;
+}
+
+// Whether the file in place already holds these very bytes, with the same rights: it is then as
+// new as a copy would make it, and neither written again nor replaced.
+bool identique(const QString& source, const QString& cible) {
+    // The file in place first: on a first backup there is none.
+    const int b = open(QFile::encodeName(cible).constData(), O_RDONLY | O_CLOEXEC);
+    const int a = b < 0 ? -1 : open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC);
+    struct stat sa {
+    }, sb{};
+    bool pareil = a >= 0 && fstat(a, &sa) == 0 && fstat(b, &sb) == 0 && S_ISREG(sb.st_mode) &&
+                  sa.st_size == sb.st_size && (sa.st_mode & 07777) == (sb.st_mode & 07777);
+    char ta[1 << 16], tb[1 << 16];
+    while (pareil) {
+        const ssize_t n = lirePlein(a, ta, sizeof ta);
+        if (n <= 0) {
+            pareil = n == 0;
+            break;
+        }
+        pareil = lirePlein(b, tb, n) == n && std::memcmp(ta, tb, std::size_t(n)) == 0;
+    }
+    if (b >= 0) close(b);
+    if (a >= 0) close(a);
+    return pareil;
+}
+
+// Copies the files `noms` (relative) of `source` into the work folder `travail` of `dossier`, but
+// for those that `dossier` already holds as they are; returns the names written. "Sauve.ser" is
+// written from `fiche` when one is given.
+QStringList remplir(const QString& source, const QString& travail, const QString& dossier,
+                    const QStringList& noms, const QStringList* fiche, const Avancement& avancer) {
     const QDir s(source), t(travail);
+    QStringList ecrits;
     for (int i = 0; i < noms.size(); ++i) {
         const QString& nom = noms[i];
         avancer(QFileInfo(nom).fileName(), i, int(noms.size()));
@@ -132,10 +172,14 @@ void remplir(const QString& source, const QString& travail, const QString& dossi
                 echecEcriture(s.filePath(nom), dossier, QStringLiteral("le fichier ne peut pas être écrit"));
         } else if (estBase(nom)) {
             copierBase(s.filePath(nom), t.filePath(nom), dossier);
+        } else if (identique(s.filePath(nom), QDir(dossier).filePath(nom))) {
+            continue;
         } else {
             copierOctets(s.filePath(nom), t.filePath(nom), dossier);
         }
+        ecrits << nom;
     }
+    return ecrits;
 }
 
 // Puts a file of the work folder in place, over the old one, in one rename.
@@ -151,10 +195,15 @@ void placer(const QString& travail, const QString& cible, bool base) {
         } catch (const ErreurBase& e) {
             echecEcriture(cible, QFileInfo(cible).path(), e.message());
         }
-    } else if (std::rename(QFile::encodeName(travail).constData(), QFile::encodeName(cible).constData()) !=
-               0) {
-        echecEcriture(cible, QFileInfo(cible).path(), raisonSysteme(errno));
+        return;
     }
+    const QByteArray t = QFile::encodeName(travail), c = QFile::encodeName(cible);
+    // Exchanged, the old file goes into the work folder and leaves with it. A rename over an
+    // existing file would make the file system write the new one out at once (ext4 does so to
+    // protect programs that replace files without syncing): one wait per picture.
+    if (renameat2(AT_FDCWD, t.constData(), AT_FDCWD, c.constData(), RENAME_EXCHANGE) == 0) return;
+    if (std::rename(t.constData(), c.constData()) != 0)
+        echecEcriture(cible, QFileInfo(cible).path(), raisonSysteme(errno));
 }
 
 void basculer(const QString& travail, const QString& dossier, const QStringList& noms) {
@@ -266,9 +315,11 @@ void Sauvegarder(const QString& dossierAppli, const QString& destination, const 
                                ListerFichiers(dossierAppli, QStringLiteral("*.let")) +
                                QStringList{kFicheSauvegarde};
     const QStringList photos = images(dossierAppli);
+    QStringList ecrits;
     try {
-        remplir(dossierAppli, travail, destination, dessus, &fiche, avancer);
-        remplir(dossierAppli, travail, destination, photos, nullptr, avancer);
+        ecrits = remplir(dossierAppli, travail, destination, dessus, &fiche, avancer);
+        ecrits += remplir(dossierAppli, travail, destination, photos, nullptr, avancer);
+        ecrits.removeOne(kFicheSauvegarde);
     } catch (const Refus& e) {
         QDir(travail).removeRecursively();
         throw Refus(e.message() + QLatin1Char('\n') + garde);
@@ -280,7 +331,7 @@ void Sauvegarder(const QString& dossierAppli, const QString& destination, const 
         for (const QString& f : fichiers + QStringList{kFicheSauvegarde})
             if (!tous.contains(f)) tous << f;
         ecrireListe(travail, destination, tous);
-        basculer(travail, destination, fichiers);
+        basculer(travail, destination, ecrits);
         const QSet<QString> gardes(fichiers.begin(), fichiers.end());
         for (const QString& f : avant) {
             if (gardes.contains(f) || f == kFicheSauvegarde) continue;
@@ -320,15 +371,16 @@ void Restaurer(const QString& sauvegarde, const QString& dossierAppli, const Ava
         photos = images(sauvegarde);
     }
     const QString travail = preparerTravail(dossierAppli);
+    QStringList ecrits;
     try {
-        remplir(sauvegarde, travail, dossierAppli, dessus, nullptr, avancer);
-        remplir(sauvegarde, travail, dossierAppli, photos, nullptr, avancer);
+        ecrits = remplir(sauvegarde, travail, dossierAppli, dessus, nullptr, avancer);
+        ecrits += remplir(sauvegarde, travail, dossierAppli, photos, nullptr, avancer);
     } catch (const Refus& e) {
         QDir(travail).removeRecursively();
         throw Refus(e.message() + QLatin1Char('\n') + garde);
     }
     try {
-        basculer(travail, dossierAppli, dessus + photos);
+        basculer(travail, dossierAppli, ecrits);
     } catch (const Refus& e) {
         QDir(travail).removeRecursively();
         throw Refus(e.message() +
