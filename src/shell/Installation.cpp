@@ -20,6 +20,7 @@ void PreparerDossierApplication() {
     env().dossierImpressions = d.filePath(QStringLiteral("Impressions"));
     // What a crash left of the program's own writes: copies of a restore, and the text files that
     // earlier versions wrote aside under the file's name and six characters.
+    effacerFichiersDeTravail(dossier);
     EffacerTravauxSauvegarde(dossier);
     for (const QString& f :
          d.entryList({QStringLiteral("Etiquette.??????"), QStringLiteral("Sauve.ser.??????")},

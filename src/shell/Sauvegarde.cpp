@@ -394,11 +394,12 @@ void EffacerTravauxSauvegarde(const QString& dossier) {
     if (dossier.isEmpty()) return; // never the current directory by mistake
     const QDir d(dossier);
     QDir(d.filePath(kTravail)).removeRecursively();
-    effacerFichiersDeTravail(dossier);
-    // The work files of earlier versions' copies.
+    // The work files of earlier versions' copies, by their exact forms: the folder may be any
+    // folder of the operator's.
+    const QStringList motifs{QStringLiteral(".vidora-??????.tmp"), QStringLiteral("*.mdb.??????.travail"),
+                             QStringLiteral("*.mdb.??????.travail-journal")};
     for (const QDir& ici : {d, QDir(d.filePath(kImages))})
-        for (const QString& f :
-             ici.entryList({QStringLiteral(".vidora-??????.tmp")}, QDir::Files | QDir::Hidden))
+        for (const QString& f : ici.entryList(motifs, QDir::Files | QDir::Hidden))
             QFile::remove(ici.filePath(f));
 }
 

@@ -196,6 +196,7 @@ void TestSauvegarde::sauvegardePuisRestauration() {
     const QMap<QString, QByteArray> autreClub{{"VIEUX.MDB", "ancienne base"},
                                               {"Autre.let", "lettre"},
                                               {"notes.txt", "a garder"},
+                                              {"rapport.travail", "a garder aussi"},
                                               {"Images/VIEUX.BMP", "ancienne image"},
                                               {"photos/VIEUX.BMP", "sous-dossier"}};
     for (auto it = autreClub.begin(); it != autreClub.end(); ++it)
@@ -221,7 +222,7 @@ void TestSauvegarde::sauvegardePuisRestauration() {
     QVERIFY(!entreeDisponible(s, "Sauve") && entreeDisponible(s, "Qite"));
     QCOMPARE(QDir(dest).entryList(QDir::Files, QDir::Name),
              (QStringList{"Autre.let", "CLUB.MDB", "Rappel.let", "Sauve.lst", "Sauve.ser", "VIEUX.MDB",
-                          "autre.mdb", "notes.txt"}));
+                          "autre.mdb", "notes.txt", "rapport.travail"}));
     QCOMPARE(QDir(dest + "/Images").entryList(QDir::Files, QDir::Name),
              (QStringList{"ALIEN.BMP", "BRAZIL.BMP", "VIEUX.BMP"}));
     QCOMPARE(*LireLignes(dest + "/Sauve.ser"),
