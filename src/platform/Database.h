@@ -89,6 +89,8 @@ class Database {
     // Writes a compacted copy of the closed database at source into cible; refused when cible exists,
     // and refused (PasUneBase) when the engine's check finds source damaged.
     static void compacter(const QString& source, const QString& cible);
+    // Writes a copy of the closed database at source into cible page by page, on the same terms.
+    static void copier(const QString& source, const QString& cible);
 
     // Defines a table with its fields in order. A hidden integer key gives table order.
     void creerTable(const DefTable& def);
@@ -114,6 +116,8 @@ class Database {
   private:
     friend class Recordset;
     explicit Database(sqlite3* db, QString chemin);
+    // The closed database at source, found whole by the engine's check, for a copy into cible.
+    static std::unique_ptr<Database> ouvrirPourCopie(const QString& source, const QString& cible);
     void oublier(Recordset* rs) { recordsets_.erase(rs); }
 
     sqlite3* db_ = nullptr;

@@ -101,11 +101,11 @@ void copierOctets(const QString& source, const QString& travail, const QString& 
     if (erreur) echecEcriture(source, dossier, raisonSysteme(erreur));
 }
 
-// A database as the engine sees it: checked, its journal settled, written whole. Never its raw
-// bytes: a file the engine refuses is no copy of a database.
+// A database as the engine sees it: checked, its journal settled, copied page by page. Never its
+// raw bytes: a file the engine refuses is no copy of a database.
 void copierBase(const QString& source, const QString& travail, const QString& dossier) {
     try {
-        Database::compacter(source, travail);
+        Database::copier(source, travail);
     } catch (const ErreurBase& e) {
         if (e.genre() == ErreurBase::Genre::PasUneBase)
             throw Refus(QStringLiteral("LA BASE %1 EST ENDOMMAGEE : ELLE N'EST PAS COPIEE.\n%2")
@@ -206,7 +206,13 @@ void placer(const QString& travail, const QString& cible, bool base) {
         echecEcriture(cible, QFileInfo(cible).path(), raisonSysteme(errno));
 }
 
-void basculer(const QString& travail, const QString& dossier, const QStringList& noms) {
+void basculer(const QString& travail, const QString& dossier, QStringList noms) {
+    // Into a folder without pictures yet, the work folder's "Images" goes whole, in one rename.
+    const QString images = QDir(dossier).filePath(kImages);
+    if (!QFileInfo::exists(images) &&
+        std::rename(QFile::encodeName(QDir(travail).filePath(kImages)).constData(),
+                    QFile::encodeName(images).constData()) == 0)
+        noms.removeIf([](const QString& nom) { return nom.contains(QLatin1Char('/')); });
     if (!QDir(dossier).mkpath(kImages))
         echecEcriture(QDir(dossier).filePath(kImages), dossier,
                       QStringLiteral("le dossier ne peut pas être créé"));
