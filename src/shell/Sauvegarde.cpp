@@ -254,11 +254,12 @@ QStringList images(const QString& dossier) {
     return noms;
 }
 
+// The work folder, made afresh inside the folder to fill (itself made when missing).
 QString preparerTravail(const QString& dossier) {
-    EffacerTravauxSauvegarde(dossier);
     const QString travail = QDir(dossier).filePath(kTravail);
+    if (QDir(dossier).mkpath(QStringLiteral("."))) EffacerTravauxSauvegarde(dossier);
     if (!QDir(travail).mkpath(kImages))
-        echecEcriture(travail, dossier, QStringLiteral("le dossier ne peut pas être créé"));
+        throw Refus(QStringLiteral("LE DOSSIER %1 NE PEUT PAS ETRE CREE OU ECRIT.").arg(natif(dossier)));
     return travail;
 }
 
@@ -310,24 +311,23 @@ QString RefusDestination(const QString& destination, const QString& dossierAppli
 
 void Sauvegarder(const QString& dossierAppli, const QString& destination, const QStringList& fiche,
                  const Avancement& avancer) {
-    if (!QDir(destination).mkpath(QStringLiteral(".")))
-        echecEcriture(destination, destination, QStringLiteral("le dossier ne peut pas être créé"));
     const bool precedente = !TrouverFichier(destination, kFicheSauvegarde).isEmpty();
     const QString garde = precedente ? QStringLiteral("LA SAUVEGARDE PRECEDENTE DE CE DOSSIER EST GARDEE.")
                                      : QStringLiteral("LES FICHIERS DE CE DOSSIER SONT GARDES.");
-    const QString travail = preparerTravail(destination);
     const QStringList avant = lireListe(destination);
     const QStringList dessus = ListerBases(dossierAppli) +
                                ListerFichiers(dossierAppli, QStringLiteral("*.let")) +
                                QStringList{kFicheSauvegarde};
     const QStringList photos = images(dossierAppli);
+    QString travail;
     QStringList ecrits;
     try {
+        travail = preparerTravail(destination);
         ecrits = remplir(dossierAppli, travail, destination, dessus, &fiche, avancer);
         ecrits += remplir(dossierAppli, travail, destination, photos, nullptr, avancer);
         ecrits.removeOne(kFicheSauvegarde);
     } catch (const Refus& e) {
-        QDir(travail).removeRecursively();
+        if (!travail.isEmpty()) QDir(travail).removeRecursively();
         throw Refus(e.message() + QLatin1Char('\n') + garde);
     }
     const QStringList fichiers = QStringList(dessus.begin(), dessus.end() - 1) + photos;
@@ -376,13 +376,14 @@ void Restaurer(const QString& sauvegarde, const QString& dossierAppli, const Ava
             dessus << QFileInfo(f).fileName();
         photos = images(sauvegarde);
     }
-    const QString travail = preparerTravail(dossierAppli);
+    QString travail;
     QStringList ecrits;
     try {
+        travail = preparerTravail(dossierAppli);
         ecrits = remplir(sauvegarde, travail, dossierAppli, dessus, nullptr, avancer);
         ecrits += remplir(sauvegarde, travail, dossierAppli, photos, nullptr, avancer);
     } catch (const Refus& e) {
-        QDir(travail).removeRecursively();
+        if (!travail.isEmpty()) QDir(travail).removeRecursively();
         throw Refus(e.message() + QLatin1Char('\n') + garde);
     }
     try {
