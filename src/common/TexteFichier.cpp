@@ -1,7 +1,12 @@
 #include "common/TexteFichier.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <cstdio>
+
+#include <unistd.h>
 
 namespace vidora {
 
@@ -32,13 +37,21 @@ std::optional<QStringList> LireLignes(const QString& chemin) {
 }
 
 bool EcrireLignes(const QString& chemin, const QStringList& lignes) {
-    QSaveFile f(chemin);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    for (const QString& l : lignes) {
-        f.write(VersWindows1252(l));
-        f.write(fin());
-    }
-    return f.commit();
+    QByteArray tout;
+    for (const QString& l : lignes)
+        tout += VersWindows1252(l) + fin();
+    // Written beside the file under a name that says it is a work file (the program removes those
+    // at start), then renamed: an interruption leaves the old file whole.
+    QTemporaryFile f(chemin + QStringLiteral(".XXXXXX.travail"));
+    if (!f.open() || f.write(tout) != tout.size() || !f.flush() || fsync(f.handle()) != 0) return false;
+    const QFileInfo ancien(chemin);
+    f.setPermissions(ancien.exists()
+                         ? ancien.permissions()
+                         : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    if (std::rename(QFile::encodeName(f.fileName()).constData(), QFile::encodeName(chemin).constData()) != 0)
+        return false;
+    f.setAutoRemove(false);
+    return true;
 }
 
 bool AjouterLignes(const QString& chemin, const QStringList& lignes) {

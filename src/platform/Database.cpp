@@ -198,7 +198,8 @@ QString journalDe(const QString& chemin) {
     return chemin + QStringLiteral("-journal");
 }
 
-// Why the system refused a file operation, in words the operator understands.
+} // namespace
+
 QString raisonSysteme(int erreur) {
     switch (erreur) {
     case EACCES:
@@ -206,6 +207,7 @@ QString raisonSysteme(int erreur) {
     case EROFS:
         return QStringLiteral("le dossier ou le fichier n'accepte pas d'écriture");
     case ENOSPC:
+    case EDQUOT:
         return QStringLiteral("le disque est plein");
     case ENOENT:
         return QStringLiteral("le fichier n'existe plus");
@@ -215,6 +217,8 @@ QString raisonSysteme(int erreur) {
         return QStringLiteral("erreur du système n° %1").arg(erreur);
     }
 }
+
+namespace {
 
 // A hot journal left by a crash is played back into its own file by SQLite at the first read.
 // Returns whether the journal is gone.
@@ -328,14 +332,39 @@ std::unique_ptr<Database> Database::creer(const QString& chemin) {
     return base;
 }
 
-void Database::compacter(const QString& source, const QString& cible) {
+std::unique_ptr<Database> Database::ouvrirPourCopie(const QString& source, const QString& cible) {
     if (QFileInfo::exists(cible))
         throw ErreurBase(Genre::FichierExiste,
                          QStringLiteral("Le fichier %1 existe déjà.").arg(QFileInfo(cible).fileName()));
     auto base = ouvrir(source);
+    // A damaged file is never carried on: its copy would look whole and replace a good one.
+    Stmt verif(base->db_, QStringLiteral("PRAGMA quick_check(1)"));
+    if (!verif.pas() ||
+        qstrcmp(reinterpret_cast<const char*>(sqlite3_column_text(verif.get(), 0)), "ok") != 0)
+        throw erreurMoteur(SQLITE_CORRUPT, source);
+    return base;
+}
+
+void Database::compacter(const QString& source, const QString& cible) {
+    auto base = ouvrirPourCopie(source, cible);
     Stmt st(base->db_, QStringLiteral("VACUUM INTO ?"));
     st.lier(1, QVariant(cible));
     st.pas();
+}
+
+void Database::copier(const QString& source, const QString& cible) {
+    auto base = ouvrirPourCopie(source, cible);
+    sqlite3* copie = ouvrirFichier(cible, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX);
+    // A new file that is thrown away whole if the copy stops: no journal, no wait for the disk.
+    sqlite3_exec(copie, "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF", nullptr, nullptr, nullptr);
+    sqlite3_backup* b = sqlite3_backup_init(copie, "main", base->db_, "main");
+    int rc = b ? sqlite3_backup_step(b, -1) : sqlite3_extended_errcode(copie);
+    if (b && sqlite3_backup_finish(b) != SQLITE_OK && rc == SQLITE_DONE) rc = sqlite3_extended_errcode(copie);
+    sqlite3_close(copie);
+    if (rc != SQLITE_DONE) {
+        QFile::remove(cible);
+        throw erreurMoteur(rc, source);
+    }
 }
 
 sqlite3* Database::handle() const {

@@ -48,6 +48,9 @@ class ErreurBase : public std::runtime_error {
 // message naming `cible`) on failure; `cible` is then left as it was.
 void remplacerFichierBase(const QString& source, const QString& cible);
 
+// Why the system refused a file operation (an errno value), in words the operator understands.
+QString raisonSysteme(int erreur);
+
 // Work files of the operations that put a database file in place (creation, compaction, restore):
 // each is made beside the database it is for, under a name that the list of databases never shows.
 // Returns a path where no file stands yet; throws ErreurBase when the folder takes no file.
@@ -83,8 +86,11 @@ class Database {
     static std::unique_ptr<Database> ouvrir(const QString& chemin);
     // Creates a new, empty database file; refuses (FichierExiste) when the file exists.
     static std::unique_ptr<Database> creer(const QString& chemin);
-    // Writes a compacted copy of the closed database at source into cible; refused when cible exists.
+    // Writes a compacted copy of the closed database at source into cible; refused when cible exists,
+    // and refused (PasUneBase) when the engine's check finds source damaged.
     static void compacter(const QString& source, const QString& cible);
+    // Writes a copy of the closed database at source into cible page by page, on the same terms.
+    static void copier(const QString& source, const QString& cible);
 
     // Defines a table with its fields in order. A hidden integer key gives table order.
     void creerTable(const DefTable& def);
@@ -110,6 +116,8 @@ class Database {
   private:
     friend class Recordset;
     explicit Database(sqlite3* db, QString chemin);
+    // The closed database at source, found whole by the engine's check, for a copy into cible.
+    static std::unique_ptr<Database> ouvrirPourCopie(const QString& source, const QString& cible);
     void oublier(Recordset* rs) { recordsets_.erase(rs); }
 
     sqlite3* db_ = nullptr;

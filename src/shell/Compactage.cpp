@@ -8,9 +8,26 @@
 
 namespace vidora {
 
-bool CompacterBaseEnCours() {
+void FermerBaseEnCours() {
     Contexte& c = ctx();
-    const QString chemin = c.CheminBase;
+    c.fermerTables();
+    if (c.BaseEnCours) c.BaseEnCours->fermer();
+}
+
+bool RouvrirBaseEnCours() {
+    Contexte& c = ctx();
+    try {
+        c.BaseEnCours = Database::ouvrir(c.CheminBase);
+        return true;
+    } catch (const ErreurBase& e) {
+        c.BaseEnCours.reset();
+        env().message(QStringLiteral("LA BASE NE PEUT ETRE ROUVERTE :\n%1").arg(e.message()));
+        return false;
+    }
+}
+
+bool CompacterBaseEnCours() {
+    const QString chemin = ctx().CheminBase;
     const QString nom = QFileInfo(chemin).fileName();
     effacerFichiersDeTravail(QFileInfo(chemin).absolutePath());
     // Replacing the file would turn it into a writable one: a read-only database is left alone.
@@ -19,8 +36,7 @@ bool CompacterBaseEnCours() {
             QStringLiteral("LA BASE %1 EST EN LECTURE SEULE : ELLE N'A PAS ETE COMPACTEE.").arg(nom));
         return false;
     }
-    c.fermerTables();
-    if (c.BaseEnCours) c.BaseEnCours->fermer();
+    FermerBaseEnCours();
     bool reussi = false;
     QString temp;
     QString erreur;
@@ -36,13 +52,7 @@ bool CompacterBaseEnCours() {
         erreur = QString::fromUtf8(e.what());
         if (!temp.isEmpty()) QFile::remove(temp);
     }
-    try {
-        c.BaseEnCours = Database::ouvrir(chemin);
-    } catch (const ErreurBase& e) {
-        c.BaseEnCours.reset();
-        env().message(QStringLiteral("LA BASE NE PEUT ÊTRE ROUVERTE : %1").arg(e.message()));
-        return false;
-    }
+    if (!RouvrirBaseEnCours()) return false;
     if (!reussi) {
         env().message(QStringLiteral("LE COMPACTAGE A ECHOUE, LA BASE EST RESTEE INTACTE.\n%1").arg(erreur));
         return false;

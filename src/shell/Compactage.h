@@ -7,4 +7,10 @@ namespace vidora {
 // database is not compacted. Returns true on success.
 bool CompacterBaseEnCours();
 
+// Closes the current database (its open tables first) before its files are worked on.
+void FermerBaseEnCours();
+// Opens the current database again after such work; when it cannot be, tells the operator and
+// returns false.
+bool RouvrirBaseEnCours();
+
 } // namespace vidora

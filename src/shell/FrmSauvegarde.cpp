@@ -5,6 +5,7 @@
 #include "common/TexteFichier.h"
 #include "common/Zoom.h"
 #include "platform/Environnement.h"
+#include "shell/Compactage.h"
 #include "shell/Ouverture.h"
 #include "shell/Sauvegarde.h"
 
@@ -20,20 +21,21 @@
 #include <QProgressBar>
 #include <QStorageInfo>
 
+#include <algorithm>
+
 namespace vidora {
 
 namespace {
 
-QString ficheAppli() {
-    const QString f = TrouverFichier(ctx().CheminAppli, kFicheSauvegarde);
-    return f.isEmpty() ? ctx().fichier(kFicheSauvegarde) : f;
-}
-
 // The four lines of the record: the date, the first three characters of the folder, the rest,
 // the application folder.
+QStringList ligneFiche(const QString& dossier) {
+    return {env().aujourdhui().toString(QStringLiteral("dd/MM/yyyy")), dossier.left(3), dossier.mid(3),
+            ctx().CheminAppli};
+}
+
 bool ecrireFiche(const QString& dossier) {
-    return EcrireLignes(ficheAppli(), {env().aujourdhui().toString(QStringLiteral("dd/MM/yyyy")),
-                                       dossier.left(3), dossier.mid(3), ctx().CheminAppli});
+    return EcrireLignes(FicheSauvegarde(ctx().CheminAppli), ligneFiche(dossier));
 }
 
 } // namespace
@@ -56,6 +58,8 @@ FrmSauvegarde::FrmSauvegarde() : Form(QStringLiteral("FrmSauvegarde"), QStringLi
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     connect(Dir1, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { setDossierDir1(QDir(dossierDir1_).filePath(item->text())); });
+    // What the operator types replaces the folder picked.
+    connect(Text1, &QLineEdit::textEdited, this, [this] { dossierChoisi_.clear(); });
     connect(Drive1, &QComboBox::activated, this, [this] { Drive1_Change(); });
     connect(ajouterEntree(QStringLiteral("Sauve"), QStringLiteral("Sauvegarde")), &QAction::triggered, this,
             &FrmSauvegarde::Sauve_Click);
@@ -88,7 +92,7 @@ void FrmSauvegarde::etatDepart() {
 }
 
 bool FrmSauvegarde::lireFiche(const QString& titre) {
-    const std::optional<QStringList> lignes = LireLignes(ficheAppli());
+    const std::optional<QStringList> lignes = LireLignes(FicheSauvegarde(ctx().CheminAppli));
     if (!lignes || lignes->size() < 3) return false;
     const QString dossier = lignes->at(1) + lignes->at(2);
     if (!QDir::isAbsolutePath(dossier) || !QFileInfo(dossier).isDir()) return false;
@@ -110,7 +114,17 @@ void FrmSauvegarde::setDossierDir1(const QString& dossier) {
 }
 
 void FrmSauvegarde::Dir1_Change() {
-    Text1->setText(QDir::toNativeSeparators(dossierDir1_));
+    montrerDossier(dossierDir1_);
+}
+
+void FrmSauvegarde::montrerDossier(const QString& dossier) {
+    Text1->setText(QDir::toNativeSeparators(dossier));
+    dossierChoisi_ = dossier;
+}
+
+QString FrmSauvegarde::dossierVise() const {
+    if (!dossierChoisi_.isEmpty()) return dossierChoisi_;
+    return QDir::cleanPath(QDir::fromNativeSeparators(Text1->text().trimmed()));
 }
 
 void FrmSauvegarde::Drive1_Change() {
@@ -118,14 +132,12 @@ void FrmSauvegarde::Drive1_Change() {
     setDossierDir1(volume);
     // The same sub-folder on the new volume, when it has one.
     const QString meme = QDir(volume).filePath(sousDossier_);
-    if (!sousDossier_.isEmpty() && QFileInfo(meme).isDir()) Text1->setText(QDir::toNativeSeparators(meme));
+    if (!sousDossier_.isEmpty() && QFileInfo(meme).isDir()) montrerDossier(meme);
 }
 
 bool FrmSauvegarde::operer(const QString& libelle, const QString& echec,
                            const std::function<void()>& travail) {
-    Contexte& c = ctx();
-    c.fermerTables();
-    if (c.BaseEnCours) c.BaseEnCours->fermer();
+    FermerBaseEnCours();
     Label1->setText(libelle);
     Label1->show();
     Dir1->hide();
@@ -147,13 +159,12 @@ bool FrmSauvegarde::operer(const QString& libelle, const QString& echec,
     } catch (const std::exception& e) {
         erreur = QString::fromUtf8(e.what());
     }
-    try {
-        c.BaseEnCours = Database::ouvrir(c.CheminBase);
-    } catch (const ErreurBase& e) {
-        c.BaseEnCours.reset();
-        env().message(QStringLiteral("LA BASE NE PEUT ETRE ROUVERTE :\n%1").arg(e.message()));
+    RouvrirBaseEnCours();
+    if (erreur.isEmpty()) {
+        ProgressBar1->setMaximum(std::max(ProgressBar1->maximum(), 1));
+        ProgressBar1->setValue(ProgressBar1->maximum());
+        return true;
     }
-    if (erreur.isEmpty()) return true;
     env().message(echec + QLatin1Char('\n') + erreur);
     etatDepart();
     return false;
@@ -168,29 +179,29 @@ void FrmSauvegarde::montrer(const QString& nom, int indice, int nombre) {
 }
 
 void FrmSauvegarde::Sauve_Click() {
-    const QString dest = QDir::cleanPath(QDir::fromNativeSeparators(Text1->text().trimmed()));
+    const QString dest = dossierVise();
     if (const QString refus = RefusDestination(dest, DossierAppli); !refus.isEmpty()) {
         env().message(refus);
         return;
     }
     const Avancement avancer = [this](const QString& nom, int i, int n) { montrer(nom, i, n); };
     const bool fait =
-        operer(QStringLiteral("SAUVEGARDE"), QStringLiteral("LA SAUVEGARDE N'A PAS PU SE FAIRE."), [&] {
-            if (!ecrireFiche(dest))
-                throw Refus(QStringLiteral("LE FICHIER %1 NE PEUT ETRE ECRIT").arg(ficheAppli()));
-            CopierSauvegarde(DossierAppli, dest, true, avancer);
-        });
+        operer(QStringLiteral("SAUVEGARDE"), QStringLiteral("LA SAUVEGARDE N'A PAS PU SE FAIRE."),
+               [&] { Sauvegarder(DossierAppli, dest, ligneFiche(dest), avancer); });
     if (!fait) return;
+    // Only now that the backup is whole does the program's own record name it.
+    if (!ecrireFiche(dest))
+        env().message(QStringLiteral("LA SAUVEGARDE EST FAITE, MAIS LE FICHIER %1 NE PEUT ETRE ECRIT.")
+                          .arg(QDir::toNativeSeparators(FicheSauvegarde(DossierAppli))));
     QDir::setCurrent(DossierAppli);
     Text1->setText(QStringLiteral("C'EST FINI"));
     menu(QStringLiteral("Qite"))->setEnabled(true);
 }
 
 void FrmSauvegarde::Restor_Click() {
-    const QString source = QDir::cleanPath(QDir::fromNativeSeparators(Text1->text().trimmed()));
-    if (source.size() < 3 || !QDir::isAbsolutePath(source)) {
-        env().message(
-            QStringLiteral("LE DOSSIER DE SAUVEGARDE DOIT ETRE UN CHEMIN COMPLET : %1").arg(source));
+    const QString source = dossierVise();
+    if (const QString refus = RefusChemin(source); !refus.isEmpty()) {
+        env().message(refus);
         return;
     }
     if (TrouverFichier(source, kFicheSauvegarde).isEmpty()) {
@@ -201,7 +212,7 @@ void FrmSauvegarde::Restor_Click() {
     const Avancement avancer = [this](const QString& nom, int i, int n) { montrer(nom, i, n); };
     // Always into this application folder: the folder written in the backup's record is only a text.
     if (!operer(QStringLiteral("RESTORATION"), QStringLiteral("LA RESTORATION N'A PAS PU SE FAIRE."),
-                [&] { CopierSauvegarde(source, DossierAppli, false, avancer); }))
+                [&] { Restaurer(source, DossierAppli, avancer); }))
         return;
     QDir::setCurrent(DossierAppli);
     RendreLaMain(this);

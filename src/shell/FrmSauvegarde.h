@@ -45,10 +45,15 @@ class FrmSauvegarde : public Form {
     bool operer(const QString& libelle, const QString& echec, const std::function<void()>& travail);
     void etatDepart();
     void montrer(const QString& nom, int indice, int nombre);
+    // Shows a folder in Text1 as the one picked.
+    void montrerDossier(const QString& dossier);
+    // The folder picked, exactly as it is, unless the operator typed another in Text1.
+    QString dossierVise() const;
 
     QString dossierDir1_;
     QString sousDossier_; // the record's folder below its volume, kept across a change of volume
     QString DossierAppli;
+    QString dossierChoisi_;
 };
 
 } // namespace vidora

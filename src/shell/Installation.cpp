@@ -2,6 +2,7 @@
 
 #include "common/Contexte.h"
 #include "platform/Environnement.h"
+#include "shell/Sauvegarde.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,6 +18,14 @@ void PreparerDossierApplication() {
     d.mkpath(QStringLiteral("."));
     d.mkpath(QStringLiteral("Images"));
     env().dossierImpressions = d.filePath(QStringLiteral("Impressions"));
+    // What a crash left of the program's own writes: copies of a restore, and the text files that
+    // earlier versions wrote aside under the file's name and six characters.
+    effacerFichiersDeTravail(dossier);
+    EffacerTravauxSauvegarde(dossier);
+    for (const QString& f :
+         d.entryList({QStringLiteral("Etiquette.??????"), QStringLiteral("Sauve.ser.??????")},
+                     QDir::Files | QDir::Hidden))
+        QFile::remove(d.filePath(f));
     const struct {
         const char* source;
         const char* cible;

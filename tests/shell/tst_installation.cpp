@@ -4,6 +4,7 @@
 #include "shell/Installation.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QtTest>
 
@@ -15,6 +16,7 @@ class TestInstallation : public QObject {
   private slots:
     void fichiersFournis_data();
     void fichiersFournis();
+    void restesEffaces();
 };
 
 void TestInstallation::fichiersFournis_data() {
@@ -40,6 +42,26 @@ void TestInstallation::fichiersFournis() {
     for (const char* f : {"Images/tavrel.gif", "Lisez-Moi.html", "Rappel.let", "Recommande.let"})
         if (QFile::exists(b.chemin(QString::fromLatin1(f)))) presents << QString::fromLatin1(f);
     QCOMPARE(presents, fournis);
+}
+
+// What interrupted writes left goes at start; the files they were writing stay.
+void TestInstallation::restesEffaces() {
+    Banc b;
+    for (const QString f :
+         {"Etiquette", "Sauve.ser", "Etiquette.a1B2c3", "Sauve.ser.Zz9Yy8", "Etiquette.Q1w2E3.travail",
+          ".vidora-copie.travail/Images/ALIEN.BMP", ".vidora-a1b2c3.tmp", "Images/.vidora-a1b2c3.tmp"}) {
+        QDir().mkpath(QFileInfo(b.chemin(f)).path());
+        QFile(b.chemin(f)).open(QIODevice::WriteOnly);
+    }
+    PreparerDossierApplication();
+    QStringList restants;
+    for (QDirIterator it(b.dossier(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                         QDirIterator::Subdirectories);
+         it.hasNext();)
+        restants << QDir(b.dossier()).relativeFilePath(it.next());
+    restants.sort();
+    QCOMPARE(restants,
+             (QStringList{"Etiquette", "Images", "Images/tavrel.gif", "Lisez-Moi.html", "Sauve.ser"}));
 }
 
 QTEST_MAIN(TestInstallation)

@@ -211,6 +211,8 @@ void TestMenu::compactageGardeLesLignes() {
     const QStringList genres = lignes("Genre", "NomGenre");
     QCOMPARE(films.size(), 120);
     const qint64 taille = QFileInfo(chemin).size();
+    const auto proprietaire = QFile::ReadOwner | QFile::WriteOwner;
+    QVERIFY(QFile::setPermissions(chemin, proprietaire));
     // A database that the list shows under the name of the old work file is no leftover.
     const QByteArray autre = contenu(b.creerBase("temp.MDB"));
 
@@ -221,6 +223,8 @@ void TestMenu::compactageGardeLesLignes() {
     QCOMPARE(lignes("CD", "Nom"), films);
     QCOMPARE(lignes("Genre", "NomGenre"), genres);
     QVERIFY(QFileInfo(chemin).size() < taille);
+    QCOMPARE(QFile::permissions(chemin) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+             proprietaire);
     QCOMPARE(QDir(b.dossier()).entryList(QDir::Files), (QStringList{"CLUB.MDB", "temp.MDB"}));
     QCOMPARE(contenu(b.chemin("temp.MDB")), autre);
     QVERIFY(connecte(d));

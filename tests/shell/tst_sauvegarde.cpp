@@ -1,17 +1,29 @@
 // Backup and restore from the main menu's "Sauvegarde", checked on the files and the databases.
 #include "Banc.h"
+#include "EcritureTuee.h"
 
 #include "common/Contexte.h"
 #include "common/TexteFichier.h"
 #include "shell/FrmDepart.h"
 #include "shell/FrmSauvegarde.h"
+#include "shell/Sauvegarde.h"
 
+#include <QComboBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QRandomGenerator>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sqlite3.h>
+#include <sys/mount.h>
+#include <unistd.h>
 
 using namespace vidora;
 using namespace vidora_test;
@@ -65,6 +77,61 @@ void viser(FrmSauvegarde* s, const QString& dossier) {
     taper(s->Text1, dossier);
 }
 
+// Every file under a folder, hidden ones included, with its bytes.
+QMap<QString, QByteArray> fichiers(const QString& dossier) {
+    QMap<QString, QByteArray> m;
+    QDirIterator it(dossier, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString f = it.next();
+        m[QDir(dossier).relativeFilePath(f)] = lire(f);
+    }
+    return m;
+}
+
+// A small file system of its own (only root may make one), taken away at the end of the test.
+struct Montage {
+    QTemporaryDir dossier;
+    bool fait;
+    explicit Montage(const char* options)
+        : fait(getuid() == 0 &&
+               mount("tmpfs", QFile::encodeName(dossier.path()).constData(), "tmpfs", 0, options) == 0) {}
+    ~Montage() {
+        if (fait) umount2(QFile::encodeName(dossier.path()).constData(), MNT_DETACH);
+    }
+};
+
+// A backup through the window into a folder; false when it did not end on "C'EST FINI".
+bool sauvegarderVers(Banc& b, const QString& dossier) {
+    FrmSauvegarde* s = b.fenetre<FrmSauvegarde>();
+    if (!s && (!choisirMenu(b.fenetre<FrmDepart>(), "Sauve") || !(s = b.fenetre<FrmSauvegarde>())))
+        return false;
+    viser(s, dossier);
+    const bool fini = choisirMenu(s, "Sauve") && s->Text1->text() == "C'EST FINI";
+    return choisirMenu(s, "Qite") && fini;
+}
+
+// The child of a killed backup: a backup that waits to be killed at the n-th pass of a step.
+const char* const kTuee = "VIDORA_SAUVEGARDE_TUEE";
+
+class Arret : public Environnement {
+  public:
+    QString etape;
+    int reste = 0;
+    void pointDeControle(const char* e) override {
+        if (etape == QLatin1String(e) && --reste == 0) enfantPret();
+    }
+};
+
+void enfantSauvegarde() {
+    const QStringList a = qEnvironmentVariable(kTuee).split('\n'); // appli, destination, step, count
+    auto e = std::make_unique<Arret>();
+    e->etape = a[2];
+    e->reste = a[3].toInt();
+    installerEnvironnement(std::move(e));
+    Sauvegarder(a[0], a[1], {"09/12/2026", a[1].left(3), a[1].mid(3), a[0]}, [](const QString&, int, int) {});
+    _exit(5);
+}
+
 bool baseOuverte() {
     return ctx().BaseEnCours && ctx().BaseEnCours->estOuverte() &&
            ctx().BaseEnCours->chemin() == ctx().CheminBase;
@@ -75,11 +142,18 @@ bool baseOuverte() {
 class TestSauvegarde : public QObject {
     Q_OBJECT
   private slots:
+    void initTestCase() {
+        if (qEnvironmentVariableIsSet(kTuee)) enfantSauvegarde();
+    }
     void destinationsRefusees_data();
     void destinationsRefusees();
+    void dossierHorsWindows1252();
     void sauvegardePuisRestauration();
     void panne_data();
     void panne();
+    void sauvegardeTuee_data();
+    void sauvegardeTuee();
+    void changementDeVolume();
 };
 
 void TestSauvegarde::destinationsRefusees_data() {
@@ -116,36 +190,64 @@ void TestSauvegarde::sauvegardePuisRestauration() {
     ecrire(b.chemin("Images/ALIEN.BMP"), QByteArray(5000, 'a'));
     ecrire(b.chemin("Images/BRAZIL.BMP"), QByteArray(300, 'b'));
 
-    // A folder that was a backup, beside files that are none of ours.
+    // Another club's files in the folder: the program did not write them, no backup removes them.
     QTemporaryDir ailleurs;
     const QString dest = ailleurs.filePath("cles/club");
-    ecrire(dest + "/Sauve.ser", "01/01/2020\r\n");
-    ecrire(dest + "/VIEUX.MDB", "ancienne base");
-    ecrire(dest + "/Images/VIEUX.BMP", "ancienne image");
-    ecrire(dest + "/notes.txt", "a garder");
-    ecrire(dest + "/Images/dessin.png", "a garder aussi");
-    ecrire(dest + "/photos/VIEUX.BMP", "sous-dossier");
+    const QMap<QString, QByteArray> autreClub{{"VIEUX.MDB", "ancienne base"},
+                                              {"Autre.let", "lettre"},
+                                              {"notes.txt", "a garder"},
+                                              {"rapport.travail", "a garder aussi"},
+                                              {"Images/VIEUX.BMP", "ancienne image"},
+                                              {"photos/VIEUX.BMP", "sous-dossier"}};
+    for (auto it = autreClub.begin(); it != autreClub.end(); ++it)
+        ecrire(dest + '/' + it.key(), it.value());
+    // A crash in the middle of a write: the backup takes the rows as they were before it.
+    const QStringList autreAvant = lignes(autre);
+    QVERIFY(tuerEnPleineEcriture(autre));
 
     FrmSauvegarde* s = ouvrir(b);
     QVERIFY(s);
     QVERIFY(s->Label2->text().startsWith("PREMIERE SAUVEGARDE 08/12/2026"));
     QCOMPARE(s->dossierDir1(), QDir::homePath());
     viser(s, dest);
+    QStringList progression;
+    connect(s->ProgressBar1, &QProgressBar::valueChanged, s,
+            [&](int v) { progression << QString("%1/%2").arg(v).arg(s->ProgressBar1->maximum()); });
     QVERIFY(choisirMenu(s, "Sauve"));
     QCOMPARE(b.messages(), QString());
     QCOMPARE(s->Text1->text(), QString("C'EST FINI"));
+    // After the bar's reset to 0: each list counted from 0, and the bar full at the end.
+    QCOMPARE(progression.mid(1), (QStringList{"1/4", "2/4", "3/4", "0/2", "1/2", "2/2"}));
     QVERIFY(baseOuverte());
     QVERIFY(!entreeDisponible(s, "Sauve") && entreeDisponible(s, "Qite"));
     QCOMPARE(QDir(dest).entryList(QDir::Files, QDir::Name),
-             (QStringList{"CLUB.MDB", "Rappel.let", "Sauve.ser", "autre.mdb", "notes.txt"}));
+             (QStringList{"Autre.let", "CLUB.MDB", "Rappel.let", "Sauve.lst", "Sauve.ser", "VIEUX.MDB",
+                          "autre.mdb", "notes.txt", "rapport.travail"}));
     QCOMPARE(QDir(dest + "/Images").entryList(QDir::Files, QDir::Name),
-             (QStringList{"ALIEN.BMP", "BRAZIL.BMP"}));
-    QCOMPARE(lire(dest + "/photos/VIEUX.BMP"), QByteArray("sous-dossier"));
+             (QStringList{"ALIEN.BMP", "BRAZIL.BMP", "VIEUX.BMP"}));
     QCOMPARE(*LireLignes(dest + "/Sauve.ser"),
              (QStringList{"08/12/2026", dest.left(3), dest.mid(3), b.dossier()}));
-    const QStringList clubAvant = lignes(club), autreAvant = lignes(autre);
-    const QByteArray lettre = lire(b.chemin("Rappel.let")), image = lire(b.chemin("Images/ALIEN.BMP"));
+    QCOMPARE(lignes(dest + "/autre.mdb"), autreAvant);
+    QByteArray verdict;
+    sqlite3* db = nullptr;
+    sqlite3_open(QFile::encodeName(dest + "/autre.mdb").constData(), &db);
+    sqlite3_exec(
+        db, "PRAGMA integrity_check",
+        [](void* v, int, char** c, char**) { return *static_cast<QByteArray*>(v) = c[0], 0; }, &verdict,
+        nullptr);
+    sqlite3_close(db);
+    QCOMPARE(verdict, QByteArray("ok"));
     QVERIFY(choisirMenu(s, "Qite"));
+
+    // A second backup removes what the first wrote and this one does not bring, and nothing else.
+    QFile::remove(b.chemin("Images/BRAZIL.BMP"));
+    QVERIFY(sauvegarderVers(b, dest));
+    QCOMPARE(QDir(dest + "/Images").entryList(QDir::Files, QDir::Name),
+             (QStringList{"ALIEN.BMP", "VIEUX.BMP"}));
+    for (auto it = autreClub.begin(); it != autreClub.end(); ++it)
+        QCOMPARE(lire(dest + '/' + it.key()), it.value());
+    const QStringList clubAvant = lignes(club);
+    const QByteArray lettre = lire(b.chemin("Rappel.let")), image = lire(b.chemin("Images/ALIEN.BMP"));
 
     // Changes after the backup; the backup's record points at another folder.
     ajouterFilm(club, "CASABLANCA");
@@ -172,35 +274,159 @@ void TestSauvegarde::sauvegardePuisRestauration() {
     QCOMPARE(lire(b.chemin("Rappel.let")), lettre);
     QCOMPARE(lire(b.chemin("Images/ALIEN.BMP")), image);
     QCOMPARE(QDir(cible.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    // Only what the backup wrote comes back.
+    QVERIFY(!QFile::exists(b.chemin("VIEUX.MDB")) && !QFile::exists(b.chemin("Autre.let")) &&
+            !QFile::exists(b.chemin("Images/VIEUX.BMP")));
 }
 
 void TestSauvegarde::panne_data() {
     QTest::addColumn<QString>("entree");
-    QTest::newRow("sauvegarde") << "Sauve";
-    QTest::newRow("restauration") << "Restor";
+    QTest::addColumn<QString>("panne");
+    QTest::addColumn<QString>("dit"); // what the message says
+    const struct {
+        const char *nom, *entree, *panne, *dit;
+    } cas[] = {
+        {"sauvegarde, copie en panne", "Sauve", "copie-sauvegarde", "AUTRE.MDB"},
+        {"restauration, copie en panne", "Restor", "copie-sauvegarde", "AUTRE.MDB"},
+        {"sauvegarde, base a l'en-tete ecrasee", "Sauve", "en-tete", "AUTRE.MDB"},
+        {"sauvegarde, base tronquee", "Sauve", "tronquee", "AUTRE.MDB"},
+        {"restauration, base a l'en-tete ecrasee", "Restor", "en-tete", "AUTRE.MDB"},
+        {"restauration, base tronquee", "Restor", "tronquee", "AUTRE.MDB"},
+        {"sauvegarde, disque plein", "Sauve", "disque", "le disque est plein"},
+    };
+    for (const auto& c : cas)
+        QTest::newRow(c.nom) << QString(c.entree) << QString(c.panne) << QString(c.dit);
 }
 
+// A failed backup or restore, a damaged database or a full disk: nothing changes anywhere.
 void TestSauvegarde::panne() {
     QFETCH(QString, entree);
+    QFETCH(QString, panne);
+    QFETCH(QString, dit);
+    Montage petit("size=512k");
+    if (panne == "disque" && !petit.fait) QSKIP("only root can make a small file system");
+    Banc b;
+    b.creerBase();
+    ajouterFilm(b.creerBase("AUTRE.MDB"), "BRAZIL");
+    ecrire(b.chemin("Images/ALIEN.BMP"), "petite image");
+    const QString dest = petit.dossier.filePath("club");
+    QVERIFY(ouvrir(b));
+    QVERIFY(sauvegarderVers(b, dest));
+    if (panne == "disque") {
+        QByteArray grande(1 << 20, Qt::Uninitialized);
+        for (char& o : grande)
+            o = char(QRandomGenerator::global()->generate());
+        ecrire(b.chemin("Images/ALIEN.BMP"), grande);
+    } else if (panne == "en-tete" || panne == "tronquee") {
+        QFile f(entree == "Sauve" ? b.chemin("AUTRE.MDB") : dest + "/AUTRE.MDB");
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(panne == "tronquee" ? f.resize(f.size() / 2) : f.write("pas une base !!!") == 16);
+    } else {
+        b.env().panneA = panne;
+    }
+    b.env().date = QDate(2026, 12, 9);
+    const auto appli = fichiers(b.dossier()), avant = fichiers(dest);
+
+    QVERIFY(choisirMenu(b.fenetre<FrmDepart>(), "Sauve"));
+    FrmSauvegarde* s = b.fenetre<FrmSauvegarde>();
+    QVERIFY(choisirMenu(s, entree));
+    const QString message = b.messages();
+    QVERIFY2(message.contains(dit), qPrintable(message));
+    QVERIFY2(message.contains("GARDE"), "the message says what was kept");
+    QCOMPARE(fichiers(b.dossier()), appli);
+    QCOMPARE(fichiers(dest), avant);
+    QVERIFY(baseOuverte());
+    QVERIFY(choisirMenu(s, "Qite"));
+    QVERIFY(!b.fenetre<FrmSauvegarde>() && b.fenetre<FrmDepart>()->isEnabled());
+}
+
+void TestSauvegarde::dossierHorsWindows1252() {
     Banc b;
     b.creerBase();
     QTemporaryDir ailleurs;
+    QVERIFY(QDir(ailleurs.path()).mkdir("Sauvegarde \u0141\u00F3d\u017A"));
     FrmSauvegarde* s = ouvrir(b);
     QVERIFY(s);
-    viser(s, ailleurs.path());
-    QVERIFY(choisirMenu(s, "Sauve"));
-    QVERIFY(choisirMenu(s, "Qite"));
-    QVERIFY(choisirMenu(b.fenetre<FrmDepart>(), "Sauve"));
-    s = b.fenetre<FrmSauvegarde>();
+    const QByteArray fiche = lire(b.chemin("Sauve.ser"));
+    s->setDossierDir1(ailleurs.path());
+    s->Dir1->setCurrentItem(s->Dir1->findItems("Sauvegarde \u0141\u00F3d\u017A", Qt::MatchExactly).value(0));
+    QTest::keyClick(s->Dir1, Qt::Key_Return);
     b.messages();
+    QVERIFY(choisirMenu(s, "Sauve"));
+    QVERIFY(b.messages().contains("Sauve.ser"));
+    QCOMPARE(fichiers(ailleurs.path()), (QMap<QString, QByteArray>{}));
+    QCOMPARE(lire(b.chemin("Sauve.ser")), fiche);
+}
 
-    b.env().panneA = "copie-sauvegarde";
-    QVERIFY(choisirMenu(s, entree));
-    QVERIFY2(b.messages().contains("CLUB.MDB"), "the message names the file");
-    QVERIFY(baseOuverte());
-    QVERIFY(b.fenetre<FrmSauvegarde>());
-    QVERIFY(choisirMenu(s, "Qite"));
-    QVERIFY(!b.fenetre<FrmSauvegarde>() && b.fenetre<FrmDepart>()->isEnabled());
+void TestSauvegarde::sauvegardeTuee_data() {
+    QTest::addColumn<QString>("etape");
+    QTest::addColumn<int>("fois");
+    QTest::newRow("pendant la copie") << "copie-sauvegarde" << 3;
+    QTest::newRow("pendant la bascule") << "bascule-sauvegarde" << 3;
+}
+
+// A backup killed midway leaves the previous one usable, and the next backup cleans up after it.
+void TestSauvegarde::sauvegardeTuee() {
+    QFETCH(QString, etape);
+    QFETCH(int, fois);
+    Banc b;
+    ajouterFilm(b.creerBase(), "ALIEN");
+    ecrire(b.chemin("Rappel.let"), "v1");
+    ecrire(b.chemin("Images/ALIEN.BMP"), "a1");
+    ecrire(b.chemin("Images/BRAZIL.BMP"), "b1");
+    QTemporaryDir ailleurs;
+    const QString dest = ailleurs.path();
+    QVERIFY(ouvrir(b));
+    QVERIFY(sauvegarderVers(b, dest));
+    const auto avant = fichiers(dest);
+    const QStringList filmsAvant = lignes(dest + "/CLUB.MDB");
+    ajouterFilm(b.chemin("CLUB.MDB"), "CASABLANCA");
+    ecrire(b.chemin("Rappel.let"), "v2");
+    ecrire(b.chemin("Images/ALIEN.BMP"), "a2");
+    QFile::remove(b.chemin("Images/BRAZIL.BMP"));
+    // What crashed copies of earlier versions left.
+    for (const char* reste : {"CLUB.MDB.a1B2c3.travail", ".vidora-a1B2c3.tmp", "Images/.vidora-a1B2c3.tmp"})
+        ecrire(dest + '/' + reste, "reste");
+
+    QVERIFY(tuerEnfant(kTuee, QStringList{b.dossier(), dest, etape, QString::number(fois)}.join('\n')));
+    QCOMPARE(lire(dest + "/Sauve.ser"), avant["Sauve.ser"]);
+    // Every file old or new, every database readable.
+    const QStringList filmsApres = lignes(dest + "/CLUB.MDB");
+    QVERIFY(filmsApres == filmsAvant || filmsApres == lignes(b.chemin("CLUB.MDB")));
+    for (const QString f : {"Rappel.let", "Images/ALIEN.BMP"})
+        QVERIFY2(lire(dest + '/' + f) == avant[f] || lire(dest + '/' + f) == lire(b.chemin(f)),
+                 qPrintable(f));
+    // The record still names the previous backup: nothing of it is gone.
+    QCOMPARE(lire(dest + "/Images/BRAZIL.BMP"), avant["Images/BRAZIL.BMP"]);
+
+    QVERIFY(sauvegarderVers(b, dest));
+    QCOMPARE(fichiers(dest).keys(),
+             (QStringList{"CLUB.MDB", "Images/ALIEN.BMP", "Rappel.let", "Sauve.lst", "Sauve.ser"}));
+    QCOMPARE(lignes(dest + "/CLUB.MDB"), lignes(b.chemin("CLUB.MDB")));
+    QCOMPARE(lire(dest + "/Images/ALIEN.BMP"), QByteArray("a2"));
+}
+
+// A change of volume keeps the backup's sub-folder when the new volume has it.
+void TestSauvegarde::changementDeVolume() {
+    Montage autre("size=64k");
+    if (!autre.fait) QSKIP("only root can make a second volume");
+    Banc b;
+    b.creerBase();
+    QTemporaryDir ailleurs;
+    const QString dest = ailleurs.filePath("cles/club");
+    QVERIFY(ouvrir(b));
+    QVERIFY(sauvegarderVers(b, dest));
+    const QString meme =
+        QDir(autre.dossier.path()).filePath(QDir(QStorageInfo(dest).rootPath()).relativeFilePath(dest));
+    QVERIFY(QDir().mkpath(meme));
+    QVERIFY(choisirMenu(b.fenetre<FrmDepart>(), "Sauve"));
+    FrmSauvegarde* s = b.fenetre<FrmSauvegarde>();
+    const int i = s->Drive1->findText(autre.dossier.path());
+    QVERIFY(i >= 0);
+    s->Drive1->setFocus();
+    while (s->Drive1->currentIndex() != i)
+        QTest::keyClick(s->Drive1, s->Drive1->currentIndex() < i ? Qt::Key_Down : Qt::Key_Up);
+    QCOMPARE(s->Text1->text(), meme);
 }
 
 QTEST_MAIN(TestSauvegarde)

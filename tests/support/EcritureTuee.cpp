@@ -35,9 +35,7 @@ const char* const kVariable = "VIDORA_ECRITURE_A_TUER";
            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000)"
            " INSERT INTO ecriture_tuee SELECT zeroblob(1000) FROM n;";
     if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) _exit(3);
-    if (write(STDOUT_FILENO, "pret\n", 5) != 5) _exit(4);
-    for (;;)
-        pause();
+    enfantPret();
 }
 
 // The child side runs before main(), when the parent asked for it.
@@ -48,20 +46,34 @@ const char* const kVariable = "VIDORA_ECRITURE_A_TUER";
 
 } // namespace
 
+void enfantPret() {
+    if (write(STDOUT_FILENO, "pret\n", 5) != 5) _exit(4);
+    for (;;)
+        pause();
+}
+
+bool tuerEnfant(const char* variable, const QString& valeur) {
+    QProcess p;
+    QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+    e.insert(QString::fromLatin1(variable), valeur);
+    p.setProcessEnvironment(e);
+    p.start(QCoreApplication::applicationFilePath(), {});
+    // The child may write other lines first (a test program's own output).
+    QByteArray lu;
+    while (!lu.contains("pret\n") && p.waitForReadyRead(60000))
+        lu += p.readAllStandardOutput();
+    const bool pret = lu.contains("pret\n");
+    p.kill(); // SIGKILL: no handler, no rollback, no clean-up of any kind
+    p.waitForFinished();
+    return pret;
+}
+
 QString journal(const QString& chemin) {
     return chemin + QStringLiteral("-journal");
 }
 
 bool tuerEnPleineEcriture(const QString& chemin) {
-    QProcess p;
-    QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-    e.insert(QString::fromLatin1(kVariable), chemin);
-    p.setProcessEnvironment(e);
-    p.start(QCoreApplication::applicationFilePath(), {});
-    const bool pret = p.waitForReadyRead(60000);
-    p.kill(); // SIGKILL: no handler, no rollback, no unlink of the journal
-    p.waitForFinished();
-    return pret && QFileInfo(journal(chemin)).size() > 0;
+    return tuerEnfant(kVariable, chemin) && QFileInfo(journal(chemin)).size() > 0;
 }
 
 } // namespace vidora_test

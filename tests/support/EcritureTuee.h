@@ -12,6 +12,13 @@ namespace vidora_test {
 // was left.
 bool tuerEnPleineEcriture(const QString& chemin);
 
+// Runs the test program again as a child with the environment variable `variable` set to
+// `valeur` (the child reads it before main()), and kills it with SIGKILL as soon as it calls
+// enfantPret(). Returns whether it got there.
+bool tuerEnfant(const char* variable, const QString& valeur);
+// The child's side: tells the parent that this is the moment, and waits to be killed.
+[[noreturn]] void enfantPret();
+
 // The file's rollback journal.
 QString journal(const QString& chemin);
 
