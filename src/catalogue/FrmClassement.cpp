@@ -14,9 +14,7 @@
 namespace vidora {
 
 FrmClassement::FrmClassement() : Form(QStringLiteral("FrmClassement"), QStringLiteral("Classement")) {
-    Label1 = controle(new QLabel(QStringLiteral("CLASSEMENT CD"), this), 3000, 600, 6000, 600);
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setFrameShape(QFrame::Box);
+    Label1 = controle(LabelEncadre(this, QStringLiteral("CLASSEMENT CD")), 3000, 600, 6000, 600);
     const auto ligne = [this](const char* libelle, const char* nom, double haut, QLabel*& etiquette) {
         etiquette = controle(new QLabel(QString::fromUtf8(libelle), this), 2500, haut, 3600, 450);
         auto* b = controle(new QLineEdit(this), 6300, haut, 2000, 450);

@@ -47,10 +47,8 @@ QList<QStringList> PairesEtiquette(const QStringList& lignes) {
 }
 
 FrmEtiquette::FrmEtiquette() : Form(QStringLiteral("FrmEtiquette"), QStringLiteral("Edition Etiquette")) {
-    Label1 = controle(new QLabel(this), 3000, 300, 6000, 500);
+    Label1 = controle(LabelEncadre(this), 3000, 300, 6000, 500);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setFrameShape(QFrame::Box);
     MSFlexGrid2 = controle(new MSFlexGrid(this), 4970, 1200, 2060, 3000);
     MSFlexGrid2->setObjectName(QStringLiteral("MSFlexGrid2"));
     // Centred in the window, the film grid clears the count box above it down to an 800 x 600

@@ -25,10 +25,8 @@ ListeAbonnes::ListeAbonnes(const QString& nom, const QString& titre, const QStri
         entreeVers,
         false,
     };
-    Label1 = controle(new QLabel(QStringLiteral("LISTE DES ABONNES"), this), 3000, 150, 6000, 450);
+    Label1 = controle(LabelEncadre(this, QStringLiteral("LISTE DES ABONNES")), 3000, 150, 6000, 450);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setFrameShape(QFrame::Box);
     // The grid ends where the window's visible area ends on the smallest screen, so that the last
     // rows of a long list scroll into view.
     MSFlexGrid1 = controle(new MSFlexGrid(this), 300, 800, 11400, 6600);

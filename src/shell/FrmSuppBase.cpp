@@ -32,9 +32,7 @@ void OuvrirSuppressionBase() {
 }
 
 FrmSuppBase::FrmSuppBase() : Form(QStringLiteral("FrmSuppBase"), kTitre) {
-    Label2 = controle(new QLabel(QStringLiteral("SUPPRIMER UNE BASE"), this), 3000, 500, 6000, 600);
-    Label2->setAlignment(Qt::AlignCenter);
-    Label2->setFrameShape(QFrame::Box);
+    Label2 = controle(LabelEncadre(this, QStringLiteral("SUPPRIMER UNE BASE")), 3000, 500, 6000, 600);
     Label2->setStyleSheet(QStringLiteral("color:red; font-style:italic;"));
     File1 = controle(new QListWidget(this), 3000, 1500, 6000, 5000);
     File1->setObjectName(QStringLiteral("File1"));
