@@ -754,9 +754,11 @@ bool Recordset::EstNull(const QString& champ) const {
 
 void Recordset::Edit() {
     verifierLigne();
-    chargerTout();
+    // Only the fields set are written, so the row needs no reading first while the walk's cursor
+    // stands on it; otherwise reading it tells whether it is still there.
+    if (!(surCurseur_ && curseur_ && versionCurseur_ == db_->version())) chargerTout();
     mode_ = Mode::Edition;
-    tampon_ = valeurs_;
+    tampon_ = QVector<QVariant>(def_.champs.size());
     modifie_ = QVector<bool>(def_.champs.size(), false);
 }
 
@@ -846,40 +848,40 @@ void Recordset::Update() {
         valeurs[i] = modifie_[i] ? convertir(i, tampon_[i]) : tampon_[i];
 
     if (mode == Mode::Edition) {
-        QStringList sets;
-        QVector<QVariant> params;
-        for (int i = 0; i < n; ++i)
-            if (modifie_[i]) {
-                sets << ident(def_.champs[i].nom) + QStringLiteral(" = ?");
-                params << valeurs[i];
-            }
-        if (!sets.isEmpty()) {
+        if (modifie_.contains(true)) {
             // A walk that edits row after row sets the same fields each time: one statement serves.
-            const QString sql =
-                QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
-                    .arg(ident(def_.nom), sets.join(QStringLiteral(", ")), QLatin1String(kCle));
-            if (!edition_ || sqlEdition_ != sql) {
+            if (!edition_ || champsEdition_ != modifie_) {
                 sqlite3_finalize(edition_);
                 edition_ = nullptr;
-                sqlEdition_.clear();
-                const QByteArray u = sql.toUtf8();
+                champsEdition_.clear();
+                QStringList sets;
+                for (int i = 0; i < n; ++i)
+                    if (modifie_[i]) sets << ident(def_.champs[i].nom) + QStringLiteral(" = ?");
+                const QByteArray u =
+                    QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                        .arg(ident(def_.nom), sets.join(QStringLiteral(", ")), QLatin1String(kCle))
+                        .toUtf8();
                 if (sqlite3_prepare_v2(db_->handle(), u.constData(), int(u.size()), &edition_, nullptr) !=
                     SQLITE_OK) {
                     sqlite3_finalize(edition_);
                     edition_ = nullptr;
                     echec(db_->handle());
                 }
-                sqlEdition_ = sql;
+                champsEdition_ = modifie_;
             }
             Stmt st(db_->handle(), edition_);
             int k = 1;
-            for (const QVariant& p : params)
-                st.lier(k++, p);
+            for (int i = 0; i < n; ++i)
+                if (modifie_[i]) st.lier(k++, valeurs[i]);
             st.lier(k, QVariant(cle_));
             st.pas();
         }
-        valeurs_ = valeurs;
-        lu_.fill(true);
+        // The fields written are known; the others are read again when asked for.
+        for (int i = 0; i < n; ++i)
+            if (modifie_[i]) {
+                valeurs_[i] = std::move(valeurs[i]);
+                lu_[i] = true;
+            }
         ecrit(true);
         return;
     }

@@ -226,7 +226,7 @@ class Recordset {
     mutable bool demandeHorsCurseur_ = false;
     // The UPDATE of the last Edit, kept for the next one that sets the same fields.
     sqlite3_stmt* edition_ = nullptr;
-    QString sqlEdition_;
+    QVector<bool> champsEdition_; // the fields that edition_ sets
     enum class Mode { Aucun, Edition, Ajout } mode_ = Mode::Aucun;
     QVector<QVariant> tampon_;
     QVector<bool> modifie_;
