@@ -656,25 +656,10 @@ void Recordset::lireLigne(qint64 cle) {
     eof_ = bof_ = false;
 }
 
-// Reads every field of the current row that was not read yet.
+// Reads every field of the current row that was not read yet, from the row as stored: called only
+// where the walk's cursor cannot give them (a field it does not bring, or a row it no longer
+// stands on), and it tells a row deleted meanwhile.
 void Recordset::chargerTout() const {
-    const bool surLigne = surCurseur_ && curseur_ && versionCurseur_ == db_->version();
-    bool dansCurseur = surLigne;
-    for (int i = 0; i < def_.champs.size() && dansCurseur; ++i)
-        dansCurseur = lu_[i] || posCurseur_[i] > 0;
-    if (dansCurseur) {
-        for (int i = 0; i < def_.champs.size(); ++i)
-            if (!lu_[i]) {
-                valeurs_[i] = colonne(curseur_, posCurseur_[i], def_.champs[i].type);
-                lu_[i] = true;
-            }
-        return;
-    }
-    // A walk that edits its rows reads them whole: from the next row on, its cursor brings every field.
-    if (surLigne) {
-        demandes_.fill(true);
-        demandeHorsCurseur_ = true;
-    }
     Stmt st(db_->handle(), QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
                                .arg(colonnesSql_, ident(def_.nom), QLatin1String(kCle)));
     st.lier(1, QVariant(cle_));
