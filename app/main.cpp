@@ -21,6 +21,6 @@ int main(int argc, char** argv) {
 
     vidora::PreparerDossierApplication();
     auto* splash = new vidora::Copyright;
-    splash->Form_Load();
+    splash->charger();
     return QApplication::exec();
 }

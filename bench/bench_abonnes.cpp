@@ -25,7 +25,7 @@ constexpr double kObjectifMs = 500.0;
 
 template <class Fenetre> double ouvrirGrille(int& lignes) {
     auto f = std::make_unique<Fenetre>();
-    f->Form_Load();
+    f->charger();
     const double ms = meilleurTemps(kEssais, [&] {
         f->Lire();
         return static_cast<unsigned long long>(f->MSFlexGrid1->Rows());

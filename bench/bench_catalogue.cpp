@@ -129,7 +129,7 @@ void benchCatalogue(int nFilms) {
         auto liste = std::make_unique<FrmListe>();
         const double tasAvant = tasMo(), rssAvant = statusMo("VmRSS");
         remettrePic();
-        liste->Form_Load();
+        liste->charger();
         const double pic = statusMo("VmHWM"), tasListe = tasMo() - tasAvant;
         const double listeMoteur = meilleurTemps(kEssaisCatalogue, [&] {
             liste->Lire();
@@ -149,7 +149,7 @@ void benchCatalogue(int nFilms) {
             auto t = base.ouvrirTable(QStringLiteral("CD"));
             films.reserve(t->RecordCount());
             const ColonneGrille place = ColonnePlace(QStringLiteral("CLASSEMENT"), 1400);
-            for (; !t->EOF_(); t->MoveNext()) {
+            for (; !t->Fin(); t->MoveNext()) {
                 LigneFilm f;
                 f.cle = t->Cle();
                 f.nomNul = t->EstNull(QStringLiteral("Nom"));
@@ -197,7 +197,7 @@ void benchCatalogue(int nFilms) {
 
         // The title check on Enter in film entry, for a title no film holds.
         auto saisie = std::make_unique<FrmSaisir>();
-        saisie->Form_Load();
+        saisie->charger();
         const QString absent = QStringLiteral("FILM QUE PERSONNE N'A");
         const double doublonMoteur = meilleurTemps(kEssaisCatalogue, [&] {
             saisie->Text2->setText(absent);

@@ -52,7 +52,7 @@ void benchEtiquettes(int nFilms) {
     surClub("benchEtiquettes", nFilms, 0, [&](sqlite3*) {
         const QDir impressions(ctx().fichier(QStringLiteral("Impressions")));
         auto* f = new FrmEtiquette;
-        f->Form_Load();
+        f->charger();
         int ligne = -1;
         for (int r = 1; r < f->MSFlexGrid2->Rows() && ligne < 0; ++r)
             if (f->MSFlexGrid2->textAt(r, 1) == QLatin1String("ACTION")) ligne = r;

@@ -106,7 +106,7 @@ int executer(int n) {
     const double parcoursMoteur = meilleurTemps(kEssais, [&] {
         unsigned long long total = 0;
         auto rs = db->ouvrirTable(cd);
-        for (; !rs->EOF_(); rs->MoveNext())
+        for (; !rs->Fin(); rs->MoveNext())
             total += unsigned(rs->Texte(matricule).size() + rs->Texte(nom).size() + rs->Texte(sortie).size());
         return total;
     });
@@ -123,11 +123,11 @@ int executer(int n) {
     const double rechercheMoteur = meilleurTemps(kEssais, [&] {
         long long position = 0;
         auto rs = db->ouvrirTable(cd);
-        while (!rs->EOF_() && rs->Texte(nom) != cible) {
+        while (!rs->Fin() && rs->Texte(nom) != cible) {
             rs->MoveNext();
             ++position;
         }
-        trouveMoteur = rs->EOF_() ? -1 : position;
+        trouveMoteur = rs->Fin() ? -1 : position;
         return static_cast<unsigned long long>(position);
     });
     const double rechercheBrut = meilleurTemps(kEssais, [&] {
@@ -152,7 +152,7 @@ int executer(int n) {
         Transaction tr(*db);
         auto rs = db->ouvrirTable(cd);
         unsigned long long faites = 0;
-        for (; faites < unsigned(editions) && !rs->EOF_(); rs->MoveNext(), ++faites) {
+        for (; faites < unsigned(editions) && !rs->Fin(); rs->MoveNext(), ++faites) {
             rs->Edit();
             rs->SetValue(sortie, valeur);
             rs->Update();

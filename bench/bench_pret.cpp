@@ -37,7 +37,7 @@ constexpr double kObjectifMs = 500.0;
 
 void mesurer(int nFilms, int nMembres, sqlite3* h) {
     auto f = std::make_unique<FrmEntreeSortie>();
-    f->Form_Load();
+    f->charger();
 
     // Members grid.
     const double abonMoteur = meilleurTemps(kEssais, [&] {

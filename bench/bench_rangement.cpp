@@ -65,7 +65,7 @@ double passeFenetre(int& lignesDerniere) {
     double meilleur = std::numeric_limits<double>::max();
     for (int i = 0; i < kEssais; ++i) {
         auto* m = new MAJ;
-        m->Form_Load();
+        m->charger();
         const auto debut = std::chrono::steady_clock::now();
         m->Command1_Click();
         const auto fin = std::chrono::steady_clock::now();

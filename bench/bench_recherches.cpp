@@ -33,7 +33,7 @@ const QString kTitre = QStringLiteral("FILM 01"); // FILM 010000 to FILM 019999
 // The window loaded once, then its list built again at each run; its grid's row count kept.
 template <class Fenetre, class Lister> double grille(int& lignes, Lister&& lister) {
     auto f = std::make_unique<Fenetre>();
-    f->Form_Load();
+    f->charger();
     const double ms = meilleurTemps(kEssais, [&] {
         lister(*f);
         return static_cast<unsigned long long>(f->MSFlexGrid1->Rows());

@@ -40,7 +40,7 @@ QComboBox* ListeFilm(QWidget* parent) {
 void RemplirListe(QComboBox* c, const QString& table, const QString& champ) {
     c->clear();
     auto t = ctx().base().ouvrirTable(table);
-    for (; !t->EOF_(); t->MoveNext())
+    for (; !t->Fin(); t->MoveNext())
         c->addItem(t->Texte(champ));
     c->setCurrentIndex(-1);
     c->setEditText(QString());
@@ -303,7 +303,7 @@ bool FicheFilm::Enregistrer() {
         // One walk: the film in hand must still be there, and no other film may hold the title. A
         // title kept as it was stays allowed, even when an older film shares it.
         bool present = false;
-        for (; !t->EOF_(); t->MoveNext()) {
+        for (; !t->Fin(); t->MoveNext()) {
             if (t->Cle() == cle_) {
                 present = true;
             } else if (change(0) && titre != titreStocke_ && t->Texte(QStringLiteral("Nom")) == titre) {

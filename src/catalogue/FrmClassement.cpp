@@ -35,7 +35,7 @@ FrmClassement::FrmClassement() : Form(QStringLiteral("FrmClassement"), QStringLi
             &FrmClassement::Retour_Click);
 }
 
-void FrmClassement::Form_Load() {
+void FrmClassement::charger() {
     MiseEnPlaceStandard(*this);
     Lire();
 }
@@ -43,7 +43,7 @@ void FrmClassement::Form_Load() {
 void FrmClassement::Lire() {
     try {
         auto t = ctx().base().ouvrirTable(QStringLiteral("Classe"));
-        if (!t->EOF_()) {
+        if (!t->Fin()) {
             Text1->setText(t->Texte(QStringLiteral("Trave")));
             Text2->setText(t->Texte(QStringLiteral("Rang")));
             Text3->setText(t->Texte(QStringLiteral("Numero")));

@@ -13,7 +13,7 @@ class FrmClassement : public Form {
     Q_OBJECT
   public:
     FrmClassement();
-    void Form_Load() override;
+    void charger() override;
     void Lire();
     void Enreg_Click();
     void Retour_Click();

@@ -42,7 +42,7 @@ FrmControle::FrmControle()
     ajouterEntree("Autre", "Autre Film", &FrmControle::Autre_Click);
 }
 
-void FrmControle::Form_Load() {
+void FrmControle::charger() {
     MiseEnPlaceStandard(*this);
     Lire();
 }

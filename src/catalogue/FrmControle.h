@@ -16,7 +16,7 @@ class FrmControle : public Form {
     Q_OBJECT
   public:
     FrmControle();
-    void Form_Load() override;
+    void charger() override;
     // The list state: every film, the card hidden.
     void Lire();
     void MSFlexGrid1_Click();

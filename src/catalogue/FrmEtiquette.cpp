@@ -65,7 +65,7 @@ FrmEtiquette::FrmEtiquette() : Form(QStringLiteral("FrmEtiquette"), QStringLiter
     entree("Quiter", "Quitter", &FrmEtiquette::Quiter_Click);
 }
 
-void FrmEtiquette::Form_Load() {
+void FrmEtiquette::charger() {
     MiseEnPlaceStandard(*this);
     Lire();
 }
@@ -85,7 +85,7 @@ void FrmEtiquette::Lire() {
     try {
         auto t = ctx().base().ouvrirTable(QStringLiteral("Genre"));
         n = t->RecordCount() - 1;
-        for (; !t->EOF_(); t->MoveNext())
+        for (; !t->Fin(); t->MoveNext())
             AjouterLigneGrille(*MSFlexGrid2, {t->Texte(QStringLiteral("NomGenre"))},
                                QString::number(t->Cle()));
     } catch (const ErreurBase& e) {
@@ -112,7 +112,7 @@ void FrmEtiquette::MSFlexGrid2_Click() {
     int compte = 0;
     QStringList file;
     try {
-        for (auto t = ctx().base().ouvrirTable(QStringLiteral("CD")); !t->EOF_(); t->MoveNext()) {
+        for (auto t = ctx().base().ouvrirTable(QStringLiteral("CD")); !t->Fin(); t->MoveNext()) {
             if (t->EstNull(QStringLiteral("Categorie")) ||
                 t->Texte(QStringLiteral("Categorie")) != ChoixGrille)
                 continue;

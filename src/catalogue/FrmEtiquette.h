@@ -17,7 +17,7 @@ class FrmEtiquette : public Form {
     Q_OBJECT
   public:
     FrmEtiquette();
-    void Form_Load() override;
+    void charger() override;
     // The category state: the list of categories.
     void Lire();
     void MSFlexGrid2_Click();

@@ -151,7 +151,7 @@ FrmListe::FrmListe() : Form(QStringLiteral("FrmListe"), QStringLiteral("Modifier
     ajouterEntree("Effaimage", "Effecer l'image", &FrmListe::Effaimage_Click);
 }
 
-void FrmListe::Form_Load() {
+void FrmListe::charger() {
     MiseEnPlaceStandard(*this);
     Lire();
 }
@@ -167,7 +167,7 @@ void FrmListe::Lire() {
         auto t = ctx().base().ouvrirTable(QStringLiteral("CD"));
         films.reserve(t->RecordCount());
         const QVector<ColonneGrille>& c = ColonnesListeFilms();
-        for (; !t->EOF_(); t->MoveNext()) {
+        for (; !t->Fin(); t->MoveNext()) {
             LigneFilm f;
             f.cle = t->Cle();
             f.nomNul = t->EstNull(QStringLiteral("Nom"));

@@ -38,7 +38,7 @@ class FrmListe : public Form {
     Q_OBJECT
   public:
     FrmListe();
-    void Form_Load() override;
+    void charger() override;
     // The list state: every film read, sorted and shown, the card hidden.
     void Lire();
     void MSFlexGrid1_Click();

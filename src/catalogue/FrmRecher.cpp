@@ -31,7 +31,7 @@ FrmRecher::FrmRecher() : Form(QStringLiteral("FrmRecher"), QStringLiteral("Reche
     ajouterEntree("Catego", "Autre Categorie", &FrmRecher::Catego_Click);
 }
 
-void FrmRecher::Form_Load() {
+void FrmRecher::charger() {
     MiseEnPlaceStandard(*this);
     for (QWidget* w :
          {static_cast<QWidget*>(Label12), static_cast<QWidget*>(MSFlexGrid1), static_cast<QWidget*>(Fiche)})

@@ -18,7 +18,7 @@ class FrmRecher : public Form {
     Q_OBJECT
   public:
     FrmRecher();
-    void Form_Load() override;
+    void charger() override;
     // A category chosen from the list of Combo4.
     void Combo4_Click();
     // The list state: the films of the chosen category, the card hidden.

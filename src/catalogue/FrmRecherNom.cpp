@@ -45,7 +45,7 @@ FrmRecherNom::FrmRecherNom() : Form(QStringLiteral("FrmRecherNom"), QStringLiter
     ajouterEntree("Autre", "Autre Film", &FrmRecherNom::Autre_Click);
 }
 
-void FrmRecherNom::Form_Load() {
+void FrmRecherNom::charger() {
     MiseEnPlaceStandard(*this);
     Lire();
 }

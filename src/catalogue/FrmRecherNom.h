@@ -23,7 +23,7 @@ class FrmRecherNom : public Form {
     Q_OBJECT
   public:
     FrmRecherNom();
-    void Form_Load() override;
+    void charger() override;
     // The search state: the search box shown with its text, the count of every film.
     void Lire();
     // The search of the text typed in Text9.

@@ -101,7 +101,7 @@ bool FrmSaisir::eventFilter(QObject* o, QEvent* e) {
     return Form::eventFilter(o, e);
 }
 
-void FrmSaisir::Form_Load() {
+void FrmSaisir::charger() {
     MiseEnPlaceStandard(*this);
     menu(QStringLiteral("SaiAffiche"))->setEnabled(true);
     MonthView1->setSelectedDate(env().aujourdhui());
@@ -140,7 +140,7 @@ void FrmSaisir::preparer() {
     MonthView1_DateClick();
     try {
         auto t = ctx().base().ouvrirTable(QStringLiteral("CDChe"));
-        if (t->EOF_() || t->EstNull(QStringLiteral("MatriculeCD")))
+        if (t->Fin() || t->EstNull(QStringLiteral("MatriculeCD")))
             throw Refus(QStringLiteral("LE COMPTEUR DES FILMS EST ABSENT DE LA BASE"));
         compteur_ = t->Value(QStringLiteral("MatriculeCD")).toLongLong();
         // Past its room the identifier would be cut short in its field; the film is refused instead.
@@ -265,7 +265,7 @@ void FrmSaisir::Enresitre_Click() {
         AvancerEmplacement(db, placeEnMain_);
         env().pointDeControle("saisie-classement");
         auto che = db.ouvrirTable(QStringLiteral("CDChe"));
-        if (che->EOF_()) throw Refus(QStringLiteral("LE COMPTEUR DES FILMS EST ABSENT DE LA BASE"));
+        if (che->Fin()) throw Refus(QStringLiteral("LE COMPTEUR DES FILMS EST ABSENT DE LA BASE"));
         che->Edit();
         che->SetValue(QStringLiteral("MatriculeCD"), compteur_ + 1);
         che->Update();

@@ -25,7 +25,7 @@ class FrmSaisir : public Form {
     static const QString AdressePage;
 
     FrmSaisir();
-    void Form_Load() override;
+    void charger() override;
     void Text2_KeyPress(); // Enter in the title box
     void Enresitre_Click();
     void Autre_Click();

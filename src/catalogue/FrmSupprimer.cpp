@@ -70,7 +70,7 @@ FrmSupprimer::FrmSupprimer() : Form(QStringLiteral("FrmSupprimer"), QStringLiter
     ajouterEntree("Caztegori", "Autre Categorie", &FrmSupprimer::Caztegori_Click);
 }
 
-void FrmSupprimer::Form_Load() {
+void FrmSupprimer::charger() {
     MiseEnPlaceStandard(*this);
     RemplirCategories(Combo4);
     MSFlexGrid1->hide();

@@ -19,7 +19,7 @@ class FrmSupprimer : public Form {
     Q_OBJECT
   public:
     FrmSupprimer();
-    void Form_Load() override;
+    void charger() override;
     void Combo4_Click();
     // The list state: the films of the chosen category, the card hidden.
     void Lire();

@@ -32,7 +32,7 @@ void Reecrire(const QString& table, const QString& champ, const QStringList& lig
     Database& db = ctx().base();
     Transaction tr(db);
     auto t = db.ouvrirTable(table);
-    while (!t->EOF_()) {
+    while (!t->Fin()) {
         t->Delete();
         t->MoveNext();
     }
@@ -131,7 +131,7 @@ FrmUtilitaire::Moitie FrmUtilitaire::specialites() const {
     return {QStringLiteral("Special"), QStringLiteral("Titre"), List2, Text2, Text8, Text9, false};
 }
 
-void FrmUtilitaire::Form_Load() {
+void FrmUtilitaire::charger() {
     MiseEnPlaceStandard(*this);
     Lire();
 }
@@ -156,7 +156,7 @@ void FrmUtilitaire::Annul_Click() {
 bool FrmUtilitaire::remplir(const Moitie& m) {
     m.liste->clear();
     try {
-        for (auto t = ctx().base().ouvrirTable(m.table); !t->EOF_(); t->MoveNext())
+        for (auto t = ctx().base().ouvrirTable(m.table); !t->Fin(); t->MoveNext())
             m.liste->addItem(t->Texte(m.champ));
     } catch (const ErreurBase& e) {
         env().message(QStringLiteral("LA LISTE NE PEUT ETRE LUE :\n%1").arg(e.message()));
@@ -229,9 +229,9 @@ void FrmUtilitaire::agir(const Moitie& m) {
         Database& db = ctx().base();
         Transaction tr(db);
         auto t = db.ouvrirTable(m.table);
-        while (!t->EOF_() && t->Texte(m.champ) != EntreeChoisie)
+        while (!t->Fin() && t->Texte(m.champ) != EntreeChoisie)
             t->MoveNext();
-        if (!t->EOF_()) t->Delete();
+        if (!t->Fin()) t->Delete();
         tr.valider();
     } catch (const ErreurBase& e) {
         env().message(QStringLiteral("L'ENTREE N'A PAS ETE EFFACEE :\n%1").arg(e.message()));

@@ -16,7 +16,7 @@ class FrmUtilitaire : public Form {
     Q_OBJECT
   public:
     FrmUtilitaire();
-    void Form_Load() override;
+    void charger() override;
     // The start state.
     void Lire();
     void Annul_Click();

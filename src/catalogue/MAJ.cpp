@@ -57,7 +57,7 @@ bool refuserSansConnexion() {
 }
 } // namespace
 
-void MAJ::Form_Load() {
+void MAJ::charger() {
     MiseEnPlaceStandard(*this);
     MSFlexGrid1->hide();
     List1->hide();
@@ -67,7 +67,7 @@ void MAJ::Form_Load() {
     }
     try {
         auto t = ctx().base().ouvrirTable(QStringLiteral("Genre"));
-        for (; !t->EOF_(); t->MoveNext())
+        for (; !t->Fin(); t->MoveNext())
             List1->addItem(t->Texte(QStringLiteral("NomGenre")));
     } catch (const ErreurBase& e) {
         env().message(e.genre() == ErreurBase::Genre::Fermee
@@ -102,7 +102,7 @@ void MAJ::Command1_Click() {
         const QString champ = QStringLiteral("Categorie");
         std::vector<Film> films;
         QVector<QVector<int>> parCategorie(categories.size());
-        for (auto t = db.ouvrirTable(QStringLiteral("CD")); !t->EOF_(); t->MoveNext()) {
+        for (auto t = db.ouvrirTable(QStringLiteral("CD")); !t->Fin(); t->MoveNext()) {
             if (t->EstNull(champ)) continue;
             const auto r = rangs.constFind(t->Texte(champ));
             if (r == rangs.cend()) continue;
@@ -117,7 +117,7 @@ void MAJ::Command1_Click() {
         // The new places go in with a second pass in table order, each film edited on its own row
         // (films sharing a title each keep the place given to them).
         auto t = db.ouvrirTable(QStringLiteral("CD"));
-        for (std::size_t i = 0; i < films.size() && !t->EOF_(); t->MoveNext()) {
+        for (std::size_t i = 0; i < films.size() && !t->Fin(); t->MoveNext()) {
             if (t->Cle() != films[i].cle) continue;
             const Emplacement& p = films[i++].place;
             t->Edit();

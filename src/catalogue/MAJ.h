@@ -23,7 +23,7 @@ class MAJ : public Form {
     Q_OBJECT
   public:
     MAJ();
-    void Form_Load() override;
+    void charger() override;
     void Command1_Click();
     void Retour_Click();
 

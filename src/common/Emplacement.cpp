@@ -75,7 +75,7 @@ QString VerifierClassement(const QString& trave, const QString& rang, const QStr
 
 Classement LireClassement(Database& db) {
     auto t = db.ouvrirTable(QStringLiteral("Classe"));
-    if (t->EOF_()) throw Refus(QStringLiteral("LE CLASSEMENT EST ABSENT DE LA BASE"));
+    if (t->Fin()) throw Refus(QStringLiteral("LE CLASSEMENT EST ABSENT DE LA BASE"));
     const QString trave = t->Texte(QStringLiteral("Trave"));
     const QChar baie = trave.isEmpty() ? QChar() : trave.at(0);
     // A bay past "Z" ("[" once the last place of "Z" is given) leaves no place.
@@ -101,7 +101,7 @@ namespace {
 // window then makes the row again if it is missing).
 void ecrireClasse(Database& db, const Emplacement& p, const Classement* limites) {
     auto t = db.ouvrirTable(QStringLiteral("Classe"));
-    if (!t->EOF_())
+    if (!t->Fin())
         t->Edit();
     else if (limites)
         t->AddNew();

@@ -52,7 +52,8 @@ void AjouterLigneGrille(MSFlexGrid& g, const QStringList& cellules, const QStrin
     g.remplirLignes(std::move(ligne));
 }
 
-void AjouterCellulesGrille(QList<QString>& cellules, const QVector<ColonneGrille>& colonnes, const Recordset& r) {
+void AjouterCellulesGrille(QList<QString>& cellules, const QVector<ColonneGrille>& colonnes,
+                           const Recordset& r) {
     for (const ColonneGrille& col : colonnes) {
         QString s;
         try {
@@ -79,7 +80,7 @@ namespace {
 // The texts of every row that passes the filter, row after row: its key, then its columns.
 void lireLignes(Recordset& t, const QVector<ColonneGrille>& colonnes,
                 const std::function<bool(const Recordset&)>& filtre, QList<QString>& cellules) {
-    while (!t.EOF_()) {
+    while (!t.Fin()) {
         if (!filtre || filtre(t)) {
             cellules << QString::number(t.Cle());
             AjouterCellulesGrille(cellules, colonnes, t);
@@ -118,7 +119,7 @@ qint64 CleLigneCourante(const MSFlexGrid& g) {
 
 bool ChercherFilmParTitre(const QString& titre) {
     Recordset& t = ctx().ouvrirTable(QStringLiteral("CD"));
-    while (!t.EOF_()) {
+    while (!t.Fin()) {
         // An empty title (the empty row after the last film) finds nothing.
         if (!titre.isEmpty() && t.Texte(QStringLiteral("Nom")) == titre) return true;
         t.MoveNext();

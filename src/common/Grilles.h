@@ -51,7 +51,7 @@ void PreparerGrille(MSFlexGrid& g, const QVector<ColonneGrille>& colonnes, const
 qint64 CleLigneCourante(const MSFlexGrid& g);
 
 // Opens CD into TableOuverte and walks it from the first row: the first film whose title equals
-// titre exactly (case and blanks count). Returns false when none does (TableOuverte then at EOF).
+// titre exactly (case and blanks count). Returns false when none does (TableOuverte then at its end).
 bool ChercherFilmParTitre(const QString& titre);
 
 } // namespace vidora

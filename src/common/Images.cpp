@@ -33,7 +33,7 @@ QSet<QString> ImagesDeLaBase(Database& db) {
     const QString nom = QStringLiteral("Nom"), image = QStringLiteral("Image");
     QSet<QString> fichiers;
     auto cd = db.ouvrirTable(QStringLiteral("CD"));
-    for (; !cd->EOF_(); cd->MoveNext())
+    for (; !cd->Fin(); cd->MoveNext())
         if (!cd->EstNull(nom) && cd->Value(image).toBool()) fichiers.insert(FichierImageFilm(cd->Texte(nom)));
     return fichiers;
 }

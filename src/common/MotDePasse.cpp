@@ -20,7 +20,7 @@ std::optional<QString> BrouillerMotDePasse(const QString& texte) {
 }
 
 QString MotDePasseStocke(const Recordset& passe, const QString& nomBase) {
-    if (passe.EOF_() || passe.EstNull(QStringLiteral("Mot")))
+    if (passe.Fin() || passe.EstNull(QStringLiteral("Mot")))
         throw ErreurBase(ErreurBase::Genre::PasUneBase,
                          QStringLiteral("La base %1 n'a pas de mot de passe utilisable.").arg(nomBase));
     return passe.Texte(QStringLiteral("Mot"));

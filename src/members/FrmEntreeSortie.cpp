@@ -121,7 +121,7 @@ FrmEntreeSortie::FrmEntreeSortie()
             &FrmEntreeSortie::Retour_Click);
 }
 
-void FrmEntreeSortie::Form_Load() {
+void FrmEntreeSortie::charger() {
     MiseEnPlaceStandard(*this);
     Lire();
 }

@@ -18,7 +18,7 @@ class FrmEntreeSortie : public Form {
     Q_OBJECT
   public:
     FrmEntreeSortie();
-    void Form_Load() override;
+    void charger() override;
 
     // The member list: the card hidden, the members grid filled afresh.
     void Lire();

@@ -97,7 +97,7 @@ FrmLettre::FrmLettre() : Form(QStringLiteral("FrmLettre"), QStringLiteral("Lettr
     connect(Text3, &QLineEdit::returnPressed, this, &FrmLettre::Text3_Entree);
 }
 
-void FrmLettre::Form_Load() {
+void FrmLettre::charger() {
     MiseEnPlaceStandard(*this);
     Lire();
 }

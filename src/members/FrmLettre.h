@@ -19,7 +19,7 @@ class FrmLettre : public Form {
     Q_OBJECT
   public:
     FrmLettre();
-    void Form_Load() override;
+    void charger() override;
 
     void Lire();
     void Charger_Click();

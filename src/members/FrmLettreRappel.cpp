@@ -69,7 +69,7 @@ FrmLettreRappel::FrmLettreRappel()
             &FrmLettreRappel::Retour_Click);
 }
 
-void FrmLettreRappel::Form_Load() {
+void FrmLettreRappel::charger() {
     MiseEnPlaceStandard(*this);
     try {
         passe();
@@ -86,7 +86,7 @@ void FrmLettreRappel::passe() {
     MSFlexGrid1->setVisible(false);
     {
         auto para = ctx().base().ouvrirTable(QStringLiteral("Para"));
-        if (para->EOF_()) {
+        if (para->Fin()) {
             env().message(QStringLiteral("LES PARAMETRES DU CLUB SONT ABSENTS DE LA BASE : AUCUNE LETTRE DE "
                                          "RAPPEL N'A ETE IMPRIMEE.\nRENSEIGNEZ-LES PAR Outil > Paramettre."));
             return;
@@ -109,7 +109,7 @@ void FrmLettreRappel::passe() {
         TablesFermees fermees;
         Recordset& t = ctx().ouvrirTable(QStringLiteral("Abonne"));
         Mode = 0;
-        while (!t.EOF_()) {
+        while (!t.Fin()) {
             try {
                 // The days late of the last occupied slot examined decide the member's grid row.
                 int jours = 0;

@@ -14,7 +14,7 @@ class FrmLettreRappel : public Form {
     Q_OBJECT
   public:
     FrmLettreRappel();
-    void Form_Load() override;
+    void charger() override;
     void Retour_Click();
 
     QLineEdit* Text1; // DelaiMini, as read for the pass

@@ -70,7 +70,7 @@ FrmNouvAbon::FrmNouvAbon() : Form(QStringLiteral("FrmNouvAbon"), QStringLiteral(
     Text7->installEventFilter(new FiltreVille(Text7, enregist));
 }
 
-void FrmNouvAbon::Form_Load() {
+void FrmNouvAbon::charger() {
     MiseEnPlaceStandard(*this);
     Lire();
 }
@@ -81,7 +81,7 @@ void FrmNouvAbon::Lire() {
     EntierTemp2 = -1;
     try {
         auto t = ctx().base().ouvrirTable(QStringLiteral("AbonChe"));
-        if (!t->EOF_() && !t->EstNull(QStringLiteral("MatriculeAbon")))
+        if (!t->Fin() && !t->EstNull(QStringLiteral("MatriculeAbon")))
             EntierTemp2 = std::max<qint64>(-1, t->Value(QStringLiteral("MatriculeAbon")).toLongLong());
     } catch (const ErreurBase& e) {
         env().message(QStringLiteral("LE COMPTEUR DES ABONNES NE PEUT ETRE LU :\n%1").arg(e.message()));
@@ -135,7 +135,7 @@ void FrmNouvAbon::Enregist_Click() {
         env().pointDeControle("compteur-abonne");
 
         Recordset& c = ctx().ouvrirTable(QStringLiteral("AbonChe"));
-        if (c.EOF_())
+        if (c.Fin())
             throw Refus(
                 QStringLiteral("LE COMPTEUR DES ABONNES A DISPARU : AUCUN ABONNE N'A ETE ENREGISTRE"));
         c.Edit();

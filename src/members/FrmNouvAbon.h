@@ -15,7 +15,7 @@ class FrmNouvAbon : public Form {
     Q_OBJECT
   public:
     FrmNouvAbon();
-    void Form_Load() override;
+    void charger() override;
     // Makes the window ready for the next member.
     void Lire();
     void Enregist_Click();

@@ -85,7 +85,7 @@ IssueLettre EcrireLettre(Recordset& abonne, int typeLettre, SessionImpression& s
     QString clubNom, clubPrenom, adresse1, adresse2, code, ville;
     {
         auto para = ctx().base().ouvrirTable(QStringLiteral("Para"));
-        if (para->EOF_()) return IssueLettre::Echec;
+        if (para->Fin()) return IssueLettre::Echec;
         clubNom = para->Texte(QStringLiteral("Nom"));
         clubPrenom = para->Texte(QStringLiteral("Prenom"));
         adresse1 = para->Texte(QStringLiteral("Adresse1"));

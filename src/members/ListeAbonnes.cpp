@@ -41,7 +41,7 @@ ListeAbonnes::ListeAbonnes(const QString& nom, const QString& titre, const QStri
             &ListeAbonnes::Autre_Click);
 }
 
-void ListeAbonnes::Form_Load() {
+void ListeAbonnes::charger() {
     MiseEnPlaceStandard(*this);
     Lire();
 }

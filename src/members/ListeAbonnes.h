@@ -16,7 +16,7 @@ class MSFlexGrid;
 class ListeAbonnes : public Form {
     Q_OBJECT
   public:
-    void Form_Load() override;
+    void charger() override;
     // The list state: the card hidden, the grid built afresh.
     void Lire();
     // The card of the clicked member; a click on the heading or the empty row opens nothing.

@@ -45,7 +45,7 @@ void PreterFilm(qint64 cleAbonne, int k, qint64 cleFilm) {
     std::optional<int> delai;
     {
         auto p = ctx().base().ouvrirTable(QStringLiteral("Para"));
-        if (!p->EOF_()) delai = LireDelai(p->Texte(QStringLiteral("DelaiMini")));
+        if (!p->Fin()) delai = LireDelai(p->Texte(QStringLiteral("DelaiMini")));
     }
     if (!delai)
         throw Refus(QStringLiteral(
@@ -101,7 +101,7 @@ QString RendreFilm(qint64 cleAbonne, int k) {
     Recordset* film = nullptr;
     auto parMatricule = ctx().base().ouvrirTable(QStringLiteral("CD"));
     if (!matricule.isEmpty())
-        while (!parMatricule->EOF_()) {
+        while (!parMatricule->Fin()) {
             if (parMatricule->Texte(QStringLiteral("MatriculeCD")) == matricule) {
                 film = parMatricule.get();
                 break;

@@ -519,10 +519,10 @@ int Recordset::RecordCount() const {
     return compte_;
 }
 
-bool Recordset::EOF_() const {
+bool Recordset::Fin() const {
     return eof_;
 }
-bool Recordset::BOF() const {
+bool Recordset::Debut() const {
     return bof_;
 }
 

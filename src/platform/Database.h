@@ -149,8 +149,8 @@ class Recordset {
     Recordset& operator=(const Recordset&) = delete;
 
     int RecordCount() const;
-    bool EOF_() const; // "EOF" is a macro of <cstdio>
-    bool BOF() const;
+    bool Fin() const;   // past the last row
+    bool Debut() const; // before the first row
     void MoveFirst();
     void MoveLast();
     void MoveNext();
@@ -176,7 +176,7 @@ class Recordset {
     const DefTable& definition() const { return def_; }
     // The hidden key of the current row (its place in table order).
     qint64 Cle() const;
-    // Moves to the row holding this key; returns false (and EOF) when none does.
+    // Moves to the row holding this key; returns false (and Fin()) when none does.
     bool AllerA(qint64 cle);
 
   private:
@@ -198,7 +198,7 @@ class Recordset {
     Database* db_;
     DefTable def_;
     QString colonnesSql_;
-    // The current row: its key; cle_ < 0 means no current row (EOF or BOF).
+    // The current row: its key; cle_ < 0 means no current row (Fin() or Debut()).
     qint64 cle_ = -1;
     bool eof_ = true;
     bool bof_ = true;

@@ -114,7 +114,7 @@ void Form::decharger() {
     deleteLater();
 }
 
-void Form::enregistrer(QWidget* w, double l, double t, double wd, double h) {
+void Form::placerControle(QWidget* w, double l, double t, double wd, double h) {
     if (!w->parentWidget()) w->setParent(this);
     twips::setGeometrie(w, l, t, wd, h);
     controles_.append(w);

@@ -60,7 +60,7 @@ class Form : public QWidget {
     ~Form() override;
 
     // Runs the window's load (set-up, fill, show), as the runtime does when a window is loaded.
-    virtual void Form_Load() {}
+    virtual void charger() {}
 
     // Unloads the window: it leaves the frame at once and is destroyed when control returns to
     // the message loop, so a handler may unload its own window.
@@ -69,7 +69,7 @@ class Form : public QWidget {
 
     // Registers a control at its design place (twips), as a child of parent (this by default).
     template <class T> T* controle(T* w, double left, double top, double width, double height) {
-        enregistrer(w, left, top, width, height);
+        placerControle(w, left, top, width, height);
         return w;
     }
     const QList<QWidget*>& controles() const { return controles_; }
@@ -111,7 +111,7 @@ class Form : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void enregistrer(QWidget* w, double left, double top, double width, double height);
+    void placerControle(QWidget* w, double left, double top, double width, double height);
 
     QList<QWidget*> controles_;
     QList<QAction*> barre_;

@@ -57,10 +57,10 @@ Copyright::Copyright() : Form(QStringLiteral("Copyright"), QStringLiteral("VIDOR
     resize(7400 / 15, 5100 / 15);
 }
 
-void Copyright::Form_Load() {
+void Copyright::charger() {
     show();
     fond_ = new Fond;
-    fond_->Form_Load();
+    fond_->charger();
     // The splash stays above the background and every other window.
     raise();
     if (const QScreen* ecran = screen()) move(ecran->geometry().center() - QPoint(width() / 2, height() / 2));

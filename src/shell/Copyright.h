@@ -19,7 +19,7 @@ class Copyright : public Form {
     Q_OBJECT
   public:
     Copyright();
-    void Form_Load() override;
+    void charger() override;
     void Timer1_Timer();
 
     QGroupBox* Frame1;

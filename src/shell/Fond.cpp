@@ -15,7 +15,7 @@ Fond::Fond() : Form(QStringLiteral("Fond"), QStringLiteral("VIDORA")) {
     Image1->setPixmap(QPixmap(QStringLiteral(":/assets/fond.jpg")));
 }
 
-void Fond::Form_Load() {
+void Fond::charger() {
     setHeight(9000);
     setWidth(12000);
     setLeft(0);

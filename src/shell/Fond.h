@@ -11,7 +11,7 @@ class Fond : public Form {
     Q_OBJECT
   public:
     Fond();
-    void Form_Load() override;
+    void charger() override;
     QLabel* Image1;
 };
 

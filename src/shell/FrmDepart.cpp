@@ -162,7 +162,7 @@ void FrmDepart::ouvrirDepuisMenu(const QString& nom) {
     OuvrirFenetreLettres(nom);
 }
 
-void FrmDepart::Form_Load() {
+void FrmDepart::charger() {
     MiseEnPlaceStandard(*this);
     ctx().CheminAppli = env().dossierApplication();
     // What a crash left of a creation or a compaction goes before the list is read.

@@ -20,7 +20,7 @@ class FrmDepart : public Form {
   public:
     FrmDepart();
 
-    void Form_Load() override;
+    void charger() override;
     void Lire();
     void File1_Click(QListWidgetItem* item);
     void Text1_KeyPress(int touche);

@@ -47,7 +47,7 @@ FrmMotDePasse::FrmMotDePasse()
     connect(Timer1, &QTimer::timeout, this, &FrmMotDePasse::Retour_Click);
 }
 
-void FrmMotDePasse::Form_Load() {
+void FrmMotDePasse::charger() {
     MiseEnPlaceStandard(*this);
     Label5->hide();
     Label2->show();

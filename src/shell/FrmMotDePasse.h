@@ -16,7 +16,7 @@ class FrmMotDePasse : public Form {
     Q_OBJECT
   public:
     FrmMotDePasse();
-    void Form_Load() override;
+    void charger() override;
     void Text1_KeyPress(int touche);
     void Text2_KeyPress(int touche);
     void Text3_KeyPress(int touche);

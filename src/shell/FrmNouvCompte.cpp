@@ -58,7 +58,7 @@ FrmNouvCompte::FrmNouvCompte() : Form(QStringLiteral("FrmNouvCompte"), QStringLi
     connect(TextNomNouvCompte, &QLineEdit::returnPressed, Creer, &QPushButton::click);
 }
 
-void FrmNouvCompte::Form_Load() {
+void FrmNouvCompte::charger() {
     MiseEnPlaceStandard(*this);
     TextNomNouvCompte->show();
     TextNomNouvCompte->setFocus();

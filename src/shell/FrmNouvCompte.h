@@ -13,7 +13,7 @@ class FrmNouvCompte : public Form {
     Q_OBJECT
   public:
     FrmNouvCompte();
-    void Form_Load() override;
+    void charger() override;
     void Creer_Click();
     void BtnFermer_Click();
 

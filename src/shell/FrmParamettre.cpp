@@ -53,7 +53,7 @@ FrmParamettre::FrmParamettre() : Form(QStringLiteral("FrmParamettre"), QStringLi
             this, &FrmParamettre::Enregis_Click);
 }
 
-void FrmParamettre::Form_Load() {
+void FrmParamettre::charger() {
     MiseEnPlaceStandard(*this);
     Lire();
 }
@@ -62,7 +62,7 @@ void FrmParamettre::Lire() {
     try {
         TablesFermees fermees;
         Recordset& t = ctx().ouvrirTable(QStringLiteral("Para"));
-        if (t.EOF_()) return;
+        if (t.Fin()) return;
         for (int i = 0; i < 9; ++i)
             Text[i]->setText(t.Texte(QString::fromUtf8(kCases[i].champ)));
     } catch (const ErreurBase& e) {
@@ -82,7 +82,7 @@ void FrmParamettre::Enregis_Click() {
     try {
         TablesFermees fermees;
         Recordset& t = ctx().ouvrirTable(QStringLiteral("Para"));
-        if (t.EOF_())
+        if (t.Fin())
             t.AddNew();
         else
             t.Edit();

@@ -16,7 +16,7 @@ class FrmParamettre : public Form {
     Q_OBJECT
   public:
     FrmParamettre();
-    void Form_Load() override;
+    void charger() override;
     void Lire();
     void Enregis_Click();
     void Retour_Click();

@@ -69,7 +69,7 @@ FrmSauvegarde::FrmSauvegarde() : Form(QStringLiteral("FrmSauvegarde"), QStringLi
             &FrmSauvegarde::Qite_Click);
 }
 
-void FrmSauvegarde::Form_Load() {
+void FrmSauvegarde::charger() {
     MiseEnPlaceStandard(*this);
     DossierAppli = ctx().CheminAppli;
     for (const QStorageInfo& v : QStorageInfo::mountedVolumes())

@@ -19,7 +19,7 @@ class FrmSauvegarde : public Form {
     Q_OBJECT
   public:
     FrmSauvegarde();
-    void Form_Load() override;
+    void charger() override;
     void Dir1_Change();
     void Drive1_Change();
     void Sauve_Click();

@@ -48,7 +48,7 @@ FrmSuppBase::FrmSuppBase() : Form(QStringLiteral("FrmSuppBase"), kTitre) {
             &FrmSuppBase::Retour_Click);
 }
 
-void FrmSuppBase::Form_Load() {
+void FrmSuppBase::charger() {
     MiseEnPlaceStandard(*this);
     Lire();
 }

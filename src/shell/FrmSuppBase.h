@@ -15,7 +15,7 @@ class FrmSuppBase : public Form {
     Q_OBJECT
   public:
     FrmSuppBase();
-    void Form_Load() override;
+    void charger() override;
     void File1_Click(QListWidgetItem* item);
     void Text1_KeyPress(int touche);
     void Retour_Click();

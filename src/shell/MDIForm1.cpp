@@ -47,7 +47,7 @@ void MDIForm1::appliquerGeometrie() {
     setGeometry(px(left_), px(top_), px(width_), px(height_));
 }
 
-void MDIForm1::MDIForm_Load() {
+void MDIForm1::charger() {
     height_ = 9000;
     width_ = 12000;
     InitialiserZoom();

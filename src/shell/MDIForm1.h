@@ -20,7 +20,7 @@ class MDIForm1 : public QMainWindow, public Cadre {
     ~MDIForm1() override;
 
     // Sizes and shows the frame, then loads the main window.
-    void MDIForm_Load();
+    void charger();
 
     double Height() const override { return height_; }
     double Width() const override { return width_; }

@@ -9,7 +9,7 @@ FrmDepart* ChargerFrmDepart() {
     if (!MDIForm1::instance()) {
         auto* frame = new MDIForm1;
         frame->setAttribute(Qt::WA_DeleteOnClose);
-        frame->MDIForm_Load();
+        frame->charger();
         return FenetrePrincipale();
     }
     return Charger<FrmDepart>();

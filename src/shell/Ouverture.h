@@ -10,7 +10,7 @@ namespace vidora {
 template <class T> T* Charger() {
     T* f = new T;
     if (Cadre* c = cadre()) c->accueillir(f);
-    f->Form_Load();
+    f->charger();
     return f;
 }
 

@@ -45,7 +45,7 @@ void limites(const QString& numRang, int numNumero, const QString& trave = "C") 
 // Each film's place in table order, then the next free place.
 QString places() {
     QStringList l;
-    for (auto t = ctx().base().ouvrirTable("CD"); !t->EOF_(); t->MoveNext())
+    for (auto t = ctx().base().ouvrirTable("CD"); !t->Fin(); t->MoveNext())
         l << t->Texte("Traver") + "-" + t->Texte("Rang") + "-" + t->Texte("Numero");
     auto c = ctx().base().ouvrirTable("Classe");
     return l.join(' ') + " | " + c->Texte("Trave") + "-" + c->Texte("Rang") + "-" + c->Texte("Numero");

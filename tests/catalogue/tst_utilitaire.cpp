@@ -23,7 +23,7 @@ const QString kSpeciaux = "POUR TOUS|INTERDIT MOINS DE 10 ANS|INTERDIT MOINS 12 
 QString table(const QString& nom) {
     QStringList l;
     const QString champ = nom == "Genre" ? "NomGenre" : "Titre";
-    for (auto t = ctx().base().ouvrirTable(nom); !t->EOF_(); t->MoveNext())
+    for (auto t = ctx().base().ouvrirTable(nom); !t->Fin(); t->MoveNext())
         l << t->Texte(champ);
     return l.join('|');
 }

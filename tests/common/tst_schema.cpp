@@ -66,7 +66,7 @@ QString valeur(const QVariant& v) {
 QStringList lignes(Database& db, const QString& table) {
     auto rs = db.ouvrirTable(table);
     QStringList res;
-    for (; !rs->EOF_(); rs->MoveNext()) {
+    for (; !rs->Fin(); rs->MoveNext()) {
         QStringList l;
         for (const DefChamp& c : rs->definition().champs)
             l << valeur(rs->Value(c.nom));

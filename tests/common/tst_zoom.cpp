@@ -23,7 +23,7 @@ class Essai : public Form {
         motDePasse->setFont(QFont(QStringLiteral("MS Sans Serif"), 18));
         grand = controle(motDePasse, 100, 100, 1000, 600);
     }
-    void Form_Load() override { MiseEnPlaceStandard(*this); }
+    void charger() override { MiseEnPlaceStandard(*this); }
     QLabel* champ;
     QLineEdit* grand;
 };
@@ -75,7 +75,7 @@ class TestZoom : public QObject {
             b.env().ecran = QSize(px * 15, py * 15);
             InitialiserZoom();
             Essai f;
-            f.Form_Load();
+            f.charger();
             QCOMPARE(twips::top(f.champ), top);
             QCOMPARE(twips::height(f.champ), height);
             QCOMPARE(twips::left(f.champ), left);
@@ -95,7 +95,7 @@ class TestZoom : public QObject {
         InitialiserZoom();
         for (int i = 0; i < 2; ++i) {
             Essai f;
-            f.Form_Load();
+            f.charger();
             QCOMPARE(twips::top(f.champ), 5460.0);
             QCOMPARE(releveControles().TabHaut.value(0), 4500);
         }

@@ -42,7 +42,7 @@ void membre(const QString& m, const QString& nom, Ligne v = {}) {
 // The first row whose field holds the value, or with an edit of some of its fields; "" deletes it.
 Ligne ligne(const QString& table, const QString& champ, const QString& valeur,
             const Ligne* edition = nullptr) {
-    for (auto t = ctx().base().ouvrirTable(table); !t->EOF_(); t->MoveNext()) {
+    for (auto t = ctx().base().ouvrirTable(table); !t->Fin(); t->MoveNext()) {
         if (t->Texte(champ) != valeur) continue;
         if (edition && edition->isEmpty()) t->Delete();
         if (edition && !edition->isEmpty()) {

@@ -22,7 +22,7 @@ qint64 compteur() {
 
 QList<QMap<QString, QString>> abonnes() {
     QList<QMap<QString, QString>> l;
-    for (auto t = ctx().base().ouvrirTable("Abonne"); !t->EOF_(); t->MoveNext()) {
+    for (auto t = ctx().base().ouvrirTable("Abonne"); !t->Fin(); t->MoveNext()) {
         l << QMap<QString, QString>();
         for (const DefChamp& c : t->definition().champs)
             l.back()[c.nom] = t->Texte(c.nom);

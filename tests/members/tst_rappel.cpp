@@ -95,7 +95,7 @@ QString matricule(qint64 cle) {
 
 void viderAbonnes() {
     auto t = ctx().base().ouvrirTable(QStringLiteral("Abonne"));
-    while (!t->EOF_()) {
+    while (!t->Fin()) {
         t->Delete();
         t->MoveNext();
     }

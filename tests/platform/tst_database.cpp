@@ -36,7 +36,7 @@ class TestDatabase : public QObject {
     static QStringList noms(Database& db) {
         QStringList res;
         auto rs = db.ouvrirTable(QStringLiteral("Film"));
-        while (!rs->EOF_()) {
+        while (!rs->Fin()) {
             res << rs->Texte(QStringLiteral("Nom"));
             rs->MoveNext();
         }
@@ -52,7 +52,7 @@ class TestDatabase : public QObject {
             // Delete "A" and "D" during a walk: the walk goes on to the next row.
             auto rs = db->ouvrirTable(QStringLiteral("Film"));
             QStringList vus;
-            while (!rs->EOF_()) {
+            while (!rs->Fin()) {
                 vus << rs->Texte(QStringLiteral("Nom"));
                 if (rs->Texte(QStringLiteral("Nom")) == QLatin1String("A") ||
                     rs->Texte(QStringLiteral("Nom")) == QLatin1String("D"))
@@ -86,7 +86,7 @@ class TestDatabase : public QObject {
         rs->SetValue(QStringLiteral("Nom"), QStringLiteral("C"));
         rs->Update();
         rs->MoveNext();
-        QVERIFY(!rs->EOF_());
+        QVERIFY(!rs->Fin());
         QCOMPARE(rs->Texte(QStringLiteral("Nom")), QStringLiteral("C"));
         // A recordset left on the deleted row never takes the new row for it.
         QVERIFY_THROWS_EXCEPTION(ErreurBase, laissee->Texte(QStringLiteral("Nom")));
@@ -97,10 +97,10 @@ class TestDatabase : public QObject {
     void tableVideEtNull() {
         auto db = nouvelleBase(QStringLiteral("vide.MDB"));
         auto rs = db->ouvrirTable(QStringLiteral("Film"));
-        QVERIFY(rs->EOF_());
+        QVERIFY(rs->Fin());
         QCOMPARE(rs->RecordCount(), 0);
         rs->MoveLast();
-        QVERIFY(rs->EOF_());
+        QVERIFY(rs->Fin());
         QVERIFY_THROWS_EXCEPTION(ErreurBase, rs->Value(QStringLiteral("Nom")));
         rs.reset();
         ajouter(*db, QStringLiteral("X"));
@@ -209,7 +209,7 @@ class TestDatabase : public QObject {
         auto rs = db->ouvrirTable(QStringLiteral("Film"));
         auto autre = db->ouvrirTable(QStringLiteral("Film"));
         int i = 0;
-        for (; !rs->EOF_(); rs->MoveNext(), ++i) {
+        for (; !rs->Fin(); rs->MoveNext(), ++i) {
             QCOMPARE(rs->Texte(QStringLiteral("Nom")), QStringLiteral("F%1").arg(i));
             if (i == 500) {
                 QCOMPARE(rs->Texte(QStringLiteral("matricd2")), QStringLiteral("M500"));

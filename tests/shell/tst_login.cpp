@@ -47,7 +47,7 @@ class TestLogin : public QObject {
         Banc b;
         b.creerBase();
         auto* splash = new Copyright;
-        splash->Form_Load();
+        splash->charger();
         QVERIFY(splash->Timer1->isActive());
         QCOMPARE(splash->Timer1->interval(), 150);
         QVERIFY(splash->lblVersion->text().startsWith(QStringLiteral("Version ")));

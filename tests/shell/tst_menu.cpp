@@ -63,7 +63,7 @@ bool connecte(FrmDepart* d) {
 QStringList lignes(const QString& table, const QString& champ) {
     QStringList res;
     auto rs = ctx().base().ouvrirTable(table);
-    for (; !rs->EOF_(); rs->MoveNext())
+    for (; !rs->Fin(); rs->MoveNext())
         res << rs->Texte(champ);
     return res;
 }
@@ -78,7 +78,7 @@ void remplirEtTrouer() {
         rs->SetValue("Nom", QString("FILM %1 ").arg(i, 3, 10, QChar('0')).leftJustified(60, 'X'));
         rs->Update();
     }
-    for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext())
+    for (rs->MoveFirst(); !rs->Fin(); rs->MoveNext())
         if (rs->Texte("MatriculeCD").toInt() % 3 != 0) rs->Delete();
     for (int i = 300; i < 320; ++i) {
         rs->AddNew();

@@ -59,7 +59,7 @@ QStringList toutLeContenu(const QString& chemin) {
     QStringList lignes;
     for (const QString& t : db->tables()) {
         auto rs = db->ouvrirTable(t);
-        for (; !rs->EOF_(); rs->MoveNext()) {
+        for (; !rs->Fin(); rs->MoveNext()) {
             QStringList champs{t};
             for (const DefChamp& c : rs->definition().champs)
                 champs << rs->Texte(c.nom);

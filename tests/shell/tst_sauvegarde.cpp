@@ -56,7 +56,7 @@ QStringList lignes(const QString& base) {
     auto db = Database::ouvrir(base);
     for (const QString& t : db->tables()) {
         auto rs = db->ouvrirTable(t);
-        for (; !rs->EOF_(); rs->MoveNext()) {
+        for (; !rs->Fin(); rs->MoveNext()) {
             QString l = t;
             for (const DefChamp& c : rs->definition().champs)
                 l += '|' + rs->Texte(c.nom);

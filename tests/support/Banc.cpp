@@ -185,6 +185,14 @@ namespace vidora_test {
 
 QStringList controlesMalVus(Form* f) {
     Banc::traiterEvenements();
+    // VIDORA_CAPTURES=folder keeps a picture of each window state looked at, so that two builds'
+    // screens can be compared pixel for pixel.
+    if (const QString dossier = qEnvironmentVariable("VIDORA_CAPTURES"); !dossier.isEmpty()) {
+        static int numero = 0;
+        f->grab().save(QDir(dossier).filePath(QStringLiteral("%1-%2.png")
+                                                  .arg(++numero, 3, 10, QLatin1Char('0'))
+                                                  .arg(QLatin1String(f->metaObject()->className()))));
+    }
     QStringList r;
     for (QWidget* c : f->controles()) {
         if (!c->isVisibleTo(f)) continue;

@@ -16,7 +16,7 @@ void ajouterLigne(const QString& table, const Ligne& v) {
 
 QList<Ligne> lignes(const QString& table) {
     QList<Ligne> l;
-    for (auto t = ctx().base().ouvrirTable(table); !t->EOF_(); t->MoveNext()) {
+    for (auto t = ctx().base().ouvrirTable(table); !t->Fin(); t->MoveNext()) {
         l << Ligne();
         for (const DefChamp& c : t->definition().champs)
             l.back()[c.nom] = t->Texte(c.nom);
