@@ -72,6 +72,13 @@ class Form : public QWidget {
         placerControle(w, left, top, width, height);
         return w;
     }
+    // The same for a control the window keeps: its object name is the window's name for it, so
+    // that tests and assistive tools find it by that name.
+    template <class T>
+    T* controle(T* w, const char* nom, double left, double top, double width, double height) {
+        w->setObjectName(QString::fromLatin1(nom));
+        return controle(w, left, top, width, height);
+    }
     const QList<QWidget*>& controles() const { return controles_; }
 
     // The window's own place and size in twips.
