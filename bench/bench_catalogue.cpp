@@ -200,9 +200,9 @@ void benchCatalogue(int nFilms) {
         saisie->charger();
         const QString absent = QStringLiteral("FILM QUE PERSONNE N'A");
         const double doublonMoteur = meilleurTemps(kEssaisCatalogue, [&] {
-            saisie->Text2->setText(absent);
-            saisie->Text2_KeyPress();
-            return static_cast<unsigned long long>(saisie->Text2->text().size());
+            saisie->caseTitre->setText(absent);
+            saisie->titreValide();
+            return static_cast<unsigned long long>(saisie->caseTitre->text().size());
         });
         saisie.reset();
         const QByteArray absentUtf8 = absent.toUtf8();

@@ -26,44 +26,49 @@ class FrmSaisir : public Form {
 
     FrmSaisir();
     void charger() override;
-    void Text2_KeyPress(); // Enter in the title box
-    void Enresitre_Click();
-    void Autre_Click();
-    void SaiAffiche_Click();
-    void Command1_Click();
-    void Command2_Click();
-    void Retour_Click();
-    void MonthView1_DateClick();
+    // Enter in the title box: a title already stored is shown, then cleared.
+    void titreValide();
+    void enregistrer();
+    void autreFilm();
+    void choisirAffiche();
+    void ouvrirPage();
+    void fermerPage();
+    void revenir();
+    // The date box gets today's date, whatever day the calendar shows.
+    void inscrireDateDuJour();
 
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label4;
-    QLabel* Label5;
-    QLabel* Label6;
-    QLabel* Label7;
-    QLabel* Label8;
-    QLabel* Label9;
-    QLabel* Label10;
-    QLabel* Label11;
-    QLabel* Label13;
-    QLineEdit* Text1; // identifier
-    QLineEdit* Text2; // title
-    QLineEdit* Text3; // entry date
-    QLineEdit* Text4; // bay
-    QLineEdit* Text5; // row
-    QLineEdit* Text6; // number
-    QLineEdit* Text7; // copies
-    QLineEdit* Text8; // hidden: DrapeauImage
-    QLineEdit* Text9; // hidden: the page's address
-    QComboBox* Combo1;
-    QComboBox* Combo2;
-    QComboBox* Combo3;
-    BoiteImage* Image1;
-    QPushButton* Command1;
-    QPushButton* Command2;
-    PageWeb* WebBrowser1;
-    QCalendarWidget* MonthView1;
+    QLabel* bandeau;
+    QLabel* libelleReference;
+    QLabel* libelleTitre;
+    QLabel* libelleCategorie;
+    QLabel* libelleEtat;
+    QLabel* libelleSpecialite;
+    QLabel* libelleDate;
+    QLabel* libelleTravee;
+    QLabel* libelleRang;
+    QLabel* libelleNumero;
+    QLabel* libelleExemplaires;
+    QLabel* libelleAideTitre;
+    QLineEdit* caseMatricule;
+    QLineEdit* caseTitre;
+    QLineEdit* caseDate;
+    // The place offered; typed over, it changes only the label's line.
+    QLineEdit* caseTravee;
+    QLineEdit* caseRang;
+    QLineEdit* caseNumero;
+    QLineEdit* caseExemplaires;
+    // Hidden: "O" once a picture is chosen, "N" otherwise.
+    QLineEdit* caseDrapeauImage;
+    // Hidden: the address the page opens at.
+    QLineEdit* caseAdressePage;
+    QComboBox* listeCategories;
+    QComboBox* listeEtats;
+    QComboBox* listeSpecialites;
+    BoiteImage* imageFilm;
+    QPushButton* boutonOuvrirPage;
+    QPushButton* boutonFermerPage;
+    PageWeb* pageFilm;
+    QCalendarWidget* calendrier;
 
     // The counter number of the film being prepared (the next save stores it, plus one).
     qint64 compteur() const { return compteur_; }

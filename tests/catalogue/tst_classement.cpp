@@ -129,7 +129,7 @@ class TestClassement : public QObject {
         else
             QVERIFY2(refus.startsWith("LE CLASSEMENT EST INCORRECT") && refus.contains(attendu),
                      qPrintable(refus));
-        QVERIFY(b.fenetre<FrmSaisir>()->Text4->text().isEmpty());
+        QVERIFY(b.fenetre<FrmSaisir>()->caseTravee->text().isEmpty());
     }
 };
 

@@ -40,9 +40,10 @@ bool choisir(QComboBox* c, const QString& texte) {
 
 // Title and Enter, the three lists, the copies: a film ready to be saved.
 void remplir(FrmSaisir* f, const QString& titre, const QString& copies = "1") {
-    taper(f->Text2, titre, true);
-    QVERIFY(choisir(f->Combo1, "POLICIER") && choisir(f->Combo2, "BON") && choisir(f->Combo3, "POUR TOUS"));
-    taper(f->Text7, copies);
+    taper(f->caseTitre, titre, true);
+    QVERIFY(choisir(f->listeCategories, "POLICIER") && choisir(f->listeEtats, "BON") &&
+            choisir(f->listeSpecialites, "POUR TOUS"));
+    taper(f->caseExemplaires, copies);
 }
 
 QStringList champsFilm(int rang) {
@@ -96,26 +97,27 @@ class TestSaisir : public QObject {
         FrmSaisir* f = ouvrir(b);
         QVERIFY(f);
         // 8 December 2026, counter 1, first place; the lists in table order, nothing chosen.
-        QCOMPARE(f->Text1->text(), QString("00108U2026"));
-        QCOMPARE(f->Text3->text(), QString("08/12/2026"));
-        QCOMPARE(QStringList({f->Text4->text(), f->Text5->text(), f->Text6->text()}),
+        QCOMPARE(f->caseMatricule->text(), QString("00108U2026"));
+        QCOMPARE(f->caseDate->text(), QString("08/12/2026"));
+        QCOMPARE(QStringList({f->caseTravee->text(), f->caseRang->text(), f->caseNumero->text()}),
                  QStringList({"A", "1", "1"}));
-        QCOMPARE(QList<int>({f->Combo1->count(), f->Combo2->count(), f->Combo3->count()}),
-                 QList<int>({9, 4, 5}));
-        QCOMPARE(f->Combo1->itemText(0), QString("ACTION"));
-        QVERIFY(f->Combo1->currentText().isEmpty());
+        QCOMPARE(
+            QList<int>({f->listeCategories->count(), f->listeEtats->count(), f->listeSpecialites->count()}),
+            QList<int>({9, 4, 5}));
+        QCOMPARE(f->listeCategories->itemText(0), QString("ACTION"));
+        QVERIFY(f->listeCategories->currentText().isEmpty());
         QVERIFY(!entreeDisponible(f, "Enresitre") && !entreeDisponible(f, "Autre"));
         QVERIFY(entreeDisponible(f, "SaiAffiche"));
 
         // Small letters become capitals; a blank after the title stays in the box.
-        taper(f->Text2, "l'été ");
-        QVERIFY(f->Label13->isVisibleTo(f));
-        QTest::keyClick(f->Text2, Qt::Key_Return);
-        QVERIFY(!f->Label13->isVisibleTo(f));
-        QCOMPARE(f->Text2->text(), QString("L'ÉTÉ "));
-        QVERIFY(choisir(f->Combo1, "POLICIER") && choisir(f->Combo2, "TRES BON") &&
-                choisir(f->Combo3, "INTERDIT MOINS 12 ANS"));
-        taper(f->Text7, " 03 ");
+        taper(f->caseTitre, "l'été ");
+        QVERIFY(f->libelleAideTitre->isVisibleTo(f));
+        QTest::keyClick(f->caseTitre, Qt::Key_Return);
+        QVERIFY(!f->libelleAideTitre->isVisibleTo(f));
+        QCOMPARE(f->caseTitre->text(), QString("L'ÉTÉ "));
+        QVERIFY(choisir(f->listeCategories, "POLICIER") && choisir(f->listeEtats, "TRES BON") &&
+                choisir(f->listeSpecialites, "INTERDIT MOINS 12 ANS"));
+        taper(f->caseExemplaires, " 03 ");
         QVERIFY(choisirMenu(f, "Enresitre"));
         QCOMPARE(b.messages(), QString());
         QCOMPARE(champsFilm(0), QStringList({"00108U2026", "A", "1", "1", "L'ÉTÉ", "POLICIER", "TRES BON",
@@ -126,18 +128,18 @@ class TestSaisir : public QObject {
                  QByteArray("00108U2026  L'\xC9T\xC9 \r\nClassement A - 1 - 1\r\n"));
         QVERIFY(!entreeDisponible(f, "Enresitre") && !entreeDisponible(f, "SaiAffiche"));
         // Saved: a title entered now cannot be saved under the same identifier and place.
-        f->Text2->clear();
-        taper(f->Text2, "AUTRE", true);
+        f->caseTitre->clear();
+        taper(f->caseTitre, "AUTRE", true);
         QVERIFY(!entreeDisponible(f, "Enresitre"));
 
         // The next film: next counter, next place. The place typed by hand reaches only the label.
         QVERIFY(choisirMenu(f, "Autre"));
-        QCOMPARE(f->Text1->text(), QString("00208U2026"));
-        QCOMPARE(f->Text6->text(), QString("2"));
-        QVERIFY(f->Text2->text().isEmpty() && f->Combo1->currentText().isEmpty());
+        QCOMPARE(f->caseMatricule->text(), QString("00208U2026"));
+        QCOMPARE(f->caseNumero->text(), QString("2"));
+        QVERIFY(f->caseTitre->text().isEmpty() && f->listeCategories->currentText().isEmpty());
         remplir(f, "ZORRO", "2");
-        f->Text4->setText("b");
-        f->Text6->setText("7");
+        f->caseTravee->setText("b");
+        f->caseNumero->setText("7");
         QVERIFY(choisirMenu(f, "Enresitre"));
         QCOMPARE(champsFilm(1).mid(0, 5), QStringList({"00208U2026", "A", "1", "2", "ZORRO"}));
         QCOMPARE(etat(), QString("A-1-3 compteur 3 films 2"));
@@ -147,13 +149,13 @@ class TestSaisir : public QObject {
         QVERIFY(choisirMenu(f, "Retour"));
         QVERIFY(!b.fenetre<FrmSaisir>());
         f = ouvrir(b);
-        QCOMPARE(f->Text1->text(), QString("00308U2026"));
+        QCOMPARE(f->caseMatricule->text(), QString("00308U2026"));
     }
 
     void titreDejaStockeOuVide() {
         Banc b;
         FrmSaisir* f = ouvrir(b);
-        taper(f->Text2, "   ", true);
+        taper(f->caseTitre, "   ", true);
         QCOMPARE(b.messages(), QString("UN TITRE EST OBLIGATOIRE"));
         QVERIFY(!entreeDisponible(f, "Enresitre"));
         remplir(f, "ALIEN", "4");
@@ -163,24 +165,25 @@ class TestSaisir : public QObject {
 
         // The stored film shows, a trailing blank typed or not, then the title, copies and lists are
         // emptied, the date is today's.
-        taper(f->Text2, "alien ", true);
+        taper(f->caseTitre, "alien ", true);
         QCOMPARE(b.messages(), QString("Ce titre existe déjà"));
-        QVERIFY(f->Text2->text().isEmpty() && f->Text7->text().isEmpty() &&
-                f->Combo1->currentText().isEmpty() && f->Combo2->currentText().isEmpty() &&
-                f->Combo3->currentText().isEmpty());
-        QCOMPARE(f->Text3->text(), QString("02/01/2027"));
+        QVERIFY(f->caseTitre->text().isEmpty() && f->caseExemplaires->text().isEmpty() &&
+                f->listeCategories->currentText().isEmpty() && f->listeEtats->currentText().isEmpty() &&
+                f->listeSpecialites->currentText().isEmpty());
+        QCOMPARE(f->caseDate->text(), QString("02/01/2027"));
         QVERIFY(entreeDisponible(f, "Enresitre"));
 
         // The save asks for a title again, and checks it again.
-        QVERIFY(choisir(f->Combo1, "ACTION") && choisir(f->Combo2, "BON") && choisir(f->Combo3, "POUR TOUS"));
-        taper(f->Text7, "1");
+        QVERIFY(choisir(f->listeCategories, "ACTION") && choisir(f->listeEtats, "BON") &&
+                choisir(f->listeSpecialites, "POUR TOUS"));
+        taper(f->caseExemplaires, "1");
         QVERIFY(choisirMenu(f, "Enresitre"));
-        taper(f->Text2, "ALIEN  "); // no Enter
+        taper(f->caseTitre, "ALIEN  "); // no Enter
         QVERIFY(choisirMenu(f, "Enresitre"));
         QCOMPARE(b.messages(), QString("UN TITRE EST OBLIGATOIRE|Ce titre existe déjà"));
         QCOMPARE(etat(), QString("A-1-2 compteur 2 films 1"));
         QCOMPARE(contenu(b.chemin("Etiquette")).count('\n'), 2);
-        f->Text2->setText("ALIENS");
+        f->caseTitre->setText("ALIENS");
         QVERIFY(choisirMenu(f, "Enresitre"));
         QCOMPARE(champsFilm(1)[4], QString("ALIENS"));
     }
@@ -188,28 +191,28 @@ class TestSaisir : public QObject {
     void listesEtExemplaires() {
         Banc b;
         FrmSaisir* f = ouvrir(b);
-        taper(f->Text2, "MADAME", true);
-        taper(f->Text7, "1");
+        taper(f->caseTitre, "MADAME", true);
+        taper(f->caseExemplaires, "1");
         const auto refus = [&](const QString& attendu) {
             QVERIFY(choisirMenu(f, "Enresitre"));
             QCOMPARE(b.messages(), attendu);
             QVERIFY(entreeDisponible(f, "Enresitre") && !entreeDisponible(f, "SaiAffiche"));
         };
         refus("CATEGORIE DOIT ÊTRE SERVIS");
-        taper(f->Combo1->lineEdit(), "drame à part"); // typed by hand: stored as typed
+        taper(f->listeCategories->lineEdit(), "drame à part"); // typed by hand: stored as typed
         refus("ETAT DOIT ÊTRE SERVIS");
-        QVERIFY(choisir(f->Combo2, "MOYEN"));
+        QVERIFY(choisir(f->listeEtats, "MOYEN"));
         refus("SPECIALITE DOIT ÊTRE SERVIS");
-        QVERIFY(choisir(f->Combo3, "INTERDIT MOINS 16 ANS"));
+        QVERIFY(choisir(f->listeSpecialites, "INTERDIT MOINS 16 ANS"));
         for (const char* copies : {"", "deux", "-1", "1.5", "100000"}) {
-            f->Text7->setText(QString::fromLatin1(copies));
+            f->caseExemplaires->setText(QString::fromLatin1(copies));
             refus("LE NOMBRE D'EXEMPLAIRE DOIT ETRE UN NOMBRE ENTIER DE 0 A 99999");
         }
         QCOMPARE(etat(), QString("A-1-1 compteur 1 films 0"));
         QVERIFY(!QFile::exists(b.chemin("Etiquette")));
         // An identifier edited by hand is stored as edited, without outer blanks.
-        f->Text1->setText(" MON-REF ");
-        f->Text7->setText("99999");
+        f->caseMatricule->setText(" MON-REF ");
+        f->caseExemplaires->setText("99999");
         QVERIFY(choisirMenu(f, "Enresitre"));
         QCOMPARE(champsFilm(0), QStringList({"MON-REF", "A", "1", "1", "MADAME", "drame à part", "MOYEN",
                                              "INTERDIT MOINS 16 ANS", "08/12/2026", "99999", "False"}));
@@ -227,12 +230,12 @@ class TestSaisir : public QObject {
         // A file that cannot be read changes nothing; no file chosen leaves no picture.
         b.env().fichiersChoisis = {photo, wmf.fileName(), ""};
         QVERIFY(choisirMenu(f, "SaiAffiche"));
-        QCOMPARE(f->Text8->text(), QString("O"));
+        QCOMPARE(f->caseDrapeauImage->text(), QString("O"));
         QVERIFY(choisirMenu(f, "SaiAffiche"));
         QVERIFY(b.messages().startsWith("CE FICHIER N'EST PAS UNE IMAGE LISIBLE"));
-        QVERIFY(f->Text8->text() == "O" && f->Image1->aUneImage());
+        QVERIFY(f->caseDrapeauImage->text() == "O" && f->imageFilm->aUneImage());
         QVERIFY(choisirMenu(f, "SaiAffiche"));
-        QVERIFY(f->Text8->text() == "N" && !f->Image1->aUneImage());
+        QVERIFY(f->caseDrapeauImage->text() == "N" && !f->imageFilm->aUneImage());
 
         // A title with "/" and "..": one BMP file inside "Images", named from the stored title.
         b.env().fichiersChoisis = {photo};
@@ -247,7 +250,7 @@ class TestSaisir : public QObject {
         QCOMPARE(lu.format(), QByteArray("bmp"));
         QCOMPARE(lu.read().size(), QSize(24, 12));
         QVERIFY(choisirMenu(f, "Autre")); // the next film starts without picture
-        QVERIFY(f->Text8->text() == "N" && !f->Image1->aUneImage());
+        QVERIFY(f->caseDrapeauImage->text() == "N" && !f->imageFilm->aUneImage());
     }
 
     // "%" and "/" are written alike in a picture's file name, yet two such titles keep one picture each.
@@ -316,7 +319,7 @@ class TestSaisir : public QObject {
         QCOMPARE(etat(), QString("[-1-1 compteur 2 films 1"));
         QVERIFY(choisirMenu(f, "Autre"));
         QVERIFY(b.messages().startsWith("PLUS AUCUN EMPLACEMENT LIBRE"));
-        QVERIFY(f->Text4->text().isEmpty());
+        QVERIFY(f->caseTravee->text().isEmpty());
         remplir(f, "DEUX");
         QVERIFY(choisirMenu(f, "Enresitre"));
         QVERIFY(b.messages().startsWith("PLUS AUCUN EMPLACEMENT LIBRE"));
@@ -384,20 +387,21 @@ class TestSaisir : public QObject {
             demandes << u;
             r(joignable, joignable ? "<html><meta charset=\"utf-8\"><h1>Cinéma</h1></html>" : "", u);
         });
-        QVERIFY(!f->Text9->isVisibleTo(f) && !f->WebBrowser1->isVisibleTo(f) && !f->Command2->isVisibleTo(f));
-        cliquer(f->Command1);
+        QVERIFY(!f->caseAdressePage->isVisibleTo(f) && !f->pageFilm->isVisibleTo(f) &&
+                !f->boutonFermerPage->isVisibleTo(f));
+        cliquer(f->boutonOuvrirPage);
         QCOMPARE(demandes, QList<QUrl>({QUrl(FrmSaisir::AdressePage)}));
-        QVERIFY(f->WebBrowser1->isVisibleTo(f) && f->Command2->isVisibleTo(f));
-        QVERIFY(f->WebBrowser1->toPlainText().contains("Cinéma"));
-        cliquer(f->Command2);
-        QVERIFY(!f->WebBrowser1->isVisibleTo(f) && !f->Command2->isVisibleTo(f));
+        QVERIFY(f->pageFilm->isVisibleTo(f) && f->boutonFermerPage->isVisibleTo(f));
+        QVERIFY(f->pageFilm->toPlainText().contains("Cinéma"));
+        cliquer(f->boutonFermerPage);
+        QVERIFY(!f->pageFilm->isVisibleTo(f) && !f->boutonFermerPage->isVisibleTo(f));
         joignable = false;
-        cliquer(f->Command1);
-        QCOMPARE(f->WebBrowser1->toPlainText(), PageWeb::TexteInaccessible(QUrl(FrmSaisir::AdressePage)));
+        cliquer(f->boutonOuvrirPage);
+        QCOMPARE(f->pageFilm->toPlainText(), PageWeb::TexteInaccessible(QUrl(FrmSaisir::AdressePage)));
         // The entry goes on beside the page; "Autre Saisis" hides it.
         remplir(f, "ALIEN");
         QVERIFY(choisirMenu(f, "Enresitre") && choisirMenu(f, "Autre"));
-        QVERIFY(!f->WebBrowser1->isVisibleTo(f) && !f->Command2->isVisibleTo(f));
+        QVERIFY(!f->pageFilm->isVisibleTo(f) && !f->boutonFermerPage->isVisibleTo(f));
         initTestCase();
     }
 };

@@ -718,11 +718,12 @@ void TestRappel::routeDUnPret() {
     QVERIFY(choisirMenu(d, "Saisi"));
     auto* saisie = b.fenetre<FrmSaisir>();
     QVERIFY(saisie);
-    taper(saisie->Text2, "le grand voyage", true);
-    for (auto [liste, choix] : {std::pair{saisie->Combo1, "POLICIER"}, std::pair{saisie->Combo2, "BON"},
-                                std::pair{saisie->Combo3, "POUR TOUS"}})
+    taper(saisie->caseTitre, "le grand voyage", true);
+    for (auto [liste, choix] :
+         {std::pair{saisie->listeCategories, "POLICIER"}, std::pair{saisie->listeEtats, "BON"},
+          std::pair{saisie->listeSpecialites, "POUR TOUS"}})
         liste->setCurrentIndex(liste->findText(choix));
-    taper(saisie->Text7, "1");
+    taper(saisie->caseExemplaires, "1");
     QVERIFY(choisirMenu(saisie, "Enresitre"));
     QVERIFY(choisirMenu(saisie, "Retour"));
 
