@@ -14,41 +14,43 @@
 namespace vidora {
 
 FrmClassement::FrmClassement() : Form(QStringLiteral("FrmClassement"), QStringLiteral("Classement")) {
-    Label1 = controle(LabelEncadre(this, QStringLiteral("CLASSEMENT CD")), 3000, 600, 6000, 600);
-    const auto ligne = [this](const char* libelle, const char* nom, double haut, QLabel*& etiquette) {
-        etiquette = controle(new QLabel(QString::fromUtf8(libelle), this), 2500, haut, 3600, 450);
-        auto* b = controle(new QLineEdit(this), 6300, haut, 2000, 450);
-        b->setObjectName(QString::fromLatin1(nom));
+    bandeau = controle(LabelEncadre(this, QStringLiteral("CLASSEMENT CD")), "bandeau", 3000, 600, 6000, 600);
+    const auto ligne = [this](const char* libelle, const char* nomLibelle, const char* nom, double haut,
+                              QLabel*& etiquette) {
+        etiquette = controle(new QLabel(QString::fromUtf8(libelle), this), nomLibelle, 2500, haut, 3600, 450);
+        auto* b = controle(new QLineEdit(this), nom, 6300, haut, 2000, 450);
         // Five characters: the width of the bay and of the row, and 99999 at most for the numbers.
         LimiterAuChamp(b, 5);
         return b;
     };
-    Text1 = ligne("TRAVE", "Text1", 1800, Label2);
-    Text2 = ligne("RANG", "Text2", 2600, Label3);
-    Text3 = ligne("NUMERO", "Text3", 3400, Label4);
-    Text4 = ligne("DERNIER RANG", "Text4", 4200, Label6);
-    Text5 = ligne("DERNIER NUMERO", "Text5", 5000, Label7);
-    MajusculeFrappe(Text1);
+    caseTravee = ligne("TRAVE", "libelleTravee", "caseTravee", 1800, libelleTravee);
+    caseRang = ligne("RANG", "libelleRang", "caseRang", 2600, libelleRang);
+    caseNumero = ligne("NUMERO", "libelleNumero", "caseNumero", 3400, libelleNumero);
+    caseDernierRang =
+        ligne("DERNIER RANG", "libelleDernierRang", "caseDernierRang", 4200, libelleDernierRang);
+    caseDernierNumero =
+        ligne("DERNIER NUMERO", "libelleDernierNumero", "caseDernierNumero", 5000, libelleDernierNumero);
+    MajusculeFrappe(caseTravee);
     connect(ajouterEntree(QStringLiteral("Enreg"), QStringLiteral("Enregistrer")), &QAction::triggered, this,
-            &FrmClassement::Enreg_Click);
+            &FrmClassement::enregistrer);
     connect(ajouterEntree(QStringLiteral("Retour"), QStringLiteral("Retour")), &QAction::triggered, this,
-            &FrmClassement::Retour_Click);
+            &FrmClassement::revenir);
 }
 
 void FrmClassement::charger() {
     MiseEnPlaceStandard(*this);
-    Lire();
+    afficherClassement();
 }
 
-void FrmClassement::Lire() {
+void FrmClassement::afficherClassement() {
     try {
         auto t = ctx().base().ouvrirTable(QStringLiteral("Classe"));
         if (!t->Fin()) {
-            Text1->setText(t->Texte(QStringLiteral("Trave")));
-            Text2->setText(t->Texte(QStringLiteral("Rang")));
-            Text3->setText(t->Texte(QStringLiteral("Numero")));
-            Text4->setText(t->Texte(QStringLiteral("NumRang")));
-            Text5->setText(t->Texte(QStringLiteral("NumNumero")));
+            caseTravee->setText(t->Texte(QStringLiteral("Trave")));
+            caseRang->setText(t->Texte(QStringLiteral("Rang")));
+            caseNumero->setText(t->Texte(QStringLiteral("Numero")));
+            caseDernierRang->setText(t->Texte(QStringLiteral("NumRang")));
+            caseDernierNumero->setText(t->Texte(QStringLiteral("NumNumero")));
         }
     } catch (const ErreurBase& e) {
         env().message(QStringLiteral("LE CLASSEMENT NE PEUT ETRE LU :\n%1").arg(e.message()));
@@ -56,10 +58,11 @@ void FrmClassement::Lire() {
     show();
 }
 
-void FrmClassement::Enreg_Click() {
+void FrmClassement::enregistrer() {
     Classement c;
-    const QString refus = VerifierClassement(Text1->text().trimmed(), Text2->text(), Text3->text(),
-                                             Text4->text(), Text5->text(), &c);
+    const QString refus =
+        VerifierClassement(caseTravee->text().trimmed(), caseRang->text(), caseNumero->text(),
+                           caseDernierRang->text(), caseDernierNumero->text(), &c);
     if (!refus.isEmpty()) {
         env().message(QStringLiteral("CLASSEMENT NON ENREGISTRE : %1.").arg(refus));
         return;
@@ -70,11 +73,11 @@ void FrmClassement::Enreg_Click() {
         env().message(QStringLiteral("LE CLASSEMENT N'A PAS ETE ENREGISTRE :\n%1").arg(e.message()));
         return;
     }
-    Label1->setText(QStringLiteral("ENREGISTER"));
-    Retour_Click();
+    bandeau->setText(QStringLiteral("ENREGISTER"));
+    revenir();
 }
 
-void FrmClassement::Retour_Click() {
+void FrmClassement::revenir() {
     RendreLaMain(this);
 }
 

@@ -14,21 +14,24 @@ class FrmClassement : public Form {
   public:
     FrmClassement();
     void charger() override;
-    void Lire();
-    void Enreg_Click();
-    void Retour_Click();
+    // Shows the window with the row of Classe in its boxes.
+    void afficherClassement();
+    void enregistrer();
+    void revenir();
 
-    QLabel* Label1; // heading
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label4;
-    QLabel* Label6;
-    QLabel* Label7;
-    QLineEdit* Text1; // bay of the next free place
-    QLineEdit* Text2; // its row
-    QLineEdit* Text3; // its number
-    QLineEdit* Text4; // last row of a bay
-    QLineEdit* Text5; // last number of a row
+    QLabel* bandeau;
+    QLabel* libelleTravee;
+    QLabel* libelleRang;
+    QLabel* libelleNumero;
+    QLabel* libelleDernierRang;
+    QLabel* libelleDernierNumero;
+    // The next free place.
+    QLineEdit* caseTravee;
+    QLineEdit* caseRang;
+    QLineEdit* caseNumero;
+    // The limits: last row of a bay, last number of a row.
+    QLineEdit* caseDernierRang;
+    QLineEdit* caseDernierNumero;
 };
 
 } // namespace vidora

@@ -35,7 +35,7 @@ class TestClassement : public QObject {
     Q_OBJECT
   private slots:
     void enregistrer_data() {
-        QTest::addColumn<int>("boite"); // 1 to 5: Text1 to Text5
+        QTest::addColumn<int>("boite"); // 1 to 5: the boxes from top to bottom
         QTest::addColumn<QString>("saisie");
         QTest::addColumn<QString>("attendu"); // the stored row, or the box named by the refusal
         QTest::newRow("inchangé") << 0 << ""
@@ -85,11 +85,12 @@ class TestClassement : public QObject {
         auto* f = b.fenetre<FrmClassement>();
         QVERIFY(f && !d->isEnabled());
         QCOMPARE(controlesMalVus(f), QStringList());
-        QCOMPARE(QStringList({f->Text1->text(), f->Text2->text(), f->Text3->text(), f->Text4->text(),
-                              f->Text5->text()})
+        QCOMPARE(QStringList({f->caseTravee->text(), f->caseRang->text(), f->caseNumero->text(),
+                              f->caseDernierRang->text(), f->caseDernierNumero->text()})
                      .join('|'),
                  QString("A|1|1|8|10"));
-        QLineEdit* boites[] = {nullptr, f->Text1, f->Text2, f->Text3, f->Text4, f->Text5};
+        QLineEdit* boites[] = {nullptr,       f->caseTravee,      f->caseRang,
+                               f->caseNumero, f->caseDernierRang, f->caseDernierNumero};
         if (boite) retaper(boites[boite], saisie);
         QVERIFY(choisirMenu(f, "Enreg"));
         if (!attendu.startsWith('"')) {
