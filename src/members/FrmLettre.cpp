@@ -56,61 +56,57 @@ QString RefusNomModele(const QString& nom) {
 }
 
 FrmLettre::FrmLettre() : Form(QStringLiteral("FrmLettre"), QStringLiteral("Lettre de Rapel")) {
-    Label1 = controle(new QLabel(QStringLiteral("Nom de La Lettre"), this), 600, 300, 2800, 450);
-    Text2 = controle(new QLineEdit(this), 3500, 300, 5000, 450);
-    Text2->setObjectName(QStringLiteral("Text2"));
-    Text1 = controle(new QPlainTextEdit(this), 600, 1000, 10800, 6400);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    File1 = controle(new QListWidget(this), 3000, 1000, 6000, 6000);
-    File1->setObjectName(QStringLiteral("File1"));
-    File2 = controle(new QListWidget(this), 3000, 1000, 6000, 6000);
-    File2->setObjectName(QStringLiteral("File2"));
-    Label2 = controle(new QLabel(QStringLiteral("Nom du Code"), this), 3000, 300, 6000, 450);
-    Text3 = controle(new QLineEdit(this), 3000, 800, 6000, 450);
-    Text3->setObjectName(QStringLiteral("Text3"));
-    MajusculeFrappe(Text3);
-    List1 = controle(new QListWidget(this), 3000, 1500, 6000, 5800);
-    List1->setObjectName(QStringLiteral("List1"));
-    List2 = controle(new QListWidget(this), 3000, 1500, 6000, 5800);
-    List2->setObjectName(QStringLiteral("List2"));
+    libelleNomLettre = controle(new QLabel(QStringLiteral("Nom de La Lettre"), this), "libelleNomLettre", 600,
+                                300, 2800, 450);
+    caseNomLettre = controle(new QLineEdit(this), "caseNomLettre", 3500, 300, 5000, 450);
+    caseTexteLettre = controle(new QPlainTextEdit(this), "caseTexteLettre", 600, 1000, 10800, 6400);
+    caseTexteLettre->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    listeLettresACharger = controle(new QListWidget(this), "listeLettresACharger", 3000, 1000, 6000, 6000);
+    listeLettresAEffacer = controle(new QListWidget(this), "listeLettresAEffacer", 3000, 1000, 6000, 6000);
+    libelleCode =
+        controle(new QLabel(QStringLiteral("Nom du Code"), this), "libelleCode", 3000, 300, 6000, 450);
+    caseCode = controle(new QLineEdit(this), "caseCode", 3000, 800, 6000, 450);
+    MajusculeFrappe(caseCode);
+    listeCodes = controle(new QListWidget(this), "listeCodes", 3000, 1500, 6000, 5800);
+    listeCodesASupprimer = controle(new QListWidget(this), "listeCodesASupprimer", 3000, 1500, 6000, 5800);
 
     QMenu* m = ajouterMenu(QStringLiteral("Menu"), QStringLiteral("Menu"));
     const auto entree = [&](const char* nom, const char* libelle, void (FrmLettre::*slot)()) {
         connect(ajouterEntree(m, QString::fromLatin1(nom), QString::fromLatin1(libelle)), &QAction::triggered,
                 this, slot);
     };
-    entree("Enregistre", "Enregistrer", &FrmLettre::Enregistre_Click);
-    entree("Autre", "Autre Lettre", &FrmLettre::Lire);
-    entree("Creer", "Creer une lettre", &FrmLettre::Creer_Click);
-    entree("Charger", "Charger un Lettre", &FrmLettre::Charger_Click);
-    entree("Efface", "Effacer une lettre", &FrmLettre::Efface_Click);
-    entree("Code", "Code Lettre", &FrmLettre::Code_Click);
-    entree("Ajout", "Ajouter Code Lettre", &FrmLettre::Ajout_Click);
-    entree("Supp", "Supprimer un Code", &FrmLettre::Supp_Click);
+    entree("Enregistre", "Enregistrer", &FrmLettre::enregistrer);
+    entree("Autre", "Autre Lettre", &FrmLettre::autreLettre);
+    entree("Creer", "Creer une lettre", &FrmLettre::creerLettre);
+    entree("Charger", "Charger un Lettre", &FrmLettre::chargerLettre);
+    entree("Efface", "Effacer une lettre", &FrmLettre::effacerLettre);
+    entree("Code", "Code Lettre", &FrmLettre::voirCodes);
+    entree("Ajout", "Ajouter Code Lettre", &FrmLettre::ajouterCode);
+    entree("Supp", "Supprimer un Code", &FrmLettre::supprimerCode);
     connect(ajouterEntree(QStringLiteral("Retour"), QStringLiteral("Retour")), &QAction::triggered, this,
-            &FrmLettre::Retour_Click);
+            &FrmLettre::revenir);
 
-    connect(File1, &QListWidget::itemClicked, this, &FrmLettre::File1_Click);
-    connect(File2, &QListWidget::itemClicked, this, &FrmLettre::File2_Click);
-    connect(List2, &QListWidget::itemClicked, this, &FrmLettre::List2_Click);
-    connect(Text3, &QLineEdit::returnPressed, this, &FrmLettre::Text3_Entree);
+    connect(listeLettresACharger, &QListWidget::itemClicked, this, &FrmLettre::lettreAChargerChoisie);
+    connect(listeLettresAEffacer, &QListWidget::itemClicked, this, &FrmLettre::lettreAEffacerChoisie);
+    connect(listeCodesASupprimer, &QListWidget::itemClicked, this, &FrmLettre::codeASupprimerChoisi);
+    connect(caseCode, &QLineEdit::returnPressed, this, &FrmLettre::codeValide);
 }
 
 void FrmLettre::charger() {
     MiseEnPlaceStandard(*this);
-    Lire();
+    autreLettre();
 }
 
-void FrmLettre::Lire() {
+void FrmLettre::autreLettre() {
     show();
     etat_ = Etat::Depart;
-    for (QWidget* w :
-         {static_cast<QWidget*>(Text1), static_cast<QWidget*>(Label1), static_cast<QWidget*>(Text2),
-          static_cast<QWidget*>(Text3), static_cast<QWidget*>(Label2), static_cast<QWidget*>(File1),
-          static_cast<QWidget*>(File2), static_cast<QWidget*>(List1), static_cast<QWidget*>(List2)})
+    for (QWidget* w : {static_cast<QWidget*>(caseTexteLettre), static_cast<QWidget*>(libelleNomLettre),
+                       static_cast<QWidget*>(caseNomLettre), static_cast<QWidget*>(caseCode),
+                       static_cast<QWidget*>(libelleCode), static_cast<QWidget*>(listeLettresACharger),
+                       static_cast<QWidget*>(listeLettresAEffacer), static_cast<QWidget*>(listeCodes),
+                       static_cast<QWidget*>(listeCodesASupprimer)})
         w->hide();
-    Text1->clear();
+    caseTexteLettre->clear();
     fichierCourant_.clear();
     finDeLigneFinale_ = true;
 
@@ -118,10 +114,10 @@ void FrmLettre::Lire() {
     const QStringList modeles =
         QDir(ctx().CheminAppli)
             .entryList({QStringLiteral("*") + kExtension}, QDir::Files, QDir::Name | QDir::IgnoreCase);
-    File1->clear();
-    File2->clear();
-    File1->addItems(modeles);
-    File2->addItems(modeles);
+    listeLettresACharger->clear();
+    listeLettresAEffacer->clear();
+    listeLettresACharger->addItems(modeles);
+    listeLettresAEffacer->addItems(modeles);
 
     for (const char* n : kActions)
         menu(QString::fromLatin1(n))->setEnabled(true);
@@ -136,48 +132,48 @@ void FrmLettre::entrerMode(Etat etat) {
     menu(QStringLiteral("Autre"))->setEnabled(true);
 }
 
-void FrmLettre::Charger_Click() {
+void FrmLettre::chargerLettre() {
     entrerMode(Etat::Chargement);
-    File1->show();
+    listeLettresACharger->show();
 }
 
-void FrmLettre::Creer_Click() {
+void FrmLettre::creerLettre() {
     entrerMode(Etat::Creation);
     finDeLigneFinale_ = true;
-    Label1->show();
-    Text2->show();
-    Text1->show();
+    libelleNomLettre->show();
+    caseNomLettre->show();
+    caseTexteLettre->show();
     menu(QStringLiteral("Enregistre"))->setEnabled(true);
-    Text2->setFocus();
+    caseNomLettre->setFocus();
 }
 
-void FrmLettre::Efface_Click() {
+void FrmLettre::effacerLettre() {
     entrerMode(Etat::Effacement);
-    File2->show();
+    listeLettresAEffacer->show();
 }
 
-void FrmLettre::Code_Click() {
+void FrmLettre::voirCodes() {
     entrerMode(Etat::Codes);
-    remplirCodes(List1);
-    List1->show();
+    remplirCodes(listeCodes);
+    listeCodes->show();
 }
 
-void FrmLettre::Ajout_Click() {
+void FrmLettre::ajouterCode() {
     entrerMode(Etat::Ajout);
-    remplirCodes(List1);
-    Text3->show();
-    Label2->show();
-    List1->show();
-    Text3->setFocus();
+    remplirCodes(listeCodes);
+    caseCode->show();
+    libelleCode->show();
+    listeCodes->show();
+    caseCode->setFocus();
 }
 
-void FrmLettre::Supp_Click() {
+void FrmLettre::supprimerCode() {
     entrerMode(Etat::Suppression);
-    remplirCodes(List2);
-    List2->show();
+    remplirCodes(listeCodesASupprimer);
+    listeCodesASupprimer->show();
 }
 
-void FrmLettre::File1_Click(QListWidgetItem* item) {
+void FrmLettre::lettreAChargerChoisie(QListWidgetItem* item) {
     if (!item || etat_ != Etat::Chargement) return;
     const QString chemin = QDir(ctx().CheminAppli).filePath(item->text());
     if (ModeleTropGrand(chemin)) {
@@ -200,21 +196,21 @@ void FrmLettre::File1_Click(QListWidgetItem* item) {
         texte.chop(1);
     texte.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     texte.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    Text1->setPlainText(texte);
+    caseTexteLettre->setPlainText(texte);
     fichierCourant_ = chemin;
 
-    File1->hide();
-    twips::setFontSize(Text1, 12.0 * ctx().PourcentZoom / 100);
-    twips::setBold(Text1, true);
-    Text1->show();
+    listeLettresACharger->hide();
+    twips::setFontSize(caseTexteLettre, 12.0 * ctx().PourcentZoom / 100);
+    twips::setBold(caseTexteLettre, true);
+    caseTexteLettre->show();
     menu(QStringLiteral("Enregistre"))->setEnabled(true);
 }
 
-void FrmLettre::Enregistre_Click() {
+void FrmLettre::enregistrer() {
     QString chemin;
     if (etat_ == Etat::Creation) {
         // The name is the one in the box now, checked before it becomes a file name.
-        const QString nom = Text2->text();
+        const QString nom = caseNomLettre->text();
         if (const QString refus = RefusNomModele(nom); !refus.isEmpty()) {
             env().message(refus);
             return;
@@ -227,7 +223,7 @@ void FrmLettre::Enregistre_Click() {
         return;
     }
 
-    const QStringList lignes = texteDeLaBoite(Text1).split(QLatin1Char('\n'));
+    const QStringList lignes = texteDeLaBoite(caseTexteLettre).split(QLatin1Char('\n'));
     QByteArray octets = VersWindows1252(lignes.join(QStringLiteral("\r\n")));
     if (etat_ == Etat::Creation || finDeLigneFinale_) octets += "\r\n";
     // A template the editor could not load again, nor the reminders print, is not written.
@@ -244,7 +240,7 @@ void FrmLettre::Enregistre_Click() {
     if (etat_ == Etat::Creation) finDeLigneFinale_ = true;
 }
 
-void FrmLettre::File2_Click(QListWidgetItem* item) {
+void FrmLettre::lettreAEffacerChoisie(QListWidgetItem* item) {
     if (!item || etat_ != Etat::Effacement) return;
     const QString nom = item->text();
     if (env().question(QStringLiteral("ETES VOUR DE VOULOIR EFFACER ") + nom, QString(),
@@ -253,7 +249,7 @@ void FrmLettre::File2_Click(QListWidgetItem* item) {
         if (QFileInfo::exists(chemin) && !QFile::remove(chemin))
             env().message(QStringLiteral("LA LETTRE %1 N'A PAS PU ETRE EFFACEE").arg(nom));
     }
-    Lire();
+    autreLettre();
 }
 
 void FrmLettre::remplirCodes(QListWidget* liste) {
@@ -282,31 +278,32 @@ bool FrmLettre::ecrireCodes(const QStringList& codes) {
     return true;
 }
 
-void FrmLettre::Text3_Entree() {
+void FrmLettre::codeValide() {
     if (etat_ != Etat::Ajout) return;
     if (!codesLus_) {
         env().message(QStringLiteral("LA LISTE DES CODES NE PEUT PAS ETRE LUE : AUCUN CODE N'A ETE AJOUTE"));
         return;
     }
-    List1->addItem(Text3->text().trimmed());
+    listeCodes->addItem(caseCode->text().trimmed());
     QStringList codes;
-    for (int i = 0; i < List1->count(); ++i)
-        if (const QString c = List1->item(i)->text().trimmed(); !c.isEmpty()) codes << c;
-    if (ecrireCodes(codes)) Text3->clear();
-    Ajout_Click();
+    for (int i = 0; i < listeCodes->count(); ++i)
+        if (const QString c = listeCodes->item(i)->text().trimmed(); !c.isEmpty()) codes << c;
+    if (ecrireCodes(codes)) caseCode->clear();
+    ajouterCode();
 }
 
-void FrmLettre::List2_Click(QListWidgetItem* item) {
+void FrmLettre::codeASupprimerChoisi(QListWidgetItem* item) {
     if (!item || etat_ != Etat::Suppression) return;
     const QString code = item->text().trimmed();
     QStringList codes;
-    for (int i = 0; i < List2->count(); ++i)
-        if (List2->item(i)->text().trimmed() != code) codes << List2->item(i)->text();
+    for (int i = 0; i < listeCodesASupprimer->count(); ++i)
+        if (listeCodesASupprimer->item(i)->text().trimmed() != code)
+            codes << listeCodesASupprimer->item(i)->text();
     ecrireCodes(codes);
-    remplirCodes(List2);
+    remplirCodes(listeCodesASupprimer);
 }
 
-void FrmLettre::Retour_Click() {
+void FrmLettre::revenir() {
     RendreLaMain(this);
 }
 

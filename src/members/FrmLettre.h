@@ -21,29 +21,31 @@ class FrmLettre : public Form {
     FrmLettre();
     void charger() override;
 
-    void Lire();
-    void Charger_Click();
-    void Creer_Click();
-    void Efface_Click();
-    void Code_Click();
-    void Ajout_Click();
-    void Supp_Click();
-    void Enregistre_Click();
-    void File1_Click(QListWidgetItem* item);
-    void File2_Click(QListWidgetItem* item);
-    void Text3_Entree();
-    void List2_Click(QListWidgetItem* item);
-    void Retour_Click();
+    // Back to the start: every control hidden, the template lists read again.
+    void autreLettre();
+    // The modes of the menu: each shows what its work needs.
+    void chargerLettre();
+    void creerLettre();
+    void effacerLettre();
+    void voirCodes();
+    void ajouterCode();
+    void supprimerCode();
+    void enregistrer();
+    void lettreAChargerChoisie(QListWidgetItem* item);
+    void lettreAEffacerChoisie(QListWidgetItem* item);
+    void codeValide();
+    void codeASupprimerChoisi(QListWidgetItem* item);
+    void revenir();
 
-    QPlainTextEdit* Text1;
-    QLabel* Label1;
-    QLineEdit* Text2;
-    QListWidget* File1;
-    QListWidget* File2;
-    QLabel* Label2;
-    QLineEdit* Text3;
-    QListWidget* List1;
-    QListWidget* List2;
+    QPlainTextEdit* caseTexteLettre;
+    QLabel* libelleNomLettre;
+    QLineEdit* caseNomLettre;
+    QListWidget* listeLettresACharger;
+    QListWidget* listeLettresAEffacer;
+    QLabel* libelleCode;
+    QLineEdit* caseCode;
+    QListWidget* listeCodes;
+    QListWidget* listeCodesASupprimer;
 
   private:
     enum class Etat { Depart, Chargement, Creation, Effacement, Codes, Ajout, Suppression };

@@ -55,35 +55,32 @@ QString pluriel(int n, const QString& singulier, const QString& pluriel) {
 
 FrmLettreRappel::FrmLettreRappel()
     : Form(QStringLiteral("FrmLettreRappel"), QStringLiteral("Lettre de Rappel")) {
-    MSFlexGrid1 = controle(new MSFlexGrid(this), 150, 300, 11600, 7100);
-    MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
-    MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grilleRetardataires = controle(new MSFlexGrid(this), "grilleRetardataires", 150, 300, 11600, 7100);
+    grilleRetardataires->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Kept out of sight: they only carry the delays of the pass.
-    Text1 = controle(new QLineEdit(this), 150, 9600, 1000, 450);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text2 = controle(new QLineEdit(this), 1300, 9600, 1000, 450);
-    Text2->setObjectName(QStringLiteral("Text2"));
-    Text1->hide();
-    Text2->hide();
+    caseDelaiMini = controle(new QLineEdit(this), "caseDelaiMini", 150, 9600, 1000, 450);
+    caseDelaiMaxi = controle(new QLineEdit(this), "caseDelaiMaxi", 1300, 9600, 1000, 450);
+    caseDelaiMini->hide();
+    caseDelaiMaxi->hide();
     connect(ajouterEntree(QStringLiteral("Retour"), QStringLiteral("Retour")), &QAction::triggered, this,
-            &FrmLettreRappel::Retour_Click);
+            &FrmLettreRappel::revenir);
 }
 
 void FrmLettreRappel::charger() {
     MiseEnPlaceStandard(*this);
     try {
-        passe();
+        imprimerRappels();
     } catch (const std::exception& e) {
         ctx().fermerTables();
-        Mode = 0;
+        typeLettreEnCours = 0;
         env().message(
             QStringLiteral("LE RAPPEL N'A PAS PU ETRE FAIT :\n%1").arg(QString::fromUtf8(e.what())));
     }
 }
 
-void FrmLettreRappel::passe() {
+void FrmLettreRappel::imprimerRappels() {
     bool imprime = false;
-    MSFlexGrid1->setVisible(false);
+    grilleRetardataires->setVisible(false);
     {
         auto para = ctx().base().ouvrirTable(QStringLiteral("Para"));
         if (para->Fin()) {
@@ -91,13 +88,13 @@ void FrmLettreRappel::passe() {
                                          "RAPPEL N'A ETE IMPRIMEE.\nRENSEIGNEZ-LES PAR Outil > Paramettre."));
             return;
         }
-        Text1->setText(para->Texte(QStringLiteral("DelaiMini")));
-        Text2->setText(para->Texte(QStringLiteral("DelaiMaxi")));
+        caseDelaiMini->setText(para->Texte(QStringLiteral("DelaiMini")));
+        caseDelaiMaxi->setText(para->Texte(QStringLiteral("DelaiMaxi")));
     }
     // A delay that begins with no digit counts as no delay at all.
-    const int mini = LireDelai(Text1->text()).value_or(0);
-    const int maxi = LireDelai(Text2->text()).value_or(0);
-    PreparerEntetes(*MSFlexGrid1, colonnesRappel());
+    const int mini = LireDelai(caseDelaiMini->text()).value_or(0);
+    const int maxi = LireDelai(caseDelaiMaxi->text()).value_or(0);
+    PreparerEntetes(*grilleRetardataires, colonnesRappel());
 
     const QDate aujourdhui = env().aujourdhui();
     SessionImpression session;
@@ -108,7 +105,7 @@ void FrmLettreRappel::passe() {
     {
         TablesFermees fermees;
         Recordset& t = ctx().ouvrirTable(QStringLiteral("Abonne"));
-        Mode = 0;
+        typeLettreEnCours = 0;
         while (!t.Fin()) {
             try {
                 // The days late of the last occupied slot examined decide the member's grid row.
@@ -135,10 +132,10 @@ void FrmLettreRappel::passe() {
                             type = 2 * k;
                     }
                     if (type == 0) continue;
-                    Mode = type;
+                    typeLettreEnCours = type;
                     imprime = true;
                     const IssueLettre issue = EcrireLettre(t, type, session);
-                    Mode = 0;
+                    typeLettreEnCours = 0;
                     if (issue == IssueLettre::ModeleAbsent && !modelesAbsents.contains(ModeleDuType(type)))
                         modelesAbsents << ModeleDuType(type);
                     if (issue == IssueLettre::ModeleTropGrand &&
@@ -149,10 +146,10 @@ void FrmLettreRappel::passe() {
                 }
                 // A member passed over gets no row; so does one whose last occupied slot is not late.
                 if (!ecarte && jours > 0)
-                    AjouterLigneGrille(*MSFlexGrid1, ligneGrille(t), QString::number(t.Cle()));
+                    AjouterLigneGrille(*grilleRetardataires, ligneGrille(t), QString::number(t.Cle()));
             } catch (const std::exception&) {
                 // A member that cannot be read is left for the next pass; the walk goes on.
-                Mode = 0;
+                typeLettreEnCours = 0;
                 ++echecs;
             }
             t.MoveNext();
@@ -160,7 +157,7 @@ void FrmLettreRappel::passe() {
     }
 
     if (imprime)
-        MSFlexGrid1->setVisible(true);
+        grilleRetardataires->setVisible(true);
     else
         env().message(QStringLiteral("PAS DE LETTRE DE RAPPEL"));
 
@@ -202,7 +199,7 @@ void FrmLettreRappel::passe() {
     if (const QString fichiers = session.avisFichiers(); !fichiers.isEmpty()) env().message(fichiers);
 }
 
-void FrmLettreRappel::Retour_Click() {
+void FrmLettreRappel::revenir() {
     RendreLaMain(this);
 }
 

@@ -15,16 +15,17 @@ class FrmLettreRappel : public Form {
   public:
     FrmLettreRappel();
     void charger() override;
-    void Retour_Click();
+    void revenir();
 
-    QLineEdit* Text1; // DelaiMini, as read for the pass
-    QLineEdit* Text2; // DelaiMaxi
-    MSFlexGrid* MSFlexGrid1;
-    // The kind of the letter being printed; 0 outside a letter.
-    int Mode = 0;
+    // The club's two delays as read for the pass.
+    QLineEdit* caseDelaiMini;
+    QLineEdit* caseDelaiMaxi;
+    MSFlexGrid* grilleRetardataires;
+    // 1 to 6 while its letter prints; 0 outside a letter.
+    int typeLettreEnCours = 0;
 
   private:
-    void passe();
+    void imprimerRappels();
 };
 
 } // namespace vidora

@@ -68,7 +68,7 @@ void TestEcrans::fenetresEntieres() {
 
     QVERIFY(choisirMenu(d, "Rappel"));
     auto* rappel = b.fenetre<FrmLettreRappel>();
-    QVERIFY(rappel && rappel->MSFlexGrid1->Visible());
+    QVERIFY(rappel && rappel->grilleRetardataires->Visible());
     QCOMPARE(controlesMalVus(rappel), QStringList());
     QVERIFY(choisirMenu(rappel, "Retour"));
 

@@ -101,8 +101,8 @@ void TestGrilles::textesEntiers() {
 
     QVERIFY(choisirMenu(d, "Rappel"));
     auto* rappel = b.fenetre<FrmLettreRappel>();
-    QVERIFY(rappel && rappel->MSFlexGrid1->Visible());
-    QCOMPARE(coupees(rappel->MSFlexGrid1, {"REF", "CODE", "CD 1"}), QStringList());
+    QVERIFY(rappel && rappel->grilleRetardataires->Visible());
+    QCOMPARE(coupees(rappel->grilleRetardataires, {"REF", "CODE", "CD 1"}), QStringList());
 }
 
 QTEST_MAIN(TestGrilles)

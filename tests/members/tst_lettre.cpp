@@ -99,8 +99,9 @@ void TestLettre::modesDuMenu() {
         QVERIFY2(entreeDisponible(f, n), qPrintable(n));
     QVERIFY(!entreeDisponible(f, "Enregistre"));
     QVERIFY(!entreeDisponible(f, "Autre"));
-    for (QWidget* w : std::initializer_list<QWidget*>{f->Text1, f->Label1, f->Text2, f->Text3, f->Label2,
-                                                      f->File1, f->File2, f->List1, f->List2})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             f->caseTexteLettre, f->libelleNomLettre, f->caseNomLettre, f->caseCode, f->libelleCode,
+             f->listeLettresACharger, f->listeLettresAEffacer, f->listeCodes, f->listeCodesASupprimer})
         QVERIFY(!visible(w));
 
     // Every mode turns the actions off and leads back through "Autre Lettre".
@@ -113,8 +114,9 @@ void TestLettre::modesDuMenu() {
         QVERIFY(entreeDisponible(f, "Creer"));
     }
     QVERIFY(choisirMenu(f, "Creer"));
-    QVERIFY(visible(f->Label1) && visible(f->Text2) && visible(f->Text1) && !visible(f->File1));
-    QCOMPARE(f->Label1->text(), QString("Nom de La Lettre"));
+    QVERIFY(visible(f->libelleNomLettre) && visible(f->caseNomLettre) && visible(f->caseTexteLettre) &&
+            !visible(f->listeLettresACharger));
+    QCOMPARE(f->libelleNomLettre->text(), QString("Nom de La Lettre"));
     QVERIFY(choisirMenu(f, "Retour"));
     QVERIFY(!b.fenetre<FrmLettre>());
     QVERIFY(b.fenetre<FrmDepart>()->isEnabled());
@@ -126,8 +128,8 @@ void TestLettre::creerPuisChargerSansRienChanger() {
     FrmLettre* f = ouvrir(b);
     QVERIFY(f);
     QVERIFY(choisirMenu(f, "Creer"));
-    taper(f->Text2, "Rappel");
-    taperTexte(f->Text1, {"Cher membre,", "le film <<LIVRE>> est attendu à la vidéothèque."});
+    taper(f->caseNomLettre, "Rappel");
+    taperTexte(f->caseTexteLettre, {"Cher membre,", "le film <<LIVRE>> est attendu à la vidéothèque."});
     QVERIFY(choisirMenu(f, "Enregistre"));
     QCOMPARE(contenu(b.chemin("Rappel.let")),
              QByteArray("Cher membre,\r\nle film <<LIVRE>> est attendu \xE0 la vid\xE9oth\xE8que.\r\n"));
@@ -139,13 +141,13 @@ void TestLettre::creerPuisChargerSansRienChanger() {
     ecrire(b.chemin("SansFin.LET"), "une ligne\r\nderniere");
     QVERIFY(choisirMenu(f, "Autre"));
     QVERIFY(choisirMenu(f, "Charger"));
-    QCOMPARE(textes(f->File1), QStringList({"Club.let", "Rappel.let", "SansFin.LET"}));
-    QVERIFY(cliquerElement(f->File1, "Rappel.let"));
-    QVERIFY(!visible(f->File1) && visible(f->Text1));
-    QCOMPARE(f->Text1->toPlainText(),
+    QCOMPARE(textes(f->listeLettresACharger), QStringList({"Club.let", "Rappel.let", "SansFin.LET"}));
+    QVERIFY(cliquerElement(f->listeLettresACharger, "Rappel.let"));
+    QVERIFY(!visible(f->listeLettresACharger) && visible(f->caseTexteLettre));
+    QCOMPARE(f->caseTexteLettre->toPlainText(),
              QString("Cher membre,\nle film <<LIVRE>> est attendu à la vidéothèque."));
-    QCOMPARE(f->Text1->font().pointSizeF(), 12.0 * ctx().PourcentZoom / 100);
-    QVERIFY(f->Text1->font().bold());
+    QCOMPARE(f->caseTexteLettre->font().pointSizeF(), 12.0 * ctx().PourcentZoom / 100);
+    QVERIFY(f->caseTexteLettre->font().bold());
     QVERIFY(choisirMenu(f, "Enregistre"));
     QCOMPARE(contenu(b.chemin("Rappel.let")),
              QByteArray("Cher membre,\r\nle film <<LIVRE>> est attendu \xE0 la vid\xE9oth\xE8que.\r\n"));
@@ -153,16 +155,16 @@ void TestLettre::creerPuisChargerSansRienChanger() {
     for (const char* nom : {"Club.let", "SansFin.LET"}) {
         const QByteArray avant = contenu(b.chemin(nom));
         QVERIFY(choisirMenu(f, "Autre"));
-        QVERIFY(f->Text1->toPlainText().isEmpty());
+        QVERIFY(f->caseTexteLettre->toPlainText().isEmpty());
         QVERIFY(choisirMenu(f, "Charger"));
-        QVERIFY(cliquerElement(f->File1, nom));
+        QVERIFY(cliquerElement(f->listeLettresACharger, nom));
         QVERIFY(choisirMenu(f, "Enregistre"));
         QCOMPARE(contenu(b.chemin(nom)), avant);
     }
 
     // An edit reaches the loaded file, and only it.
-    f->Text1->moveCursor(QTextCursor::End);
-    taperTexte(f->Text1, {"", "fin"});
+    f->caseTexteLettre->moveCursor(QTextCursor::End);
+    taperTexte(f->caseTexteLettre, {"", "fin"});
     QVERIFY(choisirMenu(f, "Enregistre"));
     QCOMPARE(contenu(b.chemin("SansFin.LET")), QByteArray("une ligne\r\nderniere\r\nfin"));
     QCOMPARE(modeles(b), QStringList({"Club.let", "Rappel.let", "SansFin.LET"}));
@@ -175,38 +177,38 @@ void TestLettre::nomsRefuses() {
     QVERIFY(f);
     ecrire(b.chemin("rappel.let"), "ancien\r\n");
     QVERIFY(choisirMenu(f, "Creer"));
-    taperTexte(f->Text1, {"texte"});
+    taperTexte(f->caseTexteLettre, {"texte"});
 
     // Typed then erased back to nothing: no ".let" file.
-    taper(f->Text2, "X");
-    QTest::keyClick(f->Text2, Qt::Key_Backspace);
+    taper(f->caseNomLettre, "X");
+    QTest::keyClick(f->caseNomLettre, Qt::Key_Backspace);
     const QStringList refuses = {"",   "   ", ".cache", "a/b", "..\\b", "c:x",
                                  "a*", "q?",  "d\"e",   "<f",  "g>",    "h|i"};
     for (const QString& nom : refuses) {
-        f->Text2->setText(nom);
+        f->caseNomLettre->setText(nom);
         b.env().messages.clear();
         QVERIFY(choisirMenu(f, "Enregistre"));
         QCOMPARE(b.env().messages.size(), 1);
         QVERIFY2(!b.env().messages[0].texte.isEmpty(), qPrintable(nom));
     }
     // A pasted control character never reaches the box.
-    f->Text2->clear();
+    f->caseNomLettre->clear();
     QGuiApplication::clipboard()->setText(QString("tab") + QChar('\t') + "x");
-    QTest::keySequence(f->Text2, QKeySequence::Paste);
-    QCOMPARE(f->Text2->text(), QString("tabx"));
+    QTest::keySequence(f->caseNomLettre, QKeySequence::Paste);
+    QCOMPARE(f->caseNomLettre->text(), QString("tabx"));
     QCOMPARE(QDir(b.dossier()).entryList(QDir::Files | QDir::Hidden).filter(".let"),
              QStringList({"rappel.let"}));
     QVERIFY(!QDir(b.dossier()).exists("a"));
 
     // A template is one file whatever the letter case: "Rappel" replaces "rappel.let".
     b.env().messages.clear();
-    f->Text2->clear();
-    taper(f->Text2, "Rappel");
+    f->caseNomLettre->clear();
+    taper(f->caseNomLettre, "Rappel");
     QVERIFY(choisirMenu(f, "Enregistre"));
     QCOMPARE(modeles(b), QStringList({"rappel.let"}));
     QCOMPARE(contenu(b.chemin("rappel.let")), QByteArray("texte\r\n"));
-    f->Text2->clear();
-    taper(f->Text2, "Lettre d'été");
+    f->caseNomLettre->clear();
+    taper(f->caseNomLettre, "Lettre d'été");
     QVERIFY(choisirMenu(f, "Enregistre"));
     QVERIFY(QFile::exists(b.chemin("Lettre d'été.let")));
     QVERIFY(b.env().messages.isEmpty());
@@ -219,23 +221,24 @@ void TestLettre::effacer() {
     FrmLettre* f = ouvrir(b);
     QVERIFY(f);
     QVERIFY(choisirMenu(f, "Efface"));
-    QCOMPARE(textes(f->File2), QStringList({"Autre.let", "Vieux.let"}));
+    QCOMPARE(textes(f->listeLettresAEffacer), QStringList({"Autre.let", "Vieux.let"}));
 
     b.env().reponses = {false};
-    QVERIFY(cliquerElement(f->File2, "Vieux.let"));
+    QVERIFY(cliquerElement(f->listeLettresAEffacer, "Vieux.let"));
     QCOMPARE(b.env().questions.back().texte, QString("ETES VOUR DE VOULOIR EFFACER Vieux.let"));
     // A stray Enter keeps the template.
     QVERIFY(b.env().questions.back().nonParDefaut);
     QVERIFY(QFile::exists(b.chemin("Vieux.let")));
-    QVERIFY(!visible(f->File2) && entreeDisponible(f, "Efface")); // back to the start either way
+    // Back to the start either way.
+    QVERIFY(!visible(f->listeLettresAEffacer) && entreeDisponible(f, "Efface"));
 
     b.env().reponses = {true};
     QVERIFY(choisirMenu(f, "Efface"));
-    QVERIFY(cliquerElement(f->File2, "Vieux.let"));
+    QVERIFY(cliquerElement(f->listeLettresAEffacer, "Vieux.let"));
     QVERIFY(!QFile::exists(b.chemin("Vieux.let")));
     QVERIFY(entreeDisponible(f, "Charger"));
-    QCOMPARE(textes(f->File1), QStringList({"Autre.let"}));
-    QCOMPARE(textes(f->File2), QStringList({"Autre.let"}));
+    QCOMPARE(textes(f->listeLettresACharger), QStringList({"Autre.let"}));
+    QCOMPARE(textes(f->listeLettresAEffacer), QStringList({"Autre.let"}));
     QVERIFY(b.env().messages.isEmpty());
 }
 
@@ -247,35 +250,35 @@ void TestLettre::codes() {
 
     // No list yet: an empty list, and the first addition writes the file.
     QVERIFY(choisirMenu(f, "Code"));
-    QVERIFY(visible(f->List1) && f->List1->count() == 0);
+    QVERIFY(visible(f->listeCodes) && f->listeCodes->count() == 0);
     QVERIFY(choisirMenu(f, "Autre"));
     QVERIFY(choisirMenu(f, "Ajout"));
-    QVERIFY(visible(f->Text3) && visible(f->Label2) && visible(f->List1));
-    QCOMPARE(f->Label2->text(), QString("Nom du Code"));
-    taper(f->Text3, "rappel urgent", true);
+    QVERIFY(visible(f->caseCode) && visible(f->libelleCode) && visible(f->listeCodes));
+    QCOMPARE(f->libelleCode->text(), QString("Nom du Code"));
+    taper(f->caseCode, "rappel urgent", true);
     QCOMPARE(contenu(fichier), QByteArray("RAPPEL URGENT\r\n"));
-    QVERIFY(f->Text3->text().isEmpty());
-    taper(f->Text3, "", true); // Enter on nothing adds no line
-    taper(f->Text3, "  r1, r2  ", true);
-    taper(f->Text3, "rappel urgent", true);
-    taper(f->Text3, "élève", true);
+    QVERIFY(f->caseCode->text().isEmpty());
+    taper(f->caseCode, "", true); // Enter on nothing adds no line
+    taper(f->caseCode, "  r1, r2  ", true);
+    taper(f->caseCode, "rappel urgent", true);
+    taper(f->caseCode, "élève", true);
     QCOMPARE(contenu(fichier), QByteArray("RAPPEL URGENT\r\nR1, R2\r\nRAPPEL URGENT\r\n\xC9L\xC8VE\r\n"));
-    QCOMPARE(textes(f->List1), QStringList({"RAPPEL URGENT", "R1, R2", "RAPPEL URGENT", "ÉLÈVE"}));
+    QCOMPARE(textes(f->listeCodes), QStringList({"RAPPEL URGENT", "R1, R2", "RAPPEL URGENT", "ÉLÈVE"}));
     QVERIFY(entreeDisponible(f, "Autre") && !entreeDisponible(f, "Supp"));
 
     // A code is deleted with every line equal to it once blanks around are set aside.
     ecrire(fichier, "RAPPEL URGENT\r\n  RAPPEL URGENT \r\n R1, R2\r\nRAPPEL URGENT\r\nrappel urgent\r\n");
     QVERIFY(choisirMenu(f, "Autre"));
     QVERIFY(choisirMenu(f, "Supp"));
-    QVERIFY(visible(f->List2) && !visible(f->List1));
-    QVERIFY(cliquerElement(f->List2, "  RAPPEL URGENT "));
+    QVERIFY(visible(f->listeCodesASupprimer) && !visible(f->listeCodes));
+    QVERIFY(cliquerElement(f->listeCodesASupprimer, "  RAPPEL URGENT "));
     QCOMPARE(contenu(fichier), QByteArray(" R1, R2\r\nrappel urgent\r\n"));
-    QCOMPARE(textes(f->List2), QStringList({" R1, R2", "rappel urgent"}));
-    QVERIFY(cliquerElement(f->List2, "rappel urgent"));
-    QVERIFY(cliquerElement(f->List2, " R1, R2"));
+    QCOMPARE(textes(f->listeCodesASupprimer), QStringList({" R1, R2", "rappel urgent"}));
+    QVERIFY(cliquerElement(f->listeCodesASupprimer, "rappel urgent"));
+    QVERIFY(cliquerElement(f->listeCodesASupprimer, " R1, R2"));
     QCOMPARE(contenu(fichier), QByteArray());
-    QCOMPARE(f->List2->count(), 0);
-    QVERIFY(visible(f->List2)); // the mode stays
+    QCOMPARE(f->listeCodesASupprimer->count(), 0);
+    QVERIFY(visible(f->listeCodesASupprimer)); // the mode stays
     QVERIFY(b.env().messages.isEmpty());
 }
 
@@ -289,12 +292,12 @@ void TestLettre::listeDeCodesIlisible() {
     QFile::setPermissions(fichier, QFile::WriteOwner);
     QVERIFY(choisirMenu(f, "Ajout"));
     QCOMPARE(b.env().messages.size(), 1);
-    taper(f->Text3, "C", true);
+    taper(f->caseCode, "C", true);
     // A list that could not be read is not replaced by what the window happened to show.
     QFile::setPermissions(fichier, QFile::ReadOwner | QFile::WriteOwner);
     QCOMPARE(contenu(fichier), QByteArray("A\r\nB\r\n"));
     QCOMPARE(b.env().messages.size(), 2);
-    QCOMPARE(f->Text3->text(), QString("C"));
+    QCOMPARE(f->caseCode->text(), QString("C"));
 }
 
 void TestLettre::modelesTropGrands_data() {
@@ -315,8 +318,8 @@ void TestLettre::modelesTropGrands() {
     FrmLettre* f = ouvrir(b);
     QVERIFY(f);
     QVERIFY(choisirMenu(f, "Charger"));
-    QVERIFY(cliquerElement(f->File1, "Long.let"));
-    QCOMPARE(visible(f->Text1), charge);
+    QVERIFY(cliquerElement(f->listeLettresACharger, "Long.let"));
+    QCOMPARE(visible(f->caseTexteLettre), charge);
     QCOMPARE(entreeDisponible(f, "Enregistre"), charge);
     if (!charge) {
         QCOMPARE(b.messages(), QString("LA LETTRE Long.let DEPASSE 64 KO : ELLE N'EST PAS CHARGEE"));
@@ -324,8 +327,8 @@ void TestLettre::modelesTropGrands() {
     }
     QVERIFY(b.env().messages.isEmpty());
     // One more character would make a template the editor could not load again: not written.
-    f->Text1->moveCursor(QTextCursor::End);
-    taper(f->Text1, "B");
+    f->caseTexteLettre->moveCursor(QTextCursor::End);
+    taper(f->caseTexteLettre, "B");
     QVERIFY(choisirMenu(f, "Enregistre"));
     QCOMPARE(b.messages(), QString("LA LETTRE DEPASSE 64 KO : ELLE N'EST PAS ENREGISTREE"));
     QCOMPARE(contenu(b.chemin("Long.let")), octets);

@@ -233,18 +233,18 @@ void TestRappel::regleDeRetard() {
         QVERIFY2(niveau(cles[i], 1) == apres, qPrintable(titre));
     }
     QCOMPARE(corps(b), lettres);
-    QVERIFY(f->MSFlexGrid1->Visible());
-    QCOMPARE(lignes(f->MSFlexGrid1), enGrille);
-    QCOMPARE(f->Text1->text(), QString("15"));
-    QCOMPARE(f->Text2->text(), QString("25"));
-    QCOMPARE(f->Mode, 0);
+    QVERIFY(f->grilleRetardataires->Visible());
+    QCOMPARE(lignes(f->grilleRetardataires), enGrille);
+    QCOMPARE(f->caseDelaiMini->text(), QString("15"));
+    QCOMPARE(f->caseDelaiMaxi->text(), QString("25"));
+    QCOMPARE(f->typeLettreEnCours, 0);
     QVERIFY(messages(b).isEmpty());
 
     // The same day again: every letter due went out, nothing more to print.
     QVERIFY(f = passe(b));
     QCOMPARE(travaux(b).size(), lettres.size());
     QCOMPARE(messages(b), QStringList({"PAS DE LETTRE DE RAPPEL"}));
-    QVERIFY(!f->MSFlexGrid1->Visible());
+    QVERIFY(!f->grilleRetardataires->Visible());
 
     // Ten days on, the slots reminded with "Recommande.let" are past the long delay.
     b.env().date = b.env().date.addDays(10);
@@ -327,7 +327,7 @@ void TestRappel::datesEcheance() {
         if (c.lettre) ++imprimees;
         QVERIFY2(travaux(b).size() == imprimees, c.echeance);
         QCOMPARE(niveau(cle, 1), QVariant(c.lettre ? 2 : 0));
-        QCOMPARE(f->MSFlexGrid1->Visible(), c.lettre);
+        QCOMPARE(f->grilleRetardataires->Visible(), c.lettre);
         if (!c.lettre) QCOMPARE(messages(b), QStringList({"PAS DE LETTRE DE RAPPEL"}));
     }
 
@@ -343,7 +343,7 @@ void TestRappel::datesEcheance() {
     QVERIFY(f);
     QCOMPARE(corps(b, imprimees), QStringList({"RECOMMANDE PREMIER"}));
     QCOMPARE(niveau(cle, 2), QVariant(0));
-    QCOMPARE(lignes(f->MSFlexGrid1), QStringList({matricule(cle)})); // still 20 days late
+    QCOMPARE(lignes(f->grilleRetardataires), QStringList({matricule(cle)})); // still 20 days late
 }
 
 void TestRappel::membreEcarteEtLigneDeGrille() {
@@ -390,7 +390,7 @@ void TestRappel::membreEcarteEtLigneDeGrille() {
     QCOMPARE(niveau(cleD, 3), QVariant(2));
     QCOMPARE(niveau(cleD, 2), kAucun);
 
-    MSFlexGrid* g = f->MSFlexGrid1;
+    MSFlexGrid* g = f->grilleRetardataires;
     QVERIFY(g->Visible());
     QCOMPARE(g->Cols(), 10);
     QCOMPARE(g->Rows(), 4);
@@ -514,7 +514,7 @@ void TestRappel::modeleAbsent() {
     QCOMPARE(niveau(cles[0], 1), QVariant(0));
     QCOMPARE(niveau(cles[1], 1), QVariant(1));
     QCOMPARE(niveau(cles[2], 1), QVariant(0));
-    QVERIFY(f->MSFlexGrid1->Visible());
+    QVERIFY(f->grilleRetardataires->Visible());
     QCOMPARE(messages(b).size(), 1);
     QVERIFY(messages(b)[0].startsWith("LE MODELE DE LETTRE Recommande.let EST INTROUVABLE"));
 
@@ -611,7 +611,7 @@ void TestRappel::sansParametresNiAbonnes() {
     FrmLettreRappel* f = passe(b);
     QVERIFY(f);
     QCOMPARE(messages(b), QStringList({"PAS DE LETTRE DE RAPPEL"}));
-    QVERIFY(!f->MSFlexGrid1->Visible());
+    QVERIFY(!f->grilleRetardataires->Visible());
 
     Membre m;
     m.nom = "LATE";
@@ -627,7 +627,7 @@ void TestRappel::sansParametresNiAbonnes() {
     QVERIFY(travaux(b).isEmpty());
     QCOMPARE(b.env().journal->demarrages, 0);
     QCOMPARE(niveau(cle, 1), QVariant(0));
-    QVERIFY(!f->MSFlexGrid1->Visible());
+    QVERIFY(!f->grilleRetardataires->Visible());
     QCOMPARE(messages(b).size(), 1);
     QVERIFY(messages(b)[0].startsWith("LES PARAMETRES DU CLUB SONT ABSENTS DE LA BASE"));
 }
@@ -774,7 +774,7 @@ void TestRappel::routeDUnPret() {
     QCOMPARE(abonnes->Texte("DateRest1"), echeance.toString("dd/MM/yyyy"));
     QCOMPARE(abonnes->Value("Averti1"), QVariant(2));
     abonnes.reset();
-    QCOMPARE(lignes(f->MSFlexGrid1), QStringList({"001U2026"}));
+    QCOMPARE(lignes(f->grilleRetardataires), QStringList({"001U2026"}));
     QVERIFY(b.env().messages.isEmpty());
 
     QVERIFY(passe(b));
