@@ -54,18 +54,18 @@ void benchEtiquettes(int nFilms) {
         auto* f = new FrmEtiquette;
         f->charger();
         int ligne = -1;
-        for (int r = 1; r < f->MSFlexGrid2->Rows() && ligne < 0; ++r)
-            if (f->MSFlexGrid2->textAt(r, 1) == QLatin1String("ACTION")) ligne = r;
+        for (int r = 1; r < f->grilleCategories->Rows() && ligne < 0; ++r)
+            if (f->grilleCategories->textAt(r, 1) == QLatin1String("ACTION")) ligne = r;
         double choix = std::numeric_limits<double>::max(), impression = choix;
         int etiquettes = 0;
         QString pdf;
         for (int i = 0; i < kEssais && ligne > 0; ++i) {
-            f->Retour_Click();
-            choix = std::min(choix, chrono([&] { f->MSFlexGrid2->cliquer(ligne, 1); }));
-            etiquettes = f->MSFlexGrid1->Rows() - 2;
+            f->revenir();
+            choix = std::min(choix, chrono([&] { f->grilleCategories->cliquer(ligne, 1); }));
+            etiquettes = f->grilleFilms->Rows() - 2;
             for (const QString& vieux : impressions.entryList({QStringLiteral("*.pdf")}))
                 QFile::remove(impressions.filePath(vieux));
-            impression = std::min(impression, chrono([&] { f->Edition_Click(); }));
+            impression = std::min(impression, chrono([&] { f->imprimerEtiquettes(); }));
             const QStringList pdfs = impressions.entryList({QStringLiteral("*.pdf")});
             pdf = pdfs.isEmpty() ? QString() : impressions.filePath(pdfs.first());
         }

@@ -67,9 +67,9 @@ double passeFenetre(int& lignesDerniere) {
         auto* m = new MAJ;
         m->charger();
         const auto debut = std::chrono::steady_clock::now();
-        m->Command1_Click();
+        m->lancerClassement();
         const auto fin = std::chrono::steady_clock::now();
-        lignesDerniere = m->MSFlexGrid1->Rows();
+        lignesDerniere = m->grilleFilms->Rows();
         // The window unloads itself at the end of the pass.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         meilleur = std::min(meilleur, std::chrono::duration<double, std::milli>(fin - debut).count());

@@ -47,74 +47,72 @@ QList<QStringList> PairesEtiquette(const QStringList& lignes) {
 }
 
 FrmEtiquette::FrmEtiquette() : Form(QStringLiteral("FrmEtiquette"), QStringLiteral("Edition Etiquette")) {
-    Label1 = controle(LabelEncadre(this), 3000, 300, 6000, 500);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    MSFlexGrid2 = controle(new MSFlexGrid(this), 4970, 1200, 2060, 3000);
-    MSFlexGrid2->setObjectName(QStringLiteral("MSFlexGrid2"));
+    bandeau = controle(LabelEncadre(this), "bandeau", 3000, 300, 6000, 500);
+    grilleCategories = controle(new MSFlexGrid(this), "grilleCategories", 4970, 1200, 2060, 3000);
     // Centred in the window, the film grid clears the count box above it down to an 800 x 600
     // screen, where the window is the shortest beside the box.
-    MSFlexGrid1 = controle(new MSFlexGrid(this), 1900, 1100, 8200, 6200);
-    MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
-    connect(MSFlexGrid2, &MSFlexGrid::Click, this, &FrmEtiquette::MSFlexGrid2_Click);
+    grilleFilms = controle(new MSFlexGrid(this), "grilleFilms", 1900, 1100, 8200, 6200);
+    connect(grilleCategories, &MSFlexGrid::Click, this, &FrmEtiquette::categorieChoisie);
     const auto entree = [this](const char* nom, const char* libelle, void (FrmEtiquette::*h)()) {
         connect(ajouterEntree(QString::fromLatin1(nom), QString::fromUtf8(libelle)), &QAction::triggered,
                 this, h);
     };
-    entree("Edition", "Editer les Etiquettes", &FrmEtiquette::Edition_Click);
-    entree("Retour", "Retour", &FrmEtiquette::Retour_Click);
-    entree("Quiter", "Quitter", &FrmEtiquette::Quiter_Click);
+    entree("Edition", "Editer les Etiquettes", &FrmEtiquette::imprimerEtiquettes);
+    entree("Retour", "Retour", &FrmEtiquette::revenir);
+    entree("Quiter", "Quitter", &FrmEtiquette::quitter);
 }
 
 void FrmEtiquette::charger() {
     MiseEnPlaceStandard(*this);
-    Lire();
+    listerCategories();
 }
 
-void FrmEtiquette::Lire() {
-    MSFlexGrid1->hide();
+void FrmEtiquette::listerCategories() {
+    grilleFilms->hide();
     menu(QStringLiteral("Quiter"))->setEnabled(true);
     menu(QStringLiteral("Retour"))->setEnabled(false);
     menu(QStringLiteral("Edition"))->setEnabled(false);
-    Label1->hide();
+    bandeau->hide();
     show();
 
-    MSFlexGrid2->setWidth(zoom(2060));
-    PreparerEntetes(*MSFlexGrid2, {Colonne(QStringLiteral("CATEGORIE"), 2000, QStringLiteral("NomGenre"))},
+    grilleCategories->setWidth(zoom(2060));
+    PreparerEntetes(*grilleCategories,
+                    {Colonne(QStringLiteral("CATEGORIE"), 2000, QStringLiteral("NomGenre"))},
                     OptionsGrille{true, false});
     int n = 0;
     try {
         auto t = ctx().base().ouvrirTable(QStringLiteral("Genre"));
         n = t->RecordCount() - 1;
         for (; !t->Fin(); t->MoveNext())
-            AjouterLigneGrille(*MSFlexGrid2, {t->Texte(QStringLiteral("NomGenre"))},
+            AjouterLigneGrille(*grilleCategories, {t->Texte(QStringLiteral("NomGenre"))},
                                QString::number(t->Cle()));
     } catch (const ErreurBase& e) {
         env().message(QStringLiteral("LES CATEGORIES NE PEUVENT ETRE LUES :\n%1").arg(e.message()));
     }
     // One row at least, however few categories there are.
-    MSFlexGrid2->setHeight(zoom(360) * std::max(n, 1));
-    MSFlexGrid2->show();
+    grilleCategories->setHeight(zoom(360) * std::max(n, 1));
+    grilleCategories->show();
 }
 
-void FrmEtiquette::MSFlexGrid2_Click() {
+void FrmEtiquette::categorieChoisie() {
     // The heading and the empty row after the last category name no category.
-    if (CleLigneCourante(*MSFlexGrid2) < 0) return;
-    MSFlexGrid2->setCol(1);
-    ChoixGrille = MSFlexGrid2->Text();
+    if (CleLigneCourante(*grilleCategories) < 0) return;
+    grilleCategories->setCol(1);
+    categorieEnCours = grilleCategories->Text();
 
-    MSFlexGrid& g = *MSFlexGrid1;
+    MSFlexGrid& g = *grilleFilms;
     g.setWidth(zoom(8200));
     // The labels' grid shows its first column: there is no key to carry.
     PreparerEntetes(g, colonnesFilms(), OptionsGrille{true, false, false});
     menu(QStringLiteral("Retour"))->setEnabled(true);
-    MSFlexGrid2->hide();
+    grilleCategories->hide();
 
     int compte = 0;
     QStringList file;
     try {
         for (auto t = ctx().base().ouvrirTable(QStringLiteral("CD")); !t->Fin(); t->MoveNext()) {
             if (t->EstNull(QStringLiteral("Categorie")) ||
-                t->Texte(QStringLiteral("Categorie")) != ChoixGrille)
+                t->Texte(QStringLiteral("Categorie")) != categorieEnCours)
                 continue;
             const QString nom = t->Texte(QStringLiteral("Nom"));
             const QString traver = t->Texte(QStringLiteral("Traver"));
@@ -140,18 +138,18 @@ void FrmEtiquette::MSFlexGrid2_Click() {
             QStringLiteral("LE FICHIER \"Etiquette\" N'A PAS PU ETRE ECRIT : RIEN NE SERA IMPRIME"));
         return;
     }
-    Label1->setText(QStringLiteral("Nombre d'étiquettes  %1").arg(compte));
-    Label1->show();
+    bandeau->setText(QStringLiteral("Nombre d'étiquettes  %1").arg(compte));
+    bandeau->show();
     menu(QStringLiteral("Edition"))->setEnabled(true);
 }
 
 void FrmEtiquette::afficherBase() {
-    Label1->setText(QStringLiteral("Base en Cours ") + ctx().NomBase.left(ctx().NomBase.size() - 4));
+    bandeau->setText(QStringLiteral("Base en Cours ") + ctx().NomBase.left(ctx().NomBase.size() - 4));
 }
 
-void FrmEtiquette::Edition_Click() {
-    Label1->setText(QStringLiteral("Patientez j'imprime"));
-    Label1->repaint();
+void FrmEtiquette::imprimerEtiquettes() {
+    bandeau->setText(QStringLiteral("Patientez j'imprime"));
+    bandeau->repaint();
     const QString chemin = ctx().fichier(kFile);
     const QList<QStringList> paires = PairesEtiquette(LireLignes(chemin).value_or(QStringList()));
     if (paires.isEmpty()) {
@@ -201,11 +199,11 @@ void FrmEtiquette::Edition_Click() {
     if (const QString avis = session.avisFichiers(); !avis.isEmpty()) env().message(avis);
 }
 
-void FrmEtiquette::Retour_Click() {
-    Lire();
+void FrmEtiquette::revenir() {
+    listerCategories();
 }
 
-void FrmEtiquette::Quiter_Click() {
+void FrmEtiquette::quitter() {
     RevenirAuDepart(this);
     if (FrmDepart* d = FenetrePrincipale()) d->Connecte();
 }

@@ -18,18 +18,20 @@ class FrmEtiquette : public Form {
   public:
     FrmEtiquette();
     void charger() override;
-    // The category state: the list of categories.
-    void Lire();
-    void MSFlexGrid2_Click();
-    void Edition_Click();
-    void Retour_Click();
-    void Quiter_Click();
+    // The window's first state: the categories to pick from.
+    void listerCategories();
+    // Puts the labels of the films of the category clicked into the queue.
+    void categorieChoisie();
+    void imprimerEtiquettes();
+    void revenir();
+    void quitter();
 
-    MSFlexGrid* MSFlexGrid1; // the films of the category picked
-    MSFlexGrid* MSFlexGrid2; // the categories
-    QLabel* Label1;
-    // The category picked.
-    QString ChoixGrille;
+    // The films of the category picked, one per label queued.
+    MSFlexGrid* grilleFilms;
+    MSFlexGrid* grilleCategories;
+    // The count of labels queued, the database in use, or the printing notice.
+    QLabel* bandeau;
+    QString categorieEnCours;
 
   private:
     void afficherBase();

@@ -76,64 +76,77 @@ QStringList TrierParCode(QStringList l) {
 } // namespace
 
 FrmUtilitaire::FrmUtilitaire() : Form(QStringLiteral("FrmUtilitaire"), QStringLiteral("Utilitaire")) {
-    Label1 = controle(LabelEncadre(this, QStringLiteral("Utilitaire")), 3000, 200, 6000, 500);
+    controle(LabelEncadre(this, QStringLiteral("Utilitaire")), 3000, 200, 6000, 500);
     const auto liste = [this](const char* nom) {
-        auto* l = controle(new QListWidget(this), 1000, 1000, 5200, 6500);
-        l->setObjectName(QString::fromLatin1(nom));
-        return l;
+        return controle(new QListWidget(this), nom, 1000, 1000, 5200, 6500);
     };
     const auto boite = [this](const char* nom, double left, double top, double width) {
-        auto* b = controle(new QLineEdit(this), left, top, width, 450);
-        b->setObjectName(QString::fromLatin1(nom));
+        auto* b = controle(new QLineEdit(this), nom, left, top, width, 450);
         MajusculeFrappe(b);
         return b;
     };
-    List1 = liste("List1");
-    List2 = liste("List2");
-    Text1 = boite("Text1", 6600, 1000, 4800);
-    Text2 = boite("Text2", 6600, 1000, 4800);
-    Label5 = controle(new QLabel(QStringLiteral("M=Modifier / E=Effacer"), this), 6600, 1800, 4800, 400);
-    Label5->setAlignment(Qt::AlignCenter);
-    Text6 = boite("Text6", 8500, 2300, 1000);
-    Text8 = boite("Text8", 8500, 2300, 1000);
-    for (QLineEdit* b : {Text6, Text8}) {
+    listeCategories = liste("listeCategories");
+    listeSpecialites = liste("listeSpecialites");
+    caseNouvelleCategorie = boite("caseNouvelleCategorie", 6600, 1000, 4800);
+    caseNouvelleSpecialite = boite("caseNouvelleSpecialite", 6600, 1000, 4800);
+    libelleLettres = controle(new QLabel(QStringLiteral("M=Modifier / E=Effacer"), this), "libelleLettres",
+                              6600, 1800, 4800, 400);
+    libelleLettres->setAlignment(Qt::AlignCenter);
+    caseLettreCategorie = boite("caseLettreCategorie", 8500, 2300, 1000);
+    caseLettreSpecialite = boite("caseLettreSpecialite", 8500, 2300, 1000);
+    for (QLineEdit* b : {caseLettreCategorie, caseLettreSpecialite}) {
         b->setText(QStringLiteral("M"));
         b->setAlignment(Qt::AlignCenter);
     }
-    Text7 = boite("Text7", 6600, 3100, 4800);
-    Text9 = boite("Text9", 6600, 3100, 4800);
+    caseNouveauNomCategorie = boite("caseNouveauNomCategorie", 6600, 3100, 4800);
+    caseNouveauNomSpecialite = boite("caseNouveauNomSpecialite", 6600, 3100, 4800);
 
-    connect(List1, &QListWidget::itemClicked, this, &FrmUtilitaire::List1_Click);
-    connect(List2, &QListWidget::itemClicked, this, &FrmUtilitaire::List2_Click);
-    connect(Text1, &QLineEdit::returnPressed, this, &FrmUtilitaire::Text1_KeyPress);
-    connect(Text2, &QLineEdit::returnPressed, this, &FrmUtilitaire::Text2_KeyPress);
-    connect(Text6, &QLineEdit::returnPressed, this, &FrmUtilitaire::Text6_KeyPress);
-    connect(Text8, &QLineEdit::returnPressed, this, &FrmUtilitaire::Text8_KeyPress);
-    connect(Text7, &QLineEdit::returnPressed, this, &FrmUtilitaire::Text7_KeyPress);
-    connect(Text9, &QLineEdit::returnPressed, this, &FrmUtilitaire::Text9_KeyPress);
+    connect(listeCategories, &QListWidget::itemClicked, this, &FrmUtilitaire::categorieChoisie);
+    connect(listeSpecialites, &QListWidget::itemClicked, this, &FrmUtilitaire::specialiteChoisie);
+    connect(caseNouvelleCategorie, &QLineEdit::returnPressed, this, &FrmUtilitaire::nouvelleCategorieValide);
+    connect(caseNouvelleSpecialite, &QLineEdit::returnPressed, this,
+            &FrmUtilitaire::nouvelleSpecialiteValide);
+    connect(caseLettreCategorie, &QLineEdit::returnPressed, this, &FrmUtilitaire::lettreCategorieValide);
+    connect(caseLettreSpecialite, &QLineEdit::returnPressed, this, &FrmUtilitaire::lettreSpecialiteValide);
+    connect(caseNouveauNomCategorie, &QLineEdit::returnPressed, this,
+            &FrmUtilitaire::nouveauNomCategorieValide);
+    connect(caseNouveauNomSpecialite, &QLineEdit::returnPressed, this,
+            &FrmUtilitaire::nouveauNomSpecialiteValide);
     const auto entree = [this](const char* nom, const char* libelle, void (FrmUtilitaire::*h)()) {
         connect(ajouterEntree(QString::fromLatin1(nom), QString::fromUtf8(libelle)), &QAction::triggered,
                 this, h);
     };
-    entree("Specia", "Ajouter Specialité", &FrmUtilitaire::Specia_Click);
-    entree("Categor", "Ajouter Categorie", &FrmUtilitaire::Categor_Click);
-    entree("SuppSpe", "Supprimer Specialité", &FrmUtilitaire::SuppSpe_Click);
-    entree("SuppCat", "Supprimer Categorie", &FrmUtilitaire::SuppCat_Click);
-    entree("Annul", "Annuler", &FrmUtilitaire::Annul_Click);
-    entree("Retour", "Retour", &FrmUtilitaire::Retour_Click);
+    entree("Specia", "Ajouter Specialité", &FrmUtilitaire::ajouterSpecialite);
+    entree("Categor", "Ajouter Categorie", &FrmUtilitaire::ajouterCategorie);
+    entree("SuppSpe", "Supprimer Specialité", &FrmUtilitaire::changerSpecialite);
+    entree("SuppCat", "Supprimer Categorie", &FrmUtilitaire::changerCategorie);
+    entree("Annul", "Annuler", &FrmUtilitaire::annuler);
+    entree("Retour", "Retour", &FrmUtilitaire::revenir);
 }
 
 FrmUtilitaire::Moitie FrmUtilitaire::categories() const {
-    return {QStringLiteral("Genre"), QStringLiteral("NomGenre"), List1, Text1, Text6, Text7, true};
+    return {QStringLiteral("Genre"),
+            QStringLiteral("NomGenre"),
+            listeCategories,
+            caseNouvelleCategorie,
+            caseLettreCategorie,
+            caseNouveauNomCategorie,
+            true};
 }
 
 FrmUtilitaire::Moitie FrmUtilitaire::specialites() const {
-    return {QStringLiteral("Special"), QStringLiteral("Titre"), List2, Text2, Text8, Text9, false};
+    return {QStringLiteral("Special"),
+            QStringLiteral("Titre"),
+            listeSpecialites,
+            caseNouvelleSpecialite,
+            caseLettreSpecialite,
+            caseNouveauNomSpecialite,
+            false};
 }
 
 void FrmUtilitaire::charger() {
     MiseEnPlaceStandard(*this);
-    Lire();
+    reprendreAuDepart();
 }
 
 void FrmUtilitaire::entreesMode(bool mode) {
@@ -142,15 +155,17 @@ void FrmUtilitaire::entreesMode(bool mode) {
     menu(QStringLiteral("Annul"))->setEnabled(mode);
 }
 
-void FrmUtilitaire::Lire() {
+void FrmUtilitaire::reprendreAuDepart() {
     entreesMode(false);
     for (QWidget* w :
-         std::initializer_list<QWidget*>{List1, List2, Text1, Text2, Text6, Text7, Text8, Text9, Label5})
+         std::initializer_list<QWidget*>{listeCategories, listeSpecialites, caseNouvelleCategorie,
+                                         caseNouvelleSpecialite, caseLettreCategorie, caseNouveauNomCategorie,
+                                         caseLettreSpecialite, caseNouveauNomSpecialite, libelleLettres})
         w->hide();
 }
 
-void FrmUtilitaire::Annul_Click() {
-    Lire();
+void FrmUtilitaire::annuler() {
+    reprendreAuDepart();
 }
 
 bool FrmUtilitaire::remplir(const Moitie& m) {
@@ -183,8 +198,8 @@ void FrmUtilitaire::modeModifier(const Moitie& m) {
 
 void FrmUtilitaire::choisir(const Moitie& m, QListWidgetItem* item) {
     if (!item) return;
-    EntreeChoisie = item->text();
-    Label5->show();
+    entreeChoisie = item->text();
+    libelleLettres->show();
     m.lettre->show();
     m.lettre->setFocus();
     // The letter typed replaces the one shown.
@@ -206,15 +221,15 @@ void FrmUtilitaire::ajouter(const Moitie& m) {
     }
     m.liste->hide();
     m.ajout->hide();
-    Lire();
+    reprendreAuDepart();
     m.ajout->clear();
 }
 
-void FrmUtilitaire::agir(const Moitie& m) {
+void FrmUtilitaire::appliquerLettre(const Moitie& m) {
     const QString lettre = m.lettre->text().trimmed();
     if (lettre == QLatin1String("M")) {
         m.lettre->hide();
-        m.renomme->setText(EntreeChoisie);
+        m.renomme->setText(entreeChoisie);
         m.renomme->show();
         return;
     }
@@ -229,16 +244,16 @@ void FrmUtilitaire::agir(const Moitie& m) {
         Database& db = ctx().base();
         Transaction tr(db);
         auto t = db.ouvrirTable(m.table);
-        while (!t->Fin() && t->Texte(m.champ) != EntreeChoisie)
+        while (!t->Fin() && t->Texte(m.champ) != entreeChoisie)
             t->MoveNext();
         if (!t->Fin()) t->Delete();
         tr.valider();
     } catch (const ErreurBase& e) {
         env().message(QStringLiteral("L'ENTREE N'A PAS ETE EFFACEE :\n%1").arg(e.message()));
     }
-    Label5->hide();
+    libelleLettres->hide();
     m.liste->hide();
-    Lire();
+    reprendreAuDepart();
 }
 
 void FrmUtilitaire::renommer(const Moitie& m) {
@@ -248,7 +263,7 @@ void FrmUtilitaire::renommer(const Moitie& m) {
         return;
     }
     QStringList l = entrees(m.liste);
-    const qsizetype i = l.indexOf(EntreeChoisie);
+    const qsizetype i = l.indexOf(entreeChoisie);
     if (i >= 0) l[i] = n;
     try {
         Reecrire(m.table, m.champ, l);
@@ -258,48 +273,48 @@ void FrmUtilitaire::renommer(const Moitie& m) {
     }
     m.liste->hide();
     m.renomme->hide();
-    Label5->hide();
-    Lire();
+    libelleLettres->hide();
+    reprendreAuDepart();
 }
 
-void FrmUtilitaire::Categor_Click() {
+void FrmUtilitaire::ajouterCategorie() {
     modeAjout(categories());
 }
-void FrmUtilitaire::Specia_Click() {
+void FrmUtilitaire::ajouterSpecialite() {
     modeAjout(specialites());
 }
-void FrmUtilitaire::SuppCat_Click() {
+void FrmUtilitaire::changerCategorie() {
     modeModifier(categories());
 }
-void FrmUtilitaire::SuppSpe_Click() {
+void FrmUtilitaire::changerSpecialite() {
     modeModifier(specialites());
 }
-void FrmUtilitaire::List1_Click(QListWidgetItem* item) {
+void FrmUtilitaire::categorieChoisie(QListWidgetItem* item) {
     choisir(categories(), item);
 }
-void FrmUtilitaire::List2_Click(QListWidgetItem* item) {
+void FrmUtilitaire::specialiteChoisie(QListWidgetItem* item) {
     choisir(specialites(), item);
 }
-void FrmUtilitaire::Text1_KeyPress() {
+void FrmUtilitaire::nouvelleCategorieValide() {
     ajouter(categories());
 }
-void FrmUtilitaire::Text2_KeyPress() {
+void FrmUtilitaire::nouvelleSpecialiteValide() {
     ajouter(specialites());
 }
-void FrmUtilitaire::Text6_KeyPress() {
-    agir(categories());
+void FrmUtilitaire::lettreCategorieValide() {
+    appliquerLettre(categories());
 }
-void FrmUtilitaire::Text8_KeyPress() {
-    agir(specialites());
+void FrmUtilitaire::lettreSpecialiteValide() {
+    appliquerLettre(specialites());
 }
-void FrmUtilitaire::Text7_KeyPress() {
+void FrmUtilitaire::nouveauNomCategorieValide() {
     renommer(categories());
 }
-void FrmUtilitaire::Text9_KeyPress() {
+void FrmUtilitaire::nouveauNomSpecialiteValide() {
     renommer(specialites());
 }
 
-void FrmUtilitaire::Retour_Click() {
+void FrmUtilitaire::revenir() {
     RendreLaMain(this);
 }
 

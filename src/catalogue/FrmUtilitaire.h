@@ -17,36 +17,39 @@ class FrmUtilitaire : public Form {
   public:
     FrmUtilitaire();
     void charger() override;
-    // The start state.
-    void Lire();
-    void Annul_Click();
-    void Categor_Click();
-    void Specia_Click();
-    void SuppCat_Click();
-    void SuppSpe_Click();
-    void List1_Click(QListWidgetItem* item);
-    void List2_Click(QListWidgetItem* item);
-    void Text1_KeyPress();
-    void Text2_KeyPress();
-    void Text6_KeyPress();
-    void Text8_KeyPress();
-    void Text7_KeyPress();
-    void Text9_KeyPress();
-    void Retour_Click();
+    // The start state: no list open, every entry of the menu but "Annuler" offered.
+    void reprendreAuDepart();
+    void annuler();
+    // A list offered for an addition, the entry typed going in its place.
+    void ajouterCategorie();
+    void ajouterSpecialite();
+    // A list offered for an entry to be picked, then renamed or erased.
+    void changerCategorie();
+    void changerSpecialite();
+    void categorieChoisie(QListWidgetItem* item);
+    void specialiteChoisie(QListWidgetItem* item);
+    void nouvelleCategorieValide();
+    void nouvelleSpecialiteValide();
+    void lettreCategorieValide();
+    void lettreSpecialiteValide();
+    void nouveauNomCategorieValide();
+    void nouveauNomSpecialiteValide();
+    void revenir();
 
-    QLabel* Label1;
-    QLabel* Label5;
-    QListWidget* List1; // categories
-    QListWidget* List2; // specialities
-    QLineEdit* Text1;   // new category
-    QLineEdit* Text2;   // new speciality
-    QLineEdit* Text6;   // action letter, category
-    QLineEdit* Text8;   // action letter, speciality
-    QLineEdit* Text7;   // new text of the picked category
-    QLineEdit* Text9;   // new text of the picked speciality
+    QListWidget* listeCategories;
+    QListWidget* listeSpecialites;
+    QLineEdit* caseNouvelleCategorie;
+    QLineEdit* caseNouvelleSpecialite;
+    // The letter of what is done with the entry picked: "M" to rename it, "E" to erase it.
+    QLineEdit* caseLettreCategorie;
+    QLineEdit* caseLettreSpecialite;
+    QLabel* libelleLettres;
+    // The new text of the entry picked.
+    QLineEdit* caseNouveauNomCategorie;
+    QLineEdit* caseNouveauNomSpecialite;
 
     // The text of the list entry last clicked.
-    QString EntreeChoisie;
+    QString entreeChoisie;
 
   private:
     // One of the window's two twin halves.
@@ -62,7 +65,8 @@ class FrmUtilitaire : public Form {
     void modeModifier(const Moitie& m);
     void choisir(const Moitie& m, QListWidgetItem* item);
     void ajouter(const Moitie& m);
-    void agir(const Moitie& m);
+    // Renames ("M") or erases ("E") the entry picked, as the letter typed says.
+    void appliquerLettre(const Moitie& m);
     void renommer(const Moitie& m);
     // Fills a list from its table, in table order; false (and a message) when it cannot be read.
     bool remplir(const Moitie& m);

@@ -33,17 +33,14 @@ const QVector<ColonneGrille>& colonnes() {
 } // namespace
 
 MAJ::MAJ() : Form(QStringLiteral("MAJ"), QStringLiteral("Nouveau Classement")) {
-    Command1 =
-        controle(new QPushButton(QStringLiteral("Lancez le nouveau classement"), this), 3500, 300, 5000, 600);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    MSFlexGrid1 = controle(new MSFlexGrid(this), 150, 1100, 11000, 6200);
-    MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
-    List1 = controle(new QListWidget(this), 150, 1100, 3000, 2000);
-    List1->setObjectName(QStringLiteral("List1"));
-    List1->hide();
-    connect(Command1, &QPushButton::clicked, this, &MAJ::Command1_Click);
+    boutonClasser = controle(new QPushButton(QStringLiteral("Lancez le nouveau classement"), this),
+                             "boutonClasser", 3500, 300, 5000, 600);
+    grilleFilms = controle(new MSFlexGrid(this), "grilleFilms", 150, 1100, 11000, 6200);
+    listeCategories = controle(new QListWidget(this), "listeCategories", 150, 1100, 3000, 2000);
+    listeCategories->hide();
+    connect(boutonClasser, &QPushButton::clicked, this, &MAJ::lancerClassement);
     connect(ajouterEntree(QStringLiteral("Retour"), QStringLiteral("RETOUR")), &QAction::triggered, this,
-            &MAJ::Retour_Click);
+            &MAJ::revenir);
 }
 
 namespace {
@@ -59,8 +56,8 @@ bool refuserSansConnexion() {
 
 void MAJ::charger() {
     MiseEnPlaceStandard(*this);
-    MSFlexGrid1->hide();
-    List1->hide();
+    grilleFilms->hide();
+    listeCategories->hide();
     if (refuserSansConnexion()) {
         RendreLaMain(this);
         return;
@@ -68,7 +65,7 @@ void MAJ::charger() {
     try {
         auto t = ctx().base().ouvrirTable(QStringLiteral("Genre"));
         for (; !t->Fin(); t->MoveNext())
-            List1->addItem(t->Texte(QStringLiteral("NomGenre")));
+            listeCategories->addItem(t->Texte(QStringLiteral("NomGenre")));
     } catch (const ErreurBase& e) {
         env().message(e.genre() == ErreurBase::Genre::Fermee
                           ? kAucuneBase
@@ -77,9 +74,9 @@ void MAJ::charger() {
     }
 }
 
-void MAJ::Command1_Click() {
-    if (refuserSansConnexion()) return Retour_Click();
-    Command1->hide();
+void MAJ::lancerClassement() {
+    if (refuserSansConnexion()) return revenir();
+    boutonClasser->hide();
     QString echec;
     try {
         Database& db = ctx().base();
@@ -91,8 +88,8 @@ void MAJ::Command1_Click() {
         // A category listed twice in Genre is placed once: a second pass would only leave a gap.
         QStringList categories;
         QHash<QString, int> rangs;
-        for (int i = 0; i < List1->count(); ++i) {
-            const QString c = List1->item(i)->text();
+        for (int i = 0; i < listeCategories->count(); ++i) {
+            const QString c = listeCategories->item(i)->text();
             if (!rangs.contains(c)) {
                 rangs.insert(c, int(categories.size()));
                 categories << c;
@@ -110,8 +107,8 @@ void MAJ::Command1_Click() {
             films.push_back(Film{t->Cle(), CellulesGrille(colonnes(), *t), {}});
         }
         for (int k = 0; k < categories.size(); ++k) {
-            CategorieChoisie = categories[k];
-            Lire(films, parCategorie[k], place, limites);
+            categorieEnCours = categories[k];
+            placerCategorie(films, parCategorie[k], place, limites);
             env().pointDeControle("classement-categorie");
         }
         // The new places go in with a second pass in table order, each film edited on its own row
@@ -141,13 +138,13 @@ void MAJ::Command1_Click() {
         env().message(
             QStringLiteral("LE NOUVEAU CLASSEMENT N'A PAS ETE FAIT : AUCUN FILM N'A CHANGE DE PLACE.\n%1")
                 .arg(echec));
-    Retour_Click();
+    revenir();
 }
 
-void MAJ::Lire(std::vector<Film>& films, const QVector<int>& lesquels, std::optional<Emplacement>& place,
-               const Classement& limites) {
+void MAJ::placerCategorie(std::vector<Film>& films, const QVector<int>& lesquels,
+                          std::optional<Emplacement>& place, const Classement& limites) {
     const QVector<ColonneGrille>& cols = colonnes();
-    PreparerEntetes(*MSFlexGrid1, cols);
+    PreparerEntetes(*grilleFilms, cols);
     // The category's rows go to the grid in one insertion, with room for the heading and empty rows.
     QList<QString> cellules;
     cellules.reserve((lesquels.size() + 2) * (cols.size() + 1));
@@ -161,13 +158,13 @@ void MAJ::Lire(std::vector<Film>& films, const QVector<int>& lesquels, std::opti
         f.place = *place;
         place = PlaceSuivante(*place, limites.NumRang, limites.NumNumero);
     }
-    MSFlexGrid1->remplirLignes(std::move(cellules));
+    grilleFilms->remplirLignes(std::move(cellules));
     // The operator sees each category go by, with the places it had.
-    MSFlexGrid1->show();
-    MSFlexGrid1->repaint();
+    grilleFilms->show();
+    grilleFilms->repaint();
 }
 
-void MAJ::Retour_Click() {
+void MAJ::revenir() {
     RendreLaMain(this);
 }
 

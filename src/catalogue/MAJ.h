@@ -24,13 +24,15 @@ class MAJ : public Form {
   public:
     MAJ();
     void charger() override;
-    void Command1_Click();
-    void Retour_Click();
+    void lancerClassement();
+    void revenir();
 
-    QPushButton* Command1;
-    MSFlexGrid* MSFlexGrid1;
-    QListWidget* List1; // hidden: the categories, in the order of Genre
-    QString CategorieChoisie;
+    QPushButton* boutonClasser;
+    MSFlexGrid* grilleFilms;
+    // Never shown: the categories, in the order of Genre, as the films are to be shelved.
+    QListWidget* listeCategories;
+    // The category whose films are being placed.
+    QString categorieEnCours;
 
   private:
     // A film of a listed category as read in the one walk of CD: its key, the cells of its grid row
@@ -40,10 +42,10 @@ class MAJ : public Form {
         QStringList cellules;
         Emplacement place;
     };
-    // Shows the films of CategorieChoisie (films[i] for each i of lesquels) with their old places and
+    // Shows the films of categorieEnCours (films[i] for each i of lesquels) with their old places and
     // gives each the place in hand, which then steps on; std::nullopt once the shelves are full.
-    void Lire(std::vector<Film>& films, const QVector<int>& lesquels, std::optional<Emplacement>& place,
-              const Classement& limites);
+    void placerCategorie(std::vector<Film>& films, const QVector<int>& lesquels,
+                         std::optional<Emplacement>& place, const Classement& limites);
 };
 
 } // namespace vidora

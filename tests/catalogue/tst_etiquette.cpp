@@ -56,7 +56,7 @@ QList<Film> serie(int n, const QString& categorie = "ACTION", const QString& nom
 }
 
 bool choisirCategorie(FrmEtiquette* f, const QString& categorie) {
-    MSFlexGrid* g = f->MSFlexGrid2;
+    MSFlexGrid* g = f->grilleCategories;
     for (int r = 1; r < g->Rows(); ++r)
         if (g->textAt(r, 1) == categorie && g->isVisible()) {
             g->cliquer(r, 1);
@@ -119,13 +119,13 @@ class TestEtiquette : public QObject {
         // The category picked before leaves nothing in the queue.
         QVERIFY(choisirCategorie(f, "AVENTURE") && choisirMenu(f, "Retour"));
         QVERIFY(choisirCategorie(f, "ACTION"));
-        QCOMPARE(f->Label1->text(), QString("Nombre d'étiquettes  %1").arg(films));
-        QCOMPARE(f->MSFlexGrid1->Rows(), films + 2);
+        QCOMPARE(f->bandeau->text(), QString("Nombre d'étiquettes  %1").arg(films));
+        QCOMPARE(f->grilleFilms->Rows(), films + 2);
         QVERIFY(choisirMenu(f, "Edition"));
         if (parPage.isEmpty()) {
             QCOMPARE(b.messages(), QString("PAS DE FICHE EN ATTENTE"));
             QVERIFY(b.env().journal->travaux.isEmpty());
-            QCOMPARE(f->Label1->text(), QString("Base en Cours CLUB"));
+            QCOMPARE(f->bandeau->text(), QString("Base en Cours CLUB"));
             return;
         }
         QCOMPARE(b.messages(), QString());
@@ -143,7 +143,7 @@ class TestEtiquette : public QObject {
                 QCOMPARE(e, QString("FILM %1  %2|Classement A-1-%1").arg(k).arg(k, 3, 10, QChar('0')));
             }
         }
-        QCOMPARE(f->Label1->text(), QString("Base en Cours CLUB"));
+        QCOMPARE(f->bandeau->text(), QString("Base en Cours CLUB"));
         QCOMPARE(contenu(b.chemin("Etiquette")), QByteArray());
         QVERIFY(choisirMenu(f, "Edition"));
         QCOMPARE(b.messages(), QString("PAS DE FICHE EN ATTENTE"));
@@ -153,7 +153,7 @@ class TestEtiquette : public QObject {
         Banc b;
         FrmEtiquette* f = ouvrir(b, {{"POLICIER", "L'ÉTÉ, \"PREMIER\""}, {"POLICIER", " ZORRO"}});
         QVERIFY(f && choisirCategorie(f, "POLICIER"));
-        QCOMPARE(f->MSFlexGrid1->textAt(2, 0), QString("ZORRO"));
+        QCOMPARE(f->grilleFilms->textAt(2, 0), QString("ZORRO"));
         const QByteArray file =
             "L'\xC9T\xC9, \"PREMIER\"  001\r\nClassement A-1-1\r\n ZORRO  002\r\nClassement A-1-2\r\n";
         QCOMPARE(contenu(b.chemin("Etiquette")), file);
@@ -280,18 +280,19 @@ class TestEtiquette : public QObject {
         QVERIFY(f);
         QCOMPARE(controlesMalVus(f), QStringList());
         // Never less than one row high.
-        QCOMPARE(f->MSFlexGrid2->Height(), 360.0 / 100 * ctx().PourcentZoom * std::max(categories - 1, 1));
+        QCOMPARE(f->grilleCategories->Height(),
+                 360.0 / 100 * ctx().PourcentZoom * std::max(categories - 1, 1));
         QVERIFY(choisirCategorie(f, "WESTERN"));
         QCOMPARE(controlesMalVus(f), QStringList());
-        QVERIFY(!f->MSFlexGrid1->geometry().intersects(f->Label1->geometry()));
+        QVERIFY(!f->grilleFilms->geometry().intersects(f->bandeau->geometry()));
         QVERIFY(choisirMenu(f, "Retour"));
-        QVERIFY(f->MSFlexGrid2->isVisible() && !f->MSFlexGrid1->isVisible() &&
+        QVERIFY(f->grilleCategories->isVisible() && !f->grilleFilms->isVisible() &&
                 !entreeDisponible(f, "Edition"));
         // A click on the heading picks no category: the queue stays.
         const QByteArray file = contenu(b.chemin("Etiquette"));
-        f->MSFlexGrid2->cliquer(0, 1);
+        f->grilleCategories->cliquer(0, 1);
         QCOMPARE(contenu(b.chemin("Etiquette")), file);
-        QVERIFY(file.count('\n') == 60 && f->MSFlexGrid2->isVisible());
+        QVERIFY(file.count('\n') == 60 && f->grilleCategories->isVisible());
         QVERIFY(choisirMenu(f, "Quiter"));
         FrmDepart* d = b.fenetre<FrmDepart>();
         QVERIFY(d && !b.fenetre<FrmEtiquette>());

@@ -123,11 +123,11 @@ class TestMaj : public QObject {
             }
         }
         MAJ* m = ouvrir(b);
-        QVERIFY(m && !m->MSFlexGrid1->isVisible() && m->Command1->isVisible());
+        QVERIFY(m && !m->grilleFilms->isVisible() && m->boutonClasser->isVisible());
         QCOMPARE(controlesMalVus(m), QStringList());
         ajouterFilms(films);
         limites("8", 10);
-        cliquer(m->Command1);
+        cliquer(m->boutonClasser);
         QCOMPARE(b.messages(), QString());
         QCOMPARE(places(), attendu);
         QVERIFY(!b.fenetre<MAJ>() && b.fenetre<FrmDepart>()->isEnabled());
@@ -168,13 +168,13 @@ class TestMaj : public QObject {
         limites(dernierRang, dernierNumero);
         const QString avant = places();
         b.env().panneA = panne;
-        m->Command1_Click();
+        m->lancerClassement();
         // Each category was shown as it went by, with the places it had.
         if (panne == "classement-categorie") {
-            QVERIFY(m->MSFlexGrid1->Visible());
-            QCOMPARE(m->MSFlexGrid1->Rows(), films / 2 + 2);
-            QCOMPARE(m->MSFlexGrid1->textAt(1, 2), QString("ACTION/B1").section('/', 1));
-            QCOMPARE(m->MSFlexGrid1->textAt(1, 4), QString("Q - 9 - %1").arg(films - films / 2 + 1));
+            QVERIFY(m->grilleFilms->Visible());
+            QCOMPARE(m->grilleFilms->Rows(), films / 2 + 2);
+            QCOMPARE(m->grilleFilms->textAt(1, 2), QString("ACTION/B1").section('/', 1));
+            QCOMPARE(m->grilleFilms->textAt(1, 4), QString("Q - 9 - %1").arg(films - films / 2 + 1));
         }
         Banc::traiterEvenements();
         QVERIFY(!b.fenetre<MAJ>());

@@ -100,10 +100,10 @@ class TestUtilitaire : public QObject {
         const QString avant = table(nom);
         QVERIFY(choisirMenu(f, categorie ? "Categor" : "Specia"));
         QVERIFY(!entreeDisponible(f, "Retour") && entreeDisponible(f, "Annul"));
-        QListWidget* liste = categorie ? f->List1 : f->List2;
+        QListWidget* liste = categorie ? f->listeCategories : f->listeSpecialites;
         QVERIFY(liste->isVisible() && !liste->isEnabled());
         QCOMPARE(controlesMalVus(f), QStringList());
-        taper(categorie ? f->Text1 : f->Text2, saisie, true);
+        taper(categorie ? f->caseNouvelleCategorie : f->caseNouvelleSpecialite, saisie, true);
         const QString message = b.messages();
         if (attendu.contains('|')) {
             QCOMPARE(message, QString());
@@ -179,10 +179,10 @@ class TestUtilitaire : public QObject {
         const QString nom = categorie ? "Genre" : "Special";
         const QString avant = table(nom);
         QVERIFY(choisirMenu(f, categorie ? "SuppCat" : "SuppSpe"));
-        QListWidget* liste = categorie ? f->List1 : f->List2;
+        QListWidget* liste = categorie ? f->listeCategories : f->listeSpecialites;
         QVERIFY(cliquerEntree(liste, entree));
-        QLineEdit* boiteLettre = categorie ? f->Text6 : f->Text8;
-        QLineEdit* boiteNom = categorie ? f->Text7 : f->Text9;
+        QLineEdit* boiteLettre = categorie ? f->caseLettreCategorie : f->caseLettreSpecialite;
+        QLineEdit* boiteNom = categorie ? f->caseNouveauNomCategorie : f->caseNouveauNomSpecialite;
         QVERIFY(boiteLettre->isVisible() && boiteLettre->text() == "M");
         taper(boiteLettre, lettre, true); // the letter typed replaces the one shown
         if (lettre.toUpper() == "M") {
@@ -222,19 +222,19 @@ class TestUtilitaire : public QObject {
         b.env().panneA = "utilitaire-ligne";
         QVERIFY(choisirMenu(f, mode));
         if (mode == "Categor") {
-            taper(f->Text1, "HORREUR", true);
+            taper(f->caseNouvelleCategorie, "HORREUR", true);
         } else {
-            QVERIFY(cliquerEntree(f->List1, "COMEDIE"));
-            retaper(f->Text6, "M");
-            retaper(f->Text7, "DRAME");
+            QVERIFY(cliquerEntree(f->listeCategories, "COMEDIE"));
+            retaper(f->caseLettreCategorie, "M");
+            retaper(f->caseNouveauNomCategorie, "DRAME");
         }
         QVERIFY(b.messages().startsWith("LA LISTE N'A PAS ETE CHANGEE"));
         QCOMPARE(table("Genre"), kGenres);
         b.env().panneA.clear();
         if (mode == "Categor")
-            taper(f->Text1, "", true);
+            taper(f->caseNouvelleCategorie, "", true);
         else
-            taper(f->Text7, "", true);
+            taper(f->caseNouveauNomCategorie, "", true);
         QVERIFY(b.messages().isEmpty());
         QVERIFY(table("Genre").contains(mode == "Categor" ? "GUERRE|HORREUR" : "DRAME"));
     }
