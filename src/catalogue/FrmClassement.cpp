@@ -15,22 +15,17 @@ namespace vidora {
 
 FrmClassement::FrmClassement() : Form(QStringLiteral("FrmClassement"), QStringLiteral("Classement")) {
     bandeau = controle(LabelEncadre(this, QStringLiteral("CLASSEMENT CD")), "bandeau", 3000, 600, 6000, 600);
-    const auto ligne = [this](const char* libelle, const char* nomLibelle, const char* nom, double haut,
-                              QLabel*& etiquette) {
-        etiquette = controle(new QLabel(QString::fromUtf8(libelle), this), nomLibelle, 2500, haut, 3600, 450);
-        auto* b = controle(new QLineEdit(this), nom, 6300, haut, 2000, 450);
+    const char* const libelles[NombreCases] = {"TRAVE", "RANG", "NUMERO", "DERNIER RANG", "DERNIER NUMERO"};
+    for (int k = 0; k < NombreCases; ++k) {
+        const double haut = 1800 + 800 * k;
+        controle(new QLabel(QString::fromUtf8(libelles[k]), this), 2500, haut, 3600, 450);
+        QLineEdit* b = controle(new QLineEdit(this), 6300, haut, 2000, 450);
+        b->setObjectName(QStringLiteral("caseClassement%1").arg(k + 1));
         // Five characters: the width of the bay and of the row, and 99999 at most for the numbers.
         LimiterAuChamp(b, 5);
-        return b;
-    };
-    caseTravee = ligne("TRAVE", "libelleTravee", "caseTravee", 1800, libelleTravee);
-    caseRang = ligne("RANG", "libelleRang", "caseRang", 2600, libelleRang);
-    caseNumero = ligne("NUMERO", "libelleNumero", "caseNumero", 3400, libelleNumero);
-    caseDernierRang =
-        ligne("DERNIER RANG", "libelleDernierRang", "caseDernierRang", 4200, libelleDernierRang);
-    caseDernierNumero =
-        ligne("DERNIER NUMERO", "libelleDernierNumero", "caseDernierNumero", 5000, libelleDernierNumero);
-    MajusculeFrappe(caseTravee);
+        caseClassement[k] = b;
+    }
+    MajusculeFrappe(caseClassement[Trave]);
     connect(ajouterEntree(QStringLiteral("Enreg"), QStringLiteral("Enregistrer")), &QAction::triggered, this,
             &FrmClassement::enregistrer);
     connect(ajouterEntree(QStringLiteral("Retour"), QStringLiteral("Retour")), &QAction::triggered, this,
@@ -46,11 +41,9 @@ void FrmClassement::afficherClassement() {
     try {
         auto t = ctx().base().ouvrirTable(QStringLiteral("Classe"));
         if (!t->Fin()) {
-            caseTravee->setText(t->Texte(QStringLiteral("Trave")));
-            caseRang->setText(t->Texte(QStringLiteral("Rang")));
-            caseNumero->setText(t->Texte(QStringLiteral("Numero")));
-            caseDernierRang->setText(t->Texte(QStringLiteral("NumRang")));
-            caseDernierNumero->setText(t->Texte(QStringLiteral("NumNumero")));
+            const char* const champs[NombreCases] = {"Trave", "Rang", "Numero", "NumRang", "NumNumero"};
+            for (int k = 0; k < NombreCases; ++k)
+                caseClassement[k]->setText(t->Texte(QString::fromLatin1(champs[k])));
         }
     } catch (const ErreurBase& e) {
         env().message(QStringLiteral("LE CLASSEMENT NE PEUT ETRE LU :\n%1").arg(e.message()));
@@ -60,9 +53,9 @@ void FrmClassement::afficherClassement() {
 
 void FrmClassement::enregistrer() {
     Classement c;
-    const QString refus =
-        VerifierClassement(caseTravee->text().trimmed(), caseRang->text(), caseNumero->text(),
-                           caseDernierRang->text(), caseDernierNumero->text(), &c);
+    const QString refus = VerifierClassement(
+        caseClassement[Trave]->text().trimmed(), caseClassement[Rang]->text(), caseClassement[Numero]->text(),
+        caseClassement[DernierRang]->text(), caseClassement[DernierNumero]->text(), &c);
     if (!refus.isEmpty()) {
         env().message(QStringLiteral("CLASSEMENT NON ENREGISTRE : %1.").arg(refus));
         return;

@@ -14,24 +14,16 @@ class FrmClassement : public Form {
   public:
     FrmClassement();
     void charger() override;
-    // Shows the window with the row of Classe in its boxes.
+    // Fills the boxes from the row of Classe.
     void afficherClassement();
     void enregistrer();
     void revenir();
 
+    // The boxes in screen order: the next free place (bay, row, number), then the last row of a bay
+    // and the last number of a row.
+    enum Case { Trave, Rang, Numero, DernierRang, DernierNumero, NombreCases };
+    QLineEdit* caseClassement[NombreCases];
     QLabel* bandeau;
-    QLabel* libelleTravee;
-    QLabel* libelleRang;
-    QLabel* libelleNumero;
-    QLabel* libelleDernierRang;
-    QLabel* libelleDernierNumero;
-    // The next free place.
-    QLineEdit* caseTravee;
-    QLineEdit* caseRang;
-    QLineEdit* caseNumero;
-    // The limits: last row of a bay, last number of a row.
-    QLineEdit* caseDernierRang;
-    QLineEdit* caseDernierNumero;
 };
 
 } // namespace vidora

@@ -35,7 +35,7 @@ class TestClassement : public QObject {
     Q_OBJECT
   private slots:
     void enregistrer_data() {
-        QTest::addColumn<int>("boite"); // 1 to 5: the boxes from top to bottom
+        QTest::addColumn<int>("boite"); // 1 to 5: the boxes in screen order
         QTest::addColumn<QString>("saisie");
         QTest::addColumn<QString>("attendu"); // the stored row, or the box named by the refusal
         QTest::newRow("inchangé") << 0 << ""
@@ -85,13 +85,11 @@ class TestClassement : public QObject {
         auto* f = b.fenetre<FrmClassement>();
         QVERIFY(f && !d->isEnabled());
         QCOMPARE(controlesMalVus(f), QStringList());
-        QCOMPARE(QStringList({f->caseTravee->text(), f->caseRang->text(), f->caseNumero->text(),
-                              f->caseDernierRang->text(), f->caseDernierNumero->text()})
-                     .join('|'),
-                 QString("A|1|1|8|10"));
-        QLineEdit* boites[] = {nullptr,       f->caseTravee,      f->caseRang,
-                               f->caseNumero, f->caseDernierRang, f->caseDernierNumero};
-        if (boite) retaper(boites[boite], saisie);
+        QStringList affiche;
+        for (QLineEdit* c : f->caseClassement)
+            affiche << c->text();
+        QCOMPARE(affiche.join('|'), QString("A|1|1|8|10"));
+        if (boite) retaper(f->caseClassement[boite - 1], saisie);
         QVERIFY(choisirMenu(f, "Enreg"));
         if (!attendu.startsWith('"')) {
             QCOMPARE(b.messages(), QString());
