@@ -51,14 +51,14 @@ void TestEcrans::fenetresEntieres() {
     QVERIFY(pret);
     QCOMPARE(controlesMalVus(pret), QStringList());
     // The last member, scrolled into view, is where the operator can click it.
-    MSFlexGrid* g = pret->MSFlexGrid2;
+    MSFlexGrid* g = pret->grilleAbonnes;
     g->scrollToBottom();
     const QRect derniere = g->visualRect(g->model()->index(g->Rows() - 2, 1));
     QVERIFY(g->viewport()->rect().contains(derniere));
     QVERIFY(pret->rect().contains(QRect(g->viewport()->mapTo(pret, derniere.topLeft()), derniere.size())));
     g->cliquer(g->Rows() - 2, 1);
     QCOMPARE(controlesMalVus(pret), QStringList());
-    cliquer(pret->Command3);
+    cliquer(pret->boutonPreter[1]);
     QCOMPARE(controlesMalVus(pret), QStringList());
     QVERIFY(choisirMenu(pret, "Retour") && choisirMenu(pret, "Menu"));
 
@@ -121,7 +121,7 @@ void TestEcrans::rechercheEtSuppression() {
         QVERIFY(choisirMenu(f, "Retour"));
     }
     QVERIFY(choisirMenu(d, "Entre"));
-    QCOMPARE(b.fenetre<FrmEntreeSortie>()->MSFlexGrid2->ColWidth(4), qRound(2400 * zoom / 100.0));
+    QCOMPARE(b.fenetre<FrmEntreeSortie>()->grilleAbonnes->ColWidth(4), qRound(2400 * zoom / 100.0));
 }
 
 QTEST_MAIN(TestEcrans)

@@ -741,12 +741,12 @@ void TestRappel::routeDUnPret() {
     QVERIFY(choisirMenu(d, "Entre"));
     auto* pret = b.fenetre<FrmEntreeSortie>();
     QVERIFY(pret);
-    pret->MSFlexGrid2->cliquer(1, 1);
+    pret->grilleAbonnes->cliquer(1, 1);
     Banc::traiterEvenements();
-    cliquer(pret->Command1); // "Retrait" of slot 1
-    QVERIFY(pret->MSFlexGrid1->isVisibleTo(pret));
-    QCOMPARE(pret->MSFlexGrid1->textAt(1, 2), QString("LE GRAND VOYAGE"));
-    pret->MSFlexGrid1->cliquer(1, 2);
+    cliquer(pret->boutonPreter[0]); // "Retrait" of slot 1
+    QVERIFY(pret->grilleFilms->isVisibleTo(pret));
+    QCOMPARE(pret->grilleFilms->textAt(1, 2), QString("LE GRAND VOYAGE"));
+    pret->grilleFilms->cliquer(1, 2);
     Banc::traiterEvenements();
     QVERIFY(choisirMenu(pret, "Retour")); // the card, back to the members
     QVERIFY(choisirMenu(pret, "Menu"));
