@@ -78,7 +78,7 @@ void ListeAbonnes::MSFlexGrid1_Click() {
     Fiche->show();
     menu(QStringLiteral("Enregitre"))->setEnabled(true);
     menu(QStringLiteral("Autre"))->setEnabled(true);
-    Fiche->Text[1]->setFocus();
+    Fiche->caseNom->setFocus();
 }
 
 void ListeAbonnes::Autre_Click() {

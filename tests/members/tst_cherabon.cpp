@@ -84,25 +84,25 @@ void TestCherAbon::modifieLeMembreClique() {
     FicheAbonne* c = f->Fiche;
     // "Autre Abonne" drops what was typed.
     f->MSFlexGrid1->cliquer(rangee, 2);
-    remplacer(c->Text[1], "AUTRE");
+    remplacer(c->caseNom, "AUTRE");
     QVERIFY(choisirMenu(f, "Autre") && liste(f));
     QCOMPARE(lignes("Abonne"), avant);
     f->MSFlexGrid1->cliquer(rangee, 2);
     QVERIFY(fiche(f));
-    QCOMPARE(c->Text[0]->text(), avant[rangee - 1]["MatriculeAbon"]);
-    QCOMPARE(c->Text[3]->text(), avant[rangee - 1]["Adresse1Abon"]);
-    QVERIFY(!c->Text[0]->isEnabled());
+    QCOMPARE(c->caseMatricule->text(), avant[rangee - 1]["MatriculeAbon"]);
+    QCOMPARE(c->caseAdresse1->text(), avant[rangee - 1]["Adresse1Abon"]);
+    QVERIFY(!c->caseMatricule->isEnabled());
 
-    remplacer(c->Text[1], "durand");
-    remplacer(c->Text[2], QString(45, 'e')); // no box takes more than its field holds
-    remplacer(c->Text[3], "   ");
-    remplacer(c->Text[4], "x");
-    remplacer(c->Text[4], adresse2);
-    remplacer(c->Text[5], "69002 c");
-    remplacer(c->Text[6], "lyon");
-    remplacer(c->Text[7], "le 2/3/26");
-    taper(c->Text[7], "", true); // Enter in the last box goes round to the name
-    QCOMPARE(QApplication::focusWidget(), c->Text[1]);
+    remplacer(c->caseNom, "durand");
+    remplacer(c->casePrenom, QString(45, 'e')); // no box takes more than its field holds
+    remplacer(c->caseAdresse1, "   ");
+    remplacer(c->caseAdresse2, "x");
+    remplacer(c->caseAdresse2, adresse2);
+    remplacer(c->caseCodePostal, "69002 c");
+    remplacer(c->caseVille, "lyon");
+    remplacer(c->caseDate, "le 2/3/26");
+    taper(c->caseDate, "", true); // Enter in the last box goes round to the name
+    QCOMPARE(QApplication::focusWidget(), c->caseNom);
     QVERIFY(choisirMenu(f, "Enregitre"));
     QVERIFY(b.env().messages.isEmpty());
     QVERIFY(liste(f));
@@ -130,8 +130,8 @@ void TestCherAbon::texteStockeGarde() {
     f->MSFlexGrid1->cliquer(1, 2);
     QVERIFY(choisirMenu(f, "Autre")); // the list built again, with the new member
     f->MSFlexGrid1->cliquer(4, 2);
-    QCOMPARE(f->Fiche->Text[6]->text() + "|" + f->Fiche->Text[2]->text(), ville + "|" + prenom);
-    remplacer(f->Fiche->Text[5], "00950");
+    QCOMPARE(f->Fiche->caseVille->text() + "|" + f->Fiche->casePrenom->text(), ville + "|" + prenom);
+    remplacer(f->Fiche->caseCodePostal, "00950");
     QVERIFY(choisirMenu(f, "Enregitre"));
     QCOMPARE(b.messages(), QString());
     const Ligne m = lignes("Abonne")[3];
@@ -153,13 +153,13 @@ void TestCherAbon::refus() {
     QVERIFY(f);
     const QList<Ligne> avant = lignes("Abonne");
     f->MSFlexGrid1->cliquer(2, 1);
-    remplacer(f->Fiche->Text[3], "9 rue neuve");
-    remplacer(f->Fiche->Text[size_t(boite)], "  ");
+    remplacer(f->Fiche->caseAdresse1, "9 rue neuve");
+    remplacer(f->Fiche->cases()[size_t(boite)], "  ");
     QVERIFY(choisirMenu(f, "Enregitre"));
     QCOMPARE(b.env().messages.size(), 1);
     QCOMPARE(lignes("Abonne"), avant);
     QVERIFY(fiche(f)); // the card stays, as typed, for a correction
-    QCOMPARE(f->Fiche->Text[3]->text(), QString("9 RUE NEUVE"));
+    QCOMPARE(f->Fiche->caseAdresse1->text(), QString("9 RUE NEUVE"));
 }
 
 void TestCherAbon::rienHorsDesMembres() {
@@ -174,7 +174,7 @@ void TestCherAbon::rienHorsDesMembres() {
     // A member deleted since the list was built: nothing written, the list comes back without it.
     f->MSFlexGrid1->cliquer(2, 2);
     QVERIFY(fiche(f));
-    remplacer(f->Fiche->Text[1], "FANTOME");
+    remplacer(f->Fiche->caseNom, "FANTOME");
     {
         auto t = ctx().base().ouvrirTable("Abonne");
         QVERIFY(t->AllerA(CleLigneCourante(*f->MSFlexGrid1)));

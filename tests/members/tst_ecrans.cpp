@@ -116,7 +116,7 @@ void TestEcrans::rechercheEtSuppression() {
         QVERIFY(g->viewport()->rect().contains(derniere));
         QVERIFY(f->rect().contains(QRect(g->viewport()->mapTo(f, derniere.topLeft()), derniere.size())));
         g->cliquer(g->Rows() - 2, 1);
-        QCOMPARE(f->Fiche->Text[0]->text(), QString("060U2026"));
+        QCOMPARE(f->Fiche->caseMatricule->text(), QString("060U2026"));
         QCOMPARE(controlesMalVus(f), QStringList());
         QVERIFY(choisirMenu(f, "Retour"));
     }

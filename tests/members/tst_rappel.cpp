@@ -7,6 +7,7 @@
 #include "common/Contexte.h"
 #include "common/TexteFichier.h"
 #include "common/Zoom.h"
+#include "members/FicheAbonne.h"
 #include "members/FrmEntreeSortie.h"
 #include "members/FrmLettreRappel.h"
 #include "members/FrmNouvAbon.h"
@@ -729,12 +730,12 @@ void TestRappel::routeDUnPret() {
     QVERIFY(choisirMenu(d, "NouvAbon"));
     auto* nouvel = b.fenetre<FrmNouvAbon>();
     QVERIFY(nouvel);
-    taper(nouvel->Text2, "Dupont", true);
-    taper(nouvel->Text3, "Marie", true);
-    taper(nouvel->Text4, "12 rue des Lilas", true);
-    taper(nouvel->Text5, "", true);
-    taper(nouvel->Text6, "69001", true);
-    taper(nouvel->Text7, "Lyon");
+    taper(nouvel->fiche->caseNom, "Dupont", true);
+    taper(nouvel->fiche->casePrenom, "Marie", true);
+    taper(nouvel->fiche->caseAdresse1, "12 rue des Lilas", true);
+    taper(nouvel->fiche->caseAdresse2, "", true);
+    taper(nouvel->fiche->caseCodePostal, "69001", true);
+    taper(nouvel->fiche->caseVille, "Lyon");
     QVERIFY(choisirMenu(nouvel, "Enregist"));
     QVERIFY(choisirMenu(nouvel, "Retour"));
 

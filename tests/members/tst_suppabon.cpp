@@ -63,14 +63,15 @@ void TestSuppAbon::supprimeLeMembreClique() {
     QList<Ligne> attendu = lignes("Abonne");
     f->MSFlexGrid1->cliquer(rangee, 3);
     FicheAbonne* c = f->Fiche;
-    QVERIFY(c->isVisibleTo(f) && !f->MSFlexGrid1->isVisibleTo(f) && !c->Text[0]->isEnabled());
-    QCOMPARE(c->Text[0]->text(), attendu[rangee - 1]["MatriculeAbon"]);
+    QVERIFY(c->isVisibleTo(f) && !f->MSFlexGrid1->isVisibleTo(f) && !c->caseMatricule->isEnabled());
+    QCOMPARE(c->caseMatricule->text(), attendu[rangee - 1]["MatriculeAbon"]);
     // What is typed plays no part; only the name writes in capitals, Enter moves nowhere.
-    taper(c->Text[1], "martin", true);
-    QCOMPARE(QApplication::focusWidget(), c->Text[1]);
-    taper(c->Text[2], "paul", true);
-    QCOMPARE(c->Text[1]->text() + c->Text[2]->text(), attendu[rangee - 1]["NomAbon"] + "MARTIN" + "JEANpaul");
-    QCOMPARE(QApplication::focusWidget(), c->Text[2]);
+    taper(c->caseNom, "martin", true);
+    QCOMPARE(QApplication::focusWidget(), c->caseNom);
+    taper(c->casePrenom, "paul", true);
+    QCOMPARE(c->caseNom->text() + c->casePrenom->text(),
+             attendu[rangee - 1]["NomAbon"] + "MARTIN" + "JEANpaul");
+    QCOMPARE(QApplication::focusWidget(), c->casePrenom);
     // "Autre Abonne" never deletes.
     QVERIFY(choisirMenu(f, "Autre") && liste(f));
     QCOMPARE(lignes("Abonne"), attendu);
