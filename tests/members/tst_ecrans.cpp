@@ -108,7 +108,7 @@ void TestEcrans::rechercheEtSuppression() {
         auto* f = qobject_cast<ListeAbonnes*>(b.fenetres().value(b.fenetres().size() - 1));
         QVERIFY(f);
         QCOMPARE(controlesMalVus(f), QStringList());
-        MSFlexGrid* g = f->MSFlexGrid1;
+        MSFlexGrid* g = f->grilleAbonnes;
         QCOMPARE(g->ColWidth(4), qRound(1400 * zoom / 100.0));
         QCOMPARE(g->FontSize(), double(ctx().TaillePolice));
         g->scrollToBottom();
@@ -116,7 +116,7 @@ void TestEcrans::rechercheEtSuppression() {
         QVERIFY(g->viewport()->rect().contains(derniere));
         QVERIFY(f->rect().contains(QRect(g->viewport()->mapTo(f, derniere.topLeft()), derniere.size())));
         g->cliquer(g->Rows() - 2, 1);
-        QCOMPARE(f->Fiche->caseMatricule->text(), QString("060U2026"));
+        QCOMPARE(f->fiche->caseMatricule->text(), QString("060U2026"));
         QCOMPARE(controlesMalVus(f), QStringList());
         QVERIFY(choisirMenu(f, "Retour"));
     }
