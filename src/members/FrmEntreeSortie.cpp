@@ -42,6 +42,11 @@ OptionsGrille optionsGrilleFilms() {
     return o;
 }
 
+// The object name of a control of the loan slot at index i: its name and the slot number.
+QByteArray nomCasier(const char* nom, int i) {
+    return QByteArray(nom) + QByteArray::number(i + 1);
+}
+
 QLabel* valeur(QWidget* parent) {
     auto* l = new QLabel(parent);
     l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -72,14 +77,13 @@ FrmEntreeSortie::FrmEntreeSortie()
     controle(new QLabel(QString::fromUtf8("Retour Prévus"), zoneFilms), 4450, 350, 1700, 400);
     for (int i = 0; i < kCasiers; ++i) {
         const double haut = 850 + i * 500;
-        const auto nom = [i](const char* n) { return QByteArray(n) + QByteArray::number(i + 1); };
         controle(new QLabel(QStringLiteral("CD%1").arg(i + 1), zoneFilms), 150, haut, 700, 400);
-        valeurMatriculeFilm[i] =
-            controle(valeur(zoneFilms), nom("valeurMatriculeFilm").constData(), 900, haut, 1800, 400);
+        valeurMatriculeFilm[i] = controle(valeur(zoneFilms), nomCasier("valeurMatriculeFilm", i).constData(),
+                                          900, haut, 1800, 400);
         valeurDateSortie[i] =
-            controle(valeur(zoneFilms), nom("valeurDateSortie").constData(), 2800, haut, 1600, 400);
+            controle(valeur(zoneFilms), nomCasier("valeurDateSortie", i).constData(), 2800, haut, 1600, 400);
         valeurRetourPrevu[i] =
-            controle(valeur(zoneFilms), nom("valeurRetourPrevu").constData(), 4450, haut, 1650, 400);
+            controle(valeur(zoneFilms), nomCasier("valeurRetourPrevu", i).constData(), 4450, haut, 1650, 400);
     }
 
     zonePrets = controle(new QGroupBox(QStringLiteral("Retrait / Sortie"), this), "zonePrets", 300, 3400,
@@ -88,18 +92,17 @@ FrmEntreeSortie::FrmEntreeSortie()
     for (int i = 0; i < kCasiers; ++i) {
         const double haut = 550 + i * 950;
         const QString fond = QString::fromLatin1(couleurs[i]);
-        const auto nom = [i](const char* n) { return QByteArray(n) + QByteArray::number(i + 1); };
         controle(new QLabel(QStringLiteral("MATRICULE %1").arg(i + 1), zonePrets), 200, haut, 1700, 450);
-        valeurMatriculePret[i] =
-            controle(valeur(zonePrets), nom("valeurMatriculePret").constData(), 1950, haut, 1850, 450);
+        valeurMatriculePret[i] = controle(valeur(zonePrets), nomCasier("valeurMatriculePret", i).constData(),
+                                          1950, haut, 1850, 450);
         controle(new QLabel(QStringLiteral("Nom Film"), zonePrets), 3900, haut, 1200, 450);
         valeurTitrePret[i] =
-            controle(valeur(zonePrets), nom("valeurTitrePret").constData(), 5150, haut, 3750, 450);
+            controle(valeur(zonePrets), nomCasier("valeurTitrePret", i).constData(), 5150, haut, 3750, 450);
         valeurTitrePret[i]->setStyleSheet(QStringLiteral("background-color:%1; color:green;").arg(fond));
         boutonPreter[i] = controle(new QPushButton(QStringLiteral("Retrait"), zonePrets),
-                                   nom("boutonPreter").constData(), 9000, haut, 1100, 450);
+                                   nomCasier("boutonPreter", i).constData(), 9000, haut, 1100, 450);
         boutonRendre[i] = controle(new QPushButton(QStringLiteral("Depos"), zonePrets),
-                                   nom("boutonRendre").constData(), 10150, haut, 1100, 450);
+                                   nomCasier("boutonRendre", i).constData(), 10150, haut, 1100, 450);
         for (QPushButton* b : {boutonPreter[i], boutonRendre[i]})
             b->setStyleSheet(QStringLiteral("background-color:%1;").arg(fond));
         const int k = i + 1;
