@@ -27,10 +27,10 @@ template <class Fenetre> double ouvrirGrille(int& lignes) {
     auto f = std::make_unique<Fenetre>();
     f->charger();
     const double ms = meilleurTemps(kEssais, [&] {
-        f->Lire();
-        return static_cast<unsigned long long>(f->MSFlexGrid1->Rows());
+        f->montrerListe();
+        return static_cast<unsigned long long>(f->grilleAbonnes->Rows());
     });
-    lignes = f->MSFlexGrid1->Rows();
+    lignes = f->grilleAbonnes->Rows();
     return ms;
 }
 

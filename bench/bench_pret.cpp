@@ -41,16 +41,16 @@ void mesurer(int nFilms, int nMembres, sqlite3* h) {
 
     // Members grid.
     const double abonMoteur = meilleurTemps(kEssais, [&] {
-        f->Abon();
-        return static_cast<unsigned long long>(f->MSFlexGrid2->Rows());
+        f->listerAbonnes();
+        return static_cast<unsigned long long>(f->grilleAbonnes->Rows());
     });
     const double abonBrut = meilleurTemps(kEssais, [&] { return lireAbonnesBrut(h); });
 
     // Films grid of a "Retrait", from the first member's card.
-    f->MSFlexGrid2->cliquer(1, 1);
+    f->grilleAbonnes->cliquer(1, 1);
     const double filmMoteur = meilleurTemps(kEssais, [&] {
-        f->Retrait_Click(1);
-        return static_cast<unsigned long long>(f->MSFlexGrid1->Rows());
+        f->preter(1);
+        return static_cast<unsigned long long>(f->grilleFilms->Rows());
     });
     const double filmBrut = meilleurTemps(kEssais, [&] {
         unsigned long long total = 0;
@@ -71,18 +71,18 @@ void mesurer(int nFilms, int nMembres, sqlite3* h) {
     double pretMoteur = std::numeric_limits<double>::max(), retourMoteur = pretMoteur;
     bool fait = true;
     for (int i = 0; i < kEssais; ++i) {
-        f->Retrait_Click(1);
-        const int derniere = f->MSFlexGrid1->Rows() - 2;
+        f->preter(1);
+        const int derniere = f->grilleFilms->Rows() - 2;
         auto debut = std::chrono::steady_clock::now();
-        f->MSFlexGrid1->cliquer(derniere, 2);
+        f->grilleFilms->cliquer(derniere, 2);
         auto fin = std::chrono::steady_clock::now();
         pretMoteur = std::min(pretMoteur, std::chrono::duration<double, std::milli>(fin - debut).count());
-        fait = fait && f->Command2->isEnabled();
+        fait = fait && f->boutonRendre[0]->isEnabled();
         debut = std::chrono::steady_clock::now();
-        f->Command2->click();
+        f->boutonRendre[0]->click();
         fin = std::chrono::steady_clock::now();
         retourMoteur = std::min(retourMoteur, std::chrono::duration<double, std::milli>(fin - debut).count());
-        fait = fait && f->Command1->isEnabled();
+        fait = fait && f->boutonPreter[0]->isEnabled();
     }
 
     // The same database work in raw statements, on the second member and the last film.

@@ -17,6 +17,8 @@ const QString kAbonne = QStringLiteral("Abonne");
 
 constexpr const char* kChamps[8] = {"MatriculeAbon", "NomAbon",  "PrenomAbon", "Adresse1Abon",
                                     "Adresse2Abon",  "CodeAbon", "VilleAbon",  "DateAbon"};
+constexpr const char* kNomsCases[8] = {"caseMatricule", "caseNom",        "casePrenom", "caseAdresse1",
+                                       "caseAdresse2",  "caseCodePostal", "caseVille",  "caseDate"};
 
 QString champ(int i) {
     return QString::fromLatin1(kChamps[i]);
@@ -31,46 +33,55 @@ bool estAdresse(int i) {
 FicheAbonne::FicheAbonne(Form& f, double left, double top, double width, double height,
                          const ModeleFicheAbonne& m)
     : QFrame(&f) {
-    f.controle(this, left, top, width, height);
+    f.controle(this, "fiche", left, top, width, height);
+    std::array<QLineEdit**, 8> places = {&caseMatricule, &caseNom,        &casePrenom, &caseAdresse1,
+                                         &caseAdresse2,  &caseCodePostal, &caseVille,  &caseDate};
     for (int i = 0; i < 8; ++i) {
         const double haut = 200 + i * 800;
-        Label[size_t(i)] =
-            f.controle(new QLabel(QString::fromUtf8(m.libelles[size_t(i)]), this), 300, haut, 2500, 400);
-        if (m.nomsLibelles[size_t(i)])
-            Label[size_t(i)]->setObjectName(QString::fromLatin1(m.nomsLibelles[size_t(i)]));
-        QLineEdit* b = f.controle(new QLineEdit(this), 3000, haut, 6000, 450);
-        b->setObjectName(QStringLiteral("Text%1").arg(i + 1));
+        QLabel* l = new QLabel(QString::fromUtf8(m.libelles[size_t(i)]), this);
+        libelles[size_t(i)] = m.nomsLibelles[size_t(i)]
+                                  ? f.controle(l, m.nomsLibelles[size_t(i)], 300, haut, 2500, 400)
+                                  : f.controle(l, 300, haut, 2500, 400);
+        QLineEdit* b = f.controle(new QLineEdit(this), kNomsCases[i], 3000, haut, 6000, 450);
         LimiterAuChamp(b, LargeurChamp(kAbonne, champ(i)));
         if (m.majuscules[size_t(i)]) MajusculeFrappe(b);
-        Text[size_t(i)] = b;
+        *places[size_t(i)] = b;
     }
-    Text[0]->setAlignment(Qt::AlignCenter);
-    Text[0]->setEnabled(m.text1Modifiable);
+    caseMatricule->setAlignment(Qt::AlignCenter);
+    caseMatricule->setEnabled(m.matriculeModifiable);
+    const auto boites = cases();
     for (int i = 0; i < 8; ++i)
         if (const int vers = m.entreeVers[size_t(i)]; vers >= 0 && vers < 8) {
-            QLineEdit* suivante = Text[size_t(vers)];
-            connect(Text[size_t(i)], &QLineEdit::returnPressed, suivante,
+            QLineEdit* suivante = boites[size_t(vers)];
+            connect(boites[size_t(i)], &QLineEdit::returnPressed, suivante,
                     [suivante] { suivante->setFocus(); });
         }
 }
 
+std::array<QLineEdit*, 8> FicheAbonne::cases() const {
+    return {caseMatricule, caseNom,        casePrenom, caseAdresse1,
+            caseAdresse2,  caseCodePostal, caseVille,  caseDate};
+}
+
 void FicheAbonne::Vider() {
-    for (QLineEdit* b : Text)
+    for (QLineEdit* b : cases())
         b->clear();
     rempli_ = false;
 }
 
 void FicheAbonne::Remplir(const Recordset& r) {
+    const auto boites = cases();
     for (int i = 0; i < 8; ++i) {
         montres_[size_t(i)] = r.Texte(champ(i));
-        MontrerStocke(Text[size_t(i)], montres_[size_t(i)]);
+        MontrerStocke(boites[size_t(i)], montres_[size_t(i)]);
     }
     rempli_ = true;
 }
 
 void FicheAbonne::Ecrire(Recordset& r) const {
+    const auto boites = cases();
     for (int i = 0; i < 8; ++i) {
-        const QString s = Text[size_t(i)]->text();
+        const QString s = boites[size_t(i)]->text();
         // A text written by another tool or an older version (a character the boxes refuse, a
         // tab) stays as it is unless the operator changes it.
         if (rempli_ && s == montres_[size_t(i)]) continue;
@@ -83,9 +94,9 @@ bool FicheAbonne::EntreesObligatoires() const {
         QLineEdit* boite;
         const char* message;
     } obligatoires[] = {
-        {Text[1], "LE NOM EST OBLIGATOIRE"},
-        {Text[5], "LE CODE POSTAL EST OBLIGATOIRE"},
-        {Text[6], "LA VILLE EST OBLIGATOIRE"},
+        {caseNom, "LE NOM EST OBLIGATOIRE"},
+        {caseCodePostal, "LE CODE POSTAL EST OBLIGATOIRE"},
+        {caseVille, "LA VILLE EST OBLIGATOIRE"},
     };
     for (const auto& o : obligatoires)
         if (o.boite->text().trimmed().isEmpty()) {

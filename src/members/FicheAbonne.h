@@ -1,6 +1,6 @@
 #pragma once
-// The member card: the eight identity fields of a member of table Abonne in eight boxes, Text1
-// (identifier) to Text8 (date of membership). Shared by the new-member, member search and member
+// The member card: the eight identity fields of a member of table Abonne in eight boxes, from the
+// identifier to the date of membership. Shared by the new-member, member search and member
 // deletion windows, each with its own captions and key rules. The card's controls belong to the
 // window that carries it (registered at their design places), the card itself being one frame
 // that the window shows or hides as a whole.
@@ -18,7 +18,7 @@ namespace vidora {
 class Form;
 class Recordset;
 
-// What differs from one window's card to another's; box i is Text(i + 1).
+// What differs from one window's card to another's; entry i is about box cases()[i].
 struct ModeleFicheAbonne {
     std::array<const char*, 8> libelles{};
     // Object names of the caption labels (nullptr: none).
@@ -28,7 +28,7 @@ struct ModeleFicheAbonne {
     // The box that Enter moves to, or -1 when Enter moves nowhere.
     std::array<int, 8> entreeVers{-1, -1, -1, -1, -1, -1, -1, -1};
     // The identifier can be typed (new member) or only shown.
-    bool text1Modifiable = true;
+    bool matriculeModifiable = true;
 };
 
 class FicheAbonne : public QFrame {
@@ -49,8 +49,18 @@ class FicheAbonne : public QFrame {
     // the operator and the answer is false.
     bool EntreesObligatoires() const;
 
-    std::array<QLabel*, 8> Label{};
-    std::array<QLineEdit*, 8> Text{};
+    // The eight boxes in card order, for what is done to each in turn.
+    std::array<QLineEdit*, 8> cases() const;
+
+    std::array<QLabel*, 8> libelles{};
+    QLineEdit* caseMatricule;
+    QLineEdit* caseNom;
+    QLineEdit* casePrenom;
+    QLineEdit* caseAdresse1;
+    QLineEdit* caseAdresse2;
+    QLineEdit* caseCodePostal;
+    QLineEdit* caseVille;
+    QLineEdit* caseDate;
 
   private:
     // The texts that Remplir showed; none after Vider.

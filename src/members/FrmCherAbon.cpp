@@ -9,8 +9,8 @@ namespace vidora {
 
 namespace {
 
-// The identifier is shown only; Text2 to Text8 write in capitals, Enter going round from Text2
-// to Text8 and back.
+// The identifier is shown only; the other boxes write in capitals, Enter going round from the
+// name to the date and back.
 constexpr std::array<bool, 8> kMajuscules = {false, true, true, true, true, true, true, true};
 constexpr std::array<int, 8> kEntreeVers = {-1, 2, 3, 4, 5, 6, 7, 1};
 
@@ -20,21 +20,21 @@ FrmCherAbon::FrmCherAbon()
     : ListeAbonnes(QStringLiteral("FrmCherAbon"), QStringLiteral("Recherche/Modif"),
                    QStringLiteral("Enregistrer"), kMajuscules, kEntreeVers) {}
 
-void FrmCherAbon::Enregitre_Click() {
+void FrmCherAbon::valider() {
     if (cleAbonne() < 0) return;
-    if (!Fiche->EntreesObligatoires()) return;
+    if (!fiche->EntreesObligatoires()) return;
     try {
         auto t = ctx().base().ouvrirTable(QStringLiteral("Abonne"));
         if (t->AllerA(cleAbonne())) {
             t->Edit();
-            Fiche->Ecrire(*t);
+            fiche->Ecrire(*t);
             t->Update();
         }
     } catch (const ErreurBase& e) {
         env().message(QStringLiteral("L'ABONNE N'A PAS PU ETRE ENREGISTRE :\n%1").arg(e.message()));
         return;
     }
-    Lire();
+    montrerListe();
 }
 
 } // namespace vidora

@@ -12,7 +12,7 @@ class FrmCherAbon : public ListeAbonnes {
     FrmCherAbon();
     // Writes the card's eight identity fields into the member shown, then lists again; the loan
     // slots are not touched. A member deleted meanwhile: nothing written.
-    void Enregitre_Click() override;
+    void valider() override;
 };
 
 } // namespace vidora

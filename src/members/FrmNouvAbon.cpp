@@ -19,8 +19,8 @@ namespace vidora {
 
 namespace {
 
-// Text2 to Text7 write in capitals; Enter moves on from Text2 to Text6; the identifier and the
-// date are the operator's to change.
+// From the name to the town the boxes write in capitals, and Enter moves on from the name to the
+// postal code; the identifier and the date are the operator's to change.
 const ModeleFicheAbonne kModele = {
     {"Reference", "Nom", "Prenom", "Adresse1", "Adresse2", "Code Postal", "Ville", "Date Abonnement"},
     {},
@@ -45,65 +45,59 @@ class FiltreVille : public QObject {
 } // namespace
 
 FrmNouvAbon::FrmNouvAbon() : Form(QStringLiteral("FrmNouvAbon"), QStringLiteral("Nouvel Abonné")) {
-    Label9 = controle(new QLabel(QStringLiteral("NOUVEL ABONNE"), this), 3000, 300, 6000, 600);
-    Label9->setAlignment(Qt::AlignCenter);
-    QFont grand = Label9->font();
+    libelleTitre =
+        controle(new QLabel(QStringLiteral("NOUVEL ABONNE"), this), "libelleTitre", 3000, 300, 6000, 600);
+    libelleTitre->setAlignment(Qt::AlignCenter);
+    QFont grand = libelleTitre->font();
     grand.setBold(true);
     grand.setPointSize(14);
-    Label9->setFont(grand);
-    Fiche = new FicheAbonne(*this, 1200, 1000, 9300, 6500, kModele);
-    Text1 = Fiche->Text[0];
-    Text2 = Fiche->Text[1];
-    Text3 = Fiche->Text[2];
-    Text4 = Fiche->Text[3];
-    Text5 = Fiche->Text[4];
-    Text6 = Fiche->Text[5];
-    Text7 = Fiche->Text[6];
-    Text8 = Fiche->Text[7];
+    libelleTitre->setFont(grand);
+    fiche = new FicheAbonne(*this, 1200, 1000, 9300, 6500, kModele);
 
     connect(ajouterEntree(QStringLiteral("Retour"), QStringLiteral("Retour")), &QAction::triggered, this,
-            &FrmNouvAbon::Retour_Click);
+            &FrmNouvAbon::revenir);
     QAction* enregist = ajouterEntree(QStringLiteral("Enregist"), QStringLiteral("Enregistrer"));
-    connect(enregist, &QAction::triggered, this, &FrmNouvAbon::Enregist_Click);
+    connect(enregist, &QAction::triggered, this, &FrmNouvAbon::enregistrer);
 
     // Installed after the capitals rule so that it sees every key first.
-    Text7->installEventFilter(new FiltreVille(Text7, enregist));
+    fiche->caseVille->installEventFilter(new FiltreVille(fiche->caseVille, enregist));
 }
 
 void FrmNouvAbon::charger() {
     MiseEnPlaceStandard(*this);
-    Lire();
+    preparerSaisie();
 }
 
-void FrmNouvAbon::Lire() {
+void FrmNouvAbon::preparerSaisie() {
     menu(QStringLiteral("Enregist"))->setEnabled(false);
     const QDate jour = env().aujourdhui();
-    EntierTemp2 = -1;
+    compteurAbonnes = -1;
     try {
         auto t = ctx().base().ouvrirTable(QStringLiteral("AbonChe"));
         if (!t->Fin() && !t->EstNull(QStringLiteral("MatriculeAbon")))
-            EntierTemp2 = std::max<qint64>(-1, t->Value(QStringLiteral("MatriculeAbon")).toLongLong());
+            compteurAbonnes = std::max<qint64>(-1, t->Value(QStringLiteral("MatriculeAbon")).toLongLong());
     } catch (const ErreurBase& e) {
         env().message(QStringLiteral("LE COMPTEUR DES ABONNES NE PEUT ETRE LU :\n%1").arg(e.message()));
     }
-    Fiche->Vider();
-    if (EntierTemp2 >= 0) Text1->setText(ComposerMatriculeAbon(QString::number(EntierTemp2), jour));
-    Text8->setText(jour.toString(QStringLiteral("dd/MM/yyyy")));
-    Text2->setFocus();
+    fiche->Vider();
+    if (compteurAbonnes >= 0)
+        fiche->caseMatricule->setText(ComposerMatriculeAbon(QString::number(compteurAbonnes), jour));
+    fiche->caseDate->setText(jour.toString(QStringLiteral("dd/MM/yyyy")));
+    fiche->caseNom->setFocus();
 }
 
-void FrmNouvAbon::Enregist_Click() {
-    if (!Fiche->EntreesObligatoires()) return;
+void FrmNouvAbon::enregistrer() {
+    if (!fiche->EntreesObligatoires()) return;
     const struct {
         QLineEdit* boite;
         const char* message;
     } obligatoires[] = {
-        {Text1, "LA REFERENCE EST OBLIGATOIRE"},
-        {Text8, "LA DATE D'ABONNEMENT EST OBLIGATOIRE"},
+        {fiche->caseMatricule, "LA REFERENCE EST OBLIGATOIRE"},
+        {fiche->caseDate, "LA DATE D'ABONNEMENT EST OBLIGATOIRE"},
     };
     for (const auto& o : obligatoires) {
         // Without a usable counter the reference is empty: the counter is what must be mended.
-        if (o.boite == Text1 && EntierTemp2 < 0) {
+        if (o.boite == fiche->caseMatricule && compteurAbonnes < 0) {
             env().message(QStringLiteral("LE COMPTEUR DES ABONNES (TABLE AbonChe) EST VIDE OU INUTILISABLE : "
                                          "AUCUN ABONNE N'A ETE ENREGISTRE"));
             return;
@@ -113,7 +107,7 @@ void FrmNouvAbon::Enregist_Click() {
             return;
         }
     }
-    if (EntierTemp2 > kDernierCompteurAbonne) {
+    if (compteurAbonnes > kDernierCompteurAbonne) {
         env().message(QStringLiteral(
             "LE NOMBRE MAXIMUM D'ABONNES (99999) EST ATTEINT : AUCUN ABONNE N'A ETE ENREGISTRE"));
         return;
@@ -124,7 +118,7 @@ void FrmNouvAbon::Enregist_Click() {
         Transaction tr(ctx().base());
         Recordset& a = ctx().ouvrirTable(QStringLiteral("Abonne"));
         a.AddNew();
-        Fiche->Ecrire(a);
+        fiche->Ecrire(a);
         for (int k = 1; k <= 3; ++k) {
             for (const char* champ : {"DateRest", "DateEmp", "MatriCD", "NomCD"})
                 a.SetValue(QString::fromLatin1(champ) + QString::number(k), MarqueVide);
@@ -139,7 +133,7 @@ void FrmNouvAbon::Enregist_Click() {
             throw Refus(
                 QStringLiteral("LE COMPTEUR DES ABONNES A DISPARU : AUCUN ABONNE N'A ETE ENREGISTRE"));
         c.Edit();
-        c.SetValue(QStringLiteral("MatriculeAbon"), QString::number(EntierTemp2 + 1));
+        c.SetValue(QStringLiteral("MatriculeAbon"), QString::number(compteurAbonnes + 1));
         c.Update();
         tr.valider();
     } catch (const Refus& r) {
@@ -153,10 +147,10 @@ void FrmNouvAbon::Enregist_Click() {
             QStringLiteral("L'ABONNE N'A PAS PU ETRE ENREGISTRE :\n%1").arg(QString::fromUtf8(e.what())));
         return;
     }
-    Lire();
+    preparerSaisie();
 }
 
-void FrmNouvAbon::Retour_Click() {
+void FrmNouvAbon::revenir() {
     RendreLaMain(this);
 }
 

@@ -5,7 +5,6 @@
 #include "platform/Form.h"
 
 class QLabel;
-class QLineEdit;
 
 namespace vidora {
 
@@ -17,24 +16,16 @@ class FrmNouvAbon : public Form {
     FrmNouvAbon();
     void charger() override;
     // Makes the window ready for the next member.
-    void Lire();
-    void Enregist_Click();
-    void Retour_Click();
+    void preparerSaisie();
+    void enregistrer();
+    void revenir();
 
-    QLabel* Label9; // the title
-    FicheAbonne* Fiche;
-    QLineEdit* Text1; // identifier
-    QLineEdit* Text2; // name
-    QLineEdit* Text3; // first name
-    QLineEdit* Text4; // address line 1
-    QLineEdit* Text5; // address line 2
-    QLineEdit* Text6; // postal code
-    QLineEdit* Text7; // town
-    QLineEdit* Text8; // date of membership
+    QLabel* libelleTitre;
+    FicheAbonne* fiche;
 
     // The member counter read at the clearing; the save writes it back plus 1. -1 when it could
     // not be read, so that nothing is saved under a guessed identifier.
-    qint64 EntierTemp2 = -1;
+    qint64 compteurAbonnes = -1;
 };
 
 } // namespace vidora

@@ -20,7 +20,7 @@ FrmSuppAbon::FrmSuppAbon()
     : ListeAbonnes(QStringLiteral("FrmSuppAbon"), QString::fromUtf8("Supprimer Abonné"),
                    QStringLiteral("Supprimer"), kMajuscules, kEntreeVers) {}
 
-void FrmSuppAbon::Enregitre_Click() {
+void FrmSuppAbon::valider() {
     if (cleAbonne() < 0) return;
     try {
         auto t = ctx().base().ouvrirTable(QStringLiteral("Abonne"));
@@ -29,7 +29,7 @@ void FrmSuppAbon::Enregitre_Click() {
         env().message(QStringLiteral("L'ABONNE N'A PAS PU ETRE SUPPRIME :\n%1").arg(e.message()));
         return;
     }
-    Lire();
+    montrerListe();
 }
 
 } // namespace vidora

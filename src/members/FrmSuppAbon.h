@@ -12,7 +12,7 @@ class FrmSuppAbon : public ListeAbonnes {
     FrmSuppAbon();
     // Deletes the member shown, then lists again. The films of its loan slots keep their count of
     // copies on the shelf. A member deleted meanwhile: nothing deleted.
-    void Enregitre_Click() override;
+    void valider() override;
 };
 
 } // namespace vidora

@@ -20,72 +20,72 @@ ListeAbonnes::ListeAbonnes(const QString& nom, const QString& titre, const QStri
     : Form(nom, titre) {
     const ModeleFicheAbonne modele = {
         {"Reference", "NOM", "PRENOM", "ADRESSE1", "ADRESSE2", "CODE POSTAL", "VILLE", "Date D'Adhesion"},
-        {"Label2", "Label3", "Label7", "Label8", "Label9", "Label10", "Label11", "Label4"},
+        {"libelleMatricule", "libelleNom", "libellePrenom", "libelleAdresse1", "libelleAdresse2",
+         "libelleCodePostal", "libelleVille", "libelleDate"},
         majuscules,
         entreeVers,
         false,
     };
-    Label1 = controle(LabelEncadre(this, QStringLiteral("LISTE DES ABONNES")), 3000, 150, 6000, 450);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    bandeau =
+        controle(LabelEncadre(this, QStringLiteral("LISTE DES ABONNES")), "bandeau", 3000, 150, 6000, 450);
     // The grid ends where the window's visible area ends on the smallest screen, so that the last
     // rows of a long list scroll into view.
-    MSFlexGrid1 = controle(new MSFlexGrid(this), 300, 800, 11400, 6600);
-    MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
-    Fiche = new FicheAbonne(*this, 1200, 800, 9300, 6500, modele);
-    connect(MSFlexGrid1, &MSFlexGrid::Click, this, &ListeAbonnes::MSFlexGrid1_Click);
+    grilleAbonnes = controle(new MSFlexGrid(this), "grilleAbonnes", 300, 800, 11400, 6600);
+    fiche = new FicheAbonne(*this, 1200, 800, 9300, 6500, modele);
+    connect(grilleAbonnes, &MSFlexGrid::Click, this, &ListeAbonnes::abonneChoisi);
     connect(ajouterEntree(QStringLiteral("Retour"), QStringLiteral("Retour")), &QAction::triggered, this,
-            &ListeAbonnes::Retour_Click);
+            &ListeAbonnes::revenir);
     connect(ajouterEntree(QStringLiteral("Enregitre"), libelleEnregitre), &QAction::triggered, this,
-            &ListeAbonnes::Enregitre_Click);
+            &ListeAbonnes::valider);
     connect(ajouterEntree(QStringLiteral("Autre"), QStringLiteral("Autre Abonne")), &QAction::triggered, this,
-            &ListeAbonnes::Autre_Click);
+            &ListeAbonnes::autreAbonne);
 }
 
 void ListeAbonnes::charger() {
     MiseEnPlaceStandard(*this);
-    Lire();
+    montrerListe();
 }
 
-void ListeAbonnes::Lire() {
-    MSFlexGrid1->hide();
-    Fiche->hide();
+void ListeAbonnes::montrerListe() {
+    grilleAbonnes->hide();
+    fiche->hide();
     cleAbonne_ = -1;
     menu(QStringLiteral("Enregitre"))->setEnabled(false);
     menu(QStringLiteral("Autre"))->setEnabled(false);
     show();
     try {
-        PreparerGrilleAbonnes(*MSFlexGrid1, kGrilleRechercheAbonnes);
+        PreparerGrilleAbonnes(*grilleAbonnes, kGrilleRechercheAbonnes);
     } catch (const ErreurBase& e) {
-        MSFlexGrid1->show();
+        grilleAbonnes->show();
         env().message(QStringLiteral("LA LISTE DES ABONNES NE PEUT ETRE LUE :\n%1").arg(e.message()));
     }
 }
 
-void ListeAbonnes::MSFlexGrid1_Click() {
-    const qint64 cle = CleLigneCourante(*MSFlexGrid1);
+void ListeAbonnes::abonneChoisi() {
+    const qint64 cle = CleLigneCourante(*grilleAbonnes);
     if (cle < 0) return;
     try {
         auto t = ctx().base().ouvrirTable(QStringLiteral("Abonne"));
         // A member deleted since the list was built: the list is built again.
-        if (!t->AllerA(cle)) return Lire();
-        Fiche->Remplir(*t);
+        if (!t->AllerA(cle)) return montrerListe();
+        fiche->Remplir(*t);
     } catch (const ErreurBase& e) {
         env().message(QStringLiteral("LA FICHE DE L'ABONNE NE PEUT ETRE LUE :\n%1").arg(e.message()));
         return;
     }
     cleAbonne_ = cle;
-    MSFlexGrid1->hide();
-    Fiche->show();
+    grilleAbonnes->hide();
+    fiche->show();
     menu(QStringLiteral("Enregitre"))->setEnabled(true);
     menu(QStringLiteral("Autre"))->setEnabled(true);
-    Fiche->Text[1]->setFocus();
+    fiche->caseNom->setFocus();
 }
 
-void ListeAbonnes::Autre_Click() {
-    Lire();
+void ListeAbonnes::autreAbonne() {
+    montrerListe();
 }
 
-void ListeAbonnes::Retour_Click() {
+void ListeAbonnes::revenir() {
     RendreLaMain(this);
 }
 

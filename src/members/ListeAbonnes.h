@@ -18,16 +18,18 @@ class ListeAbonnes : public Form {
   public:
     void charger() override;
     // The list state: the card hidden, the grid built afresh.
-    void Lire();
+    void montrerListe();
     // The card of the clicked member; a click on the heading or the empty row opens nothing.
-    void MSFlexGrid1_Click();
-    virtual void Enregitre_Click() = 0;
-    void Autre_Click();
-    void Retour_Click();
+    void abonneChoisi();
+    // What the window's "Enregitre" entry does to the member shown.
+    virtual void valider() = 0;
+    // Back to the list for another member, and back to the main window.
+    void autreAbonne();
+    void revenir();
 
-    QLabel* Label1;
-    MSFlexGrid* MSFlexGrid1;
-    FicheAbonne* Fiche;
+    QLabel* bandeau;
+    MSFlexGrid* grilleAbonnes;
+    FicheAbonne* fiche;
 
   protected:
     // The card's captions are the same in both windows and its identifier is shown only; each

@@ -37,12 +37,12 @@ FrmCherAbon* ouvrir(Banc& b) {
 }
 
 bool fiche(FrmCherAbon* f) {
-    return f->Fiche->isVisibleTo(f) && !f->MSFlexGrid1->isVisibleTo(f) && entreeDisponible(f, "Enregitre") &&
-           entreeDisponible(f, "Autre") && !ctx().TableOuverte;
+    return f->fiche->isVisibleTo(f) && !f->grilleAbonnes->isVisibleTo(f) &&
+           entreeDisponible(f, "Enregitre") && entreeDisponible(f, "Autre") && !ctx().TableOuverte;
 }
 bool liste(FrmCherAbon* f) {
-    return !f->Fiche->isVisibleTo(f) && f->MSFlexGrid1->isVisibleTo(f) && !entreeDisponible(f, "Enregitre") &&
-           !entreeDisponible(f, "Autre");
+    return !f->fiche->isVisibleTo(f) && f->grilleAbonnes->isVisibleTo(f) &&
+           !entreeDisponible(f, "Enregitre") && !entreeDisponible(f, "Autre");
 }
 
 void remplacer(QLineEdit* box, const QString& texte) {
@@ -81,28 +81,28 @@ void TestCherAbon::modifieLeMembreClique() {
     FrmCherAbon* f = ouvrir(b);
     QVERIFY(f && liste(f));
     const QList<Ligne> avant = lignes("Abonne");
-    FicheAbonne* c = f->Fiche;
+    FicheAbonne* c = f->fiche;
     // "Autre Abonne" drops what was typed.
-    f->MSFlexGrid1->cliquer(rangee, 2);
-    remplacer(c->Text[1], "AUTRE");
+    f->grilleAbonnes->cliquer(rangee, 2);
+    remplacer(c->caseNom, "AUTRE");
     QVERIFY(choisirMenu(f, "Autre") && liste(f));
     QCOMPARE(lignes("Abonne"), avant);
-    f->MSFlexGrid1->cliquer(rangee, 2);
+    f->grilleAbonnes->cliquer(rangee, 2);
     QVERIFY(fiche(f));
-    QCOMPARE(c->Text[0]->text(), avant[rangee - 1]["MatriculeAbon"]);
-    QCOMPARE(c->Text[3]->text(), avant[rangee - 1]["Adresse1Abon"]);
-    QVERIFY(!c->Text[0]->isEnabled());
+    QCOMPARE(c->caseMatricule->text(), avant[rangee - 1]["MatriculeAbon"]);
+    QCOMPARE(c->caseAdresse1->text(), avant[rangee - 1]["Adresse1Abon"]);
+    QVERIFY(!c->caseMatricule->isEnabled());
 
-    remplacer(c->Text[1], "durand");
-    remplacer(c->Text[2], QString(45, 'e')); // no box takes more than its field holds
-    remplacer(c->Text[3], "   ");
-    remplacer(c->Text[4], "x");
-    remplacer(c->Text[4], adresse2);
-    remplacer(c->Text[5], "69002 c");
-    remplacer(c->Text[6], "lyon");
-    remplacer(c->Text[7], "le 2/3/26");
-    taper(c->Text[7], "", true); // Enter in the last box goes round to the name
-    QCOMPARE(QApplication::focusWidget(), c->Text[1]);
+    remplacer(c->caseNom, "durand");
+    remplacer(c->casePrenom, QString(45, 'e')); // no box takes more than its field holds
+    remplacer(c->caseAdresse1, "   ");
+    remplacer(c->caseAdresse2, "x");
+    remplacer(c->caseAdresse2, adresse2);
+    remplacer(c->caseCodePostal, "69002 c");
+    remplacer(c->caseVille, "lyon");
+    remplacer(c->caseDate, "le 2/3/26");
+    taper(c->caseDate, "", true); // Enter in the last box goes round to the name
+    QCOMPARE(QApplication::focusWidget(), c->caseNom);
     QVERIFY(choisirMenu(f, "Enregitre"));
     QVERIFY(b.env().messages.isEmpty());
     QVERIFY(liste(f));
@@ -117,7 +117,7 @@ void TestCherAbon::modifieLeMembreClique() {
     m["VilleAbon"] = "LYON";
     m["DateAbon"] = "LE 2/3/26";
     QCOMPARE(lignes("Abonne"), attendu); // the slots, the other homonym and the third member whole
-    QCOMPARE(f->MSFlexGrid1->textAt(rangee, 2), QString("DURAND"));
+    QCOMPARE(f->grilleAbonnes->textAt(rangee, 2), QString("DURAND"));
 }
 
 void TestCherAbon::texteStockeGarde() {
@@ -127,11 +127,11 @@ void TestCherAbon::texteStockeGarde() {
     // Texts the boxes would not take from the keyboard, written by another tool.
     const QString ville = QString::fromUtf8("ŁÓDŹ"), prenom = QStringLiteral("a\tb");
     ajouterAbonne("004U2026", "NOWAK", {{"VilleAbon", ville}, {"PrenomAbon", prenom}, {"Adresse2Abon", ""}});
-    f->MSFlexGrid1->cliquer(1, 2);
+    f->grilleAbonnes->cliquer(1, 2);
     QVERIFY(choisirMenu(f, "Autre")); // the list built again, with the new member
-    f->MSFlexGrid1->cliquer(4, 2);
-    QCOMPARE(f->Fiche->Text[6]->text() + "|" + f->Fiche->Text[2]->text(), ville + "|" + prenom);
-    remplacer(f->Fiche->Text[5], "00950");
+    f->grilleAbonnes->cliquer(4, 2);
+    QCOMPARE(f->fiche->caseVille->text() + "|" + f->fiche->casePrenom->text(), ville + "|" + prenom);
+    remplacer(f->fiche->caseCodePostal, "00950");
     QVERIFY(choisirMenu(f, "Enregitre"));
     QCOMPARE(b.messages(), QString());
     const Ligne m = lignes("Abonne")[3];
@@ -152,14 +152,14 @@ void TestCherAbon::refus() {
     FrmCherAbon* f = ouvrir(b);
     QVERIFY(f);
     const QList<Ligne> avant = lignes("Abonne");
-    f->MSFlexGrid1->cliquer(2, 1);
-    remplacer(f->Fiche->Text[3], "9 rue neuve");
-    remplacer(f->Fiche->Text[size_t(boite)], "  ");
+    f->grilleAbonnes->cliquer(2, 1);
+    remplacer(f->fiche->caseAdresse1, "9 rue neuve");
+    remplacer(f->fiche->cases()[size_t(boite)], "  ");
     QVERIFY(choisirMenu(f, "Enregitre"));
     QCOMPARE(b.env().messages.size(), 1);
     QCOMPARE(lignes("Abonne"), avant);
     QVERIFY(fiche(f)); // the card stays, as typed, for a correction
-    QCOMPARE(f->Fiche->Text[3]->text(), QString("9 RUE NEUVE"));
+    QCOMPARE(f->fiche->caseAdresse1->text(), QString("9 RUE NEUVE"));
 }
 
 void TestCherAbon::rienHorsDesMembres() {
@@ -168,23 +168,23 @@ void TestCherAbon::rienHorsDesMembres() {
     QVERIFY(f);
     // The heading and the empty row after the last member open no card.
     for (int r : {0, 4}) {
-        f->MSFlexGrid1->cliquer(r, 2);
+        f->grilleAbonnes->cliquer(r, 2);
         QVERIFY(liste(f));
     }
     // A member deleted since the list was built: nothing written, the list comes back without it.
-    f->MSFlexGrid1->cliquer(2, 2);
+    f->grilleAbonnes->cliquer(2, 2);
     QVERIFY(fiche(f));
-    remplacer(f->Fiche->Text[1], "FANTOME");
+    remplacer(f->fiche->caseNom, "FANTOME");
     {
         auto t = ctx().base().ouvrirTable("Abonne");
-        QVERIFY(t->AllerA(CleLigneCourante(*f->MSFlexGrid1)));
+        QVERIFY(t->AllerA(CleLigneCourante(*f->grilleAbonnes)));
         t->Delete();
     }
     const QList<Ligne> avant = lignes("Abonne");
     QVERIFY(choisirMenu(f, "Enregitre"));
     QCOMPARE(lignes("Abonne"), avant);
     QVERIFY(liste(f));
-    QCOMPARE(f->MSFlexGrid1->Rows(), 4);
+    QCOMPARE(f->grilleAbonnes->Rows(), 4);
 }
 
 QTEST_MAIN(TestCherAbon)

@@ -51,14 +51,14 @@ void TestEcrans::fenetresEntieres() {
     QVERIFY(pret);
     QCOMPARE(controlesMalVus(pret), QStringList());
     // The last member, scrolled into view, is where the operator can click it.
-    MSFlexGrid* g = pret->MSFlexGrid2;
+    MSFlexGrid* g = pret->grilleAbonnes;
     g->scrollToBottom();
     const QRect derniere = g->visualRect(g->model()->index(g->Rows() - 2, 1));
     QVERIFY(g->viewport()->rect().contains(derniere));
     QVERIFY(pret->rect().contains(QRect(g->viewport()->mapTo(pret, derniere.topLeft()), derniere.size())));
     g->cliquer(g->Rows() - 2, 1);
     QCOMPARE(controlesMalVus(pret), QStringList());
-    cliquer(pret->Command3);
+    cliquer(pret->boutonPreter[1]);
     QCOMPARE(controlesMalVus(pret), QStringList());
     QVERIFY(choisirMenu(pret, "Retour") && choisirMenu(pret, "Menu"));
 
@@ -108,7 +108,7 @@ void TestEcrans::rechercheEtSuppression() {
         auto* f = qobject_cast<ListeAbonnes*>(b.fenetres().value(b.fenetres().size() - 1));
         QVERIFY(f);
         QCOMPARE(controlesMalVus(f), QStringList());
-        MSFlexGrid* g = f->MSFlexGrid1;
+        MSFlexGrid* g = f->grilleAbonnes;
         QCOMPARE(g->ColWidth(4), qRound(1400 * zoom / 100.0));
         QCOMPARE(g->FontSize(), double(ctx().TaillePolice));
         g->scrollToBottom();
@@ -116,12 +116,12 @@ void TestEcrans::rechercheEtSuppression() {
         QVERIFY(g->viewport()->rect().contains(derniere));
         QVERIFY(f->rect().contains(QRect(g->viewport()->mapTo(f, derniere.topLeft()), derniere.size())));
         g->cliquer(g->Rows() - 2, 1);
-        QCOMPARE(f->Fiche->Text[0]->text(), QString("060U2026"));
+        QCOMPARE(f->fiche->caseMatricule->text(), QString("060U2026"));
         QCOMPARE(controlesMalVus(f), QStringList());
         QVERIFY(choisirMenu(f, "Retour"));
     }
     QVERIFY(choisirMenu(d, "Entre"));
-    QCOMPARE(b.fenetre<FrmEntreeSortie>()->MSFlexGrid2->ColWidth(4), qRound(2400 * zoom / 100.0));
+    QCOMPARE(b.fenetre<FrmEntreeSortie>()->grilleAbonnes->ColWidth(4), qRound(2400 * zoom / 100.0));
 }
 
 QTEST_MAIN(TestEcrans)

@@ -84,25 +84,25 @@ int rangee(const MSFlexGrid* g, const QString& ref) {
 struct Fenetre {
     Banc& b;
     FrmEntreeSortie* f = nullptr;
-    QPushButton* retrait(int k) const { return std::array{f->Command1, f->Command3, f->Command5}[k - 1]; }
-    QPushButton* depos(int k) const { return std::array{f->Command2, f->Command4, f->Command6}[k - 1]; }
+    QPushButton* retrait(int k) const { return f->boutonPreter[size_t(k - 1)]; }
+    QPushButton* depos(int k) const { return f->boutonRendre[size_t(k - 1)]; }
     // The card shown, the window held open, and no recordset left behind by the handler.
     bool fiche() const {
-        return f->Frame3->isVisibleTo(f) && !f->MSFlexGrid1->isVisibleTo(f) &&
-               !f->MSFlexGrid2->isVisibleTo(f) && !entreeDisponible(f, "Menu") &&
+        return f->zonePrets->isVisibleTo(f) && !f->grilleFilms->isVisibleTo(f) &&
+               !f->grilleAbonnes->isVisibleTo(f) && !entreeDisponible(f, "Menu") &&
                entreeDisponible(f, "Retour") && !ctx().TableOuverte;
     }
     bool ouvrir(const QString& membre = "A1") {
         FrmDepart* d = b.fenetre<FrmDepart>();
         if (!d || !choisirMenu(d, "Entre") || !(f = b.fenetre<FrmEntreeSortie>())) return false;
-        f->MSFlexGrid2->cliquer(rangee(f->MSFlexGrid2, membre), 1);
+        f->grilleAbonnes->cliquer(rangee(f->grilleAbonnes, membre), 1);
         return fiche();
     }
     bool preter(int k, const QString& ref) {
         cliquer(retrait(k));
-        const int r = rangee(f->MSFlexGrid1, ref);
-        if (!f->MSFlexGrid1->isVisibleTo(f) || r < 0) return false;
-        f->MSFlexGrid1->cliquer(r, 2);
+        const int r = rangee(f->grilleFilms, ref);
+        if (!f->grilleFilms->isVisibleTo(f) || r < 0) return false;
+        f->grilleFilms->cliquer(r, 2);
         return fiche();
     }
     bool rendre(int k) {
@@ -168,26 +168,32 @@ void TestEntreeSortie::listeEtFiche() {
     QVERIFY(w.ouvrir("P1"));
     FrmEntreeSortie* f = w.f;
     QVERIFY(!b.fenetre<FrmDepart>()->isEnabled());
-    QCOMPARE(f->Label35->text() + f->Label5->text() + f->Label6->text() + f->Label7->text(),
+    QCOMPARE(f->valeurMatricule->text() + f->valeurNom->text() + f->valeurPrenom->text() +
+                 f->valeurDate->text(),
              QString("P1PLEINJEAN01/02/2026"));
     QCOMPARE(w.boutons(), QString("DDD"));
-    QCOMPARE(QStringList({f->Label26->text(), f->Label14->text(), f->Label28->text(), f->Label15->text(),
-                          f->Label16->text(), f->Label31->text(), f->Label22->text()}),
+    QCOMPARE(QStringList({f->valeurMatriculePret[0]->text(), f->valeurMatriculeFilm[0]->text(),
+                          f->valeurTitrePret[0]->text(), f->valeurDateSortie[0]->text(),
+                          f->valeurRetourPrevu[0]->text(), f->valeurTitrePret[1]->text(),
+                          f->valeurRetourPrevu[2]->text()}),
              QStringList({"M1", "M1", "ALIEN", "01/12/2026", "16/12/2026", "BRAZIL", "18/12/2026"}));
 
     // Back to the list; a card with free slots after one with occupied slots shows nothing left over.
     QVERIFY(choisirMenu(f, "Retour"));
-    QVERIFY(f->MSFlexGrid2->isVisibleTo(f) && !f->Label35->isVisibleTo(f) && entreeDisponible(f, "Menu"));
-    QCOMPARE(f->MSFlexGrid2->Rows(), 4);
-    QCOMPARE(f->MSFlexGrid2->textAt(0, 1) + f->MSFlexGrid2->textAt(2, 2), QString("REFVIDE"));
-    f->MSFlexGrid2->cliquer(0, 1); // the heading and the empty row show no card
-    f->MSFlexGrid2->cliquer(3, 1);
-    QVERIFY(f->MSFlexGrid2->isVisibleTo(f) && !f->Frame1->isVisibleTo(f));
-    f->MSFlexGrid2->cliquer(2, 1);
+    QVERIFY(f->grilleAbonnes->isVisibleTo(f) && !f->valeurMatricule->isVisibleTo(f) &&
+            entreeDisponible(f, "Menu"));
+    QCOMPARE(f->grilleAbonnes->Rows(), 4);
+    QCOMPARE(f->grilleAbonnes->textAt(0, 1) + f->grilleAbonnes->textAt(2, 2), QString("REFVIDE"));
+    f->grilleAbonnes->cliquer(0, 1); // the heading and the empty row show no card
+    f->grilleAbonnes->cliquer(3, 1);
+    QVERIFY(f->grilleAbonnes->isVisibleTo(f) && !f->zoneAbonne->isVisibleTo(f));
+    f->grilleAbonnes->cliquer(2, 1);
     QVERIFY(w.fiche());
     QCOMPARE(w.boutons(), QString("RRR"));
-    for (QLabel* l : {f->Label14, f->Label15, f->Label16, f->Label17, f->Label20, f->Label22, f->Label26,
-                      f->Label28, f->Label29, f->Label31, f->Label32, f->Label34})
+    for (QLabel* l : {f->valeurMatriculeFilm[0], f->valeurDateSortie[0], f->valeurRetourPrevu[0],
+                      f->valeurMatriculeFilm[1], f->valeurMatriculeFilm[2], f->valeurRetourPrevu[2],
+                      f->valeurMatriculePret[0], f->valeurTitrePret[0], f->valeurMatriculePret[1],
+                      f->valeurTitrePret[1], f->valeurMatriculePret[2], f->valeurTitrePret[2]})
         QVERIFY(l->text().isEmpty());
     QVERIFY(choisirMenu(f, "Retour") && choisirMenu(f, "Menu"));
     QVERIFY(!b.fenetre<FrmEntreeSortie>() && b.fenetre<FrmDepart>()->isEnabled());
@@ -222,8 +228,8 @@ void TestEntreeSortie::echeances() {
     QCOMPARE(slot(1), "F1|LE MEPRIS|" + attendu + "|2");
     QCOMPARE(slot(2), kLibre);
     QCOMPARE(sortie("F1"), QString("0"));
-    QCOMPARE(w.f->Label14->text() + "|" + w.f->Label28->text() + "|" + w.f->Label15->text() + "|" +
-                 w.f->Label16->text(),
+    QCOMPARE(w.f->valeurMatriculeFilm[0]->text() + "|" + w.f->valeurTitrePret[0]->text() + "|" +
+                 w.f->valeurDateSortie[0]->text() + "|" + w.f->valeurRetourPrevu[0]->text(),
              "F1|LE MEPRIS|" + attendu);
     QCOMPARE(w.boutons(), QString("DRR"));
 }
@@ -238,16 +244,16 @@ void TestEntreeSortie::parcoursDesPrets() {
     Fenetre w{b};
     QVERIFY(w.ouvrir());
     cliquer(w.retrait(1));
-    QCOMPARE(w.f->MSFlexGrid1->Rows(), 4); // heading, UNIQUE, DOUBLE, empty row
-    QCOMPARE(w.f->MSFlexGrid1->textAt(1, 3) + w.f->MSFlexGrid1->textAt(1, 4), QString("ACTIONA - 1 - 2"));
-    QVERIFY(w.f->Label35->isVisibleTo(w.f));
+    QCOMPARE(w.f->grilleFilms->Rows(), 4); // heading, UNIQUE, DOUBLE, empty row
+    QCOMPARE(w.f->grilleFilms->textAt(1, 3) + w.f->grilleFilms->textAt(1, 4), QString("ACTIONA - 1 - 2"));
+    QVERIFY(w.f->valeurMatricule->isVisibleTo(w.f));
     QVERIFY(w.preter(1, "F1"));
     QCOMPARE(sortie("F1"), QString("0"));
     // Slot 2 while slot 1 holds a film, then two copies of one film in slots 2 and 3.
     b.env().date = QDate(2026, 12, 10);
     QVERIFY(!w.preter(2, "F1")); // its last copy is gone: no longer offered
     QVERIFY(choisirMenu(w.f, "Retour"));
-    w.f->MSFlexGrid2->cliquer(1, 1);
+    w.f->grilleAbonnes->cliquer(1, 1);
     QVERIFY(w.preter(2, "F3") && w.preter(3, "F3"));
     QCOMPARE(slot(1), QString("F1|UNIQUE|08/12/2026|23/12/2026|0"));
     QCOMPARE(slot(2), QString("F3|DOUBLE|10/12/2026|25/12/2026|0"));
@@ -264,9 +270,9 @@ void TestEntreeSortie::parcoursDesPrets() {
     QCOMPARE(slot(1) + slot(3), kLibre + kLibre);
     QCOMPARE(sortie("F1") + sortie("F3"), QString("12"));
     QCOMPARE(w.boutons(), QString("RRR"));
-    QVERIFY(w.f->Label26->text().isEmpty() && w.f->Label16->text().isEmpty());
+    QVERIFY(w.f->valeurMatriculePret[0]->text().isEmpty() && w.f->valeurRetourPrevu[0]->text().isEmpty());
     cliquer(w.retrait(1));
-    QVERIFY(rangee(w.f->MSFlexGrid1, "F1") > 0); // back on the shelf, offered again
+    QVERIFY(rangee(w.f->grilleFilms, "F1") > 0); // back on the shelf, offered again
     QVERIFY(b.env().messages.isEmpty());
 }
 
@@ -281,14 +287,14 @@ void TestEntreeSortie::choixSansPret() {
     cliquer(w.retrait(2));
     // The heading and the empty row after the last film lend nothing: the choice stays open.
     for (auto [r, c] : {std::pair{0, 2}, {2, 2}, {2, 0}})
-        w.f->MSFlexGrid1->cliquer(r, c);
-    QVERIFY(w.f->MSFlexGrid1->isVisibleTo(w.f) && !entreeDisponible(w.f, "Menu"));
+        w.f->grilleFilms->cliquer(r, c);
+    QVERIFY(w.f->grilleFilms->isVisibleTo(w.f) && !entreeDisponible(w.f, "Menu"));
     // "Retour" during the choice: the member list, nothing lent.
     QVERIFY(choisirMenu(w.f, "Retour"));
-    QVERIFY(w.f->MSFlexGrid2->isVisibleTo(w.f) && !w.f->MSFlexGrid1->isVisibleTo(w.f));
+    QVERIFY(w.f->grilleAbonnes->isVisibleTo(w.f) && !w.f->grilleFilms->isVisibleTo(w.f));
     QCOMPARE(ligne("Abonne", "MatriculeAbon", "A1"), avant);
     QCOMPARE(sortie("F1"), QString("1"));
-    w.f->MSFlexGrid2->cliquer(1, 1);
+    w.f->grilleAbonnes->cliquer(1, 1);
     QCOMPARE(w.boutons(), QString("RRR"));
 }
 
@@ -301,8 +307,8 @@ void TestEntreeSortie::laLigneCliquee() {
     membre("A1", "SECOND"); // the same identifier twice: the clicked member is the one served
     Fenetre w{b};
     QVERIFY(w.ouvrir());
-    w.f->MSFlexGrid2->cliquer(2, 1);
-    QCOMPARE(w.f->Label5->text(), QString("SECOND"));
+    w.f->grilleAbonnes->cliquer(2, 1);
+    QCOMPARE(w.f->valeurNom->text(), QString("SECOND"));
     QVERIFY(w.preter(1, "F2"));
     QCOMPARE(slot(1), kLibre);
     QCOMPARE(ligne("Abonne", "NomAbon", "SECOND").value("MatriCD1"), QString("F2"));
@@ -334,7 +340,7 @@ void TestEntreeSortie::pannes() {
     QCOMPARE(ligne("Abonne", "MatriculeAbon", "A1"), avant);
     QCOMPARE(sortie("F1"), compte);
     QCOMPARE(w.boutons(), QString("DRR")); // the card shows what is stored
-    QCOMPARE(w.f->Label26->text(), QString("F1"));
+    QCOMPARE(w.f->valeurMatriculePret[0]->text(), QString("F1"));
 }
 
 void TestEntreeSortie::refus_data() {
@@ -368,7 +374,7 @@ void TestEntreeSortie::refus() {
     if (quoi == "sortie") modifier("CD", "MatriculeCD", "F1", {{"Sortie", "0"}});
     if (quoi == "case") modifier("Abonne", "MatriculeAbon", "A1", {{"MatriCD1", "F2"}, {"NomCD1", "BETA"}});
     const Ligne avant = ligne("Abonne", "MatriculeAbon", "A1");
-    w.f->MSFlexGrid1->cliquer(1, 2);
+    w.f->grilleFilms->cliquer(1, 2);
     QCOMPARE(b.env().messages.value(0).texte, message);
     QCOMPARE(ligne("Abonne", "MatriculeAbon", "A1"), avant);
     QCOMPARE(sortie("F2"), QString("1"));

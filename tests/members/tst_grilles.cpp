@@ -93,10 +93,10 @@ void TestGrilles::textesEntiers() {
     QVERIFY(choisirMenu(d, "Entre"));
     auto* pret = b.fenetre<FrmEntreeSortie>();
     QVERIFY(pret);
-    QCOMPARE(coupees(pret->MSFlexGrid2, {"REF", "CODE"}), QStringList());
-    pret->MSFlexGrid2->cliquer(1, 1);
-    cliquer(pret->Command3);
-    QCOMPARE(coupees(pret->MSFlexGrid1, {"REF."}), QStringList());
+    QCOMPARE(coupees(pret->grilleAbonnes, {"REF", "CODE"}), QStringList());
+    pret->grilleAbonnes->cliquer(1, 1);
+    cliquer(pret->boutonPreter[1]);
+    QCOMPARE(coupees(pret->grilleFilms, {"REF."}), QStringList());
     QVERIFY(choisirMenu(pret, "Retour") && choisirMenu(pret, "Menu"));
 
     QVERIFY(choisirMenu(d, "Rappel"));

@@ -3,6 +3,7 @@
 #include "Banc.h"
 
 #include "common/Contexte.h"
+#include "members/FicheAbonne.h"
 #include "members/FrmNouvAbon.h"
 #include "platform/Database.h"
 #include "shell/FrmDepart.h"
@@ -43,8 +44,10 @@ FrmNouvAbon* ouvrir(Banc& b, qint64 cpt = 1) {
 }
 
 bool enregistrer(FrmNouvAbon* f, const QString& nom) {
-    for (auto [box, texte] :
-         {std::pair{f->Text2, nom}, {f->Text3, "jean"}, {f->Text6, "75001"}, {f->Text7, "paris"}})
+    for (auto [box, texte] : {std::pair{f->fiche->caseNom, nom},
+                              {f->fiche->casePrenom, "jean"},
+                              {f->fiche->caseCodePostal, "75001"},
+                              {f->fiche->caseVille, "paris"}})
         taper(box, texte);
     return choisirMenu(f, "Enregist");
 }
@@ -89,8 +92,8 @@ void TestNouvAbon::identifiant() {
     b.env().date = jour;
     FrmNouvAbon* f = ouvrir(b, cpt);
     QVERIFY(f);
-    QCOMPARE(f->Text1->text(), attendu);
-    QCOMPARE(f->Text8->text(), jour.toString("dd/MM/yyyy"));
+    QCOMPARE(f->fiche->caseMatricule->text(), attendu);
+    QCOMPARE(f->fiche->caseDate->text(), jour.toString("dd/MM/yyyy"));
     QVERIFY(enregistrer(f, "DURAND"));
     QCOMPARE(abonnes().value(0).value("MatriculeAbon"), attendu);
     QCOMPARE(compteur(), cpt + 1);
@@ -101,14 +104,14 @@ void TestNouvAbon::premierAbonne() {
     FrmNouvAbon* f = ouvrir(b);
     QVERIFY(f);
     QVERIFY(!b.fenetre<FrmDepart>()->isEnabled());
-    taper(f->Text2, " élodie ", true);
-    QCOMPARE(QApplication::focusWidget(), f->Text3); // Enter moves on to the next box
-    taper(f->Text3, QString(45, 'a'), true);         // no box takes more than its field holds
-    taper(f->Text4, "   ", true);
-    taper(f->Text6, "69001", true);
+    taper(f->fiche->caseNom, " élodie ", true);
+    QCOMPARE(QApplication::focusWidget(), f->fiche->casePrenom); // Enter moves on to the next box
+    taper(f->fiche->casePrenom, QString(45, 'a'), true);         // no box takes more than its field holds
+    taper(f->fiche->caseAdresse1, "   ", true);
+    taper(f->fiche->caseCodePostal, "69001", true);
     QVERIFY(!entreeDisponible(f, "Enregist"));
-    taper(f->Text7, "saint-étienne", true);
-    QCOMPARE(QApplication::focusWidget(), f->Text7);
+    taper(f->fiche->caseVille, "saint-étienne", true);
+    QCOMPARE(QApplication::focusWidget(), f->fiche->caseVille);
     QVERIFY(choisirMenu(f, "Enregist"));
     QVERIFY(b.env().messages.isEmpty());
     const QMap<QString, QString> r = abonnes().value(0);
@@ -123,7 +126,8 @@ void TestNouvAbon::premierAbonne() {
             QCOMPARE(r[c + QString::number(k)], QString("0"));
     QCOMPARE(compteur(), 2);
     // Cleared for the next member.
-    QCOMPARE(f->Text1->text() + f->Text2->text() + f->Text7->text() + f->Text8->text(),
+    QCOMPARE(f->fiche->caseMatricule->text() + f->fiche->caseNom->text() + f->fiche->caseVille->text() +
+                 f->fiche->caseDate->text(),
              QString("002U202608/12/2026"));
     QVERIFY(!entreeDisponible(f, "Enregist"));
     QVERIFY(!ctx().TableOuverte);
@@ -133,27 +137,27 @@ void TestNouvAbon::obligatoires() {
     Banc b;
     FrmNouvAbon* f = ouvrir(b);
     QVERIFY(f);
-    taper(f->Text7, "x"); // a key and its erasure make the save available all the same
-    QTest::keyClick(f->Text7, Qt::Key_Backspace);
+    taper(f->fiche->caseVille, "x"); // a key and its erasure make the save available all the same
+    QTest::keyClick(f->fiche->caseVille, Qt::Key_Backspace);
     const auto refus = [&](const QString& attendu) {
         b.env().messages.clear();
         return choisirMenu(f, "Enregist") && b.env().messages.size() == 1 &&
                b.env().messages[0].texte == attendu && abonnes().isEmpty() && compteur() == 1;
     };
     QVERIFY(refus("LE NOM EST OBLIGATOIRE"));
-    taper(f->Text2, "   ");
+    taper(f->fiche->caseNom, "   ");
     QVERIFY(refus("LE NOM EST OBLIGATOIRE"));
-    taper(f->Text2, "MARTIN");
+    taper(f->fiche->caseNom, "MARTIN");
     QVERIFY(refus("LE CODE POSTAL EST OBLIGATOIRE"));
-    taper(f->Text6, "13000");
+    taper(f->fiche->caseCodePostal, "13000");
     QVERIFY(refus("LA VILLE EST OBLIGATOIRE"));
-    taper(f->Text7, "MARSEILLE");
-    f->Text1->setText("  ");
+    taper(f->fiche->caseVille, "MARSEILLE");
+    f->fiche->caseMatricule->setText("  ");
     QVERIFY(refus("LA REFERENCE EST OBLIGATOIRE"));
-    f->Text1->setText("AB12");
-    f->Text8->clear();
+    f->fiche->caseMatricule->setText("AB12");
+    f->fiche->caseDate->clear();
     QVERIFY(refus("LA DATE D'ABONNEMENT EST OBLIGATOIRE"));
-    taper(f->Text8, "01/01/2027");
+    taper(f->fiche->caseDate, "01/01/2027");
     QVERIFY(choisirMenu(f, "Enregist"));
     // Stored as typed: the blanks of the name, the operator's own identifier and date.
     QCOMPARE(abonnes().value(0).value("NomAbon"), QString("   MARTIN"));
@@ -170,7 +174,7 @@ void TestNouvAbon::panneDuCompteurPuisDeuxAbonnes() {
     QCOMPARE(b.env().messages.size(), 1);
     QVERIFY(abonnes().isEmpty());
     QCOMPARE(compteur(), 1);
-    QCOMPARE(f->Text2->text(), QString("DUPONT")); // kept for another try
+    QCOMPARE(f->fiche->caseNom->text(), QString("DUPONT")); // kept for another try
     b.env().panneA.clear();
     QVERIFY(choisirMenu(f, "Enregist"));
     QVERIFY(enregistrer(f, "DUPONT")); // the same name twice: both stored

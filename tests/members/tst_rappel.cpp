@@ -7,6 +7,7 @@
 #include "common/Contexte.h"
 #include "common/TexteFichier.h"
 #include "common/Zoom.h"
+#include "members/FicheAbonne.h"
 #include "members/FrmEntreeSortie.h"
 #include "members/FrmLettreRappel.h"
 #include "members/FrmNouvAbon.h"
@@ -730,24 +731,24 @@ void TestRappel::routeDUnPret() {
     QVERIFY(choisirMenu(d, "NouvAbon"));
     auto* nouvel = b.fenetre<FrmNouvAbon>();
     QVERIFY(nouvel);
-    taper(nouvel->Text2, "Dupont", true);
-    taper(nouvel->Text3, "Marie", true);
-    taper(nouvel->Text4, "12 rue des Lilas", true);
-    taper(nouvel->Text5, "", true);
-    taper(nouvel->Text6, "69001", true);
-    taper(nouvel->Text7, "Lyon");
+    taper(nouvel->fiche->caseNom, "Dupont", true);
+    taper(nouvel->fiche->casePrenom, "Marie", true);
+    taper(nouvel->fiche->caseAdresse1, "12 rue des Lilas", true);
+    taper(nouvel->fiche->caseAdresse2, "", true);
+    taper(nouvel->fiche->caseCodePostal, "69001", true);
+    taper(nouvel->fiche->caseVille, "Lyon");
     QVERIFY(choisirMenu(nouvel, "Enregist"));
     QVERIFY(choisirMenu(nouvel, "Retour"));
 
     QVERIFY(choisirMenu(d, "Entre"));
     auto* pret = b.fenetre<FrmEntreeSortie>();
     QVERIFY(pret);
-    pret->MSFlexGrid2->cliquer(1, 1);
+    pret->grilleAbonnes->cliquer(1, 1);
     Banc::traiterEvenements();
-    cliquer(pret->Command1); // "Retrait" of slot 1
-    QVERIFY(pret->MSFlexGrid1->isVisibleTo(pret));
-    QCOMPARE(pret->MSFlexGrid1->textAt(1, 2), QString("LE GRAND VOYAGE"));
-    pret->MSFlexGrid1->cliquer(1, 2);
+    cliquer(pret->boutonPreter[0]); // "Retrait" of slot 1
+    QVERIFY(pret->grilleFilms->isVisibleTo(pret));
+    QCOMPARE(pret->grilleFilms->textAt(1, 2), QString("LE GRAND VOYAGE"));
+    pret->grilleFilms->cliquer(1, 2);
     Banc::traiterEvenements();
     QVERIFY(choisirMenu(pret, "Retour")); // the card, back to the members
     QVERIFY(choisirMenu(pret, "Menu"));

@@ -33,8 +33,8 @@ FrmSuppAbon* ouvrir(Banc& b) {
 }
 
 bool liste(FrmSuppAbon* f) {
-    return !f->Fiche->isVisibleTo(f) && f->MSFlexGrid1->isVisibleTo(f) && !entreeDisponible(f, "Enregitre") &&
-           !entreeDisponible(f, "Autre") && !ctx().TableOuverte;
+    return !f->fiche->isVisibleTo(f) && f->grilleAbonnes->isVisibleTo(f) &&
+           !entreeDisponible(f, "Enregitre") && !entreeDisponible(f, "Autre") && !ctx().TableOuverte;
 }
 
 } // namespace
@@ -61,37 +61,38 @@ void TestSuppAbon::supprimeLeMembreClique() {
     QVERIFY(f && liste(f));
     const QList<Ligne> films = lignes("CD");
     QList<Ligne> attendu = lignes("Abonne");
-    f->MSFlexGrid1->cliquer(rangee, 3);
-    FicheAbonne* c = f->Fiche;
-    QVERIFY(c->isVisibleTo(f) && !f->MSFlexGrid1->isVisibleTo(f) && !c->Text[0]->isEnabled());
-    QCOMPARE(c->Text[0]->text(), attendu[rangee - 1]["MatriculeAbon"]);
+    f->grilleAbonnes->cliquer(rangee, 3);
+    FicheAbonne* c = f->fiche;
+    QVERIFY(c->isVisibleTo(f) && !f->grilleAbonnes->isVisibleTo(f) && !c->caseMatricule->isEnabled());
+    QCOMPARE(c->caseMatricule->text(), attendu[rangee - 1]["MatriculeAbon"]);
     // What is typed plays no part; only the name writes in capitals, Enter moves nowhere.
-    taper(c->Text[1], "martin", true);
-    QCOMPARE(QApplication::focusWidget(), c->Text[1]);
-    taper(c->Text[2], "paul", true);
-    QCOMPARE(c->Text[1]->text() + c->Text[2]->text(), attendu[rangee - 1]["NomAbon"] + "MARTIN" + "JEANpaul");
-    QCOMPARE(QApplication::focusWidget(), c->Text[2]);
+    taper(c->caseNom, "martin", true);
+    QCOMPARE(QApplication::focusWidget(), c->caseNom);
+    taper(c->casePrenom, "paul", true);
+    QCOMPARE(c->caseNom->text() + c->casePrenom->text(),
+             attendu[rangee - 1]["NomAbon"] + "MARTIN" + "JEANpaul");
+    QCOMPARE(QApplication::focusWidget(), c->casePrenom);
     // "Autre Abonne" never deletes.
     QVERIFY(choisirMenu(f, "Autre") && liste(f));
     QCOMPARE(lignes("Abonne"), attendu);
-    f->MSFlexGrid1->cliquer(rangee, 3);
+    f->grilleAbonnes->cliquer(rangee, 3);
     QVERIFY(choisirMenu(f, "Enregitre"));
     QVERIFY(b.env().messages.isEmpty() && b.env().questions.empty());
     attendu.removeAt(rangee - 1);
     QCOMPARE(lignes("Abonne"), attendu);
     QCOMPARE(lignes("CD"), films); // the films lent keep counting their copies as out
     QVERIFY(liste(f));
-    QCOMPARE(f->MSFlexGrid1->Rows(), 4);
+    QCOMPARE(f->grilleAbonnes->Rows(), 4);
 }
 
 void TestSuppAbon::supprimeEntreTemps() {
     Banc b;
     FrmSuppAbon* f = ouvrir(b);
     QVERIFY(f);
-    f->MSFlexGrid1->cliquer(2, 2);
+    f->grilleAbonnes->cliquer(2, 2);
     {
         auto t = ctx().base().ouvrirTable("Abonne");
-        QVERIFY(t->AllerA(CleLigneCourante(*f->MSFlexGrid1)));
+        QVERIFY(t->AllerA(CleLigneCourante(*f->grilleAbonnes)));
         t->Delete();
     }
     const QList<Ligne> avant = lignes("Abonne");
@@ -100,11 +101,11 @@ void TestSuppAbon::supprimeEntreTemps() {
     QVERIFY(liste(f));
     // Deleting the last members one by one leaves the empty row alone.
     for (int i = 0; i < 2; ++i) {
-        f->MSFlexGrid1->cliquer(1, 2);
+        f->grilleAbonnes->cliquer(1, 2);
         QVERIFY(choisirMenu(f, "Enregitre"));
     }
     QVERIFY(lignes("Abonne").isEmpty());
-    QCOMPARE(f->MSFlexGrid1->Rows(), 2);
+    QCOMPARE(f->grilleAbonnes->Rows(), 2);
 }
 
 QTEST_MAIN(TestSuppAbon)
