@@ -166,12 +166,12 @@ void TestMotDePasse::confirmationSansBloquer() {
     QTRY_VERIFY_WITH_TIMEOUT(!b.fenetre<FrmMotDePasse>(), 7000);
     QVERIFY2(t.elapsed() >= 4500 && t.elapsed() <= 6000, qPrintable(QString::number(t.elapsed())));
     FrmDepart* d = b.fenetre<FrmDepart>();
-    QVERIFY(d && d->File1->isVisible());
+    QVERIFY(d && d->listeBases->isVisible());
 
     // The old password is refused, the new one opens the database.
     QVERIFY(b.connecter("CLUB.MDB", "VIDORA"));
     QCOMPARE(b.messages(), QString("MAUVAIS MOT DE PASSE"));
-    taper(d->Text1, "NEUF", true);
+    taper(d->caseMotDePasse, "NEUF", true);
     QCOMPARE(b.messages(), QString());
     QVERIFY(entreeDisponible(d, "Film"));
 }

@@ -124,16 +124,16 @@ void TestNouvCompte::premierDemarrage() {
     QVERIFY(!b.fenetre<FrmParamettre>());
     FrmDepart* d = b.fenetre<FrmDepart>();
     QVERIFY(d);
-    QVERIFY(d->File1->isVisible());
-    QCOMPARE(d->File1->count(), 1);
-    QCOMPARE(d->File1->item(0)->text(), QString("CLUB.MDB"));
+    QVERIFY(d->listeBases->isVisible());
+    QCOMPARE(d->listeBases->count(), 1);
+    QCOMPARE(d->listeBases->item(0)->text(), QString("CLUB.MDB"));
     QVERIFY(!entreeDisponible(d, "Para"));
 
     QVERIFY(b.connecter("CLUB.MDB"));
     QVERIFY(b.env().messages.isEmpty());
     for (const char* n : {"Abon", "Film", "Depo", "Base", "Para", "Change"})
         QVERIFY2(entreeDisponible(d, QString::fromLatin1(n)), n);
-    QCOMPARE(d->Label3->text(), QString("0 FILMS"));
+    QCOMPARE(d->valeurNombreFilms->text(), QString("0 FILMS"));
 }
 
 void TestNouvCompte::regleDuNom_data() {
@@ -391,7 +391,7 @@ void TestNouvCompte::annuler() {
         QVERIFY(!b.fenetre<FrmNouvCompte>());
         FrmDepart* d = b.fenetre<FrmDepart>();
         QVERIFY(d);
-        QVERIFY(d->File1->isVisible());
+        QVERIFY(d->listeBases->isVisible());
         QCOMPARE(fichiers(b), QStringList{"CLUB.MDB"});
     }
     {

@@ -132,7 +132,7 @@ void TestSuppBase::supprimer() {
     if (supprimee) {
         d = b.fenetre<FrmDepart>();
         QVERIFY(d && !b.fenetre<FrmSuppBase>());
-        QCOMPARE(d->File1->count(), 2);
+        QCOMPARE(d->listeBases->count(), 2);
     }
 }
 
