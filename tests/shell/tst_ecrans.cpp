@@ -33,12 +33,12 @@ class TestEcransShell : public QObject {
         QVERIFY(d && choisirMenu(d, "Pass"));
         auto* mdp = b.fenetre<FrmMotDePasse>();
         QVERIFY(mdp);
-        taper(mdp->Text1, "VIDORA", true);
-        taper(mdp->Text2, "VIDORA", true);
+        taper(mdp->caseAncien, "VIDORA", true);
+        taper(mdp->caseNouveau, "VIDORA", true);
         QCOMPARE(controlesMalVus(mdp).join('|'), QString());
-        taper(mdp->Text3, "VIDORA", true);
+        taper(mdp->caseRepetition, "VIDORA", true);
         QCOMPARE(controlesMalVus(mdp).join('|'), QString());
-        mdp->Retour_Click();
+        mdp->revenir();
         Banc::traiterEvenements();
 
         d = b.connecter();
