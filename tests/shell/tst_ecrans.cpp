@@ -56,9 +56,9 @@ class TestEcransShell : public QObject {
         QVERIFY(supp);
         QCOMPARE(controlesMalVus(supp).join('|'), QString());
         b.env().reponses = {true};
-        QTest::mouseClick(supp->File1->viewport(), Qt::LeftButton, {},
-                          supp->File1->visualItemRect(supp->File1->item(0)).center());
-        QVERIFY(supp->Text1->isVisible());
+        QTest::mouseClick(supp->listeBases->viewport(), Qt::LeftButton, {},
+                          supp->listeBases->visualItemRect(supp->listeBases->item(0)).center());
+        QVERIFY(supp->caseMotDePasse->isVisible());
         QCOMPARE(controlesMalVus(supp).join('|'), QString());
     }
 };
