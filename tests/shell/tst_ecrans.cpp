@@ -46,8 +46,8 @@ class TestEcransShell : public QObject {
         auto* sauve = b.fenetre<FrmSauvegarde>();
         QVERIFY(sauve);
         QCOMPARE(controlesMalVus(sauve).join('|'), QString());
-        sauve->Frame1->show(); // as during a copy
-        sauve->Label1->show();
+        sauve->zoneProgression->show(); // as during a copy
+        sauve->bandeauOperation->show();
         QCOMPARE(controlesMalVus(sauve).join('|'), QString());
         QVERIFY(choisirMenu(sauve, "Qite"));
 
