@@ -168,7 +168,7 @@ void TestMenu::fenetresQuiRemplacent() {
     } else {
         auto* n = b.fenetre<FrmNouvCompte>();
         QVERIFY(n);
-        cliquer(n->BtnFermer);
+        cliquer(n->boutonAnnuler);
         QVERIFY(!b.fenetre<FrmNouvCompte>());
     }
     d = b.fenetre<FrmDepart>();
@@ -412,7 +412,7 @@ void TestMenu::croixDeLaFenetre() {
     QVERIFY(n);
     QVERIFY(!fermer(n));
     QVERIFY(n->isVisible());
-    taper(n->TextNomNouvCompte, "club", true);
+    taper(n->caseNom, "club", true);
     auto* p = b.fenetre<FrmParamettre>();
     QVERIFY(p);
     QVERIFY(!fermer(p));
