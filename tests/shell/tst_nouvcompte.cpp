@@ -116,7 +116,7 @@ void TestNouvCompte::premierDemarrage() {
     QVERIFY(!b.fenetre<FrmNouvCompte>());
     auto* p = b.fenetre<FrmParamettre>();
     QVERIFY(p);
-    QCOMPARE(p->Text[0]->text(), QString("Lunvel"));
+    QCOMPARE(p->caseParametre[0]->text(), QString("Lunvel"));
     QCOMPARE(fichiers(b), QStringList{"CLUB.MDB"});
     QVERIFY(b.env().messages.isEmpty());
 
@@ -254,7 +254,7 @@ void TestNouvCompte::existanteOuiRemplace() {
     QCOMPARE(ctx().base().chemin(), chemin);
     auto* p = b.fenetre<FrmParamettre>();
     QVERIFY(p);
-    QCOMPARE(p->Text[0]->text(), QString("Lunvel"));
+    QCOMPARE(p->caseParametre[0]->text(), QString("Lunvel"));
     QVERIFY(QFile::exists(b.chemin("Images/ALIEN.BMP")));
 }
 
