@@ -48,23 +48,23 @@ class TestLogin : public QObject {
         b.creerBase();
         auto* splash = new Copyright;
         splash->charger();
-        QVERIFY(splash->Timer1->isActive());
-        QCOMPARE(splash->Timer1->interval(), 150);
-        QVERIFY(splash->lblVersion->text().startsWith(QStringLiteral("Version ")));
+        QVERIFY(splash->minuterie->isActive());
+        QCOMPARE(splash->minuterie->interval(), 150);
+        QVERIFY(splash->valeurVersion->text().startsWith(QStringLiteral("Version ")));
         QList<int> valeurs;
         for (int i = 0; i < 100; ++i) {
-            splash->Timer1_Timer();
-            valeurs << splash->ProgressBar1->value();
+            splash->avancer();
+            valeurs << splash->barreProgression->value();
         }
         QCOMPARE(valeurs.first(), 1);
         QCOMPARE(valeurs.last(), 100);
         QVERIFY(!b.cadre());
-        splash->Timer1_Timer(); // the 101st tick brings the frame and the main window
-        QVERIFY(!splash->Timer1->isActive());
+        splash->avancer(); // the 101st tick brings the frame and the main window
+        QVERIFY(!splash->minuterie->isActive());
         QVERIFY(b.cadre());
         QVERIFY(b.fenetre<FrmDepart>());
         QCOMPARE(ctx().EssaisConnexion, 0);
-        splash->Timer1_Timer(); // a late tick changes nothing
+        splash->avancer(); // a late tick changes nothing
         QCOMPARE(ctx().Compteur, 101);
         QCOMPARE(b.fenetres().size(), 1);
         Banc::traiterEvenements();
