@@ -20,19 +20,20 @@ class Copyright : public Form {
   public:
     Copyright();
     void charger() override;
-    void Timer1_Timer();
+    // A tick: the bar moves on; the last one brings the main window.
+    void avancer();
 
-    QGroupBox* Frame1;
-    QLabel* imgLogo;
-    QLabel* lblProductName;
-    QLabel* lblPlatform0;
-    QLabel* lblVersion;
-    QLabel* lblCopyright;
-    QLabel* lblCopyright2;
-    QLabel* lblWarning;
-    QLabel* lblPlatform1;
-    QProgressBar* ProgressBar1;
-    QTimer* Timer1;
+    QGroupBox* zonePresentation;
+    QLabel* imageLogo;
+    QLabel* libelleProduit;
+    QLabel* libelleChargement;
+    QLabel* valeurVersion;
+    QLabel* libelleCopyright;
+    QLabel* libelleSociete;
+    QLabel* libelleAvertissement;
+    QLabel* libellePied;
+    QProgressBar* barreProgression;
+    QTimer* minuterie;
 
   private:
     QPointer<Fond> fond_;

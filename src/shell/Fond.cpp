@@ -10,9 +10,9 @@ namespace vidora {
 
 Fond::Fond() : Form(QStringLiteral("Fond"), QStringLiteral("VIDORA")) {
     setWindowFlags(Qt::FramelessWindowHint);
-    Image1 = controle(new QLabel(this), 0, 0, 12000, 9000);
-    Image1->setScaledContents(true);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/assets/fond.jpg")));
+    imageFond = controle(new QLabel(this), "imageFond", 0, 0, 12000, 9000);
+    imageFond->setScaledContents(true);
+    imageFond->setPixmap(QPixmap(QStringLiteral(":/assets/fond.jpg")));
 }
 
 void Fond::charger() {
@@ -25,7 +25,7 @@ void Fond::charger() {
     setHeight(ctx().HauteurEcran - 10);
     setWidth(ctx().LargeurEcran - 10);
     ZoomerControles(*this);
-    twips::setGeometrie(Image1, 0, 0, Width(), Height());
+    twips::setGeometrie(imageFond, 0, 0, Width(), Height());
     show();
 }
 

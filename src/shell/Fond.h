@@ -12,7 +12,7 @@ class Fond : public Form {
   public:
     Fond();
     void charger() override;
-    QLabel* Image1;
+    QLabel* imageFond;
 };
 
 } // namespace vidora

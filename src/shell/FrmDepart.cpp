@@ -58,29 +58,28 @@ FrmDepart::FrmDepart() : Form(QStringLiteral("FrmDepart"), QStringLiteral("VIDOR
     p.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xC0));
     setPalette(p);
 
-    File1 = controle(new QListWidget(this), 3000, 1500, 6000, 5000);
-    File1->setObjectName(QStringLiteral("File1"));
-    File1->setFont(QFont(QStringLiteral("MS Sans Serif"), 10, QFont::Bold));
-    Label1 = controle(etiquette(QStringLiteral("Mot de passe"),
-                                QStringLiteral("background:#C0FFC0; border:1px solid black;")),
-                      4200, 2700, 3600, 500);
-    Text1 = controle(new QLineEdit(this), 4200, 3300, 3600, 700);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setEchoMode(QLineEdit::Password);
-    Text1->setFont(QFont(QStringLiteral("MS Sans Serif"), 18, QFont::Bold));
-    Text1->setStyleSheet(
+    listeBases = controle(new QListWidget(this), "listeBases", 3000, 1500, 6000, 5000);
+    listeBases->setFont(QFont(QStringLiteral("MS Sans Serif"), 10, QFont::Bold));
+    libelleMotDePasse = controle(etiquette(QStringLiteral("Mot de passe"),
+                                           QStringLiteral("background:#C0FFC0; border:1px solid black;")),
+                                 "libelleMotDePasse", 4200, 2700, 3600, 500);
+    caseMotDePasse = controle(new QLineEdit(this), "caseMotDePasse", 4200, 3300, 3600, 700);
+    caseMotDePasse->setEchoMode(QLineEdit::Password);
+    caseMotDePasse->setFont(QFont(QStringLiteral("MS Sans Serif"), 18, QFont::Bold));
+    caseMotDePasse->setStyleSheet(
         QStringLiteral("color:#000080; background:#FFC0FF; lineedit-password-character:42;")); // '*'
-    Label2 =
+    bandeauBase =
         controle(etiquette(QString(), QStringLiteral("color:blue; background:#80FF80; border:1px solid black;"
                                                      " font-style:italic;")),
-                 3000, 600, 6000, 500);
-    Label3 = controle(etiquette(QString(), QStringLiteral("color:blue;")), 3000, 6800, 6000, 500);
-    Image1 = controle(new QLabel(this), 3000, 1500, 6000, 5000);
-    Image1->setScaledContents(true);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/assets/accueil.png")));
+                 "bandeauBase", 3000, 600, 6000, 500);
+    valeurNombreFilms = controle(etiquette(QString(), QStringLiteral("color:blue;")), "valeurNombreFilms",
+                                 3000, 6800, 6000, 500);
+    imageAccueil = controle(new QLabel(this), "imageAccueil", 3000, 1500, 6000, 5000);
+    imageAccueil->setScaledContents(true);
+    imageAccueil->setPixmap(QPixmap(QStringLiteral(":/assets/accueil.png")));
 
-    connect(File1, &QListWidget::itemClicked, this, &FrmDepart::File1_Click);
-    connect(Text1, &QLineEdit::returnPressed, this, [this] { Text1_KeyPress(13); });
+    connect(listeBases, &QListWidget::itemClicked, this, &FrmDepart::baseChoisie);
+    connect(caseMotDePasse, &QLineEdit::returnPressed, this, &FrmDepart::motDePasseValide);
     construireMenu();
 }
 
@@ -131,8 +130,8 @@ void FrmDepart::construireMenu() {
           {"vide", "-"},
           {"Site", "Site Tavrel"},
           {"Lisez", "Lisez-Moi"}});
-    QAction* quitter = ajouterEntree(QStringLiteral("Quite"), QStringLiteral("Quitter"));
-    connect(quitter, &QAction::triggered, this, &FrmDepart::Quite_Click);
+    QAction* entreeQuitter = ajouterEntree(QStringLiteral("Quite"), QStringLiteral("Quitter"));
+    connect(entreeQuitter, &QAction::triggered, this, &FrmDepart::quitter);
 }
 
 void FrmDepart::ouvrirDepuisMenu(const QString& nom) {
@@ -153,10 +152,10 @@ void FrmDepart::ouvrirDepuisMenu(const QString& nom) {
         Remplacer<FrmNouvCompte>();
         return;
     }
-    if (nom == QLatin1String("Base")) return Base_Click();
-    if (nom == QLatin1String("Change")) return Change_Click();
-    if (nom == QLatin1String("Site")) return Site_Click();
-    if (nom == QLatin1String("Lisez")) return Lisez_Click();
+    if (nom == QLatin1String("Base")) return compacterBase();
+    if (nom == QLatin1String("Change")) return changerBase();
+    if (nom == QLatin1String("Site")) return ouvrirSite();
+    if (nom == QLatin1String("Lisez")) return ouvrirLisezMoi();
     if (OuvrirFenetreCatalogue(nom)) return;
     if (OuvrirFenetreAbonnes(nom)) return;
     OuvrirFenetreLettres(nom);
@@ -167,12 +166,12 @@ void FrmDepart::charger() {
     ctx().CheminAppli = env().dossierApplication();
     // What a crash left of a creation or a compaction goes before the list is read.
     effacerFichiersDeTravail(ctx().CheminAppli);
-    Lire();
+    proposerBases();
 }
 
 void FrmDepart::rafraichirListe() {
-    File1->clear();
-    File1->addItems(ListerBases(ctx().CheminAppli));
+    listeBases->clear();
+    listeBases->addItems(ListerBases(ctx().CheminAppli));
 }
 
 void FrmDepart::setEntreesProtegees(bool disponibles) {
@@ -180,27 +179,27 @@ void FrmDepart::setEntreesProtegees(bool disponibles) {
         if (QAction* a = menu(n)) a->setEnabled(disponibles);
 }
 
-void FrmDepart::Lire() {
+void FrmDepart::proposerBases() {
     ctx().Connecte = false;
     show();
-    Label1->hide();
-    Text1->hide();
+    libelleMotDePasse->hide();
+    caseMotDePasse->hide();
     rafraichirListe();
-    if (File1->count() > 0) {
-        Label3->hide();
+    if (listeBases->count() > 0) {
+        valeurNombreFilms->hide();
         setEntreesProtegees(false);
         for (const char* n : {"Creer", "Site", "Lisez"})
             menu(QString::fromLatin1(n))->setEnabled(true);
-        Text1->clear();
-        Label2->hide();
-        Image1->hide();
-        File1->show();
+        caseMotDePasse->clear();
+        bandeauBase->hide();
+        imageAccueil->hide();
+        listeBases->show();
         return;
     }
     ChargerNouvelleBase(this);
 }
 
-void FrmDepart::File1_Click(QListWidgetItem* item) {
+void FrmDepart::baseChoisie(QListWidgetItem* item) {
     if (!item) return;
     const QString nom = item->text();
     const QString chemin = QDir(ctx().CheminAppli).filePath(nom);
@@ -212,38 +211,37 @@ void FrmDepart::File1_Click(QListWidgetItem* item) {
         films = base->ouvrirTable(QStringLiteral("CD"))->RecordCount();
     } catch (const ErreurBase& e) {
         RefuserBase(nom, e);
-        Lire();
+        proposerBases();
         return;
     }
     ctx().NomBase = nom;
-    File1->hide();
-    Label1->show();
-    Text1->show();
-    Text1->setFocus();
-    Label2->setText(QStringLiteral("Base en Cours ") + nom.left(nom.size() - 4));
-    Label2->show();
+    listeBases->hide();
+    libelleMotDePasse->show();
+    caseMotDePasse->show();
+    caseMotDePasse->setFocus();
+    bandeauBase->setText(QStringLiteral("Base en Cours ") + nom.left(nom.size() - 4));
+    bandeauBase->show();
     ctx().CheminBase = chemin;
     ctx().fermerTables();
     ctx().BaseEnCours = std::move(base);
-    Label3->setText(QString::number(films) + QStringLiteral(" FILMS"));
+    valeurNombreFilms->setText(QString::number(films) + QStringLiteral(" FILMS"));
 }
 
-void FrmDepart::Text1_KeyPress(int touche) {
-    if (touche != 13) return;
+void FrmDepart::motDePasseValide() {
     Contexte& c = ctx();
     // A password that cannot be read is no wrong try: the operator is told why and picks again.
     bool accepte = false;
     try {
-        accepte = MotDePasseAccepte(Text1->text());
+        accepte = MotDePasseAccepte(caseMotDePasse->text());
     } catch (const ErreurBase& e) {
         RefuserBase(c.NomBase, e);
-        Lire();
+        proposerBases();
         return;
     }
     ++c.EssaisConnexion;
     if (!accepte) {
         env().message(QStringLiteral("MAUVAIS MOT DE PASSE"));
-        Text1->clear();
+        caseMotDePasse->clear();
         if (c.EssaisConnexion == 3) env().terminer();
         return;
     }
@@ -252,33 +250,33 @@ void FrmDepart::Text1_KeyPress(int touche) {
 
 void FrmDepart::Connecte() {
     ctx().Connecte = true;
-    File1->hide();
-    Label1->hide();
-    Text1->hide();
-    Image1->show();
+    listeBases->hide();
+    libelleMotDePasse->hide();
+    caseMotDePasse->hide();
+    imageAccueil->show();
     setEntreesProtegees(true);
-    Label3->show();
+    valeurNombreFilms->show();
 }
 
-void FrmDepart::Base_Click() {
+void FrmDepart::compacterBase() {
     CompacterBaseEnCours();
 }
 
-void FrmDepart::Change_Click() {
-    Lire();
+void FrmDepart::changerBase() {
+    proposerBases();
 }
 
-void FrmDepart::Site_Click() {
+void FrmDepart::ouvrirSite() {
     env().ouvrirUrl(QUrl(kSiteTavrel));
 }
 
-void FrmDepart::Lisez_Click() {
+void FrmDepart::ouvrirLisezMoi() {
     const QString aide = ctx().fichier(QStringLiteral("Lisez-Moi.html"));
     // Without a desktop viewer, the help opens in the program's own page view.
     if (!env().ouvrirUrl(QUrl::fromLocalFile(aide))) PageWeb::ouvrirAide(aide, env().parentDialogues);
 }
 
-void FrmDepart::Quite_Click() {
+void FrmDepart::quitter() {
     env().terminer();
 }
 

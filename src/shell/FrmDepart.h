@@ -21,28 +21,29 @@ class FrmDepart : public Form {
     FrmDepart();
 
     void charger() override;
-    void Lire();
-    void File1_Click(QListWidgetItem* item);
-    void Text1_KeyPress(int touche);
+    // Logged out, back to the choice of a database; with none to choose, to the creation of one.
+    void proposerBases();
+    void baseChoisie(QListWidgetItem* item);
+    void motDePasseValide();
     // The logged-in state: the picture and the number of films, the whole menu available.
     void Connecte();
 
     // Menu handlers that act in place.
-    void Base_Click();
-    void Change_Click();
-    void Site_Click();
-    void Lisez_Click();
-    void Quite_Click();
+    void compacterBase();
+    void changerBase();
+    void ouvrirSite();
+    void ouvrirLisezMoi();
+    void quitter();
 
     // The entries that wait for the password.
     static const QStringList& EntreesProtegees();
 
-    QListWidget* File1;
-    QLabel* Label1;
-    QLineEdit* Text1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Image1;
+    QListWidget* listeBases;
+    QLabel* libelleMotDePasse;
+    QLineEdit* caseMotDePasse;
+    QLabel* bandeauBase;
+    QLabel* valeurNombreFilms;
+    QLabel* imageAccueil;
 
   private:
     void construireMenu();

@@ -16,71 +16,69 @@ namespace vidora {
 
 FrmMotDePasse::FrmMotDePasse()
     : Form(QStringLiteral("FrmMotDePasse"), QStringLiteral("Changer de Mot de Passe")) {
-    Label1 = controle(LabelEncadre(this, QStringLiteral("CHANGER LE MOT DE PASSE")), 3000, 600, 6000, 600);
-    Label6 =
-        controle(new QLabel(QStringLiteral("Faire Entrée apres chaque saisie"), this), 3000, 1400, 6000, 400);
-    Label6->setAlignment(Qt::AlignCenter);
-    Label6->setStyleSheet(QStringLiteral("color:red;"));
-    Label2 = controle(new QLabel(QStringLiteral("Ancien mot de passe"), this), 1500, 2400, 3800, 450);
-    Text1 = controle(new QLineEdit(this), 5500, 2400, 4000, 450);
-    Label3 = controle(new QLabel(QStringLiteral("Nouveau mot de pass"), this), 1500, 3300, 3800, 450);
-    Text2 = controle(new QLineEdit(this), 5500, 3300, 4000, 450);
-    Label4 = controle(new QLabel(QStringLiteral("Repeter le mot de passe"), this), 1500, 4200, 3800, 450);
-    Text3 = controle(new QLineEdit(this), 5500, 4200, 4000, 450);
-    Label5 = controle(LabelEncadre(this), 1500, 5400, 9000, 700);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text2->setObjectName(QStringLiteral("Text2"));
-    Text3->setObjectName(QStringLiteral("Text3"));
-    Label5->setObjectName(QStringLiteral("Label5"));
-    for (QLineEdit* t : {Text2, Text3}) {
+    bandeauTitre = controle(LabelEncadre(this, QStringLiteral("CHANGER LE MOT DE PASSE")), "bandeauTitre",
+                            3000, 600, 6000, 600);
+    libelleConsigne = controle(new QLabel(QStringLiteral("Faire Entrée apres chaque saisie"), this),
+                               "libelleConsigne", 3000, 1400, 6000, 400);
+    libelleConsigne->setAlignment(Qt::AlignCenter);
+    libelleConsigne->setStyleSheet(QStringLiteral("color:red;"));
+    libelleAncien = controle(new QLabel(QStringLiteral("Ancien mot de passe"), this), "libelleAncien", 1500,
+                             2400, 3800, 450);
+    caseAncien = controle(new QLineEdit(this), "caseAncien", 5500, 2400, 4000, 450);
+    libelleNouveau = controle(new QLabel(QStringLiteral("Nouveau mot de pass"), this), "libelleNouveau", 1500,
+                              3300, 3800, 450);
+    caseNouveau = controle(new QLineEdit(this), "caseNouveau", 5500, 3300, 4000, 450);
+    libelleRepetition = controle(new QLabel(QStringLiteral("Repeter le mot de passe"), this),
+                                 "libelleRepetition", 1500, 4200, 3800, 450);
+    caseRepetition = controle(new QLineEdit(this), "caseRepetition", 5500, 4200, 4000, 450);
+    bandeauConfirmation = controle(LabelEncadre(this), "bandeauConfirmation", 1500, 5400, 9000, 700);
+    for (QLineEdit* t : {caseNouveau, caseRepetition}) {
         t->setEchoMode(QLineEdit::Password);
         t->setStyleSheet(QStringLiteral("lineedit-password-character:42;")); // '*'
     }
-    connect(Text1, &QLineEdit::returnPressed, this, [this] { Text1_KeyPress(13); });
-    connect(Text2, &QLineEdit::returnPressed, this, [this] { Text2_KeyPress(13); });
-    connect(Text3, &QLineEdit::returnPressed, this, [this] { Text3_KeyPress(13); });
+    connect(caseAncien, &QLineEdit::returnPressed, this, &FrmMotDePasse::ancienValide);
+    connect(caseNouveau, &QLineEdit::returnPressed, this, &FrmMotDePasse::nouveauValide);
+    connect(caseRepetition, &QLineEdit::returnPressed, this, &FrmMotDePasse::repetitionValide);
     connect(ajouterEntree(QStringLiteral("Retour"), QStringLiteral("Retour")), &QAction::triggered, this,
-            &FrmMotDePasse::Retour_Click);
-    Timer1 = new QTimer(this);
-    Timer1->setSingleShot(true);
-    Timer1->setInterval(kDureeConfirmation);
-    connect(Timer1, &QTimer::timeout, this, &FrmMotDePasse::Retour_Click);
+            &FrmMotDePasse::revenir);
+    minuterie = new QTimer(this);
+    minuterie->setSingleShot(true);
+    minuterie->setInterval(kDureeConfirmation);
+    connect(minuterie, &QTimer::timeout, this, &FrmMotDePasse::revenir);
 }
 
 void FrmMotDePasse::charger() {
     MiseEnPlaceStandard(*this);
-    Label5->hide();
-    Label2->show();
-    Text1->show();
+    bandeauConfirmation->hide();
+    libelleAncien->show();
+    caseAncien->show();
     menu(QStringLiteral("Retour"))->setEnabled(false);
-    for (QWidget* w : {static_cast<QWidget*>(Label3), static_cast<QWidget*>(Text2),
-                       static_cast<QWidget*>(Label4), static_cast<QWidget*>(Text3)})
+    for (QWidget* w : {static_cast<QWidget*>(libelleNouveau), static_cast<QWidget*>(caseNouveau),
+                       static_cast<QWidget*>(libelleRepetition), static_cast<QWidget*>(caseRepetition)})
         w->hide();
-    Text1->setFocus();
+    caseAncien->setFocus();
 }
 
-void FrmMotDePasse::Text1_KeyPress(int touche) {
-    if (touche != 13) return;
+void FrmMotDePasse::ancienValide() {
     bool accepte = false;
     try {
-        accepte = MotDePasseAccepte(Text1->text());
+        accepte = MotDePasseAccepte(caseAncien->text());
     } catch (const ErreurBase& e) {
         env().message(QStringLiteral("LE MOT DE PASSE NE PEUT ETRE LU :\n%1").arg(e.message()));
         return;
     }
     if (!accepte) {
         env().message(QStringLiteral("MAUVAIS MOT DE PASSE"));
-        Text1->clear();
+        caseAncien->clear();
         return;
     }
-    Label3->show();
-    Text2->show();
-    Text2->setFocus();
+    libelleNouveau->show();
+    caseNouveau->show();
+    caseNouveau->setFocus();
 }
 
-void FrmMotDePasse::Text2_KeyPress(int touche) {
-    if (touche != 13) return;
-    const std::optional<QString> brouille = BrouillerMotDePasse(Text2->text().trimmed());
+void FrmMotDePasse::nouveauValide() {
+    const std::optional<QString> brouille = BrouillerMotDePasse(caseNouveau->text().trimmed());
     // A password is kept only when its stored form exists and fits the field: otherwise the
     // database would hold a password that no typing can ever match again. An empty one would
     // leave the club open to anyone.
@@ -100,14 +98,14 @@ void FrmMotDePasse::Text2_KeyPress(int touche) {
         return;
     }
     nouveau_ = *brouille;
-    Label4->show();
-    Text3->show();
-    Text3->setFocus();
+    libelleRepetition->show();
+    caseRepetition->show();
+    caseRepetition->setFocus();
 }
 
-void FrmMotDePasse::Text3_KeyPress(int touche) {
-    if (touche != 13 || !nouveau_) return;
-    const std::optional<QString> repete = BrouillerMotDePasse(Text3->text().trimmed());
+void FrmMotDePasse::repetitionValide() {
+    if (!nouveau_) return;
+    const std::optional<QString> repete = BrouillerMotDePasse(caseRepetition->text().trimmed());
     if (repete != nouveau_) {
         env().message(QStringLiteral(" Mot de Passe Differant"));
         retourAuNouveau();
@@ -124,31 +122,31 @@ void FrmMotDePasse::Text3_KeyPress(int touche) {
         env().message(QStringLiteral("LE MOT DE PASSE N'A PAS PU ETRE ENREGISTRE :\n%1").arg(e.message()));
         return;
     }
-    for (QWidget* w :
-         {static_cast<QWidget*>(Label4), static_cast<QWidget*>(Label3), static_cast<QWidget*>(Label2),
-          static_cast<QWidget*>(Text1), static_cast<QWidget*>(Text2), static_cast<QWidget*>(Text3)})
+    for (QWidget* w : {static_cast<QWidget*>(libelleRepetition), static_cast<QWidget*>(libelleNouveau),
+                       static_cast<QWidget*>(libelleAncien), static_cast<QWidget*>(caseAncien),
+                       static_cast<QWidget*>(caseNouveau), static_cast<QWidget*>(caseRepetition)})
         w->hide();
-    Clignote();
+    annoncerEnregistrement();
 }
 
 void FrmMotDePasse::retourAuNouveau() {
     nouveau_.reset();
-    Text2->clear();
-    Text3->clear();
-    Text3->hide();
-    Label4->hide();
-    Text2->setFocus();
+    caseNouveau->clear();
+    caseRepetition->clear();
+    caseRepetition->hide();
+    libelleRepetition->hide();
+    caseNouveau->setFocus();
 }
 
-void FrmMotDePasse::Clignote() {
-    Label5->setText(QStringLiteral("NOUVEAU MOT DE PASSE ENREGISTRER"));
-    Label5->show();
+void FrmMotDePasse::annoncerEnregistrement() {
+    bandeauConfirmation->setText(QStringLiteral("NOUVEAU MOT DE PASSE ENREGISTRER"));
+    bandeauConfirmation->show();
     // The handler returns at once: the timer closes the window, whatever the time of day.
-    Timer1->start();
+    minuterie->start();
 }
 
-void FrmMotDePasse::Retour_Click() {
-    Timer1->stop();
+void FrmMotDePasse::revenir() {
+    minuterie->stop();
     RevenirAuDepart(this);
 }
 

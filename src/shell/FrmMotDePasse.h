@@ -17,31 +17,32 @@ class FrmMotDePasse : public Form {
   public:
     FrmMotDePasse();
     void charger() override;
-    void Text1_KeyPress(int touche);
-    void Text2_KeyPress(int touche);
-    void Text3_KeyPress(int touche);
-    void Clignote();
-    void Retour_Click();
+    void ancienValide();
+    void nouveauValide();
+    void repetitionValide();
+    // Shows that the new password is recorded, for the time of the confirmation.
+    void annoncerEnregistrement();
+    void revenir();
 
     // How long the confirmation stays, in milliseconds.
     static constexpr int kDureeConfirmation = 5000;
 
-    QLabel* Label1;
-    QLabel* Label6;
-    QLabel* Label2;
-    QLineEdit* Text1;
-    QLabel* Label3;
-    QLineEdit* Text2;
-    QLabel* Label4;
-    QLineEdit* Text3;
-    QLabel* Label5;
+    QLabel* bandeauTitre;
+    QLabel* libelleConsigne;
+    QLabel* libelleAncien;
+    QLineEdit* caseAncien;
+    QLabel* libelleNouveau;
+    QLineEdit* caseNouveau;
+    QLabel* libelleRepetition;
+    QLineEdit* caseRepetition;
+    QLabel* bandeauConfirmation;
     // Ends the confirmation; the message loop runs meanwhile and the window keeps being drawn.
-    QTimer* Timer1;
+    QTimer* minuterie;
 
   private:
     // Back to the new password: the boxes emptied, the repeat hidden, nothing kept.
     void retourAuNouveau();
-    // The new password in stored form, kept from Text2 to Text3; none after a refusal.
+    // The new password in stored form, kept from its typing to its repeat; none after a refusal.
     std::optional<QString> nouveau_;
 };
 

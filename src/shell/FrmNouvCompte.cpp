@@ -41,31 +41,32 @@ void ChargerNouvelleBase(Form* principale) {
 }
 
 FrmNouvCompte::FrmNouvCompte() : Form(QStringLiteral("FrmNouvCompte"), QStringLiteral("CREATION DE BASE")) {
-    Label2 = controle(new QLabel(QStringLiteral("CREATION DE BASE"), this), 3000, 1200, 6000, 700);
-    Label2->setAlignment(Qt::AlignCenter);
-    LblNomNouvCompte =
-        controle(new QLabel(QStringLiteral("Nom de La Bibliotheque"), this), 3000, 2800, 6000, 400);
-    TextNomNouvCompte = controle(new QLineEdit(this), 3000, 3300, 6000, 450);
-    TextNomNouvCompte->setObjectName(QStringLiteral("TextNomNouvCompte"));
-    TextNomNouvCompte->setMaxLength(19);
-    MajusculeFrappe(TextNomNouvCompte);
-    Creer = controle(new QPushButton(QStringLiteral("OK"), this), 3500, 4500, 2000, 500);
-    Creer->setDefault(true);
-    BtnFermer = controle(new QPushButton(QStringLiteral("Annulé"), this), 6500, 4500, 2000, 500);
-    connect(Creer, &QPushButton::clicked, this, &FrmNouvCompte::Creer_Click);
-    connect(BtnFermer, &QPushButton::clicked, this, &FrmNouvCompte::BtnFermer_Click);
+    libelleTitre =
+        controle(new QLabel(QStringLiteral("CREATION DE BASE"), this), "libelleTitre", 3000, 1200, 6000, 700);
+    libelleTitre->setAlignment(Qt::AlignCenter);
+    libelleNom = controle(new QLabel(QStringLiteral("Nom de La Bibliotheque"), this), "libelleNom", 3000,
+                          2800, 6000, 400);
+    caseNom = controle(new QLineEdit(this), "caseNom", 3000, 3300, 6000, 450);
+    caseNom->setMaxLength(19);
+    MajusculeFrappe(caseNom);
+    boutonCreer = controle(new QPushButton(QStringLiteral("OK"), this), "boutonCreer", 3500, 4500, 2000, 500);
+    boutonCreer->setDefault(true);
+    boutonAnnuler =
+        controle(new QPushButton(QStringLiteral("Annulé"), this), "boutonAnnuler", 6500, 4500, 2000, 500);
+    connect(boutonCreer, &QPushButton::clicked, this, &FrmNouvCompte::creer);
+    connect(boutonAnnuler, &QPushButton::clicked, this, &FrmNouvCompte::revenir);
     // Enter in the name box presses the default button.
-    connect(TextNomNouvCompte, &QLineEdit::returnPressed, Creer, &QPushButton::click);
+    connect(caseNom, &QLineEdit::returnPressed, boutonCreer, &QPushButton::click);
 }
 
 void FrmNouvCompte::charger() {
     MiseEnPlaceStandard(*this);
-    TextNomNouvCompte->show();
-    TextNomNouvCompte->setFocus();
+    caseNom->show();
+    caseNom->setFocus();
 }
 
-void FrmNouvCompte::Creer_Click() {
-    const QString saisi = TextNomNouvCompte->text().toUpper();
+void FrmNouvCompte::creer() {
+    const QString saisi = caseNom->text().toUpper();
     if (const QString refus = RefusNomBase(saisi); !refus.isEmpty()) {
         env().message(refus);
         return;
@@ -90,8 +91,8 @@ void FrmNouvCompte::Creer_Click() {
         }
     }
 
-    Creer->setEnabled(false);
-    BtnFermer->setEnabled(false);
+    boutonCreer->setEnabled(false);
+    boutonAnnuler->setEnabled(false);
 
     // Built aside, then renamed into place: the old file stays whole until the new one is complete.
     effacerFichiersDeTravail(c.CheminAppli);
@@ -112,8 +113,8 @@ void FrmNouvCompte::Creer_Click() {
     } catch (const std::exception& e) {
         if (!temp.isEmpty()) QFile::remove(temp);
         env().message(QStringLiteral("LA BASE N'A PAS PU ETRE CREEE :\n%1").arg(QString::fromUtf8(e.what())));
-        Creer->setEnabled(true);
-        BtnFermer->setEnabled(true);
+        boutonCreer->setEnabled(true);
+        boutonAnnuler->setEnabled(true);
         return;
     }
 
@@ -123,8 +124,8 @@ void FrmNouvCompte::Creer_Click() {
         c.BaseEnCours = Database::ouvrir(cible);
     } catch (const ErreurBase& e) {
         env().message(QStringLiteral("LA BASE N'A PAS PU ETRE OUVERTE :\n%1").arg(e.message()));
-        Creer->setEnabled(true);
-        BtnFermer->setEnabled(true);
+        boutonCreer->setEnabled(true);
+        boutonAnnuler->setEnabled(true);
         return;
     }
     c.NomBase = nomBase;
@@ -132,7 +133,7 @@ void FrmNouvCompte::Creer_Click() {
     decharger();
 }
 
-void FrmNouvCompte::BtnFermer_Click() {
+void FrmNouvCompte::revenir() {
     RevenirAuDepart(this);
 }
 

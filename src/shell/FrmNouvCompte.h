@@ -14,14 +14,14 @@ class FrmNouvCompte : public Form {
   public:
     FrmNouvCompte();
     void charger() override;
-    void Creer_Click();
-    void BtnFermer_Click();
+    void creer();
+    void revenir();
 
-    QLabel* Label2;
-    QLabel* LblNomNouvCompte;
-    QLineEdit* TextNomNouvCompte;
-    QPushButton* Creer;
-    QPushButton* BtnFermer;
+    QLabel* libelleTitre;
+    QLabel* libelleNom;
+    QLineEdit* caseNom;
+    QPushButton* boutonCreer;
+    QPushButton* boutonAnnuler;
 };
 
 // The file name of a new database from the typed name: the part from the first dot on becomes

@@ -36,47 +36,50 @@ constexpr Case kCases[9] = {
 } // namespace
 
 FrmParamettre::FrmParamettre() : Form(QStringLiteral("FrmParamettre"), QStringLiteral("Paramettre")) {
-    Frame1 = controle(new QGroupBox(this), 1500, 400, 9000, 6600);
+    zoneParametres = controle(new QGroupBox(this), "zoneParametres", 1500, 400, 9000, 6600);
     for (int i = 0; i < 9; ++i) {
         const double haut = 400 + i * 680;
-        Label[i] = controle(new QLabel(QString::fromUtf8(kCases[i].libelle), Frame1), 400, haut, 2600, 400);
-        Text[i] = controle(new QLineEdit(Frame1), 3200, haut, 5300, 450);
-        Text[i]->setObjectName(QStringLiteral("Text%1").arg(i + 1));
-        Text[i]->setFont(QFont(QStringLiteral("MS Sans Serif"), 10, QFont::Bold));
-        Text[i]->setStyleSheet(QStringLiteral("color:blue;"));
-        if (kCases[i].majuscules) MajusculeFrappe(Text[i]);
-        LimiterAuChamp(Text[i], LargeurChamp(QStringLiteral("Para"), QString::fromUtf8(kCases[i].champ)));
+        const QByteArray rang = QByteArray::number(i + 1);
+        libelleParametre[i] = controle(new QLabel(QString::fromUtf8(kCases[i].libelle), zoneParametres),
+                                       ("libelleParametre" + rang).constData(), 400, haut, 2600, 400);
+        caseParametre[i] = controle(new QLineEdit(zoneParametres), ("caseParametre" + rang).constData(), 3200,
+                                    haut, 5300, 450);
+        caseParametre[i]->setFont(QFont(QStringLiteral("MS Sans Serif"), 10, QFont::Bold));
+        caseParametre[i]->setStyleSheet(QStringLiteral("color:blue;"));
+        if (kCases[i].majuscules) MajusculeFrappe(caseParametre[i]);
+        LimiterAuChamp(caseParametre[i],
+                       LargeurChamp(QStringLiteral("Para"), QString::fromUtf8(kCases[i].champ)));
     }
     connect(ajouterEntree(QStringLiteral("retour"), QStringLiteral("Retour")), &QAction::triggered, this,
-            &FrmParamettre::Retour_Click);
+            &FrmParamettre::revenir);
     connect(ajouterEntree(QStringLiteral("Enregis"), QStringLiteral("Enregistrer")), &QAction::triggered,
-            this, &FrmParamettre::Enregis_Click);
+            this, &FrmParamettre::enregistrer);
 }
 
 void FrmParamettre::charger() {
     MiseEnPlaceStandard(*this);
-    Lire();
+    afficherParametres();
 }
 
-void FrmParamettre::Lire() {
+void FrmParamettre::afficherParametres() {
     try {
         TablesFermees fermees;
         Recordset& t = ctx().ouvrirTable(QStringLiteral("Para"));
         if (t.Fin()) return;
         for (int i = 0; i < 9; ++i)
-            Text[i]->setText(t.Texte(QString::fromUtf8(kCases[i].champ)));
+            caseParametre[i]->setText(t.Texte(QString::fromUtf8(kCases[i].champ)));
     } catch (const ErreurBase& e) {
         env().message(QStringLiteral("LES PARAMETRES NE PEUVENT ETRE LUS :\n%1").arg(e.message()));
     }
 }
 
-void FrmParamettre::Enregis_Click() {
+void FrmParamettre::enregistrer() {
     // A delay the lending and the reminders could not read is refused before anything is written.
     for (int i : {7, 8}) {
-        if (LireDelai(Text[i]->text())) continue;
+        if (LireDelai(caseParametre[i]->text())) continue;
         env().message(QStringLiteral("LA CASE \"%1\" DOIT COMMENCER PAR UN NOMBRE DE JOURS")
                           .arg(QString::fromUtf8(kCases[i].libelle)));
-        Text[i]->setFocus();
+        caseParametre[i]->setFocus();
         return;
     }
     try {
@@ -87,7 +90,7 @@ void FrmParamettre::Enregis_Click() {
         else
             t.Edit();
         for (int i = 0; i < 9; ++i) {
-            QString v = Text[i]->text();
+            QString v = caseParametre[i]->text();
             if (i == 2 || i == 3) v = LigneAdresse(v);
             t.SetValue(QString::fromUtf8(kCases[i].champ), v);
         }
@@ -96,10 +99,10 @@ void FrmParamettre::Enregis_Click() {
         env().message(QStringLiteral("LES PARAMETRES N'ONT PAS PU ETRE ENREGISTRES :\n%1").arg(e.message()));
         return;
     }
-    Retour_Click();
+    revenir();
 }
 
-void FrmParamettre::Retour_Click() {
+void FrmParamettre::revenir() {
     RevenirAuDepart(this);
 }
 

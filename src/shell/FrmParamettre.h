@@ -17,14 +17,15 @@ class FrmParamettre : public Form {
   public:
     FrmParamettre();
     void charger() override;
-    void Lire();
-    void Enregis_Click();
-    void Retour_Click();
+    // The record's fields into the boxes.
+    void afficherParametres();
+    void enregistrer();
+    void revenir();
 
-    QGroupBox* Frame1;
-    // Text1 to Text9, in the order of the record's fields.
-    std::array<QLineEdit*, 9> Text{};
-    std::array<QLabel*, 9> Label{};
+    QGroupBox* zoneParametres;
+    // The boxes and their captions, in the order of the record's fields.
+    std::array<QLineEdit*, 9> caseParametre{};
+    std::array<QLabel*, 9> libelleParametre{};
 };
 
 } // namespace vidora

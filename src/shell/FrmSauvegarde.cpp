@@ -41,39 +41,33 @@ bool ecrireFiche(const QString& dossier) {
 } // namespace
 
 FrmSauvegarde::FrmSauvegarde() : Form(QStringLiteral("FrmSauvegarde"), QStringLiteral("Sauvegarde")) {
-    Label2 = controle(LabelEncadre(this), 2000, 300, 8000, 500);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Drive1 = controle(new QComboBox(this), 2000, 1100, 8000, 450);
-    Drive1->setObjectName(QStringLiteral("Drive1"));
-    Dir1 = controle(new QListWidget(this), 2000, 1700, 8000, 3300);
-    Dir1->setObjectName(QStringLiteral("Dir1"));
-    Text1 = controle(new QLineEdit(this), 2000, 5200, 8000, 450);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setAlignment(Qt::AlignCenter);
-    Label1 = controle(LabelEncadre(this), 3500, 5750, 5000, 400);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Frame1 = controle(new QGroupBox(this), 2000, 6200, 8000, 1100);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    ProgressBar1 = controle(new QProgressBar(Frame1), 300, 450, 7400, 400);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    connect(Dir1, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { setDossierDir1(QDir(dossierDir1_).filePath(item->text())); });
+    bandeauDerniereSauvegarde =
+        controle(LabelEncadre(this), "bandeauDerniereSauvegarde", 2000, 300, 8000, 500);
+    listeLecteurs = controle(new QComboBox(this), "listeLecteurs", 2000, 1100, 8000, 450);
+    listeDossiers = controle(new QListWidget(this), "listeDossiers", 2000, 1700, 8000, 3300);
+    caseDossier = controle(new QLineEdit(this), "caseDossier", 2000, 5200, 8000, 450);
+    caseDossier->setAlignment(Qt::AlignCenter);
+    bandeauOperation = controle(LabelEncadre(this), "bandeauOperation", 3500, 5750, 5000, 400);
+    zoneProgression = controle(new QGroupBox(this), "zoneProgression", 2000, 6200, 8000, 1100);
+    barreProgression = controle(new QProgressBar(zoneProgression), "barreProgression", 300, 450, 7400, 400);
+    connect(listeDossiers, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { setDossierListe(QDir(dossierListe_).filePath(item->text())); });
     // What the operator types replaces the folder picked.
-    connect(Text1, &QLineEdit::textEdited, this, [this] { dossierChoisi_.clear(); });
-    connect(Drive1, &QComboBox::activated, this, [this] { Drive1_Change(); });
+    connect(caseDossier, &QLineEdit::textEdited, this, [this] { dossierChoisi_.clear(); });
+    connect(listeLecteurs, &QComboBox::activated, this, [this] { lecteurChoisi(); });
     connect(ajouterEntree(QStringLiteral("Sauve"), QStringLiteral("Sauvegarde")), &QAction::triggered, this,
-            &FrmSauvegarde::Sauve_Click);
+            &FrmSauvegarde::sauvegarder);
     connect(ajouterEntree(QStringLiteral("Restor"), QStringLiteral("Restorer")), &QAction::triggered, this,
-            &FrmSauvegarde::Restor_Click);
+            &FrmSauvegarde::restaurer);
     connect(ajouterEntree(QStringLiteral("Qite"), QStringLiteral("Quitter")), &QAction::triggered, this,
-            &FrmSauvegarde::Qite_Click);
+            &FrmSauvegarde::quitter);
 }
 
 void FrmSauvegarde::charger() {
     MiseEnPlaceStandard(*this);
-    DossierAppli = ctx().CheminAppli;
+    dossierAppli_ = ctx().CheminAppli;
     for (const QStorageInfo& v : QStorageInfo::mountedVolumes())
-        if (v.isValid() && v.isReady()) Drive1->addItem(QDir::toNativeSeparators(v.rootPath()));
+        if (v.isValid() && v.isReady()) listeLecteurs->addItem(QDir::toNativeSeparators(v.rootPath()));
     etatDepart();
     if (lireFiche(QStringLiteral("DERNIERE SAUVEGARDE"))) return;
     // No record yet, a short one, or a folder that is gone: a fresh record on the home folder.
@@ -82,11 +76,11 @@ void FrmSauvegarde::charger() {
 }
 
 void FrmSauvegarde::etatDepart() {
-    Label1->hide();
-    Frame1->hide();
-    Dir1->show();
-    Drive1->show();
-    Text1->setEnabled(true);
+    bandeauOperation->hide();
+    zoneProgression->hide();
+    listeDossiers->show();
+    listeLecteurs->show();
+    caseDossier->setEnabled(true);
     for (const char* n : {"Sauve", "Restor", "Qite"})
         menu(QString::fromLatin1(n))->setEnabled(true);
 }
@@ -96,40 +90,40 @@ bool FrmSauvegarde::lireFiche(const QString& titre) {
     if (!lignes || lignes->size() < 3) return false;
     const QString dossier = lignes->at(1) + lignes->at(2);
     if (!QDir::isAbsolutePath(dossier) || !QFileInfo(dossier).isDir()) return false;
-    Label2->setText(titre + QLatin1Char(' ') + lignes->at(0));
+    bandeauDerniereSauvegarde->setText(titre + QLatin1Char(' ') + lignes->at(0));
     const QString volume = QStorageInfo(dossier).rootPath();
     sousDossier_ = QDir(volume).relativeFilePath(dossier);
-    Drive1->setCurrentIndex(Drive1->findText(QDir::toNativeSeparators(volume)));
-    setDossierDir1(dossier);
+    listeLecteurs->setCurrentIndex(listeLecteurs->findText(QDir::toNativeSeparators(volume)));
+    setDossierListe(dossier);
     return true;
 }
 
-void FrmSauvegarde::setDossierDir1(const QString& dossier) {
-    dossierDir1_ = QDir::cleanPath(dossier);
-    Dir1->clear();
-    const QDir d(dossierDir1_);
-    if (!d.isRoot()) Dir1->addItem(QStringLiteral(".."));
-    Dir1->addItems(d.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
-    Dir1_Change();
+void FrmSauvegarde::setDossierListe(const QString& dossier) {
+    dossierListe_ = QDir::cleanPath(dossier);
+    listeDossiers->clear();
+    const QDir d(dossierListe_);
+    if (!d.isRoot()) listeDossiers->addItem(QStringLiteral(".."));
+    listeDossiers->addItems(d.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
+    dossierParcouru();
 }
 
-void FrmSauvegarde::Dir1_Change() {
-    montrerDossier(dossierDir1_);
+void FrmSauvegarde::dossierParcouru() {
+    montrerDossier(dossierListe_);
 }
 
 void FrmSauvegarde::montrerDossier(const QString& dossier) {
-    Text1->setText(QDir::toNativeSeparators(dossier));
+    caseDossier->setText(QDir::toNativeSeparators(dossier));
     dossierChoisi_ = dossier;
 }
 
 QString FrmSauvegarde::dossierVise() const {
     if (!dossierChoisi_.isEmpty()) return dossierChoisi_;
-    return QDir::cleanPath(QDir::fromNativeSeparators(Text1->text().trimmed()));
+    return QDir::cleanPath(QDir::fromNativeSeparators(caseDossier->text().trimmed()));
 }
 
-void FrmSauvegarde::Drive1_Change() {
-    const QString volume = QDir::fromNativeSeparators(Drive1->currentText());
-    setDossierDir1(volume);
+void FrmSauvegarde::lecteurChoisi() {
+    const QString volume = QDir::fromNativeSeparators(listeLecteurs->currentText());
+    setDossierListe(volume);
     // The same sub-folder on the new volume, when it has one.
     const QString meme = QDir(volume).filePath(sousDossier_);
     if (!sousDossier_.isEmpty() && QFileInfo(meme).isDir()) montrerDossier(meme);
@@ -138,16 +132,16 @@ void FrmSauvegarde::Drive1_Change() {
 bool FrmSauvegarde::operer(const QString& libelle, const QString& echec,
                            const std::function<void()>& travail) {
     FermerBaseEnCours();
-    Label1->setText(libelle);
-    Label1->show();
-    Dir1->hide();
-    Drive1->hide();
-    Text1->setEnabled(false);
+    bandeauOperation->setText(libelle);
+    bandeauOperation->show();
+    listeDossiers->hide();
+    listeLecteurs->hide();
+    caseDossier->setEnabled(false);
     for (const char* n : {"Sauve", "Restor", "Qite"})
         menu(QString::fromLatin1(n))->setEnabled(false);
-    ProgressBar1->setValue(0);
-    Frame1->setTitle(QString());
-    Frame1->show();
+    barreProgression->setValue(0);
+    zoneProgression->setTitle(QString());
+    zoneProgression->show();
     QCoreApplication::processEvents();
     QString erreur;
     try {
@@ -161,8 +155,8 @@ bool FrmSauvegarde::operer(const QString& libelle, const QString& echec,
     }
     RouvrirBaseEnCours();
     if (erreur.isEmpty()) {
-        ProgressBar1->setMaximum(std::max(ProgressBar1->maximum(), 1));
-        ProgressBar1->setValue(ProgressBar1->maximum());
+        barreProgression->setMaximum(std::max(barreProgression->maximum(), 1));
+        barreProgression->setValue(barreProgression->maximum());
         return true;
     }
     env().message(echec + QLatin1Char('\n') + erreur);
@@ -171,34 +165,34 @@ bool FrmSauvegarde::operer(const QString& libelle, const QString& echec,
 }
 
 void FrmSauvegarde::montrer(const QString& nom, int indice, int nombre) {
-    ProgressBar1->setMaximum(nombre);
-    ProgressBar1->setValue(indice);
-    Frame1->setTitle(nom);
+    barreProgression->setMaximum(nombre);
+    barreProgression->setValue(indice);
+    zoneProgression->setTitle(nom);
     // The bar and the file's name are drawn while the copies go on.
     QCoreApplication::processEvents();
 }
 
-void FrmSauvegarde::Sauve_Click() {
+void FrmSauvegarde::sauvegarder() {
     const QString dest = dossierVise();
-    if (const QString refus = RefusDestination(dest, DossierAppli); !refus.isEmpty()) {
+    if (const QString refus = RefusDestination(dest, dossierAppli_); !refus.isEmpty()) {
         env().message(refus);
         return;
     }
     const Avancement avancer = [this](const QString& nom, int i, int n) { montrer(nom, i, n); };
     const bool fait =
         operer(QStringLiteral("SAUVEGARDE"), QStringLiteral("LA SAUVEGARDE N'A PAS PU SE FAIRE."),
-               [&] { Sauvegarder(DossierAppli, dest, ligneFiche(dest), avancer); });
+               [&] { Sauvegarder(dossierAppli_, dest, ligneFiche(dest), avancer); });
     if (!fait) return;
     // Only now that the backup is whole does the program's own record name it.
     if (!ecrireFiche(dest))
         env().message(QStringLiteral("LA SAUVEGARDE EST FAITE, MAIS LE FICHIER %1 NE PEUT ETRE ECRIT.")
-                          .arg(QDir::toNativeSeparators(FicheSauvegarde(DossierAppli))));
-    QDir::setCurrent(DossierAppli);
-    Text1->setText(QStringLiteral("C'EST FINI"));
+                          .arg(QDir::toNativeSeparators(FicheSauvegarde(dossierAppli_))));
+    QDir::setCurrent(dossierAppli_);
+    caseDossier->setText(QStringLiteral("C'EST FINI"));
     menu(QStringLiteral("Qite"))->setEnabled(true);
 }
 
-void FrmSauvegarde::Restor_Click() {
+void FrmSauvegarde::restaurer() {
     const QString source = dossierVise();
     if (const QString refus = RefusChemin(source); !refus.isEmpty()) {
         env().message(refus);
@@ -212,13 +206,13 @@ void FrmSauvegarde::Restor_Click() {
     const Avancement avancer = [this](const QString& nom, int i, int n) { montrer(nom, i, n); };
     // Always into this application folder: the folder written in the backup's record is only a text.
     if (!operer(QStringLiteral("RESTORATION"), QStringLiteral("LA RESTORATION N'A PAS PU SE FAIRE."),
-                [&] { Restaurer(source, DossierAppli, avancer); }))
+                [&] { Restaurer(source, dossierAppli_, avancer); }))
         return;
-    QDir::setCurrent(DossierAppli);
+    QDir::setCurrent(dossierAppli_);
     RendreLaMain(this);
 }
 
-void FrmSauvegarde::Qite_Click() {
+void FrmSauvegarde::quitter() {
     RendreLaMain(this);
 }
 

@@ -20,23 +20,25 @@ class FrmSauvegarde : public Form {
   public:
     FrmSauvegarde();
     void charger() override;
-    void Dir1_Change();
-    void Drive1_Change();
-    void Sauve_Click();
-    void Restor_Click();
-    void Qite_Click();
+    // The folder list went to another folder: it becomes the one picked.
+    void dossierParcouru();
+    // Another volume: the folder list goes to its top, the record's sub-folder picked when it has one.
+    void lecteurChoisi();
+    void sauvegarder();
+    void restaurer();
+    void quitter();
 
     // The folder shown by the folder list.
-    void setDossierDir1(const QString& dossier);
-    const QString& dossierDir1() const { return dossierDir1_; }
+    void setDossierListe(const QString& dossier);
+    const QString& dossierListe() const { return dossierListe_; }
 
-    QLabel* Label2;
-    QComboBox* Drive1;
-    QListWidget* Dir1;
-    QLineEdit* Text1;
-    QLabel* Label1;
-    QGroupBox* Frame1;
-    QProgressBar* ProgressBar1;
+    QLabel* bandeauDerniereSauvegarde;
+    QComboBox* listeLecteurs;
+    QListWidget* listeDossiers;
+    QLineEdit* caseDossier;
+    QLabel* bandeauOperation;
+    QGroupBox* zoneProgression;
+    QProgressBar* barreProgression;
 
   private:
     bool lireFiche(const QString& titre);
@@ -45,14 +47,14 @@ class FrmSauvegarde : public Form {
     bool operer(const QString& libelle, const QString& echec, const std::function<void()>& travail);
     void etatDepart();
     void montrer(const QString& nom, int indice, int nombre);
-    // Shows a folder in Text1 as the one picked.
+    // Shows a folder in the folder box as the one picked.
     void montrerDossier(const QString& dossier);
-    // The folder picked, exactly as it is, unless the operator typed another in Text1.
+    // The folder picked, exactly as it is, unless the operator typed another in the box.
     QString dossierVise() const;
 
-    QString dossierDir1_;
+    QString dossierListe_;
     QString sousDossier_; // the record's folder below its volume, kept across a change of volume
-    QString DossierAppli;
+    QString dossierAppli_;
     QString dossierChoisi_;
 };
 

@@ -32,38 +32,38 @@ void OuvrirSuppressionBase() {
 }
 
 FrmSuppBase::FrmSuppBase() : Form(QStringLiteral("FrmSuppBase"), kTitre) {
-    Label2 = controle(LabelEncadre(this, QStringLiteral("SUPPRIMER UNE BASE")), 3000, 500, 6000, 600);
-    Label2->setStyleSheet(QStringLiteral("color:red; font-style:italic;"));
-    File1 = controle(new QListWidget(this), 3000, 1500, 6000, 5000);
-    File1->setObjectName(QStringLiteral("File1"));
-    Label1 = controle(new QLabel(QStringLiteral("Mot de passe de la base"), this), 3000, 3000, 6000, 450);
-    Label1->setAlignment(Qt::AlignCenter);
-    Text1 = controle(new QLineEdit(this), 3000, 3600, 6000, 500);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Label3 = controle(new QLabel(this), 3000, 2200, 6000, 450);
-    Label3->setAlignment(Qt::AlignCenter);
-    connect(File1, &QListWidget::itemClicked, this, &FrmSuppBase::File1_Click);
-    connect(Text1, &QLineEdit::returnPressed, this, [this] { Text1_KeyPress(13); });
+    bandeauTitre = controle(LabelEncadre(this, QStringLiteral("SUPPRIMER UNE BASE")), "bandeauTitre", 3000,
+                            500, 6000, 600);
+    bandeauTitre->setStyleSheet(QStringLiteral("color:red; font-style:italic;"));
+    listeBases = controle(new QListWidget(this), "listeBases", 3000, 1500, 6000, 5000);
+    libelleMotDePasse = controle(new QLabel(QStringLiteral("Mot de passe de la base"), this),
+                                 "libelleMotDePasse", 3000, 3000, 6000, 450);
+    libelleMotDePasse->setAlignment(Qt::AlignCenter);
+    caseMotDePasse = controle(new QLineEdit(this), "caseMotDePasse", 3000, 3600, 6000, 500);
+    valeurBase = controle(new QLabel(this), "valeurBase", 3000, 2200, 6000, 450);
+    valeurBase->setAlignment(Qt::AlignCenter);
+    connect(listeBases, &QListWidget::itemClicked, this, &FrmSuppBase::baseChoisie);
+    connect(caseMotDePasse, &QLineEdit::returnPressed, this, &FrmSuppBase::motDePasseValide);
     connect(ajouterEntree(QStringLiteral("Retour"), QStringLiteral("Retour")), &QAction::triggered, this,
-            &FrmSuppBase::Retour_Click);
+            &FrmSuppBase::revenir);
 }
 
 void FrmSuppBase::charger() {
     MiseEnPlaceStandard(*this);
-    Lire();
+    proposerBases();
 }
 
-void FrmSuppBase::Lire() {
-    File1->clear();
-    File1->addItems(ListerBases(ctx().CheminAppli));
-    File1->show();
-    Label1->hide();
-    Label3->hide();
-    Text1->hide();
-    Text1->clear();
+void FrmSuppBase::proposerBases() {
+    listeBases->clear();
+    listeBases->addItems(ListerBases(ctx().CheminAppli));
+    listeBases->show();
+    libelleMotDePasse->hide();
+    valeurBase->hide();
+    caseMotDePasse->hide();
+    caseMotDePasse->clear();
 }
 
-void FrmSuppBase::File1_Click(QListWidgetItem* item) {
+void FrmSuppBase::baseChoisie(QListWidgetItem* item) {
     if (!item) return;
     const QString nom = item->text();
     if (!env().question(QStringLiteral("Voulez-Vous supprimer ") + nom, kTitre,
@@ -83,27 +83,26 @@ void FrmSuppBase::File1_Click(QListWidgetItem* item) {
     c.CheminBase = chemin;
     c.fermerTables();
     c.BaseEnCours = std::move(base);
-    File1->hide();
-    Label1->show();
-    Label3->setText(QStringLiteral("BASE  ") + nom);
-    Label3->show();
-    Text1->show();
-    Text1->setFocus();
+    listeBases->hide();
+    libelleMotDePasse->show();
+    valeurBase->setText(QStringLiteral("BASE  ") + nom);
+    valeurBase->show();
+    caseMotDePasse->show();
+    caseMotDePasse->setFocus();
 }
 
-void FrmSuppBase::Text1_KeyPress(int touche) {
-    if (touche != 13) return;
+void FrmSuppBase::motDePasseValide() {
     bool accepte = false;
     try {
-        accepte = MotDePasseAccepte(Text1->text());
+        accepte = MotDePasseAccepte(caseMotDePasse->text());
     } catch (const ErreurBase& e) {
         RefuserBase(nom_, e);
-        Lire();
+        proposerBases();
         return;
     }
     if (!accepte) {
         env().message(QStringLiteral("MAUVAIS MOT DE PASSE"));
-        Text1->clear();
+        caseMotDePasse->clear();
         return;
     }
     supprimer();
@@ -138,7 +137,7 @@ void FrmSuppBase::supprimer() {
         env().message(QStringLiteral("LA BASE %1 N'A PAS PU ETRE SUPPRIMEE, SES IMAGES SONT GARDEES :\n%2")
                           .arg(nom_, erreur),
                       kTitre);
-        Lire();
+        proposerBases();
         return;
     }
     // A journal left beside the deleted file would be played into any later database of that name.
@@ -148,10 +147,10 @@ void FrmSuppBase::supprimer() {
     for (const QString& image : images)
         QFile::remove(image);
     env().message(nom_ + QStringLiteral("  Base Supprimer"), kTitre);
-    Retour_Click();
+    revenir();
 }
 
-void FrmSuppBase::Retour_Click() {
+void FrmSuppBase::revenir() {
     RevenirAuDepart(this);
 }
 

@@ -16,18 +16,19 @@ class FrmSuppBase : public Form {
   public:
     FrmSuppBase();
     void charger() override;
-    void File1_Click(QListWidgetItem* item);
-    void Text1_KeyPress(int touche);
-    void Retour_Click();
+    void baseChoisie(QListWidgetItem* item);
+    void motDePasseValide();
+    void revenir();
 
-    QLabel* Label2;
-    QListWidget* File1;
-    QLabel* Label1;
-    QLineEdit* Text1;
-    QLabel* Label3;
+    QLabel* bandeauTitre;
+    QListWidget* listeBases;
+    QLabel* libelleMotDePasse;
+    QLineEdit* caseMotDePasse;
+    QLabel* valeurBase;
 
   private:
-    void Lire();
+    // The list of the databases, nothing chosen.
+    void proposerBases();
     void supprimer();
 
     QString nom_; // the file name of the database to delete, as listed

@@ -102,7 +102,7 @@ class TestEcrans : public QObject {
         auto* creation = b.fenetre<FrmNouvCompte>();
         QVERIFY(creation);
         QCOMPARE(controlesMalVus(creation).join(QLatin1Char('|')), QString());
-        taper(creation->TextNomNouvCompte, QStringLiteral("club"), true);
+        taper(creation->caseNom, QStringLiteral("club"), true);
         auto* para = b.fenetre<FrmParamettre>();
         QVERIFY(para);
         QCOMPARE(controlesMalVus(para).join(QLatin1Char('|')), QString());

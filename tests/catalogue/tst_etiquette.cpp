@@ -296,8 +296,9 @@ class TestEtiquette : public QObject {
         QVERIFY(choisirMenu(f, "Quiter"));
         FrmDepart* d = b.fenetre<FrmDepart>();
         QVERIFY(d && !b.fenetre<FrmEtiquette>());
-        QVERIFY(entreeDisponible(d, "Saisi") && entreeDisponible(d, "Etique") && !d->Text1->isVisible());
-        QVERIFY(d->Image1->isVisible() && !d->File1->isVisible());
+        QVERIFY(entreeDisponible(d, "Saisi") && entreeDisponible(d, "Etique") &&
+                !d->caseMotDePasse->isVisible());
+        QVERIFY(d->imageAccueil->isVisible() && !d->listeBases->isVisible());
         QCOMPARE(b.messages(), QString());
     }
 };

@@ -80,7 +80,7 @@ QString creerParLaFenetre(Banc& b, const QString& nom) {
     b.demarrer();
     auto* f = b.fenetre<FrmNouvCompte>();
     if (!f) return {};
-    taper(f->TextNomNouvCompte, nom, true);
+    taper(f->caseNom, nom, true);
     if (!b.fenetre<FrmParamettre>()) return {};
     return b.chemin(nom.toUpper() + ".MDB");
 }

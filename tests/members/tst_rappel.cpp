@@ -709,7 +709,7 @@ void TestRappel::routeDUnPret() {
     b.demarrer();
     auto* creation = b.fenetre<FrmNouvCompte>();
     QVERIFY(creation);
-    taper(creation->TextNomNouvCompte, "club", true);
+    taper(creation->caseNom, "club", true);
     auto* para = b.fenetre<FrmParamettre>();
     QVERIFY(para);
     QVERIFY(choisirMenu(para, "Enregis"));

@@ -33,12 +33,12 @@ class TestEcransShell : public QObject {
         QVERIFY(d && choisirMenu(d, "Pass"));
         auto* mdp = b.fenetre<FrmMotDePasse>();
         QVERIFY(mdp);
-        taper(mdp->Text1, "VIDORA", true);
-        taper(mdp->Text2, "VIDORA", true);
+        taper(mdp->caseAncien, "VIDORA", true);
+        taper(mdp->caseNouveau, "VIDORA", true);
         QCOMPARE(controlesMalVus(mdp).join('|'), QString());
-        taper(mdp->Text3, "VIDORA", true);
+        taper(mdp->caseRepetition, "VIDORA", true);
         QCOMPARE(controlesMalVus(mdp).join('|'), QString());
-        mdp->Retour_Click();
+        mdp->revenir();
         Banc::traiterEvenements();
 
         d = b.connecter();
@@ -46,8 +46,8 @@ class TestEcransShell : public QObject {
         auto* sauve = b.fenetre<FrmSauvegarde>();
         QVERIFY(sauve);
         QCOMPARE(controlesMalVus(sauve).join('|'), QString());
-        sauve->Frame1->show(); // as during a copy
-        sauve->Label1->show();
+        sauve->zoneProgression->show(); // as during a copy
+        sauve->bandeauOperation->show();
         QCOMPARE(controlesMalVus(sauve).join('|'), QString());
         QVERIFY(choisirMenu(sauve, "Qite"));
 
@@ -56,9 +56,9 @@ class TestEcransShell : public QObject {
         QVERIFY(supp);
         QCOMPARE(controlesMalVus(supp).join('|'), QString());
         b.env().reponses = {true};
-        QTest::mouseClick(supp->File1->viewport(), Qt::LeftButton, {},
-                          supp->File1->visualItemRect(supp->File1->item(0)).center());
-        QVERIFY(supp->Text1->isVisible());
+        QTest::mouseClick(supp->listeBases->viewport(), Qt::LeftButton, {},
+                          supp->listeBases->visualItemRect(supp->listeBases->item(0)).center());
+        QVERIFY(supp->caseMotDePasse->isVisible());
         QCOMPARE(controlesMalVus(supp).join('|'), QString());
     }
 };

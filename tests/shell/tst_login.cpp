@@ -25,8 +25,8 @@ using namespace vidora_test;
 
 namespace {
 bool connecte(FrmDepart* d) {
-    return d && entreeDisponible(d, QStringLiteral("Film")) && d->Label3->isVisibleTo(d) &&
-           !d->Text1->isVisibleTo(d);
+    return d && entreeDisponible(d, QStringLiteral("Film")) && d->valeurNombreFilms->isVisibleTo(d) &&
+           !d->caseMotDePasse->isVisibleTo(d);
 }
 
 void ajouterFilms(const QString& chemin, int n) {
@@ -48,23 +48,23 @@ class TestLogin : public QObject {
         b.creerBase();
         auto* splash = new Copyright;
         splash->charger();
-        QVERIFY(splash->Timer1->isActive());
-        QCOMPARE(splash->Timer1->interval(), 150);
-        QVERIFY(splash->lblVersion->text().startsWith(QStringLiteral("Version ")));
+        QVERIFY(splash->minuterie->isActive());
+        QCOMPARE(splash->minuterie->interval(), 150);
+        QVERIFY(splash->valeurVersion->text().startsWith(QStringLiteral("Version ")));
         QList<int> valeurs;
         for (int i = 0; i < 100; ++i) {
-            splash->Timer1_Timer();
-            valeurs << splash->ProgressBar1->value();
+            splash->avancer();
+            valeurs << splash->barreProgression->value();
         }
         QCOMPARE(valeurs.first(), 1);
         QCOMPARE(valeurs.last(), 100);
         QVERIFY(!b.cadre());
-        splash->Timer1_Timer(); // the 101st tick brings the frame and the main window
-        QVERIFY(!splash->Timer1->isActive());
+        splash->avancer(); // the 101st tick brings the frame and the main window
+        QVERIFY(!splash->minuterie->isActive());
         QVERIFY(b.cadre());
         QVERIFY(b.fenetre<FrmDepart>());
         QCOMPARE(ctx().EssaisConnexion, 0);
-        splash->Timer1_Timer(); // a late tick changes nothing
+        splash->avancer(); // a late tick changes nothing
         QCOMPARE(ctx().Compteur, 101);
         QCOMPARE(b.fenetres().size(), 1);
         Banc::traiterEvenements();
@@ -78,8 +78,8 @@ class TestLogin : public QObject {
         QFile(b.chemin(QStringLiteral("notes.txt"))).open(QIODevice::WriteOnly);
         FrmDepart* d = b.demarrer();
         QVERIFY(d);
-        QCOMPARE(d->File1->count(), 2);
-        QVERIFY(d->File1->isVisibleTo(d));
+        QCOMPARE(d->listeBases->count(), 2);
+        QVERIFY(d->listeBases->isVisibleTo(d));
         QVERIFY(!entreeDisponible(d, QStringLiteral("Film")));
         for (const char* n : {"Creer", "Site", "Lisez", "MaJour", "Quite", "Outil"})
             QVERIFY2(entreeDisponible(d, QString::fromLatin1(n)), n);
@@ -87,33 +87,33 @@ class TestLogin : public QObject {
             QVERIFY(!entreeDisponible(d, n));
 
         // Picking a file asks for its password; the count stays hidden until then.
-        const QRect r =
-            d->File1->visualItemRect(d->File1->findItems(QStringLiteral("ABC.MDB"), Qt::MatchExactly)[0]);
-        QTest::mouseClick(d->File1->viewport(), Qt::LeftButton, {}, r.center());
-        QCOMPARE(d->Label2->text(), QStringLiteral("Base en Cours ABC"));
-        QVERIFY(d->Text1->isVisibleTo(d));
-        QVERIFY(!d->Label3->isVisibleTo(d));
+        const QRect r = d->listeBases->visualItemRect(
+            d->listeBases->findItems(QStringLiteral("ABC.MDB"), Qt::MatchExactly)[0]);
+        QTest::mouseClick(d->listeBases->viewport(), Qt::LeftButton, {}, r.center());
+        QCOMPARE(d->bandeauBase->text(), QStringLiteral("Base en Cours ABC"));
+        QVERIFY(d->caseMotDePasse->isVisibleTo(d));
+        QVERIFY(!d->valeurNombreFilms->isVisibleTo(d));
         QCOMPARE(ctx().NomBase, QStringLiteral("ABC.MDB"));
         QCOMPARE(ctx().CheminBase, chemin);
 
-        taper(d->Text1, QStringLiteral("  VID"));
-        QCOMPARE(d->Text1->displayText(), QStringLiteral("*****"));
-        taper(d->Text1, QStringLiteral("ORA  "), true); // blanks around are dropped
+        taper(d->caseMotDePasse, QStringLiteral("  VID"));
+        QCOMPARE(d->caseMotDePasse->displayText(), QStringLiteral("*****"));
+        taper(d->caseMotDePasse, QStringLiteral("ORA  "), true); // blanks around are dropped
         QVERIFY(connecte(d));
-        QCOMPARE(d->Label3->text(), QStringLiteral("42 FILMS"));
-        QVERIFY(d->Image1->isVisibleTo(d));
+        QCOMPARE(d->valeurNombreFilms->text(), QStringLiteral("42 FILMS"));
+        QVERIFY(d->imageAccueil->isVisibleTo(d));
         for (const QString& n : FrmDepart::EntreesProtegees())
             QVERIFY(entreeDisponible(d, n));
         QVERIFY(b.env().messages.isEmpty());
 
         // "Changer de Base" leaves the database open until another file is picked.
         QVERIFY(choisirMenu(d, QStringLiteral("Change")));
-        QVERIFY(d->File1->isVisibleTo(d));
+        QVERIFY(d->listeBases->isVisibleTo(d));
         QVERIFY(!entreeDisponible(d, QStringLiteral("Film")));
         QVERIFY(ctx().BaseEnCours && ctx().BaseEnCours->estOuverte());
         QVERIFY(b.connecter(QStringLiteral("club.mdb")));
-        QCOMPARE(d->Label2->text(), QStringLiteral("Base en Cours club"));
-        QCOMPARE(d->Label3->text(), QStringLiteral("0 FILMS"));
+        QCOMPARE(d->bandeauBase->text(), QStringLiteral("Base en Cours club"));
+        QCOMPARE(d->valeurNombreFilms->text(), QStringLiteral("0 FILMS"));
         QCOMPARE(ctx().CheminBase, b.chemin(QStringLiteral("club.mdb")));
         QVERIFY(connecte(d));
     }
@@ -126,9 +126,9 @@ class TestLogin : public QObject {
         QVERIFY(choisirMenu(d, QStringLiteral("Change")));
         b.connecter(QStringLiteral("CLUB.MDB"), QStringLiteral("vidora")); // case counts
         QCOMPARE(b.messages(), QStringLiteral("MAUVAIS MOT DE PASSE"));
-        QCOMPARE(d->Text1->text(), QString());
+        QCOMPARE(d->caseMotDePasse->text(), QString());
         QCOMPARE(b.env().terminaisons, 0);
-        taper(d->Text1, QStringLiteral("FAUX"), true);
+        taper(d->caseMotDePasse, QStringLiteral("FAUX"), true);
         QCOMPARE(b.env().terminaisons, 1);
         QCOMPARE(ctx().EssaisConnexion, 3);
     }
@@ -137,9 +137,9 @@ class TestLogin : public QObject {
         Banc b;
         b.creerBase();
         FrmDepart* d = b.connecter(QStringLiteral("CLUB.MDB"), QStringLiteral("X"));
-        taper(d->Text1, QStringLiteral("Y"), true);
+        taper(d->caseMotDePasse, QStringLiteral("Y"), true);
         QCOMPARE(b.env().messages.size(), 2);
-        taper(d->Text1, QStringLiteral("VIDORA"), true);
+        taper(d->caseMotDePasse, QStringLiteral("VIDORA"), true);
         QVERIFY(connecte(d));
         // The count survives a change of database and a reload of the main window.
         QVERIFY(choisirMenu(d, QStringLiteral("Change")));
@@ -180,7 +180,7 @@ class TestLogin : public QObject {
         b.connecter(QStringLiteral("FAUX.MDB"), QString());
         QVERIFY(b.messages().startsWith(QStringLiteral("IMPOSSIBLE D'OUVRIR CETTE BASE")));
         // Back at the choice, and the database in use is still the one that opened.
-        QVERIFY(d->File1->isVisibleTo(d));
+        QVERIFY(d->listeBases->isVisibleTo(d));
         QCOMPARE(ctx().NomBase, QStringLiteral("CLUB.MDB"));
         QCOMPARE(ctx().CheminBase, b.chemin(QStringLiteral("CLUB.MDB")));
         QVERIFY(ctx().BaseEnCours->estOuverte());
@@ -226,7 +226,7 @@ class TestLogin : public QObject {
             FrmDepart* d = b.connecter(QStringLiteral("CLUB.MDB"), QStringLiteral("VIDORA"));
             QVERIFY(d);
             QVERIFY(b.messages().startsWith(QStringLiteral("IMPOSSIBLE D'OUVRIR CETTE BASE : CLUB.MDB")));
-            QVERIFY(d->File1->isVisibleTo(d));
+            QVERIFY(d->listeBases->isVisibleTo(d));
             QVERIFY(!connecte(d));
         }
         QCOMPARE(ctx().EssaisConnexion, 0);

@@ -51,13 +51,13 @@ QStringList disponibles(FrmDepart* d, const QStringList& noms) {
 }
 
 bool auChoixDeLaBase(FrmDepart* d) {
-    return d && d->File1->isVisible() && !d->Text1->isVisible() && !d->Label2->isVisible() &&
-           disponibles(d, kProtegees).isEmpty();
+    return d && d->listeBases->isVisible() && !d->caseMotDePasse->isVisible() &&
+           !d->bandeauBase->isVisible() && disponibles(d, kProtegees).isEmpty();
 }
 
 bool connecte(FrmDepart* d) {
-    return d && d->isEnabled() && !d->File1->isVisible() && !d->Text1->isVisible() &&
-           d->Label3->isVisible() && indisponibles(d, kProtegees).isEmpty();
+    return d && d->isEnabled() && !d->listeBases->isVisible() && !d->caseMotDePasse->isVisible() &&
+           d->valeurNombreFilms->isVisible() && indisponibles(d, kProtegees).isEmpty();
 }
 
 QStringList lignes(const QString& table, const QString& champ) {
@@ -127,19 +127,19 @@ void TestMenu::entreesSelonLeMotDePasse() {
     QCOMPARE(disponibles(d, kSousProtegees), QStringList());
     QCOMPARE(indisponibles(d, kToujours), QStringList());
 
-    const QRect r = d->File1->visualItemRect(d->File1->item(0));
-    QTest::mouseClick(d->File1->viewport(), Qt::LeftButton, {}, r.center());
-    QVERIFY(d->Text1->isVisible());
-    QCOMPARE(d->Label2->text(), QString("Base en Cours CLUB"));
+    const QRect r = d->listeBases->visualItemRect(d->listeBases->item(0));
+    QTest::mouseClick(d->listeBases->viewport(), Qt::LeftButton, {}, r.center());
+    QVERIFY(d->caseMotDePasse->isVisible());
+    QCOMPARE(d->bandeauBase->text(), QString("Base en Cours CLUB"));
     QCOMPARE(disponibles(d, kProtegees + kSousProtegees), QStringList());
 
     // Case counts in a password.
-    taper(d->Text1, "vidora", true);
+    taper(d->caseMotDePasse, "vidora", true);
     QCOMPARE(b.env().messages.size(), 1);
     QCOMPARE(b.env().messages.first().texte, QString("MAUVAIS MOT DE PASSE"));
     QCOMPARE(disponibles(d, kProtegees + kSousProtegees), QStringList());
 
-    taper(d->Text1, "  VIDORA ", true);
+    taper(d->caseMotDePasse, "  VIDORA ", true);
     QCOMPARE(b.env().messages.size(), 1);
     QVERIFY(connecte(d));
     QCOMPARE(indisponibles(d, kSousProtegees + kToujours), QStringList());
@@ -168,7 +168,7 @@ void TestMenu::fenetresQuiRemplacent() {
     } else {
         auto* n = b.fenetre<FrmNouvCompte>();
         QVERIFY(n);
-        cliquer(n->BtnFermer);
+        cliquer(n->boutonAnnuler);
         QVERIFY(!b.fenetre<FrmNouvCompte>());
     }
     d = b.fenetre<FrmDepart>();
@@ -189,7 +189,7 @@ void TestMenu::changerDeBase() {
     QVERIFY(choisirMenu(d, "Change"));
     QCOMPARE(b.fenetre<FrmDepart>(), d);
     QVERIFY(auChoixDeLaBase(d));
-    QCOMPARE(d->File1->count(), 2);
+    QCOMPARE(d->listeBases->count(), 2);
     QVERIFY(ctx().BaseEnCours && ctx().BaseEnCours->estOuverte());
     QCOMPARE(ctx().BaseEnCours->chemin(), club);
 
@@ -198,7 +198,7 @@ void TestMenu::changerDeBase() {
     QCOMPARE(ctx().BaseEnCours->chemin(), b.chemin("AUTRE.MDB"));
     QCOMPARE(ctx().NomBase, QString("AUTRE.MDB"));
     QCOMPARE(ctx().CheminBase, b.chemin("AUTRE.MDB"));
-    QCOMPARE(d->Label2->text(), QString("Base en Cours AUTRE"));
+    QCOMPARE(d->bandeauBase->text(), QString("Base en Cours AUTRE"));
 }
 
 void TestMenu::compactageGardeLesLignes() {
@@ -309,7 +309,7 @@ void TestMenu::restesDUnePanne() {
     }
     if (auDemarrage) {
         d = b.demarrer();
-        QCOMPARE(d->File1->count(), 1);
+        QCOMPARE(d->listeBases->count(), 1);
     } else {
         QVERIFY(choisirMenu(d, "Base"));
         QCOMPARE(b.messages(), kFini);
@@ -346,9 +346,10 @@ void TestMenu::nouveauClassementSansBase() {
     QVERIFY(d->isEnabled());
 
     // A database picked but its password not typed: the same, and no film moves.
-    const QRect r = d->File1->visualItemRect(d->File1->findItems("CLUB.MDB", Qt::MatchFixedString).value(0));
-    QTest::mouseClick(d->File1->viewport(), Qt::LeftButton, {}, r.center());
-    QVERIFY(d->Text1->isVisible());
+    const QRect r =
+        d->listeBases->visualItemRect(d->listeBases->findItems("CLUB.MDB", Qt::MatchFixedString).value(0));
+    QTest::mouseClick(d->listeBases->viewport(), Qt::LeftButton, {}, r.center());
+    QVERIFY(d->caseMotDePasse->isVisible());
     {
         auto t = ctx().base().ouvrirTable("CD");
         t->AddNew();
@@ -361,7 +362,7 @@ void TestMenu::nouveauClassementSansBase() {
     QCOMPARE(b.env().messages.size(), 2);
     QCOMPARE(b.env().messages.last().texte, b.env().messages.first().texte);
     QCOMPARE(b.fenetres(), QList<Form*>{d});
-    QVERIFY(d->isEnabled() && d->Text1->isVisible());
+    QVERIFY(d->isEnabled() && d->caseMotDePasse->isVisible());
     QCOMPARE(ctx().base().ouvrirTable("CD")->Texte("Traver"), QString("Q"));
 }
 
@@ -411,7 +412,7 @@ void TestMenu::croixDeLaFenetre() {
     QVERIFY(n);
     QVERIFY(!fermer(n));
     QVERIFY(n->isVisible());
-    taper(n->TextNomNouvCompte, "club", true);
+    taper(n->caseNom, "club", true);
     auto* p = b.fenetre<FrmParamettre>();
     QVERIFY(p);
     QVERIFY(!fermer(p));

@@ -109,16 +109,16 @@ void TestMotDePasse::saisies() {
     FrmMotDePasse* p = ouvrir(b);
     QVERIFY(p);
     QVERIFY(!b.fenetre<FrmDepart>());
-    QVERIFY(!p->Text2->isVisible());
+    QVERIFY(!p->caseNouveau->isVisible());
     QVERIFY(!entreeDisponible(p, "Retour"));
 
-    taper(p->Text1, ancien, true);
-    if (p->Text2->isVisible()) {
+    taper(p->caseAncien, ancien, true);
+    if (p->caseNouveau->isVisible()) {
         for (const QString& n : nouveau.split('|')) {
-            p->Text2->clear();
-            taper(p->Text2, n, true);
+            p->caseNouveau->clear();
+            taper(p->caseNouveau, n, true);
         }
-        if (p->Text3->isVisible()) taper(p->Text3, repete, true);
+        if (p->caseRepetition->isVisible()) taper(p->caseRepetition, repete, true);
     }
     const QString vus = b.messages();
     if (message.isEmpty())
@@ -128,13 +128,13 @@ void TestMotDePasse::saisies() {
     QCOMPARE(motStocke(chemin), *BrouillerMotDePasse(stocke));
     if (!message.isEmpty()) {
         // A refusal empties the step's box, hides the repeat and waits in the box refused.
-        QLineEdit* etape = p->Text2->isVisible() ? p->Text2 : p->Text1;
+        QLineEdit* etape = p->caseNouveau->isVisible() ? p->caseNouveau : p->caseAncien;
         QCOMPARE(etape->text(), QString());
         QCOMPARE(QApplication::focusWidget(), etape);
-        QVERIFY(!p->Text3->isVisible());
+        QVERIFY(!p->caseRepetition->isVisible());
     }
-    QCOMPARE(p->Label5->isVisible(), message.isEmpty());
-    QCOMPARE(p->Timer1->isActive(), message.isEmpty());
+    QCOMPARE(p->bandeauConfirmation->isVisible(), message.isEmpty());
+    QCOMPARE(p->minuterie->isActive(), message.isEmpty());
 }
 
 void TestMotDePasse::confirmationSansBloquer() {
@@ -142,22 +142,22 @@ void TestMotDePasse::confirmationSansBloquer() {
     b.creerBase();
     FrmMotDePasse* p = ouvrir(b);
     QVERIFY(p);
-    taper(p->Text1, "VIDORA", true);
-    taper(p->Text2, "NEUF", true);
+    taper(p->caseAncien, "VIDORA", true);
+    taper(p->caseNouveau, "NEUF", true);
 
     // Enter returns at once; the message loop goes on running and drawing while the confirmation stays.
     QElapsedTimer t;
     t.start();
-    taper(p->Text3, "NEUF", true);
+    taper(p->caseRepetition, "NEUF", true);
     QVERIFY(t.elapsed() < 1000);
-    QVERIFY(p->Label5->isVisible());
-    QCOMPARE(p->Label5->text(), QString("NOUVEAU MOT DE PASSE ENREGISTRER"));
+    QVERIFY(p->bandeauConfirmation->isVisible());
+    QCOMPARE(p->bandeauConfirmation->text(), QString("NOUVEAU MOT DE PASSE ENREGISTRER"));
     Peintures peintures;
-    p->Label5->installEventFilter(&peintures);
+    p->bandeauConfirmation->installEventFilter(&peintures);
     bool autreEvenement = false;
     QTimer::singleShot(200, [&] {
         autreEvenement = true;
-        p->Label5->repaint();
+        p->bandeauConfirmation->repaint();
     });
     QTRY_VERIFY_WITH_TIMEOUT(autreEvenement, 1000);
     QVERIFY(peintures.n > 0);
@@ -166,12 +166,12 @@ void TestMotDePasse::confirmationSansBloquer() {
     QTRY_VERIFY_WITH_TIMEOUT(!b.fenetre<FrmMotDePasse>(), 7000);
     QVERIFY2(t.elapsed() >= 4500 && t.elapsed() <= 6000, qPrintable(QString::number(t.elapsed())));
     FrmDepart* d = b.fenetre<FrmDepart>();
-    QVERIFY(d && d->File1->isVisible());
+    QVERIFY(d && d->listeBases->isVisible());
 
     // The old password is refused, the new one opens the database.
     QVERIFY(b.connecter("CLUB.MDB", "VIDORA"));
     QCOMPARE(b.messages(), QString("MAUVAIS MOT DE PASSE"));
-    taper(d->Text1, "NEUF", true);
+    taper(d->caseMotDePasse, "NEUF", true);
     QCOMPARE(b.messages(), QString());
     QVERIFY(entreeDisponible(d, "Film"));
 }

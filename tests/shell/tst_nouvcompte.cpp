@@ -110,13 +110,13 @@ void TestNouvCompte::premierDemarrage() {
     QVERIFY(f);
     QCOMPARE(f->windowTitle(), QString("CREATION DE BASE"));
 
-    taper(f->TextNomNouvCompte, "club");
-    QCOMPARE(f->TextNomNouvCompte->text(), QString("CLUB"));
-    taper(f->TextNomNouvCompte, "", true);
+    taper(f->caseNom, "club");
+    QCOMPARE(f->caseNom->text(), QString("CLUB"));
+    taper(f->caseNom, "", true);
     QVERIFY(!b.fenetre<FrmNouvCompte>());
     auto* p = b.fenetre<FrmParamettre>();
     QVERIFY(p);
-    QCOMPARE(p->Text[0]->text(), QString("Lunvel"));
+    QCOMPARE(p->caseParametre[0]->text(), QString("Lunvel"));
     QCOMPARE(fichiers(b), QStringList{"CLUB.MDB"});
     QVERIFY(b.env().messages.isEmpty());
 
@@ -124,16 +124,16 @@ void TestNouvCompte::premierDemarrage() {
     QVERIFY(!b.fenetre<FrmParamettre>());
     FrmDepart* d = b.fenetre<FrmDepart>();
     QVERIFY(d);
-    QVERIFY(d->File1->isVisible());
-    QCOMPARE(d->File1->count(), 1);
-    QCOMPARE(d->File1->item(0)->text(), QString("CLUB.MDB"));
+    QVERIFY(d->listeBases->isVisible());
+    QCOMPARE(d->listeBases->count(), 1);
+    QCOMPARE(d->listeBases->item(0)->text(), QString("CLUB.MDB"));
     QVERIFY(!entreeDisponible(d, "Para"));
 
     QVERIFY(b.connecter("CLUB.MDB"));
     QVERIFY(b.env().messages.isEmpty());
     for (const char* n : {"Abon", "Film", "Depo", "Base", "Para", "Change"})
         QVERIFY2(entreeDisponible(d, QString::fromLatin1(n)), n);
-    QCOMPARE(d->Label3->text(), QString("0 FILMS"));
+    QCOMPARE(d->valeurNombreFilms->text(), QString("0 FILMS"));
 }
 
 void TestNouvCompte::regleDuNom_data() {
@@ -168,7 +168,7 @@ void TestNouvCompte::regleDuNom() {
     b.demarrer();
     auto* f = b.fenetre<FrmNouvCompte>();
     QVERIFY(f);
-    taper(f->TextNomNouvCompte, tape, true);
+    taper(f->caseNom, tape, true);
     QCOMPARE(fichiers(b), QStringList{fichier});
     QVERIFY(b.env().messages.isEmpty());
     QVERIFY(b.env().questions.empty());
@@ -195,16 +195,16 @@ void TestNouvCompte::nomsRefuses() {
     const QStringList avant = fichiers(b);
     auto* f = ouvrirParLeMenu(b);
     QVERIFY(f);
-    taper(f->TextNomNouvCompte, nom);
-    cliquer(f->Creer);
+    taper(f->caseNom, nom);
+    cliquer(f->boutonCreer);
 
     QCOMPARE(b.env().messages.size(), 1);
     QVERIFY(!b.env().messages.first().texte.isEmpty());
     QVERIFY(b.env().questions.empty());
     QCOMPARE(fichiers(b), avant);
     QCOMPARE(b.fenetre<FrmNouvCompte>(), f);
-    QVERIFY(f->Creer->isEnabled());
-    QVERIFY(f->BtnFermer->isEnabled());
+    QVERIFY(f->boutonCreer->isEnabled());
+    QVERIFY(f->boutonAnnuler->isEnabled());
     QVERIFY(!b.fenetre<FrmParamettre>());
 }
 
@@ -214,7 +214,7 @@ void TestNouvCompte::existanteNonGardeLeFichier() {
     const QByteArray octets = contenu(chemin);
     auto* f = ouvrirParLeMenu(b);
     QVERIFY(f);
-    taper(f->TextNomNouvCompte, "club.dat", true);
+    taper(f->caseNom, "club.dat", true);
 
     QCOMPARE(int(b.env().questions.size()), 1);
     QCOMPARE(b.env().questions.front().texte, QString("Ecraser Oui/Non"));
@@ -224,9 +224,9 @@ void TestNouvCompte::existanteNonGardeLeFichier() {
     QCOMPARE(contenu(chemin), octets);
     QCOMPARE(fichiers(b), QStringList{"CLUB.MDB"});
     QCOMPARE(b.fenetre<FrmNouvCompte>(), f);
-    QCOMPARE(f->TextNomNouvCompte->text(), QString("CLUB.DAT"));
-    QVERIFY(f->Creer->isEnabled());
-    QVERIFY(f->BtnFermer->isEnabled());
+    QCOMPARE(f->caseNom->text(), QString("CLUB.DAT"));
+    QVERIFY(f->boutonCreer->isEnabled());
+    QVERIFY(f->boutonAnnuler->isEnabled());
     QVERIFY(!b.fenetre<FrmParamettre>());
     QVERIFY(b.env().messages.isEmpty());
 }
@@ -245,7 +245,7 @@ void TestNouvCompte::existanteOuiRemplace() {
     auto* f = b.fenetre<FrmNouvCompte>();
     QVERIFY(f);
     b.env().reponses = {true};
-    taper(f->TextNomNouvCompte, "club", true);
+    taper(f->caseNom, "club", true);
 
     QCOMPARE(int(b.env().questions.size()), 1);
     QVERIFY(b.env().messages.isEmpty());
@@ -254,7 +254,7 @@ void TestNouvCompte::existanteOuiRemplace() {
     QCOMPARE(ctx().base().chemin(), chemin);
     auto* p = b.fenetre<FrmParamettre>();
     QVERIFY(p);
-    QCOMPARE(p->Text[0]->text(), QString("Lunvel"));
+    QCOMPARE(p->caseParametre[0]->text(), QString("Lunvel"));
     QVERIFY(QFile::exists(b.chemin("Images/ALIEN.BMP")));
 }
 
@@ -264,7 +264,7 @@ void TestNouvCompte::existanceSansRegardALaCasse() {
     auto* f = ouvrirParLeMenu(b);
     QVERIFY(f);
     b.env().reponses = {true};
-    taper(f->TextNomNouvCompte, "Club", true);
+    taper(f->caseNom, "Club", true);
 
     QCOMPARE(int(b.env().questions.size()), 1);
     QCOMPARE(fichiers(b), QStringList{"CLUB.MDB"});
@@ -284,7 +284,7 @@ void TestNouvCompte::existanteApresEcritureTuee() {
     auto* f = ouvrirParLeMenu(b);
     QVERIFY(f);
     b.env().reponses = {true};
-    taper(f->TextNomNouvCompte, "club", true);
+    taper(f->caseNom, "club", true);
 
     QVERIFY(b.env().messages.isEmpty());
     QVERIFY(b.fenetre<FrmParamettre>());
@@ -316,20 +316,20 @@ void TestNouvCompte::echecDeCreation() {
 
     b.env().panneA = "creation-base";
     b.env().reponses = {true};
-    taper(f->TextNomNouvCompte, "club", true);
+    taper(f->caseNom, "club", true);
     QCOMPARE(b.env().messages.size(), 1);
     QVERIFY(!b.env().messages.first().texte.isEmpty());
     QCOMPARE(fichiers(b), avant);
     QCOMPARE(contenu(chemin), octets);
     QCOMPARE(b.fenetre<FrmNouvCompte>(), f);
-    QVERIFY(f->Creer->isEnabled());
-    QVERIFY(f->BtnFermer->isEnabled());
+    QVERIFY(f->boutonCreer->isEnabled());
+    QVERIFY(f->boutonAnnuler->isEnabled());
     QVERIFY(!b.fenetre<FrmParamettre>());
 
     // The window is usable again: the next try goes through.
     b.env().panneA.clear();
     b.env().reponses = {true};
-    cliquer(f->Creer);
+    cliquer(f->boutonCreer);
     QVERIFY(b.fenetre<FrmParamettre>());
     QCOMPARE(nomDuClub(chemin), QString("Lunvel"));
     QCOMPARE(nomDuClub(b.chemin("AUTRE.MDB")), QString("ANCIEN"));
@@ -344,13 +344,13 @@ void TestNouvCompte::dossierEnLectureSeule() {
     QVERIFY(f);
     QFile::setPermissions(b.dossier(), QFile::ReadOwner | QFile::ExeOwner);
     b.env().reponses = {true};
-    taper(f->TextNomNouvCompte, "club", true);
+    taper(f->caseNom, "club", true);
     QFile::setPermissions(b.dossier(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(b.env().messages.size(), 1);
     QCOMPARE(fichiers(b), QStringList{"CLUB.MDB"});
     QCOMPARE(contenu(chemin), octets);
-    QVERIFY(f->Creer->isEnabled());
-    QVERIFY(f->BtnFermer->isEnabled());
+    QVERIFY(f->boutonCreer->isEnabled());
+    QVERIFY(f->boutonAnnuler->isEnabled());
 }
 
 void TestNouvCompte::dossierImages() {
@@ -359,8 +359,8 @@ void TestNouvCompte::dossierImages() {
     b.demarrer();
     auto* f = b.fenetre<FrmNouvCompte>();
     QVERIFY(f);
-    taper(f->TextNomNouvCompte, "club");
-    cliquer(f->Creer);
+    taper(f->caseNom, "club");
+    cliquer(f->boutonCreer);
     QVERIFY(QFileInfo(b.chemin("Images")).isDir());
     QFile image(b.chemin("Images/ALIEN.BMP"));
     QVERIFY(image.open(QIODevice::WriteOnly));
@@ -372,8 +372,8 @@ void TestNouvCompte::dossierImages() {
     QVERIFY(choisirMenu(b.fenetre<FrmDepart>(), "Creer"));
     f = b.fenetre<FrmNouvCompte>();
     QVERIFY(f);
-    taper(f->TextNomNouvCompte, "autre");
-    cliquer(f->Creer);
+    taper(f->caseNom, "autre");
+    cliquer(f->boutonCreer);
     QVERIFY(b.env().messages.isEmpty());
     QVERIFY(b.fenetre<FrmParamettre>());
     QCOMPARE(fichiers(b), (QStringList{"AUTRE.MDB", "CLUB.MDB"}));
@@ -386,12 +386,12 @@ void TestNouvCompte::annuler() {
         baseAncienne(b, "CLUB.MDB");
         auto* f = ouvrirParLeMenu(b);
         QVERIFY(f);
-        taper(f->TextNomNouvCompte, "autre");
-        cliquer(f->BtnFermer);
+        taper(f->caseNom, "autre");
+        cliquer(f->boutonAnnuler);
         QVERIFY(!b.fenetre<FrmNouvCompte>());
         FrmDepart* d = b.fenetre<FrmDepart>();
         QVERIFY(d);
-        QVERIFY(d->File1->isVisible());
+        QVERIFY(d->listeBases->isVisible());
         QCOMPARE(fichiers(b), QStringList{"CLUB.MDB"});
     }
     {
@@ -400,11 +400,11 @@ void TestNouvCompte::annuler() {
         b.demarrer();
         auto* f = b.fenetre<FrmNouvCompte>();
         QVERIFY(f);
-        cliquer(f->BtnFermer);
+        cliquer(f->boutonAnnuler);
         QVERIFY(!b.fenetre<FrmDepart>());
         auto* g = b.fenetre<FrmNouvCompte>();
         QVERIFY(g);
-        QVERIFY(g->TextNomNouvCompte->text().isEmpty());
+        QVERIFY(g->caseNom->text().isEmpty());
         QVERIFY(fichiers(b).isEmpty());
     }
 }

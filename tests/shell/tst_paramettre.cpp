@@ -52,7 +52,7 @@ QStringList enregistrement(const QString& chemin) {
 
 QStringList boites(FrmParamettre* p) {
     QStringList res;
-    for (QLineEdit* t : p->Text)
+    for (QLineEdit* t : p->caseParametre)
         res << t->text();
     return res;
 }
@@ -90,7 +90,7 @@ void TestParamettre::allerRetour() {
                                   "BÂT. B",         "75a01",    "PARIS",
                                   "01 23 45 67 89", "10 j",     "2x"};
     for (int i = 0; i < 9; ++i)
-        retaper(p->Text[i], tapes[i]);
+        retaper(p->caseParametre[i], tapes[i]);
     QCOMPARE(boites(p), attendus);
     QVERIFY(choisirMenu(p, "Enregis"));
     QVERIFY(b.env().messages.isEmpty());
@@ -136,8 +136,8 @@ void TestParamettre::majuscules() {
     const QString chemin = b.creerBase();
     FrmParamettre* p = ouvrir(b);
     QVERIFY(p);
-    retaper(p->Text[boite], tape);
-    QCOMPARE(p->Text[boite]->text(), montre);
+    retaper(p->caseParametre[boite], tape);
+    QCOMPARE(p->caseParametre[boite]->text(), montre);
     QVERIFY(choisirMenu(p, "Enregis"));
     QCOMPARE(enregistrement(chemin).at(boite), montre);
 }
@@ -148,14 +148,14 @@ void TestParamettre::majusculesParMethodeDeSaisie() {
     b.creerBase();
     FrmParamettre* p = ouvrir(b);
     QVERIFY(p);
-    QLineEdit* ville = p->Text[5];
+    QLineEdit* ville = p->caseParametre[5];
     effacer(ville);
     QInputMethodEvent e;
     e.setCommitString(QString("\u00E9vry"));
     QApplication::sendEvent(ville, &e);
     QCOMPARE(ville->text(), QString("\u00C9VRY"));
 
-    QLineEdit* code = p->Text[4];
+    QLineEdit* code = p->caseParametre[4];
     effacer(code);
     QInputMethodEvent f;
     f.setCommitString(QString("\u00E9a"));
@@ -168,8 +168,8 @@ void TestParamettre::lignesAdresseVides() {
     const QString chemin = b.creerBase();
     FrmParamettre* p = ouvrir(b);
     QVERIFY(p);
-    retaper(p->Text[2], "    ");
-    effacer(p->Text[3]);
+    retaper(p->caseParametre[2], "    ");
+    effacer(p->caseParametre[3]);
     QVERIFY(choisirMenu(p, "Enregis"));
     QStringList r = enregistrement(chemin);
     QCOMPARE(r.at(2), QString("  "));
@@ -177,8 +177,8 @@ void TestParamettre::lignesAdresseVides() {
 
     p = ouvrir(b);
     QVERIFY(p);
-    QCOMPARE(p->Text[2]->text(), QString("  "));
-    QCOMPARE(p->Text[3]->text(), QString("  "));
+    QCOMPARE(p->caseParametre[2]->text(), QString("  "));
+    QCOMPARE(p->caseParametre[3]->text(), QString("  "));
     // Saved again untouched, the two blanks stay two blanks.
     QVERIFY(choisirMenu(p, "Enregis"));
     r = enregistrement(chemin);
@@ -198,7 +198,7 @@ void TestParamettre::retourNEcritRien() {
     QVERIFY(choisirMenu(d, "Para"));
     FrmParamettre* p = b.fenetre<FrmParamettre>();
     QVERIFY(p);
-    for (QLineEdit* t : p->Text)
+    for (QLineEdit* t : p->caseParametre)
         retaper(t, "99");
     QVERIFY(choisirMenu(p, "retour"));
     QVERIFY(!b.fenetre<FrmParamettre>());
@@ -216,8 +216,8 @@ void TestParamettre::largeurDesBoites() {
     const QList<int> largeurs = {40, 35, 40, 40, 5, 40, 15, 5, 5};
     QStringList attendus;
     for (int i = 0; i < 9; ++i) {
-        retaper(p->Text[i], QString(70, '7'));
-        QCOMPARE(p->Text[i]->text().size(), largeurs[i]);
+        retaper(p->caseParametre[i], QString(70, '7'));
+        QCOMPARE(p->caseParametre[i]->text().size(), largeurs[i]);
         attendus << QString(largeurs[i], '7');
     }
     QVERIFY(choisirMenu(p, "Enregis"));
@@ -228,8 +228,8 @@ void TestParamettre::largeurDesBoites() {
     // Upper-cased letters are held to the same width.
     p = ouvrir(b);
     QVERIFY(p);
-    retaper(p->Text[1], QString(50, QChar(0xE9)));
-    QCOMPARE(p->Text[1]->text(), QString(35, QChar(0xC9)));
+    retaper(p->caseParametre[1], QString(50, QChar(0xE9)));
+    QCOMPARE(p->caseParametre[1]->text(), QString(35, QChar(0xC9)));
 }
 
 void TestParamettre::delaisIllisibles_data() {
@@ -259,9 +259,9 @@ void TestParamettre::delaisIllisibles() {
     const QStringList avant = enregistrement(chemin);
     FrmParamettre* p = ouvrir(b);
     QVERIFY(p);
-    retaper(p->Text[0], "autre club");
-    retaper(p->Text[7], mini);
-    retaper(p->Text[8], maxi);
+    retaper(p->caseParametre[0], "autre club");
+    retaper(p->caseParametre[7], mini);
+    retaper(p->caseParametre[8], maxi);
     QVERIFY(choisirMenu(p, "Enregis"));
     // Refused with the box named; nothing written, the window stays for a correction.
     QCOMPARE(b.env().messages.size(), 1);
@@ -275,14 +275,14 @@ void TestParamettre::collageDansUneBoite() {
     const QString chemin = b.creerBase();
     FrmParamettre* p = ouvrir(b);
     QVERIFY(p);
-    effacer(p->Text[5]);
+    effacer(p->caseParametre[5]);
     // Refused whole for its emoji; the line ends alone are dropped.
     QGuiApplication::clipboard()->setText(QString::fromUtf8("LYON \xF0\x9F\x8F\xA0"));
-    QTest::keySequence(p->Text[5], QKeySequence::Paste);
+    QTest::keySequence(p->caseParametre[5], QKeySequence::Paste);
     QCOMPARE(b.messages(), AvisCaractereRefuse());
     QGuiApplication::clipboard()->setText(QString::fromUtf8("LYON\n\xE2\x80\xA8"
                                                             "CEDEX "));
-    QTest::keySequence(p->Text[5], QKeySequence::Paste);
+    QTest::keySequence(p->caseParametre[5], QKeySequence::Paste);
     QVERIFY(choisirMenu(p, "Enregis"));
     QCOMPARE(enregistrement(chemin)[5], QString("LYONCEDEX "));
     QCOMPARE(b.messages(), QString());

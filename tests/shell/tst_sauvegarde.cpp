@@ -73,8 +73,8 @@ FrmSauvegarde* ouvrir(Banc& b) {
 }
 
 void viser(FrmSauvegarde* s, const QString& dossier) {
-    s->Text1->selectAll();
-    taper(s->Text1, dossier);
+    s->caseDossier->selectAll();
+    taper(s->caseDossier, dossier);
 }
 
 // Every file under a folder, hidden ones included, with its bytes.
@@ -106,7 +106,7 @@ bool sauvegarderVers(Banc& b, const QString& dossier) {
     if (!s && (!choisirMenu(b.fenetre<FrmDepart>(), "Sauve") || !(s = b.fenetre<FrmSauvegarde>())))
         return false;
     viser(s, dossier);
-    const bool fini = choisirMenu(s, "Sauve") && s->Text1->text() == "C'EST FINI";
+    const bool fini = choisirMenu(s, "Sauve") && s->caseDossier->text() == "C'EST FINI";
     return choisirMenu(s, "Qite") && fini;
 }
 
@@ -207,15 +207,15 @@ void TestSauvegarde::sauvegardePuisRestauration() {
 
     FrmSauvegarde* s = ouvrir(b);
     QVERIFY(s);
-    QVERIFY(s->Label2->text().startsWith("PREMIERE SAUVEGARDE 08/12/2026"));
-    QCOMPARE(s->dossierDir1(), QDir::homePath());
+    QVERIFY(s->bandeauDerniereSauvegarde->text().startsWith("PREMIERE SAUVEGARDE 08/12/2026"));
+    QCOMPARE(s->dossierListe(), QDir::homePath());
     viser(s, dest);
     QStringList progression;
-    connect(s->ProgressBar1, &QProgressBar::valueChanged, s,
-            [&](int v) { progression << QString("%1/%2").arg(v).arg(s->ProgressBar1->maximum()); });
+    connect(s->barreProgression, &QProgressBar::valueChanged, s,
+            [&](int v) { progression << QString("%1/%2").arg(v).arg(s->barreProgression->maximum()); });
     QVERIFY(choisirMenu(s, "Sauve"));
     QCOMPARE(b.messages(), QString());
-    QCOMPARE(s->Text1->text(), QString("C'EST FINI"));
+    QCOMPARE(s->caseDossier->text(), QString("C'EST FINI"));
     // After the bar's reset to 0: each list counted from 0, and the bar full at the end.
     QCOMPARE(progression.mid(1), (QStringList{"1/4", "2/4", "3/4", "0/2", "1/2", "2/2"}));
     QVERIFY(baseOuverte());
@@ -262,8 +262,8 @@ void TestSauvegarde::sauvegardePuisRestauration() {
     QVERIFY(!s);
     QVERIFY(choisirMenu(b.fenetre<FrmDepart>(), "Sauve"));
     s = b.fenetre<FrmSauvegarde>();
-    QVERIFY(s->Label2->text().startsWith("DERNIERE SAUVEGARDE"));
-    QCOMPARE(s->Text1->text(), dest);
+    QVERIFY(s->bandeauDerniereSauvegarde->text().startsWith("DERNIERE SAUVEGARDE"));
+    QCOMPARE(s->caseDossier->text(), dest);
     QVERIFY(choisirMenu(s, "Restor"));
     QCOMPARE(b.messages(), QString());
     QVERIFY(!b.fenetre<FrmSauvegarde>());
@@ -348,9 +348,10 @@ void TestSauvegarde::dossierHorsWindows1252() {
     FrmSauvegarde* s = ouvrir(b);
     QVERIFY(s);
     const QByteArray fiche = lire(b.chemin("Sauve.ser"));
-    s->setDossierDir1(ailleurs.path());
-    s->Dir1->setCurrentItem(s->Dir1->findItems("Sauvegarde \u0141\u00F3d\u017A", Qt::MatchExactly).value(0));
-    QTest::keyClick(s->Dir1, Qt::Key_Return);
+    s->setDossierListe(ailleurs.path());
+    s->listeDossiers->setCurrentItem(
+        s->listeDossiers->findItems("Sauvegarde \u0141\u00F3d\u017A", Qt::MatchExactly).value(0));
+    QTest::keyClick(s->listeDossiers, Qt::Key_Return);
     b.messages();
     QVERIFY(choisirMenu(s, "Sauve"));
     QVERIFY(b.messages().contains("Sauve.ser"));
@@ -421,12 +422,12 @@ void TestSauvegarde::changementDeVolume() {
     QVERIFY(QDir().mkpath(meme));
     QVERIFY(choisirMenu(b.fenetre<FrmDepart>(), "Sauve"));
     FrmSauvegarde* s = b.fenetre<FrmSauvegarde>();
-    const int i = s->Drive1->findText(autre.dossier.path());
+    const int i = s->listeLecteurs->findText(autre.dossier.path());
     QVERIFY(i >= 0);
-    s->Drive1->setFocus();
-    while (s->Drive1->currentIndex() != i)
-        QTest::keyClick(s->Drive1, s->Drive1->currentIndex() < i ? Qt::Key_Down : Qt::Key_Up);
-    QCOMPARE(s->Text1->text(), meme);
+    s->listeLecteurs->setFocus();
+    while (s->listeLecteurs->currentIndex() != i)
+        QTest::keyClick(s->listeLecteurs, s->listeLecteurs->currentIndex() < i ? Qt::Key_Down : Qt::Key_Up);
+    QCOMPARE(s->caseDossier->text(), meme);
 }
 
 QTEST_MAIN(TestSauvegarde)

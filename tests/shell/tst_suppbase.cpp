@@ -113,16 +113,18 @@ void TestSuppBase::supprimer() {
     auto* s = b.fenetre<FrmSuppBase>();
     QVERIFY(s && !b.fenetre<FrmDepart>());
     QVERIFY(!ctx().BaseEnCours->estOuverte());
-    QCOMPARE(s->File1->count(), 3);
+    QCOMPARE(s->listeBases->count(), 3);
 
     b.env().reponses = {oui};
     b.env().panneA = panne;
-    choisir(s->File1, fichier);
+    choisir(s->listeBases, fichier);
     QCOMPARE(b.env().questions.size(), size_t(1));
     QCOMPARE(b.env().questions.front().texte, "Voulez-Vous supprimer " + fichier);
     QVERIFY(b.env().questions.front().nonParDefaut);
-    if (!oui) QVERIFY(s->File1->isVisible() && !s->Text1->isVisible() && !s->Label1->isVisible());
-    if (s->Text1->isVisible()) taper(s->Text1, motDePasse, true);
+    if (!oui)
+        QVERIFY(s->listeBases->isVisible() && !s->caseMotDePasse->isVisible() &&
+                !s->libelleMotDePasse->isVisible());
+    if (s->caseMotDePasse->isVisible()) taper(s->caseMotDePasse, motDePasse, true);
 
     const QString vus = b.messages();
     QVERIFY2(message.isEmpty() ? vus.isEmpty() : vus.startsWith(message), qPrintable(vus));
@@ -132,7 +134,7 @@ void TestSuppBase::supprimer() {
     if (supprimee) {
         d = b.fenetre<FrmDepart>();
         QVERIFY(d && !b.fenetre<FrmSuppBase>());
-        QCOMPARE(d->File1->count(), 2);
+        QCOMPARE(d->listeBases->count(), 2);
     }
 }
 

@@ -112,11 +112,11 @@ FrmDepart* Banc::connecter(const QString& nomFichier, const QString& motDePasse)
     FrmDepart* d = FenetrePrincipale();
     if (!d) d = demarrer();
     if (!d) return nullptr;
-    const auto items = d->File1->findItems(nomFichier, Qt::MatchFixedString);
+    const auto items = d->listeBases->findItems(nomFichier, Qt::MatchFixedString);
     if (items.isEmpty()) return nullptr;
-    const QRect r = d->File1->visualItemRect(items.first());
-    QTest::mouseClick(d->File1->viewport(), Qt::LeftButton, {}, r.center());
-    taper(d->Text1, motDePasse, true);
+    const QRect r = d->listeBases->visualItemRect(items.first());
+    QTest::mouseClick(d->listeBases->viewport(), Qt::LeftButton, {}, r.center());
+    taper(d->caseMotDePasse, motDePasse, true);
     return d;
 }
 
