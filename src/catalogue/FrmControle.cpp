@@ -32,8 +32,8 @@ FrmControle::FrmControle()
     MSFlexGrid1 = GrilleFilms(*this, 700); // no count under the title
     Fiche = new FicheFilm(*this, 150, 1150, 11700, 6100, ChampsFiche::EtatSeul);
     // This window knows the card's category and speciality boxes as Text8 and Text9.
-    Text8 = Fiche->Text10;
-    Text9 = Fiche->Text12;
+    Text8 = Fiche->caseCategorie;
+    Text9 = Fiche->caseSpecialite;
     Text8->setObjectName(QStringLiteral("Text8"));
     Text9->setObjectName(QStringLiteral("Text9"));
     connect(MSFlexGrid1, &MSFlexGrid::Click, this, &FrmControle::MSFlexGrid1_Click);

@@ -75,16 +75,17 @@ class TestControle : public QObject {
         QVERIFY(cliquerFilm(f->MSFlexGrid1, "R2"));
         QVERIFY(f->Fiche->isVisibleTo(f) && entreeDisponible(f, "Enregitre"));
         // The clicked film, its empty fields shown empty (not the film shown before), no message.
-        QCOMPARE(f->Fiche->Text1->text(), QString("R2"));
-        QCOMPARE(f->Text8->text() + f->Fiche->Combo2->currentText() + f->Fiche->Text3->text(), QString());
-        QCOMPARE(f->Fiche->Combo2->count(), 5);
+        QCOMPARE(f->Fiche->caseReference->text(), QString("R2"));
+        QCOMPARE(f->Text8->text() + f->Fiche->listeEtats->currentText() + f->Fiche->caseDate->text(),
+                 QString());
+        QCOMPARE(f->Fiche->listeEtats->count(), 5);
         QCOMPARE(c.b.messages(), QString());
-        if (!choisi.isEmpty()) QVERIFY(choisirDansListe(f->Fiche->Combo2, choisi));
-        if (!tape.isEmpty()) taper(f->Fiche->Combo2->lineEdit(), tape);
+        if (!choisi.isEmpty()) QVERIFY(choisirDansListe(f->Fiche->listeEtats, choisi));
+        if (!tape.isEmpty()) taper(f->Fiche->listeEtats->lineEdit(), tape);
         // Typed on the card but not saved: title, category, copies.
-        taper(f->Fiche->Text2, "X");
+        taper(f->Fiche->caseTitre, "X");
         taper(f->Text8, "WESTERN");
-        f->Fiche->Text7->setText("pas un nombre");
+        f->Fiche->caseExemplaires->setText("pas un nombre");
         QVERIFY(choisirMenu(f, "Enregitre"));
         const bool refuse = stocke.isEmpty();
         QCOMPARE(c.b.messages().isEmpty(), !refuse);

@@ -57,7 +57,7 @@ bool ouvrirFilm(FrmListe* f, const QString& ref) {
 }
 
 QColor couleur(FicheFilm* c) {
-    return c->Image1->image().pixelColor(1, 1);
+    return c->imageFilm->image().pixelColor(1, 1);
 }
 
 void retaper(QLineEdit* box, const QString& texte) {
@@ -120,7 +120,7 @@ class TestListe : public QObject {
         QCOMPARE(colonneGrille(f->MSFlexGrid1, 1), QStringList({"A", "B2", "B1", ""}));
         // Each row opens the very film it shows, and a title kept as it was may be saved.
         QVERIFY(ouvrirFilm(f, "B2"));
-        QCOMPARE(f->Fiche->Text3->text(), QString("02/02/2002"));
+        QCOMPARE(f->Fiche->caseDate->text(), QString("02/02/2002"));
         QVERIFY(choisirMenu(f, "Enregitre"));
         QCOMPARE(b.messages(), QString());
         QVERIFY(surLaListe(f));
@@ -179,11 +179,11 @@ class TestListe : public QObject {
         QVERIFY(ouvrirFilm(f, "R2"));
         FicheFilm* c = f->Fiche;
         QVERIFY(!entreeDisponible(f, "Effaimage")); // no picture of its own
-        QVERIFY(!c->Text1->isEnabled());
-        QCOMPARE(
-            QStringList({c->Text1->text(), c->Text2->text(), c->Text4->text(), c->Combo1->currentText()}),
-            QStringList({"R2", "ZORRO", "D", "HORS LISTE"}));
-        QCOMPARE(c->Combo1->count(), 9);
+        QVERIFY(!c->caseReference->isEnabled());
+        QCOMPARE(QStringList({c->caseReference->text(), c->caseTitre->text(), c->caseTravee->text(),
+                              c->listeCategories->currentText()}),
+                 QStringList({"R2", "ZORRO", "D", "HORS LISTE"}));
+        QCOMPARE(c->listeCategories->count(), 9);
 
         // Refused: another film's title, no title, copies that are not a whole number.
         const auto refus = [&](const QString& attendu) {
@@ -192,18 +192,18 @@ class TestListe : public QObject {
             QVERIFY(surLaFiche(f));
             QCOMPARE(champFilm(zorro, "Nom"), QString("ZORRO"));
         };
-        retaper(c->Text2, "alien");
+        retaper(c->caseTitre, "alien");
         refus("Ce titre existe déjà");
-        retaper(c->Text2, "  ");
+        retaper(c->caseTitre, "  ");
         refus("UN TITRE EST OBLIGATOIRE");
-        retaper(c->Text2, " azur ");
+        retaper(c->caseTitre, " azur ");
         for (const char* copies : {"", "beaucoup", "-3", "123456"}) {
-            c->Text7->setText(QString::fromLatin1(copies));
+            c->caseExemplaires->setText(QString::fromLatin1(copies));
             refus("LE NOMBRE D'EXEMPLAIRE DOIT ETRE UN NOMBRE ENTIER DE 0 A 99999");
         }
-        retaper(c->Text7, "5");
-        c->Combo1->setEditText("comédie maison");
-        taper(c->Text4, "Z"); // the place is never saved
+        retaper(c->caseExemplaires, "5");
+        c->listeCategories->setEditText("comédie maison");
+        taper(c->caseTravee, "Z"); // the place is never saved
         QVERIFY(choisirMenu(f, "Enregitre"));
         QVERIFY(surLaListe(f));
         QCOMPARE(
@@ -214,7 +214,7 @@ class TestListe : public QObject {
 
         // "Autre Film" leaves without saving.
         QVERIFY(ouvrirFilm(f, "R2"));
-        taper(c->Text3, "X");
+        taper(c->caseDate, "X");
         QVERIFY(choisirMenu(f, "Autre") && surLaListe(f));
         QCOMPARE(champFilm(zorro, "Date"), QString("01/02/2003"));
     }
@@ -227,7 +227,7 @@ class TestListe : public QObject {
             brut = ajouterFilm("R2", "BRUT", {{"Date", QVariant()}, {"Categorie", QVariant()}});
         });
         QVERIFY(ouvrirFilm(f, "R1") && choisirMenu(f, "Autre") && ouvrirFilm(f, "R2"));
-        QVERIFY(f->Fiche->Text3->text().isEmpty() && f->Fiche->Combo1->currentText().isEmpty());
+        QVERIFY(f->Fiche->caseDate->text().isEmpty() && f->Fiche->listeCategories->currentText().isEmpty());
         QVERIFY(choisirMenu(f, "Enregitre"));
         QCOMPARE(champFilm(brut, "Date") + champFilm(brut, "Categorie"), QString());
     }
@@ -250,7 +250,7 @@ class TestListe : public QObject {
         QVERIFY(ouvrirFilm(f, "R1"));
         QVERIFY(c->DrapeauImage() == "O" && couleur(c) == QColor(Qt::red) &&
                 entreeDisponible(f, "Effaimage"));
-        retaper(c->Text2, "ZORRO");
+        retaper(c->caseTitre, "ZORRO");
         QVERIFY(choisirMenu(f, "Effaimage") && choisirMenu(f, "Effaimage")); // the second finds nothing
         QVERIFY(!QFile::exists(FichierImageFilm("ALIEN")) && QFile::exists(FichierImageFilm("ZORRO")));
         QVERIFY(c->DrapeauImage() == "N" && entreeDisponible(f, "Effaimage"));
@@ -283,7 +283,7 @@ class TestListe : public QObject {
         // A new title with "/" and "..": the picture goes under it, inside "Images"; the old file stays.
         b.env().fichiersChoisis = {rouge};
         QVERIFY(choisirMenu(f, "SaiAffiche"));
-        retaper(c->Text2, "../AC/DC");
+        retaper(c->caseTitre, "../AC/DC");
         QVERIFY(choisirMenu(f, "Enregitre"));
         QCOMPARE(champFilm(zorro, "Nom") + champFilm(zorro, "Image"), QString("../AC/DCTrue"));
         QCOMPARE(QFileInfo(FichierImageFilm("../AC/DC")).absolutePath(),
@@ -298,7 +298,7 @@ class TestListe : public QObject {
         QFile bouchon(b.chemin("Images"));
         QVERIFY(bouchon.open(QIODevice::WriteOnly));
         bouchon.close();
-        retaper(c->Text2, "ZORRO 2");
+        retaper(c->caseTitre, "ZORRO 2");
         QVERIFY(choisirMenu(f, "Enregitre"));
         QVERIFY(b.messages().startsWith("L'IMAGE DU FILM N'A PAS PU ETRE ENREGISTREE"));
         QVERIFY(surLaFiche(f));

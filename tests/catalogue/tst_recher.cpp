@@ -49,7 +49,7 @@ class TestRecher : public QObject {
         QVERIFY(cliquerFilm(f->MSFlexGrid1, "R2"));
         QVERIFY(f->Fiche->isVisibleTo(f) && !entreeDisponible(f, "Catego") &&
                 !entreeDisponible(f, "Effaimage"));
-        QVERIFY(choisirDansListe(f->Fiche->Combo1, "POLICIER"));
+        QVERIFY(choisirDansListe(f->Fiche->listeCategories, "POLICIER"));
         QVERIFY(choisirMenu(f, "Enregitre"));
         QCOMPARE(champFilm(r2, "Categorie"), QString("POLICIER"));
         QCOMPARE(colonneGrille(f->MSFlexGrid1, 1), QStringList({"R1", ""}));

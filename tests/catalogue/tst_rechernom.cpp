@@ -107,12 +107,13 @@ class TestRecherNom : public QObject {
         FicheFilm* c = f->Fiche;
         QVERIFY(c->isVisibleTo(f) && entreeDisponible(f, "Enregitre") && entreeDisponible(f, "SaiAffiche"));
         QVERIFY(!f->menu("Effaimage"));
-        QVERIFY(c->Text10->isVisibleTo(f) && !c->Combo1->isVisibleTo(f) && !c->Combo2->isVisibleTo(f));
-        QCOMPARE(c->Text10->text() + "|" + c->Text11->text() + "|" + c->Text12->text(),
+        QVERIFY(c->caseCategorie->isVisibleTo(f) && !c->listeCategories->isVisibleTo(f) &&
+                !c->listeEtats->isVisibleTo(f));
+        QCOMPARE(c->caseCategorie->text() + "|" + c->caseEtat->text() + "|" + c->caseSpecialite->text(),
                  QString("ACTION|BON|POUR TOUS"));
-        c->Text10->setText("policier maison");
-        c->Text11->setText("rayé");
-        c->Text12->setText("");
+        c->caseCategorie->setText("policier maison");
+        c->caseEtat->setText("rayé");
+        c->caseSpecialite->setText("");
         QVERIFY(choisirMenu(f, "Enregitre"));
         QCOMPARE(b.messages(), QString());
         const qint64 cle = 2;
@@ -142,10 +143,10 @@ class TestRecherNom : public QObject {
         FrmRecherNom* f = ouvrir(b, [&] { cle = ajouterFilm("R1", stocke["Nom"], stocke); });
         taper(f->Text9, "", true);
         QVERIFY(cliquerFilm(f->MSFlexGrid1, "R1"));
-        QCOMPARE(f->Fiche->Text10->text() + "|" + f->Fiche->Text12->text(),
+        QCOMPARE(f->Fiche->caseCategorie->text() + "|" + f->Fiche->caseSpecialite->text(),
                  stocke["Categorie"].toString() + "|" + stocke["Specialiter"].toString());
-        f->Fiche->Text3->clear();
-        taper(f->Fiche->Text3, "04/05/2006");
+        f->Fiche->caseDate->clear();
+        taper(f->Fiche->caseDate, "04/05/2006");
         QVERIFY(choisirMenu(f, "Enregitre"));
         QCOMPARE(b.messages(), QString());
         for (auto it = stocke.begin(); it != stocke.end(); ++it)

@@ -102,9 +102,9 @@ class TestSupprimer : public QObject {
         QCOMPARE(colonneGrille(f->MSFlexGrid1, 1), QStringList({"R1", "R3", ""}));
         QVERIFY(cliquerFilm(f->MSFlexGrid1, clique) && surLaFiche(f));
         // The clicked film, even with its picture missing (the default one shown).
-        QCOMPARE(f->Fiche->Text1->text(), clique);
+        QCOMPARE(f->Fiche->caseReference->text(), clique);
         QCOMPARE(f->Fiche->DrapeauImage(), fichier ? QString("O") : QString("N"));
-        f->Fiche->Text2->setText("AUTRE GENRE"); // typed on the card: never used
+        f->Fiche->caseTitre->setText("AUTRE GENRE"); // typed on the card: never used
         b.env().panneA = panne;
         QVERIFY(choisirMenu(f, "Enregitre"));
         QCOMPARE(b.messages().isEmpty(), panne.isEmpty());
