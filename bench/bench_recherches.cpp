@@ -36,9 +36,9 @@ template <class Fenetre, class Lister> double grille(int& lignes, Lister&& liste
     f->charger();
     const double ms = meilleurTemps(kEssais, [&] {
         lister(*f);
-        return static_cast<unsigned long long>(f->MSFlexGrid1->Rows());
+        return static_cast<unsigned long long>(f->grilleFilms->Rows());
     });
-    lignes = f->MSFlexGrid1->Rows() - 2;
+    lignes = f->grilleFilms->Rows() - 2;
     return ms;
 }
 

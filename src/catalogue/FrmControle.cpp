@@ -28,15 +28,15 @@ const QVector<ColonneGrille>& colonnes() {
 
 FrmControle::FrmControle()
     : Form(QStringLiteral("FrmControle"), QString::fromUtf8("Control Physique des Films")) {
-    Label1 = TitreListe(*this);
-    MSFlexGrid1 = GrilleFilms(*this, 700); // no count under the title
-    Fiche = new FicheFilm(*this, 150, 1150, 11700, 6100, ChampsFiche::EtatSeul);
+    bandeau = TitreListe(*this);
+    grilleFilms = GrilleFilms(*this, 700); // no count under the title
+    fiche = new FicheFilm(*this, 150, 1150, 11700, 6100, ChampsFiche::EtatSeul);
     // This window knows the card's category and speciality boxes as Text8 and Text9.
-    Text8 = Fiche->caseCategorie;
-    Text9 = Fiche->caseSpecialite;
+    Text8 = fiche->caseCategorie;
+    Text9 = fiche->caseSpecialite;
     Text8->setObjectName(QStringLiteral("Text8"));
     Text9->setObjectName(QStringLiteral("Text9"));
-    connect(MSFlexGrid1, &MSFlexGrid::Click, this, &FrmControle::MSFlexGrid1_Click);
+    connect(grilleFilms, &MSFlexGrid::Click, this, &FrmControle::MSFlexGrid1_Click);
     ajouterEntree("Retour", "Retour", &FrmControle::Retour_Click);
     ajouterEntree("Enregitre", "Enregistrer", &FrmControle::Enregitre_Click);
     ajouterEntree("Autre", "Autre Film", &FrmControle::Autre_Click);
@@ -49,19 +49,19 @@ void FrmControle::charger() {
 
 void FrmControle::Lire() {
     Mode = ModeFilm::Liste;
-    Fiche->Fermer();
-    PreparerGrille(*MSFlexGrid1, colonnes(), QStringLiteral("CD"));
+    fiche->Fermer();
+    PreparerGrille(*grilleFilms, colonnes(), QStringLiteral("CD"));
 }
 
 void FrmControle::MSFlexGrid1_Click() {
     if (Mode != ModeFilm::Liste) return;
-    const FicheFilm::Clic clic = Fiche->OuvrirLigne(*MSFlexGrid1);
+    const FicheFilm::Clic clic = fiche->OuvrirLigne(*grilleFilms);
     if (clic == FicheFilm::Clic::Introuvable) return Lire();
     if (clic == FicheFilm::Clic::Ouvert) Mode = ModeFilm::Fiche;
 }
 
 void FrmControle::Enregitre_Click() {
-    if (Mode == ModeFilm::Fiche && Fiche->Enregistrer()) Lire();
+    if (Mode == ModeFilm::Fiche && fiche->Enregistrer()) Lire();
 }
 
 void FrmControle::Autre_Click() {

@@ -24,9 +24,9 @@ class FrmControle : public Form {
     void Autre_Click();
     void Retour_Click();
 
-    QLabel* Label1;
-    MSFlexGrid* MSFlexGrid1;
-    FicheFilm* Fiche;
+    QLabel* bandeau;
+    MSFlexGrid* grilleFilms;
+    FicheFilm* fiche;
     QLineEdit* Text8; // the card's category box
     QLineEdit* Text9; // the card's speciality box
     ModeFilm Mode = ModeFilm::Liste;

@@ -139,11 +139,11 @@ void TrierParTitre(QVector<LigneFilm>& l) {
 }
 
 FrmListe::FrmListe() : Form(QStringLiteral("FrmListe"), QStringLiteral("Modifier un Film")) {
-    Label1 = TitreListe(*this);
-    Label12 = CompteListe(*this);
-    MSFlexGrid1 = GrilleFilms(*this);
-    Fiche = new FicheFilm(*this, 150, 1150, 11700, 6100);
-    connect(MSFlexGrid1, &MSFlexGrid::Click, this, &FrmListe::MSFlexGrid1_Click);
+    bandeau = TitreListe(*this);
+    bandeauCompte = CompteListe(*this);
+    grilleFilms = GrilleFilms(*this);
+    fiche = new FicheFilm(*this, 150, 1150, 11700, 6100);
+    connect(grilleFilms, &MSFlexGrid::Click, this, &FrmListe::MSFlexGrid1_Click);
     ajouterEntree("Retour", "Retour", &FrmListe::Retour_Click);
     ajouterEntree("Enregitre", "Enregistrer", &FrmListe::Enregitre_Click);
     ajouterEntree("SaiAffiche", "Saisir Affiche", &FrmListe::SaiAffiche_Click);
@@ -158,10 +158,10 @@ void FrmListe::charger() {
 
 void FrmListe::Lire() {
     Mode = ModeFilm::Liste;
-    MSFlexGrid1->hide();
-    Fiche->Fermer();
+    grilleFilms->hide();
+    fiche->Fermer();
     show();
-    PreparerEntetes(*MSFlexGrid1, ColonnesListeFilms());
+    PreparerEntetes(*grilleFilms, ColonnesListeFilms());
     QVector<LigneFilm> films;
     try {
         auto t = ctx().base().ouvrirTable(QStringLiteral("CD"));
@@ -182,7 +182,7 @@ void FrmListe::Lire() {
         env().message(QStringLiteral("LA LISTE DES FILMS NE PEUT ETRE LUE :\n%1").arg(e.message()));
     }
     const std::vector<int> ordre = OrdreParTitre(films);
-    Label12->setText(QStringLiteral("Nombre de film %1").arg(films.size()));
+    bandeauCompte->setText(QStringLiteral("Nombre de film %1").arg(films.size()));
     QList<QString> cellules;
     cellules.reserve((films.size() + 2) * 6); // the heading and empty rows' room too
     for (int i : ordre) {
@@ -191,27 +191,27 @@ void FrmListe::Lire() {
                  << std::move(f.categorie) << std::move(f.classement) << std::move(f.sortie);
     }
     films = {};
-    MSFlexGrid1->remplirLignes(std::move(cellules));
-    MSFlexGrid1->show();
+    grilleFilms->remplirLignes(std::move(cellules));
+    grilleFilms->show();
 }
 
 void FrmListe::MSFlexGrid1_Click() {
     if (Mode != ModeFilm::Liste) return;
-    const FicheFilm::Clic clic = Fiche->OuvrirLigne(*MSFlexGrid1);
+    const FicheFilm::Clic clic = fiche->OuvrirLigne(*grilleFilms);
     if (clic == FicheFilm::Clic::Introuvable) return Lire();
     if (clic == FicheFilm::Clic::Ouvert) Mode = ModeFilm::Fiche;
 }
 
 void FrmListe::Enregitre_Click() {
-    if (Mode == ModeFilm::Fiche && Fiche->Enregistrer()) Lire();
+    if (Mode == ModeFilm::Fiche && fiche->Enregistrer()) Lire();
 }
 
 void FrmListe::SaiAffiche_Click() {
-    if (Mode == ModeFilm::Fiche) Fiche->ChoisirImage();
+    if (Mode == ModeFilm::Fiche) fiche->ChoisirImage();
 }
 
 void FrmListe::Effaimage_Click() {
-    if (Mode == ModeFilm::Fiche) Fiche->EffacerImage();
+    if (Mode == ModeFilm::Fiche) fiche->EffacerImage();
 }
 
 void FrmListe::Autre_Click() {

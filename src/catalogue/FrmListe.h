@@ -48,10 +48,10 @@ class FrmListe : public Form {
     void Autre_Click();
     void Retour_Click();
 
-    QLabel* Label1;
-    QLabel* Label12;
-    MSFlexGrid* MSFlexGrid1;
-    FicheFilm* Fiche;
+    QLabel* bandeau;
+    QLabel* bandeauCompte;
+    MSFlexGrid* grilleFilms;
+    FicheFilm* fiche;
     ModeFilm Mode = ModeFilm::Liste;
 };
 

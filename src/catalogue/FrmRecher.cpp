@@ -16,13 +16,13 @@
 namespace vidora {
 
 FrmRecher::FrmRecher() : Form(QStringLiteral("FrmRecher"), QStringLiteral("Recherche par categorie")) {
-    Label1 = TitreListe(*this);
-    Label12 = CompteListe(*this);
-    MSFlexGrid1 = GrilleFilms(*this);
-    Fiche = new FicheFilm(*this, 150, 1150, 11700, 6100);
-    Combo4 = ChoixCategorie(*this, QStringLiteral("Catégorie"));
-    connect(Combo4, &QComboBox::activated, this, &FrmRecher::Combo4_Click);
-    connect(MSFlexGrid1, &MSFlexGrid::Click, this, &FrmRecher::MSFlexGrid1_Click);
+    bandeau = TitreListe(*this);
+    bandeauCompte = CompteListe(*this);
+    grilleFilms = GrilleFilms(*this);
+    fiche = new FicheFilm(*this, 150, 1150, 11700, 6100);
+    listeChoixCategorie = ChoixCategorie(*this, QStringLiteral("Catégorie"));
+    connect(listeChoixCategorie, &QComboBox::activated, this, &FrmRecher::Combo4_Click);
+    connect(grilleFilms, &MSFlexGrid::Click, this, &FrmRecher::MSFlexGrid1_Click);
     ajouterEntree("Retour", "Retour", &FrmRecher::Retour_Click);
     ajouterEntree("Enregitre", "Enregistrer", &FrmRecher::Enregitre_Click);
     ajouterEntree("SaiAffiche", "Saisir Affiche", &FrmRecher::SaiAffiche_Click);
@@ -33,32 +33,32 @@ FrmRecher::FrmRecher() : Form(QStringLiteral("FrmRecher"), QStringLiteral("Reche
 
 void FrmRecher::charger() {
     MiseEnPlaceStandard(*this);
-    for (QWidget* w :
-         {static_cast<QWidget*>(Label12), static_cast<QWidget*>(MSFlexGrid1), static_cast<QWidget*>(Fiche)})
+    for (QWidget* w : {static_cast<QWidget*>(bandeauCompte), static_cast<QWidget*>(grilleFilms),
+                       static_cast<QWidget*>(fiche)})
         w->hide();
-    RemplirCategories(Combo4);
-    Fiche->Fermer();
+    RemplirCategories(listeChoixCategorie);
+    fiche->Fermer();
     menu(QStringLiteral("Autre"))->setEnabled(true);
 }
 
 void FrmRecher::Combo4_Click() {
-    CategorieChoisie = Combo4->currentText();
-    Combo4->hide();
+    CategorieChoisie = listeChoixCategorie->currentText();
+    listeChoixCategorie->hide();
     Lire();
 }
 
 void FrmRecher::Lire() {
     Mode = ModeFilm::Liste;
-    MSFlexGrid1->hide();
-    Fiche->Fermer();
-    Label12->setText(QStringLiteral("Nombre de film %1")
-                         .arg(ListerCategorie(*MSFlexGrid1, ColonnesListeFilms(), CategorieChoisie)));
-    Label12->show();
+    grilleFilms->hide();
+    fiche->Fermer();
+    bandeauCompte->setText(QStringLiteral("Nombre de film %1")
+                               .arg(ListerCategorie(*grilleFilms, ColonnesListeFilms(), CategorieChoisie)));
+    bandeauCompte->show();
 }
 
 void FrmRecher::MSFlexGrid1_Click() {
     if (Mode != ModeFilm::Liste) return;
-    const FicheFilm::Clic clic = Fiche->OuvrirLigne(*MSFlexGrid1);
+    const FicheFilm::Clic clic = fiche->OuvrirLigne(*grilleFilms);
     if (clic == FicheFilm::Clic::Introuvable) return Lire();
     if (clic != FicheFilm::Clic::Ouvert) return;
     menu(QStringLiteral("Catego"))->setEnabled(false);
@@ -66,15 +66,15 @@ void FrmRecher::MSFlexGrid1_Click() {
 }
 
 void FrmRecher::Enregitre_Click() {
-    if (Mode == ModeFilm::Fiche && Fiche->Enregistrer()) Lire();
+    if (Mode == ModeFilm::Fiche && fiche->Enregistrer()) Lire();
 }
 
 void FrmRecher::SaiAffiche_Click() {
-    if (Mode == ModeFilm::Fiche) Fiche->ChoisirImage();
+    if (Mode == ModeFilm::Fiche) fiche->ChoisirImage();
 }
 
 void FrmRecher::Effaimage_Click() {
-    if (Mode == ModeFilm::Fiche) Fiche->EffacerImage();
+    if (Mode == ModeFilm::Fiche) fiche->EffacerImage();
 }
 
 void FrmRecher::Autre_Click() {
@@ -83,8 +83,8 @@ void FrmRecher::Autre_Click() {
 }
 
 void FrmRecher::Catego_Click() {
-    Combo4->show();
-    MSFlexGrid1->hide();
+    listeChoixCategorie->show();
+    grilleFilms->hide();
 }
 
 void FrmRecher::Retour_Click() {

@@ -19,7 +19,7 @@ class FrmRecher : public Form {
   public:
     FrmRecher();
     void charger() override;
-    // A category chosen from the list of Combo4.
+    // A category chosen from the chooser's list.
     void Combo4_Click();
     // The list state: the films of the chosen category, the card hidden.
     void Lire();
@@ -31,11 +31,11 @@ class FrmRecher : public Form {
     void Catego_Click();
     void Retour_Click();
 
-    QComboBox* Combo4; // the category chooser
-    QLabel* Label1;
-    QLabel* Label12;
-    MSFlexGrid* MSFlexGrid1;
-    FicheFilm* Fiche;
+    QComboBox* listeChoixCategorie; // the category chooser
+    QLabel* bandeau;
+    QLabel* bandeauCompte;
+    MSFlexGrid* grilleFilms;
+    FicheFilm* fiche;
     QString CategorieChoisie;
     ModeFilm Mode = ModeFilm::Liste;
 };

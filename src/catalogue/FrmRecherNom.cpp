@@ -30,15 +30,15 @@ double HauteurGrilleRecherche(int m) {
 }
 
 FrmRecherNom::FrmRecherNom() : Form(QStringLiteral("FrmRecherNom"), QStringLiteral("Recherche par Nom")) {
-    Label1 = TitreListe(*this);
-    Label12 = CompteListe(*this);
+    bandeau = TitreListe(*this);
+    bandeauCompte = CompteListe(*this);
     Text9 = controle(new QLineEdit(this), 3000, 1150, 6000, 420);
     Text9->setObjectName(QStringLiteral("Text9"));
     MajusculeFrappe(Text9);
-    MSFlexGrid1 = GrilleFilms(*this);
-    Fiche = new FicheFilm(*this, 150, 1150, 11700, 6100, ChampsFiche::Boites);
+    grilleFilms = GrilleFilms(*this);
+    fiche = new FicheFilm(*this, 150, 1150, 11700, 6100, ChampsFiche::Boites);
     connect(Text9, &QLineEdit::returnPressed, this, &FrmRecherNom::Page_Click);
-    connect(MSFlexGrid1, &MSFlexGrid::Click, this, &FrmRecherNom::MSFlexGrid1_Click);
+    connect(grilleFilms, &MSFlexGrid::Click, this, &FrmRecherNom::MSFlexGrid1_Click);
     ajouterEntree("Retour", "Retour", &FrmRecherNom::Retour_Click);
     ajouterEntree("Enregitre", "Enregistrer", &FrmRecherNom::Enregitre_Click);
     ajouterEntree("SaiAffiche", "Saisir Affiche", &FrmRecherNom::SaiAffiche_Click);
@@ -53,15 +53,15 @@ void FrmRecherNom::charger() {
 void FrmRecherNom::Lire() {
     Mode = ModeFilm::Recherche;
     Text9->show();
-    Fiche->Fermer();
-    MSFlexGrid1->hide();
+    fiche->Fermer();
+    grilleFilms->hide();
     int films = 0;
     try {
         films = ctx().base().ouvrirTable(QStringLiteral("CD"))->RecordCount();
     } catch (const ErreurBase& e) {
         env().message(QStringLiteral("LA LISTE DES FILMS NE PEUT ETRE LUE :\n%1").arg(e.message()));
     }
-    Label12->setText(QStringLiteral("Nombre de film %1").arg(films));
+    bandeauCompte->setText(QStringLiteral("Nombre de film %1").arg(films));
     Text9->setFocus();
 }
 
@@ -73,12 +73,12 @@ void FrmRecherNom::Page_Click() {
     OptionsGrille o;
     o.masquerPendantRemplissage = false;
     PreparerGrille(
-        *MSFlexGrid1, ColonnesListeFilms(), QStringLiteral("CD"),
+        *grilleFilms, ColonnesListeFilms(), QStringLiteral("CD"),
         [&](const Recordset& r) { return !r.EstNull(nom) && r.Texte(nom).trimmed().contains(NomChoisi); }, o);
-    const int m = MSFlexGrid1->Rows() - 2;
+    const int m = grilleFilms->Rows() - 2;
     // The height the search gives, within the room the window has below the grid's top.
-    const double place = height() * twips::parPixel - MSFlexGrid1->Top() - kMargeBas;
-    MSFlexGrid1->setHeight(std::min(HauteurGrilleRecherche(m), std::max(place, 0.0)));
+    const double place = height() * twips::parPixel - grilleFilms->Top() - kMargeBas;
+    grilleFilms->setHeight(std::min(HauteurGrilleRecherche(m), std::max(place, 0.0)));
     Text9->hide();
     Mode = ModeFilm::Liste;
     if (m == 0) {
@@ -89,17 +89,17 @@ void FrmRecherNom::Page_Click() {
 
 void FrmRecherNom::MSFlexGrid1_Click() {
     if (Mode != ModeFilm::Liste) return;
-    const FicheFilm::Clic clic = Fiche->OuvrirLigne(*MSFlexGrid1);
+    const FicheFilm::Clic clic = fiche->OuvrirLigne(*grilleFilms);
     if (clic == FicheFilm::Clic::Introuvable) return Lire();
     if (clic == FicheFilm::Clic::Ouvert) Mode = ModeFilm::Fiche;
 }
 
 void FrmRecherNom::Enregitre_Click() {
-    if (Mode == ModeFilm::Fiche && Fiche->Enregistrer()) Lire();
+    if (Mode == ModeFilm::Fiche && fiche->Enregistrer()) Lire();
 }
 
 void FrmRecherNom::SaiAffiche_Click() {
-    if (Mode == ModeFilm::Fiche) Fiche->ChoisirImage();
+    if (Mode == ModeFilm::Fiche) fiche->ChoisirImage();
 }
 
 void FrmRecherNom::Autre_Click() {

@@ -34,11 +34,11 @@ class FrmRecherNom : public Form {
     void Autre_Click();
     void Retour_Click();
 
-    QLabel* Label1;
-    QLabel* Label12;
+    QLabel* bandeau;
+    QLabel* bandeauCompte;
     QLineEdit* Text9; // the search box
-    MSFlexGrid* MSFlexGrid1;
-    FicheFilm* Fiche;
+    MSFlexGrid* grilleFilms;
+    FicheFilm* fiche;
     // The search text in capitals.
     QString NomChoisi;
     ModeFilm Mode = ModeFilm::Recherche;

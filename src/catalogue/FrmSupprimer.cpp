@@ -58,12 +58,12 @@ bool SupprimerFilm(qint64 cle) {
 }
 
 FrmSupprimer::FrmSupprimer() : Form(QStringLiteral("FrmSupprimer"), QStringLiteral("Supprimer Film")) {
-    Label1 = TitreListe(*this);
-    MSFlexGrid1 = GrilleFilms(*this);
-    Fiche = new FicheFilm(*this, 150, 1150, 11700, 6100);
-    Combo4 = ChoixCategorie(*this, QStringLiteral("Categorie"));
-    connect(Combo4, &QComboBox::activated, this, &FrmSupprimer::Combo4_Click);
-    connect(MSFlexGrid1, &MSFlexGrid::Click, this, &FrmSupprimer::MSFlexGrid1_Click);
+    bandeau = TitreListe(*this);
+    grilleFilms = GrilleFilms(*this);
+    fiche = new FicheFilm(*this, 150, 1150, 11700, 6100);
+    listeChoixCategorie = ChoixCategorie(*this, QStringLiteral("Categorie"));
+    connect(listeChoixCategorie, &QComboBox::activated, this, &FrmSupprimer::Combo4_Click);
+    connect(grilleFilms, &MSFlexGrid::Click, this, &FrmSupprimer::MSFlexGrid1_Click);
     ajouterEntree("Retour", "Retour", &FrmSupprimer::Retour_Click);
     ajouterEntree("Enregitre", "Supprimer", &FrmSupprimer::Enregitre_Click);
     ajouterEntree("Autre", "Autre Film", &FrmSupprimer::Autre_Click);
@@ -72,22 +72,22 @@ FrmSupprimer::FrmSupprimer() : Form(QStringLiteral("FrmSupprimer"), QStringLiter
 
 void FrmSupprimer::charger() {
     MiseEnPlaceStandard(*this);
-    RemplirCategories(Combo4);
-    MSFlexGrid1->hide();
-    Fiche->Fermer();
+    RemplirCategories(listeChoixCategorie);
+    grilleFilms->hide();
+    fiche->Fermer();
     menu(QStringLiteral("Autre"))->setEnabled(true);
 }
 
 void FrmSupprimer::Combo4_Click() {
-    CategorieChoisie = Combo4->currentText();
-    Combo4->hide();
+    CategorieChoisie = listeChoixCategorie->currentText();
+    listeChoixCategorie->hide();
     Lire();
 }
 
 void FrmSupprimer::Lire() {
     Mode = ModeFilm::Liste;
-    Fiche->Fermer();
-    ListerCategorie(*MSFlexGrid1, colonnes(), CategorieChoisie);
+    fiche->Fermer();
+    ListerCategorie(*grilleFilms, colonnes(), CategorieChoisie);
 }
 
 void FrmSupprimer::MSFlexGrid1_Click() {
@@ -95,7 +95,7 @@ void FrmSupprimer::MSFlexGrid1_Click() {
     menu(QStringLiteral("Caztegori"))->setEnabled(false);
     // The heading, the empty row after the last film or a film gone meanwhile: nothing opens,
     // the operator is told and sees the list again.
-    if (Fiche->OuvrirLigne(*MSFlexGrid1) != FicheFilm::Clic::Ouvert) {
+    if (fiche->OuvrirLigne(*grilleFilms) != FicheFilm::Clic::Ouvert) {
         env().message(QString::fromUtf8("Pas de Film d'enregisté"));
         return Lire();
     }
@@ -105,7 +105,7 @@ void FrmSupprimer::MSFlexGrid1_Click() {
 void FrmSupprimer::Enregitre_Click() {
     if (Mode != ModeFilm::Fiche) return;
     try {
-        if (!SupprimerFilm(Fiche->cle())) env().message(QString::fromUtf8("Pas de Film d'enregisté"));
+        if (!SupprimerFilm(fiche->cle())) env().message(QString::fromUtf8("Pas de Film d'enregisté"));
     } catch (const ErreurBase& e) {
         env().message(QStringLiteral("LE FILM N'A PAS PU ETRE SUPPRIME :\n%1").arg(e.message()));
         return;
@@ -124,8 +124,8 @@ void FrmSupprimer::Autre_Click() {
 }
 
 void FrmSupprimer::Caztegori_Click() {
-    Combo4->show();
-    MSFlexGrid1->hide();
+    listeChoixCategorie->show();
+    grilleFilms->hide();
 }
 
 void FrmSupprimer::Retour_Click() {

@@ -30,10 +30,10 @@ class FrmSupprimer : public Form {
     void Caztegori_Click();
     void Retour_Click();
 
-    QComboBox* Combo4; // the category chooser
-    QLabel* Label1;
-    MSFlexGrid* MSFlexGrid1;
-    FicheFilm* Fiche;
+    QComboBox* listeChoixCategorie; // the category chooser
+    QLabel* bandeau;
+    MSFlexGrid* grilleFilms;
+    FicheFilm* fiche;
     QString CategorieChoisie;
     ModeFilm Mode = ModeFilm::Liste; // the list, or the chooser
 };

@@ -60,18 +60,18 @@ class TestRecherNom : public QObject {
         FrmRecherNom* f = ouvrir(b, [] {
             titres({"100% COTON", "L'AVION", "A_B", "[REC]", "ALIEN", "LES ALIENS", "FIN ALIEN ", "<nul>"});
         });
-        QVERIFY(f && f->Text9->isVisibleTo(f) && !f->MSFlexGrid1->isVisibleTo(f));
-        QCOMPARE(f->Label12->text(), QString("Nombre de film 8"));
+        QVERIFY(f && f->Text9->isVisibleTo(f) && !f->grilleFilms->isVisibleTo(f));
+        QCOMPARE(f->bandeauCompte->text(), QString("Nombre de film 8"));
         taper(f->Text9, texte, true);
         if (trouves.isEmpty()) {
             QCOMPARE(b.messages(), "PAS DE " + texte.trimmed().toUpper());
-            QVERIFY(f->Text9->isVisibleTo(f) && !f->MSFlexGrid1->isVisibleTo(f));
+            QVERIFY(f->Text9->isVisibleTo(f) && !f->grilleFilms->isVisibleTo(f));
             QCOMPARE(f->Text9->text(), texte.toUpper());
             return;
         }
-        QVERIFY(!f->Text9->isVisibleTo(f) && f->MSFlexGrid1->isVisibleTo(f));
-        QCOMPARE(colonneGrille(f->MSFlexGrid1, 1), trouves.split(' ') << "");
-        QCOMPARE(f->Label12->text(), QString("Nombre de film 8"));
+        QVERIFY(!f->Text9->isVisibleTo(f) && f->grilleFilms->isVisibleTo(f));
+        QCOMPARE(colonneGrille(f->grilleFilms, 1), trouves.split(' ') << "");
+        QCOMPARE(f->bandeauCompte->text(), QString("Nombre de film 8"));
         QCOMPARE(b.messages(), QString());
     }
 
@@ -94,7 +94,7 @@ class TestRecherNom : public QObject {
             titres(noms);
         });
         taper(f->Text9, texte, true);
-        QCOMPARE(f->MSFlexGrid1->Height(), hauteur);
+        QCOMPARE(f->grilleFilms->Height(), hauteur);
         QCOMPARE(controlesMalVus(f), QStringList());
     }
 
@@ -103,8 +103,8 @@ class TestRecherNom : public QObject {
         FrmRecherNom* f = ouvrir(b, [] { titres({"ALIEN", "BRAZIL"}); });
         taper(f->Text9, "BRA", true);
         QVERIFY(!entreeDisponible(f, "Autre"));
-        QVERIFY(cliquerFilm(f->MSFlexGrid1, "R2"));
-        FicheFilm* c = f->Fiche;
+        QVERIFY(cliquerFilm(f->grilleFilms, "R2"));
+        FicheFilm* c = f->fiche;
         QVERIFY(c->isVisibleTo(f) && entreeDisponible(f, "Enregitre") && entreeDisponible(f, "SaiAffiche"));
         QVERIFY(!f->menu("Effaimage"));
         QVERIFY(c->caseCategorie->isVisibleTo(f) && !c->listeCategories->isVisibleTo(f) &&
@@ -125,8 +125,8 @@ class TestRecherNom : public QObject {
         // A text in small letters is looked for in capitals.
         f->Text9->setText("li");
         taper(f->Text9, "", true);
-        QCOMPARE(colonneGrille(f->MSFlexGrid1, 1), QStringList({"R1", ""}));
-        QVERIFY(cliquerFilm(f->MSFlexGrid1, "R1") && choisirMenu(f, "Autre"));
+        QCOMPARE(colonneGrille(f->grilleFilms, 1), QStringList({"R1", ""}));
+        QVERIFY(cliquerFilm(f->grilleFilms, "R1") && choisirMenu(f, "Autre"));
         QVERIFY(f->Text9->isVisibleTo(f) && f->Text9->text().isEmpty());
         QCOMPARE(champFilm(1, "Nom"), QString("ALIEN"));
     }
@@ -142,11 +142,11 @@ class TestRecherNom : public QObject {
         qint64 cle = -1;
         FrmRecherNom* f = ouvrir(b, [&] { cle = ajouterFilm("R1", stocke["Nom"], stocke); });
         taper(f->Text9, "", true);
-        QVERIFY(cliquerFilm(f->MSFlexGrid1, "R1"));
-        QCOMPARE(f->Fiche->caseCategorie->text() + "|" + f->Fiche->caseSpecialite->text(),
+        QVERIFY(cliquerFilm(f->grilleFilms, "R1"));
+        QCOMPARE(f->fiche->caseCategorie->text() + "|" + f->fiche->caseSpecialite->text(),
                  stocke["Categorie"].toString() + "|" + stocke["Specialiter"].toString());
-        f->Fiche->caseDate->clear();
-        taper(f->Fiche->caseDate, "04/05/2006");
+        f->fiche->caseDate->clear();
+        taper(f->fiche->caseDate, "04/05/2006");
         QVERIFY(choisirMenu(f, "Enregitre"));
         QCOMPARE(b.messages(), QString());
         for (auto it = stocke.begin(); it != stocke.end(); ++it)
