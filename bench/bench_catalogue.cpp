@@ -132,7 +132,7 @@ void benchCatalogue(int nFilms) {
         liste->charger();
         const double pic = statusMo("VmHWM"), tasListe = tasMo() - tasAvant;
         const double listeMoteur = meilleurTemps(kEssaisCatalogue, [&] {
-            liste->Lire();
+            liste->lister();
             return static_cast<unsigned long long>(liste->grilleFilms->Rows());
         });
         const bool ordonne = [&] {

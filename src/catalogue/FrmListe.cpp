@@ -143,21 +143,21 @@ FrmListe::FrmListe() : Form(QStringLiteral("FrmListe"), QStringLiteral("Modifier
     bandeauCompte = CompteListe(*this);
     grilleFilms = GrilleFilms(*this);
     fiche = new FicheFilm(*this, 150, 1150, 11700, 6100);
-    connect(grilleFilms, &MSFlexGrid::Click, this, &FrmListe::MSFlexGrid1_Click);
-    ajouterEntree("Retour", "Retour", &FrmListe::Retour_Click);
-    ajouterEntree("Enregitre", "Enregistrer", &FrmListe::Enregitre_Click);
-    ajouterEntree("SaiAffiche", "Saisir Affiche", &FrmListe::SaiAffiche_Click);
-    ajouterEntree("Autre", "Autre Film", &FrmListe::Autre_Click);
-    ajouterEntree("Effaimage", "Effecer l'image", &FrmListe::Effaimage_Click);
+    connect(grilleFilms, &MSFlexGrid::Click, this, &FrmListe::ouvrirFilm);
+    ajouterEntree("Retour", "Retour", &FrmListe::revenir);
+    ajouterEntree("Enregitre", "Enregistrer", &FrmListe::enregistrer);
+    ajouterEntree("SaiAffiche", "Saisir Affiche", &FrmListe::choisirAffiche);
+    ajouterEntree("Autre", "Autre Film", &FrmListe::autreFilm);
+    ajouterEntree("Effaimage", "Effecer l'image", &FrmListe::effacerImage);
 }
 
 void FrmListe::charger() {
     MiseEnPlaceStandard(*this);
-    Lire();
+    lister();
 }
 
-void FrmListe::Lire() {
-    Mode = ModeFilm::Liste;
+void FrmListe::lister() {
+    mode = ModeFilm::Liste;
     grilleFilms->hide();
     fiche->Fermer();
     show();
@@ -195,30 +195,30 @@ void FrmListe::Lire() {
     grilleFilms->show();
 }
 
-void FrmListe::MSFlexGrid1_Click() {
-    if (Mode != ModeFilm::Liste) return;
+void FrmListe::ouvrirFilm() {
+    if (mode != ModeFilm::Liste) return;
     const FicheFilm::Clic clic = fiche->OuvrirLigne(*grilleFilms);
-    if (clic == FicheFilm::Clic::Introuvable) return Lire();
-    if (clic == FicheFilm::Clic::Ouvert) Mode = ModeFilm::Fiche;
+    if (clic == FicheFilm::Clic::Introuvable) return lister();
+    if (clic == FicheFilm::Clic::Ouvert) mode = ModeFilm::Fiche;
 }
 
-void FrmListe::Enregitre_Click() {
-    if (Mode == ModeFilm::Fiche && fiche->Enregistrer()) Lire();
+void FrmListe::enregistrer() {
+    if (mode == ModeFilm::Fiche && fiche->Enregistrer()) lister();
 }
 
-void FrmListe::SaiAffiche_Click() {
-    if (Mode == ModeFilm::Fiche) fiche->ChoisirImage();
+void FrmListe::choisirAffiche() {
+    if (mode == ModeFilm::Fiche) fiche->ChoisirImage();
 }
 
-void FrmListe::Effaimage_Click() {
-    if (Mode == ModeFilm::Fiche) fiche->EffacerImage();
+void FrmListe::effacerImage() {
+    if (mode == ModeFilm::Fiche) fiche->EffacerImage();
 }
 
-void FrmListe::Autre_Click() {
-    Lire();
+void FrmListe::autreFilm() {
+    lister();
 }
 
-void FrmListe::Retour_Click() {
+void FrmListe::revenir() {
     RendreLaMain(this);
 }
 

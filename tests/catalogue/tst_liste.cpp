@@ -39,13 +39,13 @@ FrmListe* ouvrir(Banc& b, const std::function<void()>& films = {}) {
 }
 
 bool surLaFiche(FrmListe* f) {
-    return f->Mode == ModeFilm::Fiche && f->fiche->isVisibleTo(f) && !f->grilleFilms->isVisibleTo(f) &&
+    return f->mode == ModeFilm::Fiche && f->fiche->isVisibleTo(f) && !f->grilleFilms->isVisibleTo(f) &&
            entreeDisponible(f, "Enregitre") && entreeDisponible(f, "Autre") &&
            entreeDisponible(f, "SaiAffiche");
 }
 
 bool surLaListe(FrmListe* f) {
-    return f->Mode == ModeFilm::Liste && !f->fiche->isVisibleTo(f) && f->grilleFilms->isVisibleTo(f) &&
+    return f->mode == ModeFilm::Liste && !f->fiche->isVisibleTo(f) && f->grilleFilms->isVisibleTo(f) &&
            !entreeDisponible(f, "Enregitre") && !entreeDisponible(f, "Autre") &&
            !entreeDisponible(f, "SaiAffiche") && !entreeDisponible(f, "Effaimage") &&
            entreeDisponible(f, "Retour");
