@@ -66,8 +66,8 @@ void mesurer(int nFilms, sqlite3* h) {
     int controle = 0, recher = 0, supprimer = 0, nom = 0;
     const double controleMs = grille<FrmControle>(controle, [](FrmControle& f) { f.Lire(); });
     const double recherMs = grille<FrmRecher>(recher, [](FrmRecher& f) {
-        f.CategorieChoisie = kCategorie;
-        f.Lire();
+        f.categorieListee = kCategorie;
+        f.lister();
     });
     const double supprimerMs = grille<FrmSupprimer>(supprimer, [](FrmSupprimer& f) {
         f.CategorieChoisie = kCategorie;

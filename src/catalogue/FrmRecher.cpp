@@ -21,14 +21,14 @@ FrmRecher::FrmRecher() : Form(QStringLiteral("FrmRecher"), QStringLiteral("Reche
     grilleFilms = GrilleFilms(*this);
     fiche = new FicheFilm(*this, 150, 1150, 11700, 6100);
     listeChoixCategorie = ChoixCategorie(*this, QStringLiteral("Catégorie"));
-    connect(listeChoixCategorie, &QComboBox::activated, this, &FrmRecher::Combo4_Click);
-    connect(grilleFilms, &MSFlexGrid::Click, this, &FrmRecher::MSFlexGrid1_Click);
-    ajouterEntree("Retour", "Retour", &FrmRecher::Retour_Click);
-    ajouterEntree("Enregitre", "Enregistrer", &FrmRecher::Enregitre_Click);
-    ajouterEntree("SaiAffiche", "Saisir Affiche", &FrmRecher::SaiAffiche_Click);
-    ajouterEntree("Autre", "Autre Film", &FrmRecher::Autre_Click);
-    ajouterEntree("Effaimage", "Effecer l'image", &FrmRecher::Effaimage_Click);
-    ajouterEntree("Catego", "Autre Categorie", &FrmRecher::Catego_Click);
+    connect(listeChoixCategorie, &QComboBox::activated, this, &FrmRecher::categorieChoisie);
+    connect(grilleFilms, &MSFlexGrid::Click, this, &FrmRecher::ouvrirFilm);
+    ajouterEntree("Retour", "Retour", &FrmRecher::revenir);
+    ajouterEntree("Enregitre", "Enregistrer", &FrmRecher::enregistrer);
+    ajouterEntree("SaiAffiche", "Saisir Affiche", &FrmRecher::choisirAffiche);
+    ajouterEntree("Autre", "Autre Film", &FrmRecher::autreFilm);
+    ajouterEntree("Effaimage", "Effecer l'image", &FrmRecher::effacerImage);
+    ajouterEntree("Catego", "Autre Categorie", &FrmRecher::autreCategorie);
 }
 
 void FrmRecher::charger() {
@@ -41,53 +41,53 @@ void FrmRecher::charger() {
     menu(QStringLiteral("Autre"))->setEnabled(true);
 }
 
-void FrmRecher::Combo4_Click() {
-    CategorieChoisie = listeChoixCategorie->currentText();
+void FrmRecher::categorieChoisie() {
+    categorieListee = listeChoixCategorie->currentText();
     listeChoixCategorie->hide();
-    Lire();
+    lister();
 }
 
-void FrmRecher::Lire() {
-    Mode = ModeFilm::Liste;
+void FrmRecher::lister() {
+    mode = ModeFilm::Liste;
     grilleFilms->hide();
     fiche->Fermer();
     bandeauCompte->setText(QStringLiteral("Nombre de film %1")
-                               .arg(ListerCategorie(*grilleFilms, ColonnesListeFilms(), CategorieChoisie)));
+                               .arg(ListerCategorie(*grilleFilms, ColonnesListeFilms(), categorieListee)));
     bandeauCompte->show();
 }
 
-void FrmRecher::MSFlexGrid1_Click() {
-    if (Mode != ModeFilm::Liste) return;
+void FrmRecher::ouvrirFilm() {
+    if (mode != ModeFilm::Liste) return;
     const FicheFilm::Clic clic = fiche->OuvrirLigne(*grilleFilms);
-    if (clic == FicheFilm::Clic::Introuvable) return Lire();
+    if (clic == FicheFilm::Clic::Introuvable) return lister();
     if (clic != FicheFilm::Clic::Ouvert) return;
     menu(QStringLiteral("Catego"))->setEnabled(false);
-    Mode = ModeFilm::Fiche;
+    mode = ModeFilm::Fiche;
 }
 
-void FrmRecher::Enregitre_Click() {
-    if (Mode == ModeFilm::Fiche && fiche->Enregistrer()) Lire();
+void FrmRecher::enregistrer() {
+    if (mode == ModeFilm::Fiche && fiche->Enregistrer()) lister();
 }
 
-void FrmRecher::SaiAffiche_Click() {
-    if (Mode == ModeFilm::Fiche) fiche->ChoisirImage();
+void FrmRecher::choisirAffiche() {
+    if (mode == ModeFilm::Fiche) fiche->ChoisirImage();
 }
 
-void FrmRecher::Effaimage_Click() {
-    if (Mode == ModeFilm::Fiche) fiche->EffacerImage();
+void FrmRecher::effacerImage() {
+    if (mode == ModeFilm::Fiche) fiche->EffacerImage();
 }
 
-void FrmRecher::Autre_Click() {
+void FrmRecher::autreFilm() {
     menu(QStringLiteral("Catego"))->setEnabled(true);
-    Lire();
+    lister();
 }
 
-void FrmRecher::Catego_Click() {
+void FrmRecher::autreCategorie() {
     listeChoixCategorie->show();
     grilleFilms->hide();
 }
 
-void FrmRecher::Retour_Click() {
+void FrmRecher::revenir() {
     RendreLaMain(this);
 }
 

@@ -20,24 +20,24 @@ class FrmRecher : public Form {
     FrmRecher();
     void charger() override;
     // A category chosen from the chooser's list.
-    void Combo4_Click();
+    void categorieChoisie();
     // The list state: the films of the chosen category, the card hidden.
-    void Lire();
-    void MSFlexGrid1_Click();
-    void Enregitre_Click();
-    void SaiAffiche_Click();
-    void Effaimage_Click();
-    void Autre_Click();
-    void Catego_Click();
-    void Retour_Click();
+    void lister();
+    void ouvrirFilm();
+    void enregistrer();
+    void choisirAffiche();
+    void effacerImage();
+    void autreFilm();
+    void autreCategorie();
+    void revenir();
 
     QComboBox* listeChoixCategorie; // the category chooser
     QLabel* bandeau;
     QLabel* bandeauCompte;
     MSFlexGrid* grilleFilms;
     FicheFilm* fiche;
-    QString CategorieChoisie;
-    ModeFilm Mode = ModeFilm::Liste;
+    QString categorieListee;
+    ModeFilm mode = ModeFilm::Liste;
 };
 
 } // namespace vidora
