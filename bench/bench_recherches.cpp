@@ -74,9 +74,9 @@ void mesurer(int nFilms, sqlite3* h) {
         f.Lire();
     });
     const double nomMs = grille<FrmRecherNom>(nom, [](FrmRecherNom& f) {
-        f.Lire();
-        f.Text9->setText(kTitre);
-        f.Page_Click();
+        f.montrerRecherche();
+        f.caseRecherche->setText(kTitre);
+        f.rechercher();
     });
 
     int controleBrut = 0, categorieBrut = 0, suppressionBrut = 0, nomBrut = 0;

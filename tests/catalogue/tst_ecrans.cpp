@@ -87,7 +87,8 @@ class TestEcrans : public QObject {
             ajouterFilm(QStringLiteral("R%1").arg(i), QStringLiteral("FILM %1").arg(i));
         listeEtFiche<FrmControle>(b, d, "Control",
                                   [&](FrmControle* f) { QCOMPARE(colonnes(f->grilleFilms), controle); });
-        listeEtFiche<FrmRecherNom>(b, d, "RechNom", [](FrmRecherNom* f) { taper(f->Text9, "film", true); });
+        listeEtFiche<FrmRecherNom>(b, d, "RechNom",
+                                   [](FrmRecherNom* f) { taper(f->caseRecherche, "film", true); });
         listeEtFiche<FrmRecher>(b, d, "recher", [](FrmRecher* f) {
             QVERIFY(choisirDansListe(f->listeChoixCategorie, "ACTION"));
         });

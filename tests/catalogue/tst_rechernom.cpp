@@ -60,16 +60,16 @@ class TestRecherNom : public QObject {
         FrmRecherNom* f = ouvrir(b, [] {
             titres({"100% COTON", "L'AVION", "A_B", "[REC]", "ALIEN", "LES ALIENS", "FIN ALIEN ", "<nul>"});
         });
-        QVERIFY(f && f->Text9->isVisibleTo(f) && !f->grilleFilms->isVisibleTo(f));
+        QVERIFY(f && f->caseRecherche->isVisibleTo(f) && !f->grilleFilms->isVisibleTo(f));
         QCOMPARE(f->bandeauCompte->text(), QString("Nombre de film 8"));
-        taper(f->Text9, texte, true);
+        taper(f->caseRecherche, texte, true);
         if (trouves.isEmpty()) {
             QCOMPARE(b.messages(), "PAS DE " + texte.trimmed().toUpper());
-            QVERIFY(f->Text9->isVisibleTo(f) && !f->grilleFilms->isVisibleTo(f));
-            QCOMPARE(f->Text9->text(), texte.toUpper());
+            QVERIFY(f->caseRecherche->isVisibleTo(f) && !f->grilleFilms->isVisibleTo(f));
+            QCOMPARE(f->caseRecherche->text(), texte.toUpper());
             return;
         }
-        QVERIFY(!f->Text9->isVisibleTo(f) && f->grilleFilms->isVisibleTo(f));
+        QVERIFY(!f->caseRecherche->isVisibleTo(f) && f->grilleFilms->isVisibleTo(f));
         QCOMPARE(colonneGrille(f->grilleFilms, 1), trouves.split(' ') << "");
         QCOMPARE(f->bandeauCompte->text(), QString("Nombre de film 8"));
         QCOMPARE(b.messages(), QString());
@@ -93,7 +93,7 @@ class TestRecherNom : public QObject {
                 noms << QString("A%1").arg(i);
             titres(noms);
         });
-        taper(f->Text9, texte, true);
+        taper(f->caseRecherche, texte, true);
         QCOMPARE(f->grilleFilms->Height(), hauteur);
         QCOMPARE(controlesMalVus(f), QStringList());
     }
@@ -101,7 +101,7 @@ class TestRecherNom : public QObject {
     void ficheEnBoites() {
         Banc b;
         FrmRecherNom* f = ouvrir(b, [] { titres({"ALIEN", "BRAZIL"}); });
-        taper(f->Text9, "BRA", true);
+        taper(f->caseRecherche, "BRA", true);
         QVERIFY(!entreeDisponible(f, "Autre"));
         QVERIFY(cliquerFilm(f->grilleFilms, "R2"));
         FicheFilm* c = f->fiche;
@@ -121,13 +121,13 @@ class TestRecherNom : public QObject {
                      champFilm(cle, "Specialiter"),
                  QString("policier maison|rayé|"));
         // Back to the search box, its text kept; "Autre Film" empties it.
-        QVERIFY(f->Text9->isVisibleTo(f) && f->Text9->text() == "BRA");
+        QVERIFY(f->caseRecherche->isVisibleTo(f) && f->caseRecherche->text() == "BRA");
         // A text in small letters is looked for in capitals.
-        f->Text9->setText("li");
-        taper(f->Text9, "", true);
+        f->caseRecherche->setText("li");
+        taper(f->caseRecherche, "", true);
         QCOMPARE(colonneGrille(f->grilleFilms, 1), QStringList({"R1", ""}));
         QVERIFY(cliquerFilm(f->grilleFilms, "R1") && choisirMenu(f, "Autre"));
-        QVERIFY(f->Text9->isVisibleTo(f) && f->Text9->text().isEmpty());
+        QVERIFY(f->caseRecherche->isVisibleTo(f) && f->caseRecherche->text().isEmpty());
         QCOMPARE(champFilm(1, "Nom"), QString("ALIEN"));
     }
 
@@ -141,7 +141,7 @@ class TestRecherNom : public QObject {
                                                 {"Specialiter", "a\tb"}};
         qint64 cle = -1;
         FrmRecherNom* f = ouvrir(b, [&] { cle = ajouterFilm("R1", stocke["Nom"], stocke); });
-        taper(f->Text9, "", true);
+        taper(f->caseRecherche, "", true);
         QVERIFY(cliquerFilm(f->grilleFilms, "R1"));
         QCOMPARE(f->fiche->caseCategorie->text() + "|" + f->fiche->caseSpecialite->text(),
                  stocke["Categorie"].toString() + "|" + stocke["Specialiter"].toString());
