@@ -70,8 +70,8 @@ void mesurer(int nFilms, sqlite3* h) {
         f.lister();
     });
     const double supprimerMs = grille<FrmSupprimer>(supprimer, [](FrmSupprimer& f) {
-        f.CategorieChoisie = kCategorie;
-        f.Lire();
+        f.categorieListee = kCategorie;
+        f.lister();
     });
     const double nomMs = grille<FrmRecherNom>(nom, [](FrmRecherNom& f) {
         f.montrerRecherche();
