@@ -64,7 +64,7 @@ double brut(sqlite3* h, const char* sql, const QByteArray& parametre, int& ligne
 
 void mesurer(int nFilms, sqlite3* h) {
     int controle = 0, recher = 0, supprimer = 0, nom = 0;
-    const double controleMs = grille<FrmControle>(controle, [](FrmControle& f) { f.Lire(); });
+    const double controleMs = grille<FrmControle>(controle, [](FrmControle& f) { f.lister(); });
     const double recherMs = grille<FrmRecher>(recher, [](FrmRecher& f) {
         f.categorieListee = kCategorie;
         f.lister();

@@ -10,7 +10,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QLineEdit>
 
 namespace vidora {
 
@@ -31,44 +30,39 @@ FrmControle::FrmControle()
     bandeau = TitreListe(*this);
     grilleFilms = GrilleFilms(*this, 700); // no count under the title
     fiche = new FicheFilm(*this, 150, 1150, 11700, 6100, ChampsFiche::EtatSeul);
-    // This window knows the card's category and speciality boxes as Text8 and Text9.
-    Text8 = fiche->caseCategorie;
-    Text9 = fiche->caseSpecialite;
-    Text8->setObjectName(QStringLiteral("Text8"));
-    Text9->setObjectName(QStringLiteral("Text9"));
-    connect(grilleFilms, &MSFlexGrid::Click, this, &FrmControle::MSFlexGrid1_Click);
-    ajouterEntree("Retour", "Retour", &FrmControle::Retour_Click);
-    ajouterEntree("Enregitre", "Enregistrer", &FrmControle::Enregitre_Click);
-    ajouterEntree("Autre", "Autre Film", &FrmControle::Autre_Click);
+    connect(grilleFilms, &MSFlexGrid::Click, this, &FrmControle::ouvrirFilm);
+    ajouterEntree("Retour", "Retour", &FrmControle::revenir);
+    ajouterEntree("Enregitre", "Enregistrer", &FrmControle::enregistrer);
+    ajouterEntree("Autre", "Autre Film", &FrmControle::autreFilm);
 }
 
 void FrmControle::charger() {
     MiseEnPlaceStandard(*this);
-    Lire();
+    lister();
 }
 
-void FrmControle::Lire() {
-    Mode = ModeFilm::Liste;
+void FrmControle::lister() {
+    mode = ModeFilm::Liste;
     fiche->Fermer();
     PreparerGrille(*grilleFilms, colonnes(), QStringLiteral("CD"));
 }
 
-void FrmControle::MSFlexGrid1_Click() {
-    if (Mode != ModeFilm::Liste) return;
+void FrmControle::ouvrirFilm() {
+    if (mode != ModeFilm::Liste) return;
     const FicheFilm::Clic clic = fiche->OuvrirLigne(*grilleFilms);
-    if (clic == FicheFilm::Clic::Introuvable) return Lire();
-    if (clic == FicheFilm::Clic::Ouvert) Mode = ModeFilm::Fiche;
+    if (clic == FicheFilm::Clic::Introuvable) return lister();
+    if (clic == FicheFilm::Clic::Ouvert) mode = ModeFilm::Fiche;
 }
 
-void FrmControle::Enregitre_Click() {
-    if (Mode == ModeFilm::Fiche && fiche->Enregistrer()) Lire();
+void FrmControle::enregistrer() {
+    if (mode == ModeFilm::Fiche && fiche->Enregistrer()) lister();
 }
 
-void FrmControle::Autre_Click() {
-    Lire();
+void FrmControle::autreFilm() {
+    lister();
 }
 
-void FrmControle::Retour_Click() {
+void FrmControle::revenir() {
     RendreLaMain(this);
 }
 

@@ -76,7 +76,8 @@ class TestControle : public QObject {
         QVERIFY(f->fiche->isVisibleTo(f) && entreeDisponible(f, "Enregitre"));
         // The clicked film, its empty fields shown empty (not the film shown before), no message.
         QCOMPARE(f->fiche->caseReference->text(), QString("R2"));
-        QCOMPARE(f->Text8->text() + f->fiche->listeEtats->currentText() + f->fiche->caseDate->text(),
+        QCOMPARE(f->fiche->caseCategorie->text() + f->fiche->listeEtats->currentText() +
+                     f->fiche->caseDate->text(),
                  QString());
         QCOMPARE(f->fiche->listeEtats->count(), 5);
         QCOMPARE(c.b.messages(), QString());
@@ -84,7 +85,7 @@ class TestControle : public QObject {
         if (!tape.isEmpty()) taper(f->fiche->listeEtats->lineEdit(), tape);
         // Typed on the card but not saved: title, category, copies.
         taper(f->fiche->caseTitre, "X");
-        taper(f->Text8, "WESTERN");
+        taper(f->fiche->caseCategorie, "WESTERN");
         f->fiche->caseExemplaires->setText("pas un nombre");
         QVERIFY(choisirMenu(f, "Enregitre"));
         const bool refuse = stocke.isEmpty();
