@@ -132,13 +132,13 @@ void benchCatalogue(int nFilms) {
         liste->charger();
         const double pic = statusMo("VmHWM"), tasListe = tasMo() - tasAvant;
         const double listeMoteur = meilleurTemps(kEssaisCatalogue, [&] {
-            liste->Lire();
-            return static_cast<unsigned long long>(liste->MSFlexGrid1->Rows());
+            liste->lister();
+            return static_cast<unsigned long long>(liste->grilleFilms->Rows());
         });
         const bool ordonne = [&] {
-            for (int r = 2; r + 1 < liste->MSFlexGrid1->Rows(); ++r)
-                if (liste->MSFlexGrid1->textAt(r - 1, 2) >= liste->MSFlexGrid1->textAt(r, 2)) return false;
-            return liste->MSFlexGrid1->Rows() == n + 2;
+            for (int r = 2; r + 1 < liste->grilleFilms->Rows(); ++r)
+                if (liste->grilleFilms->textAt(r - 1, 2) >= liste->grilleFilms->textAt(r, 2)) return false;
+            return liste->grilleFilms->Rows() == n + 2;
         }();
         liste.reset();
 

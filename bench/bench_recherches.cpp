@@ -36,9 +36,9 @@ template <class Fenetre, class Lister> double grille(int& lignes, Lister&& liste
     f->charger();
     const double ms = meilleurTemps(kEssais, [&] {
         lister(*f);
-        return static_cast<unsigned long long>(f->MSFlexGrid1->Rows());
+        return static_cast<unsigned long long>(f->grilleFilms->Rows());
     });
-    lignes = f->MSFlexGrid1->Rows() - 2;
+    lignes = f->grilleFilms->Rows() - 2;
     return ms;
 }
 
@@ -64,19 +64,19 @@ double brut(sqlite3* h, const char* sql, const QByteArray& parametre, int& ligne
 
 void mesurer(int nFilms, sqlite3* h) {
     int controle = 0, recher = 0, supprimer = 0, nom = 0;
-    const double controleMs = grille<FrmControle>(controle, [](FrmControle& f) { f.Lire(); });
+    const double controleMs = grille<FrmControle>(controle, [](FrmControle& f) { f.lister(); });
     const double recherMs = grille<FrmRecher>(recher, [](FrmRecher& f) {
-        f.CategorieChoisie = kCategorie;
-        f.Lire();
+        f.categorieListee = kCategorie;
+        f.lister();
     });
     const double supprimerMs = grille<FrmSupprimer>(supprimer, [](FrmSupprimer& f) {
-        f.CategorieChoisie = kCategorie;
-        f.Lire();
+        f.categorieListee = kCategorie;
+        f.lister();
     });
     const double nomMs = grille<FrmRecherNom>(nom, [](FrmRecherNom& f) {
-        f.Lire();
-        f.Text9->setText(kTitre);
-        f.Page_Click();
+        f.montrerRecherche();
+        f.caseRecherche->setText(kTitre);
+        f.rechercher();
     });
 
     int controleBrut = 0, categorieBrut = 0, suppressionBrut = 0, nomBrut = 0;

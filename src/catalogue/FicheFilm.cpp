@@ -76,85 +76,82 @@ QString RefusLargeur(std::initializer_list<TexteSaisi> textes) {
 
 FicheFilm::FicheFilm(Form& f, double left, double top, double width, double height, ChampsFiche champs)
     : QFrame(&f), fenetre_(f), champs_(champs) {
-    f.controle(this, left, top, width, height);
-    const auto etiquette = [&](const char* texte, double haut) {
-        return f.controle(new QLabel(QString::fromUtf8(texte), this), 300, haut, 2500, 400);
+    f.controle(this, "fiche", left, top, width, height);
+    const auto libelle = [&](const char* nom, const char* texte, double haut) {
+        return f.controle(new QLabel(QString::fromUtf8(texte), this), nom, 300, haut, 2500, 400);
     };
     const auto boite = [&](const char* nom, double haut, double largeur, const QString& champ) {
-        auto* b = f.controle(new QLineEdit(this), 2900, haut, largeur, 420);
-        b->setObjectName(QString::fromLatin1(nom));
+        auto* b = f.controle(new QLineEdit(this), nom, 2900, haut, largeur, 420);
         if (!champ.isEmpty()) LimiterAuChamp(b, LargeurChamp(kCD, champ));
         return b;
     };
     const auto liste = [&](const char* nom, double haut) {
-        auto* c = f.controle(ListeFilm(this), 2900, haut, 4200, 420);
-        c->setObjectName(QString::fromLatin1(nom));
-        return c;
+        return f.controle(ListeFilm(this), nom, 2900, haut, 4200, 420);
     };
-    Label2 = etiquette("Reference", 250);
-    Text1 = boite("Text1", 200, 2600, QString());
-    Text1->setAlignment(Qt::AlignCenter);
-    Text1->setEnabled(false);
-    Label3 = etiquette("Titre", 800);
-    Text2 = boite("Text2", 750, 5800, QStringLiteral("Nom"));
-    MajusculeFrappe(Text2);
-    Label4 = etiquette("Categorie", 1350);
-    Combo1 = liste("Combo1", 1300);
-    Text10 = boite("Text10", 1300, 4200, QStringLiteral("Categorie"));
-    Label5 = etiquette("Etat", 1900);
-    Combo2 = liste("Combo2", 1850);
-    Text11 = boite("Text11", 1850, 4200, QStringLiteral("Etat"));
-    Label6 = etiquette("Specialite", 2450);
-    Combo3 = liste("Combo3", 2400);
-    Text12 = boite("Text12", 2400, 4200, QStringLiteral("Specialiter"));
-    Label7 = etiquette("Date de Sortie", 3000);
-    Text3 = boite("Text3", 2950, 1800, QStringLiteral("Date"));
-    Label8 = etiquette("Travée", 3550);
-    Text4 = boite("Text4", 3500, 1000, QString());
-    Label9 = etiquette("Rang", 4100);
-    Text5 = boite("Text5", 4050, 1000, QString());
-    Label10 = etiquette("Numero", 4650);
-    Text6 = boite("Text6", 4600, 1000, QString());
-    Label11 = etiquette("Nombre d'Exemplaire", 5200);
-    Text7 = boite("Text7", 5150, 1000, QString());
-    Text8 = boite("DrapeauImage", 5700, 500, QString());
-    Text8->hide();
-    Image1 = f.controle(new BoiteImage(this), 7500, 1300, 4000, 4600);
-    Image1->setObjectName(QStringLiteral("Image1"));
+    libelleReference = libelle("libelleReference", "Reference", 250);
+    caseReference = boite("caseReference", 200, 2600, QString());
+    caseReference->setAlignment(Qt::AlignCenter);
+    caseReference->setEnabled(false);
+    libelleTitre = libelle("libelleTitre", "Titre", 800);
+    caseTitre = boite("caseTitre", 750, 5800, QStringLiteral("Nom"));
+    MajusculeFrappe(caseTitre);
+    libelleCategorie = libelle("libelleCategorie", "Categorie", 1350);
+    listeCategories = liste("listeCategories", 1300);
+    caseCategorie = boite("caseCategorie", 1300, 4200, QStringLiteral("Categorie"));
+    libelleEtat = libelle("libelleEtat", "Etat", 1900);
+    listeEtats = liste("listeEtats", 1850);
+    caseEtat = boite("caseEtat", 1850, 4200, QStringLiteral("Etat"));
+    libelleSpecialite = libelle("libelleSpecialite", "Specialite", 2450);
+    listeSpecialites = liste("listeSpecialites", 2400);
+    caseSpecialite = boite("caseSpecialite", 2400, 4200, QStringLiteral("Specialiter"));
+    libelleDate = libelle("libelleDate", "Date de Sortie", 3000);
+    caseDate = boite("caseDate", 2950, 1800, QStringLiteral("Date"));
+    libelleTravee = libelle("libelleTravee", "Travée", 3550);
+    caseTravee = boite("caseTravee", 3500, 1000, QString());
+    libelleRang = libelle("libelleRang", "Rang", 4100);
+    caseRang = boite("caseRang", 4050, 1000, QString());
+    libelleNumero = libelle("libelleNumero", "Numero", 4650);
+    caseNumero = boite("caseNumero", 4600, 1000, QString());
+    libelleExemplaires = libelle("libelleExemplaires", "Nombre d'Exemplaire", 5200);
+    caseExemplaires = boite("caseExemplaires", 5150, 1000, QString());
+    caseDrapeauImage = boite("caseDrapeauImage", 5700, 500, QString());
+    caseDrapeauImage->hide();
+    imageFilm = f.controle(new BoiteImage(this), "imageFilm", 7500, 1300, 4000, 4600);
     // Each place shows either its list or its plain box, for the card's whole life.
     const bool listes = champs_ == ChampsFiche::Listes;
     const bool etatEnListe = champs_ != ChampsFiche::Boites;
-    Combo1->setVisible(listes);
-    Combo3->setVisible(listes);
-    Text10->setVisible(!listes);
-    Text12->setVisible(!listes);
-    Combo2->setVisible(etatEnListe);
-    Text11->setVisible(!etatEnListe);
+    listeCategories->setVisible(listes);
+    listeSpecialites->setVisible(listes);
+    caseCategorie->setVisible(!listes);
+    caseSpecialite->setVisible(!listes);
+    listeEtats->setVisible(etatEnListe);
+    caseEtat->setVisible(!etatEnListe);
     Vider();
 }
 
 QString FicheFilm::DrapeauImage() const {
-    return Text8->text();
+    return caseDrapeauImage->text();
 }
 
 void FicheFilm::Vider() {
-    for (QLineEdit* b : {Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text10, Text11, Text12})
+    for (QLineEdit* b : {caseReference, caseTitre, caseDate, caseTravee, caseRang, caseNumero,
+                         caseExemplaires, caseCategorie, caseEtat, caseSpecialite})
         b->clear();
-    for (QComboBox* c : {Combo1, Combo2, Combo3}) {
+    for (QComboBox* c : {listeCategories, listeEtats, listeSpecialites}) {
         c->setCurrentIndex(-1);
         c->setEditText(QString());
     }
-    Image1->vider();
-    Text8->setText(QStringLiteral("N"));
+    imageFilm->vider();
+    caseDrapeauImage->setText(QStringLiteral("N"));
 }
 
 void FicheFilm::RemplirListes() {
     switch (champs_) {
     case ChampsFiche::Listes:
-        RemplirListesFilm(Combo1, Combo2, Combo3);
+        RemplirListesFilm(listeCategories, listeEtats, listeSpecialites);
         break;
     case ChampsFiche::EtatSeul:
-        remplirEtats(Combo2);
+        remplirEtats(listeEtats);
         break;
     case ChampsFiche::Boites: // no list to fill
         break;
@@ -162,24 +159,24 @@ void FicheFilm::RemplirListes() {
 }
 
 QString FicheFilm::categorie() const {
-    return champs_ == ChampsFiche::Listes ? Combo1->currentText() : Text10->text();
+    return champs_ == ChampsFiche::Listes ? listeCategories->currentText() : caseCategorie->text();
 }
 
 QString FicheFilm::etat() const {
-    return champs_ == ChampsFiche::Boites ? Text11->text() : Combo2->currentText();
+    return champs_ == ChampsFiche::Boites ? caseEtat->text() : listeEtats->currentText();
 }
 
 QString FicheFilm::specialite() const {
-    return champs_ == ChampsFiche::Listes ? Combo3->currentText() : Text12->text();
+    return champs_ == ChampsFiche::Listes ? listeSpecialites->currentText() : caseSpecialite->text();
 }
 
 std::array<QString, 6> FicheFilm::textes() const {
-    return {Text2->text(), Text3->text(), categorie(), etat(), specialite(), Text7->text()};
+    return {caseTitre->text(), caseDate->text(), categorie(), etat(), specialite(), caseExemplaires->text()};
 }
 
 void FicheFilm::imageParDefaut() {
-    if (!Image1->charger(ImageDefaut())) Image1->vider();
-    Text8->setText(QStringLiteral("N"));
+    if (!imageFilm->charger(ImageDefaut())) imageFilm->vider();
+    caseDrapeauImage->setText(QStringLiteral("N"));
 }
 
 bool FicheFilm::Ouvrir(qint64 cle) {
@@ -192,26 +189,26 @@ bool FicheFilm::Ouvrir(qint64 cle) {
     if (!t->AllerA(cle)) return false;
     cle_ = cle;
     titreStocke_ = t->Texte(QStringLiteral("Nom"));
-    MontrerStocke(Text1, t->Texte(QStringLiteral("MatriculeCD")));
-    MontrerStocke(Text2, titreStocke_);
-    MontrerStocke(Text3, t->Texte(QStringLiteral("Date")));
-    MontrerStocke(Text4, t->Texte(QStringLiteral("Traver")));
-    MontrerStocke(Text5, t->Texte(QStringLiteral("Rang")));
-    MontrerStocke(Text6, t->Texte(QStringLiteral("Numero")));
-    MontrerStocke(Text7, t->Texte(QStringLiteral("Sortie")));
+    MontrerStocke(caseReference, t->Texte(QStringLiteral("MatriculeCD")));
+    MontrerStocke(caseTitre, titreStocke_);
+    MontrerStocke(caseDate, t->Texte(QStringLiteral("Date")));
+    MontrerStocke(caseTravee, t->Texte(QStringLiteral("Traver")));
+    MontrerStocke(caseRang, t->Texte(QStringLiteral("Rang")));
+    MontrerStocke(caseNumero, t->Texte(QStringLiteral("Numero")));
+    MontrerStocke(caseExemplaires, t->Texte(QStringLiteral("Sortie")));
     const QString categorie = t->Texte(QStringLiteral("Categorie"));
     const QString etat = t->Texte(QStringLiteral("Etat"));
     const QString specialite = t->Texte(QStringLiteral("Specialiter"));
-    MontrerTexte(Combo1, categorie);
-    MontrerTexte(Combo2, etat);
-    MontrerTexte(Combo3, specialite);
-    MontrerStocke(Text10, categorie);
-    MontrerStocke(Text11, etat);
-    MontrerStocke(Text12, specialite);
+    MontrerTexte(listeCategories, categorie);
+    MontrerTexte(listeEtats, etat);
+    MontrerTexte(listeSpecialites, specialite);
+    MontrerStocke(caseCategorie, categorie);
+    MontrerStocke(caseEtat, etat);
+    MontrerStocke(caseSpecialite, specialite);
     montres_ = textes();
     const QVariant image = t->Value(QStringLiteral("Image"));
-    if (image.isValid() && image.toBool() && Image1->charger(FichierImageFilm(titreStocke_))) {
-        Text8->setText(QStringLiteral("O"));
+    if (image.isValid() && image.toBool() && imageFilm->charger(FichierImageFilm(titreStocke_))) {
+        caseDrapeauImage->setText(QStringLiteral("O"));
         imagePropre_ = true;
     } else {
         imageParDefaut();
@@ -227,7 +224,7 @@ FicheFilm::Clic FicheFilm::OuvrirLigne(MSFlexGrid& grille) {
         if (Ouvrir(cle)) {
             grille.hide();
             show();
-            entrees(true);
+            activerEntrees(true);
             return Clic::Ouvert;
         }
     } catch (const ErreurBase& e) {
@@ -236,7 +233,7 @@ FicheFilm::Clic FicheFilm::OuvrirLigne(MSFlexGrid& grille) {
     return Clic::Introuvable;
 }
 
-void FicheFilm::entrees(bool fiche) {
+void FicheFilm::activerEntrees(bool fiche) {
     for (const char* n : {"Enregitre", "SaiAffiche", "Autre", "Effaimage"})
         if (QAction* a = fenetre_.menu(QString::fromLatin1(n)))
             a->setEnabled(fiche && (qstrcmp(n, "Effaimage") != 0 || imagePropre_));
@@ -244,12 +241,12 @@ void FicheFilm::entrees(bool fiche) {
 
 void FicheFilm::Fermer() {
     hide();
-    Image1->vider();
-    entrees(false);
+    imageFilm->vider();
+    activerEntrees(false);
 }
 
 bool FicheFilm::enregistrerEtat() {
-    const QString etat = Combo2->currentText();
+    const QString etat = listeEtats->currentText();
     const bool vide = etat.trimmed().isEmpty();
     // A state kept as it was shown is not written again, whatever it holds.
     if (!vide && etat == montres_[3]) return true;
@@ -296,7 +293,7 @@ bool FicheFilm::Enregistrer() {
         env().message(refus);
         return false;
     }
-    const bool avecImage = DrapeauImage().trimmed() == QLatin1String("O") && Image1->aUneImage();
+    const bool avecImage = DrapeauImage().trimmed() == QLatin1String("O") && imageFilm->aUneImage();
     try {
         Database& db = ctx().base();
         auto t = db.ouvrirTable(kCD);
@@ -325,7 +322,7 @@ bool FicheFilm::Enregistrer() {
         if (avecImage) {
             env().pointDeControle("fiche-image");
             // Under the title as stored, where every reader looks for it.
-            EcrireImageFilm(change(0) ? titre : titreStocke_, Image1->image());
+            EcrireImageFilm(change(0) ? titre : titreStocke_, imageFilm->image());
         }
         tr.valider();
     } catch (const Refus& r) {
@@ -343,9 +340,9 @@ bool FicheFilm::Enregistrer() {
 }
 
 void FicheFilm::ChoisirImage() {
-    switch (vidora::ChoisirImage(*Image1)) {
+    switch (vidora::ChoisirImage(*imageFilm)) {
     case ChoixImage::Chargee:
-        Text8->setText(QStringLiteral("O"));
+        caseDrapeauImage->setText(QStringLiteral("O"));
         break;
     case ChoixImage::Annulee: // the card keeps its picture: erasing it has its own entry
     case ChoixImage::PasUneImage:

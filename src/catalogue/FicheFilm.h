@@ -25,7 +25,7 @@ class MSFlexGrid;
 // How a card shows category, state and speciality, and what its save writes.
 enum class ChampsFiche {
     Listes,   // three choice lists; the save writes the film
-    Boites,   // three plain boxes (Text10 to Text12), no list read; the save writes the film
+    Boites,   // three plain boxes, no list read; the save writes the film
     EtatSeul, // the state as a choice list, category and speciality in plain boxes; the save
               // writes the state alone
 };
@@ -76,36 +76,38 @@ class FicheFilm : public QFrame {
     // DrapeauImage: "O" when the box holds the film's picture, to be written at the save.
     QString DrapeauImage() const;
 
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label4;
-    QLabel* Label5;
-    QLabel* Label6;
-    QLabel* Label7;
-    QLabel* Label8;
-    QLabel* Label9;
-    QLabel* Label10;
-    QLabel* Label11;
-    QLineEdit* Text1;  // identifier, not editable
-    QLineEdit* Text2;  // title: typed letters become capitals
-    QLineEdit* Text3;  // date
-    QLineEdit* Text4;  // bay, shown only
-    QLineEdit* Text5;  // row, shown only
-    QLineEdit* Text6;  // number, shown only
-    QLineEdit* Text7;  // copies on the shelf (Sortie)
-    QLineEdit* Text8;  // hidden: DrapeauImage
-    QComboBox* Combo1; // category
-    QComboBox* Combo2; // state
-    QComboBox* Combo3; // speciality
+    QLabel* libelleReference;
+    QLabel* libelleTitre;
+    QLabel* libelleCategorie;
+    QLabel* libelleEtat;
+    QLabel* libelleSpecialite;
+    QLabel* libelleDate;
+    QLabel* libelleTravee;
+    QLabel* libelleRang;
+    QLabel* libelleNumero;
+    QLabel* libelleExemplaires;
+    QLineEdit* caseReference; // not editable
+    QLineEdit* caseTitre;     // typed letters become capitals
+    QLineEdit* caseDate;
+    // The shelf place, shown only: a save never writes it.
+    QLineEdit* caseTravee;
+    QLineEdit* caseRang;
+    QLineEdit* caseNumero;
+    QLineEdit* caseExemplaires;  // copies on the shelf (Sortie)
+    QLineEdit* caseDrapeauImage; // hidden: what DrapeauImage() reads
+    QComboBox* listeCategories;
+    QComboBox* listeEtats;
+    QComboBox* listeSpecialites;
     // The plain boxes that stand in for the lists (Boites: category, state, speciality;
     // EtatSeul: category and speciality only).
-    QLineEdit* Text10;
-    QLineEdit* Text11;
-    QLineEdit* Text12;
-    BoiteImage* Image1;
+    QLineEdit* caseCategorie;
+    QLineEdit* caseEtat;
+    QLineEdit* caseSpecialite;
+    BoiteImage* imageFilm;
 
   private:
-    void entrees(bool fiche);
+    // The card's entries of the window: on while a film is shown.
+    void activerEntrees(bool fiche);
     void imageParDefaut();
     bool enregistrerEtat();
     // The texts to save, from the lists or the boxes that this card shows.

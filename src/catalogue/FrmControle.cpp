@@ -10,7 +10,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QLineEdit>
 
 namespace vidora {
 
@@ -28,47 +27,42 @@ const QVector<ColonneGrille>& colonnes() {
 
 FrmControle::FrmControle()
     : Form(QStringLiteral("FrmControle"), QString::fromUtf8("Control Physique des Films")) {
-    Label1 = TitreListe(*this);
-    MSFlexGrid1 = GrilleFilms(*this, 700); // no count under the title
-    Fiche = new FicheFilm(*this, 150, 1150, 11700, 6100, ChampsFiche::EtatSeul);
-    // This window knows the card's category and speciality boxes as Text8 and Text9.
-    Text8 = Fiche->Text10;
-    Text9 = Fiche->Text12;
-    Text8->setObjectName(QStringLiteral("Text8"));
-    Text9->setObjectName(QStringLiteral("Text9"));
-    connect(MSFlexGrid1, &MSFlexGrid::Click, this, &FrmControle::MSFlexGrid1_Click);
-    ajouterEntree("Retour", "Retour", &FrmControle::Retour_Click);
-    ajouterEntree("Enregitre", "Enregistrer", &FrmControle::Enregitre_Click);
-    ajouterEntree("Autre", "Autre Film", &FrmControle::Autre_Click);
+    bandeau = TitreListe(*this);
+    grilleFilms = GrilleFilms(*this, 700); // no count under the title
+    fiche = new FicheFilm(*this, 150, 1150, 11700, 6100, ChampsFiche::EtatSeul);
+    connect(grilleFilms, &MSFlexGrid::Click, this, &FrmControle::ouvrirFilm);
+    ajouterEntree("Retour", "Retour", &FrmControle::revenir);
+    ajouterEntree("Enregitre", "Enregistrer", &FrmControle::enregistrer);
+    ajouterEntree("Autre", "Autre Film", &FrmControle::autreFilm);
 }
 
 void FrmControle::charger() {
     MiseEnPlaceStandard(*this);
-    Lire();
+    lister();
 }
 
-void FrmControle::Lire() {
-    Mode = ModeFilm::Liste;
-    Fiche->Fermer();
-    PreparerGrille(*MSFlexGrid1, colonnes(), QStringLiteral("CD"));
+void FrmControle::lister() {
+    mode = ModeFilm::Liste;
+    fiche->Fermer();
+    PreparerGrille(*grilleFilms, colonnes(), QStringLiteral("CD"));
 }
 
-void FrmControle::MSFlexGrid1_Click() {
-    if (Mode != ModeFilm::Liste) return;
-    const FicheFilm::Clic clic = Fiche->OuvrirLigne(*MSFlexGrid1);
-    if (clic == FicheFilm::Clic::Introuvable) return Lire();
-    if (clic == FicheFilm::Clic::Ouvert) Mode = ModeFilm::Fiche;
+void FrmControle::ouvrirFilm() {
+    if (mode != ModeFilm::Liste) return;
+    const FicheFilm::Clic clic = fiche->OuvrirLigne(*grilleFilms);
+    if (clic == FicheFilm::Clic::Introuvable) return lister();
+    if (clic == FicheFilm::Clic::Ouvert) mode = ModeFilm::Fiche;
 }
 
-void FrmControle::Enregitre_Click() {
-    if (Mode == ModeFilm::Fiche && Fiche->Enregistrer()) Lire();
+void FrmControle::enregistrer() {
+    if (mode == ModeFilm::Fiche && fiche->Enregistrer()) lister();
 }
 
-void FrmControle::Autre_Click() {
-    Lire();
+void FrmControle::autreFilm() {
+    lister();
 }
 
-void FrmControle::Retour_Click() {
+void FrmControle::revenir() {
     RendreLaMain(this);
 }
 

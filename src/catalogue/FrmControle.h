@@ -6,7 +6,6 @@
 #include "platform/Form.h"
 
 class QLabel;
-class QLineEdit;
 
 namespace vidora {
 
@@ -18,18 +17,16 @@ class FrmControle : public Form {
     FrmControle();
     void charger() override;
     // The list state: every film, the card hidden.
-    void Lire();
-    void MSFlexGrid1_Click();
-    void Enregitre_Click();
-    void Autre_Click();
-    void Retour_Click();
+    void lister();
+    void ouvrirFilm();
+    void enregistrer();
+    void autreFilm();
+    void revenir();
 
-    QLabel* Label1;
-    MSFlexGrid* MSFlexGrid1;
-    FicheFilm* Fiche;
-    QLineEdit* Text8; // the card's category box
-    QLineEdit* Text9; // the card's speciality box
-    ModeFilm Mode = ModeFilm::Liste;
+    QLabel* bandeau;
+    MSFlexGrid* grilleFilms;
+    FicheFilm* fiche;
+    ModeFilm mode = ModeFilm::Liste;
 };
 
 } // namespace vidora

@@ -139,29 +139,29 @@ void TrierParTitre(QVector<LigneFilm>& l) {
 }
 
 FrmListe::FrmListe() : Form(QStringLiteral("FrmListe"), QStringLiteral("Modifier un Film")) {
-    Label1 = TitreListe(*this);
-    Label12 = CompteListe(*this);
-    MSFlexGrid1 = GrilleFilms(*this);
-    Fiche = new FicheFilm(*this, 150, 1150, 11700, 6100);
-    connect(MSFlexGrid1, &MSFlexGrid::Click, this, &FrmListe::MSFlexGrid1_Click);
-    ajouterEntree("Retour", "Retour", &FrmListe::Retour_Click);
-    ajouterEntree("Enregitre", "Enregistrer", &FrmListe::Enregitre_Click);
-    ajouterEntree("SaiAffiche", "Saisir Affiche", &FrmListe::SaiAffiche_Click);
-    ajouterEntree("Autre", "Autre Film", &FrmListe::Autre_Click);
-    ajouterEntree("Effaimage", "Effecer l'image", &FrmListe::Effaimage_Click);
+    bandeau = TitreListe(*this);
+    bandeauCompte = CompteListe(*this);
+    grilleFilms = GrilleFilms(*this);
+    fiche = new FicheFilm(*this, 150, 1150, 11700, 6100);
+    connect(grilleFilms, &MSFlexGrid::Click, this, &FrmListe::ouvrirFilm);
+    ajouterEntree("Retour", "Retour", &FrmListe::revenir);
+    ajouterEntree("Enregitre", "Enregistrer", &FrmListe::enregistrer);
+    ajouterEntree("SaiAffiche", "Saisir Affiche", &FrmListe::choisirAffiche);
+    ajouterEntree("Autre", "Autre Film", &FrmListe::autreFilm);
+    ajouterEntree("Effaimage", "Effecer l'image", &FrmListe::effacerImage);
 }
 
 void FrmListe::charger() {
     MiseEnPlaceStandard(*this);
-    Lire();
+    lister();
 }
 
-void FrmListe::Lire() {
-    Mode = ModeFilm::Liste;
-    MSFlexGrid1->hide();
-    Fiche->Fermer();
+void FrmListe::lister() {
+    mode = ModeFilm::Liste;
+    grilleFilms->hide();
+    fiche->Fermer();
     show();
-    PreparerEntetes(*MSFlexGrid1, ColonnesListeFilms());
+    PreparerEntetes(*grilleFilms, ColonnesListeFilms());
     QVector<LigneFilm> films;
     try {
         auto t = ctx().base().ouvrirTable(QStringLiteral("CD"));
@@ -182,7 +182,7 @@ void FrmListe::Lire() {
         env().message(QStringLiteral("LA LISTE DES FILMS NE PEUT ETRE LUE :\n%1").arg(e.message()));
     }
     const std::vector<int> ordre = OrdreParTitre(films);
-    Label12->setText(QStringLiteral("Nombre de film %1").arg(films.size()));
+    bandeauCompte->setText(QStringLiteral("Nombre de film %1").arg(films.size()));
     QList<QString> cellules;
     cellules.reserve((films.size() + 2) * 6); // the heading and empty rows' room too
     for (int i : ordre) {
@@ -191,34 +191,34 @@ void FrmListe::Lire() {
                  << std::move(f.categorie) << std::move(f.classement) << std::move(f.sortie);
     }
     films = {};
-    MSFlexGrid1->remplirLignes(std::move(cellules));
-    MSFlexGrid1->show();
+    grilleFilms->remplirLignes(std::move(cellules));
+    grilleFilms->show();
 }
 
-void FrmListe::MSFlexGrid1_Click() {
-    if (Mode != ModeFilm::Liste) return;
-    const FicheFilm::Clic clic = Fiche->OuvrirLigne(*MSFlexGrid1);
-    if (clic == FicheFilm::Clic::Introuvable) return Lire();
-    if (clic == FicheFilm::Clic::Ouvert) Mode = ModeFilm::Fiche;
+void FrmListe::ouvrirFilm() {
+    if (mode != ModeFilm::Liste) return;
+    const FicheFilm::Clic clic = fiche->OuvrirLigne(*grilleFilms);
+    if (clic == FicheFilm::Clic::Introuvable) return lister();
+    if (clic == FicheFilm::Clic::Ouvert) mode = ModeFilm::Fiche;
 }
 
-void FrmListe::Enregitre_Click() {
-    if (Mode == ModeFilm::Fiche && Fiche->Enregistrer()) Lire();
+void FrmListe::enregistrer() {
+    if (mode == ModeFilm::Fiche && fiche->Enregistrer()) lister();
 }
 
-void FrmListe::SaiAffiche_Click() {
-    if (Mode == ModeFilm::Fiche) Fiche->ChoisirImage();
+void FrmListe::choisirAffiche() {
+    if (mode == ModeFilm::Fiche) fiche->ChoisirImage();
 }
 
-void FrmListe::Effaimage_Click() {
-    if (Mode == ModeFilm::Fiche) Fiche->EffacerImage();
+void FrmListe::effacerImage() {
+    if (mode == ModeFilm::Fiche) fiche->EffacerImage();
 }
 
-void FrmListe::Autre_Click() {
-    Lire();
+void FrmListe::autreFilm() {
+    lister();
 }
 
-void FrmListe::Retour_Click() {
+void FrmListe::revenir() {
     RendreLaMain(this);
 }
 

@@ -40,19 +40,19 @@ class FrmListe : public Form {
     FrmListe();
     void charger() override;
     // The list state: every film read, sorted and shown, the card hidden.
-    void Lire();
-    void MSFlexGrid1_Click();
-    void Enregitre_Click();
-    void SaiAffiche_Click();
-    void Effaimage_Click();
-    void Autre_Click();
-    void Retour_Click();
+    void lister();
+    void ouvrirFilm();
+    void enregistrer();
+    void choisirAffiche();
+    void effacerImage();
+    void autreFilm();
+    void revenir();
 
-    QLabel* Label1;
-    QLabel* Label12;
-    MSFlexGrid* MSFlexGrid1;
-    FicheFilm* Fiche;
-    ModeFilm Mode = ModeFilm::Liste;
+    QLabel* bandeau;
+    QLabel* bandeauCompte;
+    MSFlexGrid* grilleFilms;
+    FicheFilm* fiche;
+    ModeFilm mode = ModeFilm::Liste;
 };
 
 } // namespace vidora

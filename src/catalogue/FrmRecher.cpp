@@ -16,78 +16,78 @@
 namespace vidora {
 
 FrmRecher::FrmRecher() : Form(QStringLiteral("FrmRecher"), QStringLiteral("Recherche par categorie")) {
-    Label1 = TitreListe(*this);
-    Label12 = CompteListe(*this);
-    MSFlexGrid1 = GrilleFilms(*this);
-    Fiche = new FicheFilm(*this, 150, 1150, 11700, 6100);
-    Combo4 = ChoixCategorie(*this, QStringLiteral("Catégorie"));
-    connect(Combo4, &QComboBox::activated, this, &FrmRecher::Combo4_Click);
-    connect(MSFlexGrid1, &MSFlexGrid::Click, this, &FrmRecher::MSFlexGrid1_Click);
-    ajouterEntree("Retour", "Retour", &FrmRecher::Retour_Click);
-    ajouterEntree("Enregitre", "Enregistrer", &FrmRecher::Enregitre_Click);
-    ajouterEntree("SaiAffiche", "Saisir Affiche", &FrmRecher::SaiAffiche_Click);
-    ajouterEntree("Autre", "Autre Film", &FrmRecher::Autre_Click);
-    ajouterEntree("Effaimage", "Effecer l'image", &FrmRecher::Effaimage_Click);
-    ajouterEntree("Catego", "Autre Categorie", &FrmRecher::Catego_Click);
+    bandeau = TitreListe(*this);
+    bandeauCompte = CompteListe(*this);
+    grilleFilms = GrilleFilms(*this);
+    fiche = new FicheFilm(*this, 150, 1150, 11700, 6100);
+    listeChoixCategorie = ChoixCategorie(*this, QStringLiteral("Catégorie"));
+    connect(listeChoixCategorie, &QComboBox::activated, this, &FrmRecher::categorieChoisie);
+    connect(grilleFilms, &MSFlexGrid::Click, this, &FrmRecher::ouvrirFilm);
+    ajouterEntree("Retour", "Retour", &FrmRecher::revenir);
+    ajouterEntree("Enregitre", "Enregistrer", &FrmRecher::enregistrer);
+    ajouterEntree("SaiAffiche", "Saisir Affiche", &FrmRecher::choisirAffiche);
+    ajouterEntree("Autre", "Autre Film", &FrmRecher::autreFilm);
+    ajouterEntree("Effaimage", "Effecer l'image", &FrmRecher::effacerImage);
+    ajouterEntree("Catego", "Autre Categorie", &FrmRecher::autreCategorie);
 }
 
 void FrmRecher::charger() {
     MiseEnPlaceStandard(*this);
-    for (QWidget* w :
-         {static_cast<QWidget*>(Label12), static_cast<QWidget*>(MSFlexGrid1), static_cast<QWidget*>(Fiche)})
+    for (QWidget* w : {static_cast<QWidget*>(bandeauCompte), static_cast<QWidget*>(grilleFilms),
+                       static_cast<QWidget*>(fiche)})
         w->hide();
-    RemplirCategories(Combo4);
-    Fiche->Fermer();
+    RemplirCategories(listeChoixCategorie);
+    fiche->Fermer();
     menu(QStringLiteral("Autre"))->setEnabled(true);
 }
 
-void FrmRecher::Combo4_Click() {
-    CategorieChoisie = Combo4->currentText();
-    Combo4->hide();
-    Lire();
+void FrmRecher::categorieChoisie() {
+    categorieListee = listeChoixCategorie->currentText();
+    listeChoixCategorie->hide();
+    lister();
 }
 
-void FrmRecher::Lire() {
-    Mode = ModeFilm::Liste;
-    MSFlexGrid1->hide();
-    Fiche->Fermer();
-    Label12->setText(QStringLiteral("Nombre de film %1")
-                         .arg(ListerCategorie(*MSFlexGrid1, ColonnesListeFilms(), CategorieChoisie)));
-    Label12->show();
+void FrmRecher::lister() {
+    mode = ModeFilm::Liste;
+    grilleFilms->hide();
+    fiche->Fermer();
+    bandeauCompte->setText(QStringLiteral("Nombre de film %1")
+                               .arg(ListerCategorie(*grilleFilms, ColonnesListeFilms(), categorieListee)));
+    bandeauCompte->show();
 }
 
-void FrmRecher::MSFlexGrid1_Click() {
-    if (Mode != ModeFilm::Liste) return;
-    const FicheFilm::Clic clic = Fiche->OuvrirLigne(*MSFlexGrid1);
-    if (clic == FicheFilm::Clic::Introuvable) return Lire();
+void FrmRecher::ouvrirFilm() {
+    if (mode != ModeFilm::Liste) return;
+    const FicheFilm::Clic clic = fiche->OuvrirLigne(*grilleFilms);
+    if (clic == FicheFilm::Clic::Introuvable) return lister();
     if (clic != FicheFilm::Clic::Ouvert) return;
     menu(QStringLiteral("Catego"))->setEnabled(false);
-    Mode = ModeFilm::Fiche;
+    mode = ModeFilm::Fiche;
 }
 
-void FrmRecher::Enregitre_Click() {
-    if (Mode == ModeFilm::Fiche && Fiche->Enregistrer()) Lire();
+void FrmRecher::enregistrer() {
+    if (mode == ModeFilm::Fiche && fiche->Enregistrer()) lister();
 }
 
-void FrmRecher::SaiAffiche_Click() {
-    if (Mode == ModeFilm::Fiche) Fiche->ChoisirImage();
+void FrmRecher::choisirAffiche() {
+    if (mode == ModeFilm::Fiche) fiche->ChoisirImage();
 }
 
-void FrmRecher::Effaimage_Click() {
-    if (Mode == ModeFilm::Fiche) Fiche->EffacerImage();
+void FrmRecher::effacerImage() {
+    if (mode == ModeFilm::Fiche) fiche->EffacerImage();
 }
 
-void FrmRecher::Autre_Click() {
+void FrmRecher::autreFilm() {
     menu(QStringLiteral("Catego"))->setEnabled(true);
-    Lire();
+    lister();
 }
 
-void FrmRecher::Catego_Click() {
-    Combo4->show();
-    MSFlexGrid1->hide();
+void FrmRecher::autreCategorie() {
+    listeChoixCategorie->show();
+    grilleFilms->hide();
 }
 
-void FrmRecher::Retour_Click() {
+void FrmRecher::revenir() {
     RendreLaMain(this);
 }
 

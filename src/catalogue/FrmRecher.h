@@ -19,25 +19,25 @@ class FrmRecher : public Form {
   public:
     FrmRecher();
     void charger() override;
-    // A category chosen from the list of Combo4.
-    void Combo4_Click();
+    // A category chosen from the chooser's list.
+    void categorieChoisie();
     // The list state: the films of the chosen category, the card hidden.
-    void Lire();
-    void MSFlexGrid1_Click();
-    void Enregitre_Click();
-    void SaiAffiche_Click();
-    void Effaimage_Click();
-    void Autre_Click();
-    void Catego_Click();
-    void Retour_Click();
+    void lister();
+    void ouvrirFilm();
+    void enregistrer();
+    void choisirAffiche();
+    void effacerImage();
+    void autreFilm();
+    void autreCategorie();
+    void revenir();
 
-    QComboBox* Combo4; // the category chooser
-    QLabel* Label1;
-    QLabel* Label12;
-    MSFlexGrid* MSFlexGrid1;
-    FicheFilm* Fiche;
-    QString CategorieChoisie;
-    ModeFilm Mode = ModeFilm::Liste;
+    QComboBox* listeChoixCategorie; // the category chooser
+    QLabel* bandeau;
+    QLabel* bandeauCompte;
+    MSFlexGrid* grilleFilms;
+    FicheFilm* fiche;
+    QString categorieListee;
+    ModeFilm mode = ModeFilm::Liste;
 };
 
 } // namespace vidora

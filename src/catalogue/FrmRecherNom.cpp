@@ -30,84 +30,84 @@ double HauteurGrilleRecherche(int m) {
 }
 
 FrmRecherNom::FrmRecherNom() : Form(QStringLiteral("FrmRecherNom"), QStringLiteral("Recherche par Nom")) {
-    Label1 = TitreListe(*this);
-    Label12 = CompteListe(*this);
-    Text9 = controle(new QLineEdit(this), 3000, 1150, 6000, 420);
-    Text9->setObjectName(QStringLiteral("Text9"));
-    MajusculeFrappe(Text9);
-    MSFlexGrid1 = GrilleFilms(*this);
-    Fiche = new FicheFilm(*this, 150, 1150, 11700, 6100, ChampsFiche::Boites);
-    connect(Text9, &QLineEdit::returnPressed, this, &FrmRecherNom::Page_Click);
-    connect(MSFlexGrid1, &MSFlexGrid::Click, this, &FrmRecherNom::MSFlexGrid1_Click);
-    ajouterEntree("Retour", "Retour", &FrmRecherNom::Retour_Click);
-    ajouterEntree("Enregitre", "Enregistrer", &FrmRecherNom::Enregitre_Click);
-    ajouterEntree("SaiAffiche", "Saisir Affiche", &FrmRecherNom::SaiAffiche_Click);
-    ajouterEntree("Autre", "Autre Film", &FrmRecherNom::Autre_Click);
+    bandeau = TitreListe(*this);
+    bandeauCompte = CompteListe(*this);
+    caseRecherche = controle(new QLineEdit(this), "caseRecherche", 3000, 1150, 6000, 420);
+    MajusculeFrappe(caseRecherche);
+    grilleFilms = GrilleFilms(*this);
+    fiche = new FicheFilm(*this, 150, 1150, 11700, 6100, ChampsFiche::Boites);
+    connect(caseRecherche, &QLineEdit::returnPressed, this, &FrmRecherNom::rechercher);
+    connect(grilleFilms, &MSFlexGrid::Click, this, &FrmRecherNom::ouvrirFilm);
+    ajouterEntree("Retour", "Retour", &FrmRecherNom::revenir);
+    ajouterEntree("Enregitre", "Enregistrer", &FrmRecherNom::enregistrer);
+    ajouterEntree("SaiAffiche", "Saisir Affiche", &FrmRecherNom::choisirAffiche);
+    ajouterEntree("Autre", "Autre Film", &FrmRecherNom::nouvelleRecherche);
 }
 
 void FrmRecherNom::charger() {
     MiseEnPlaceStandard(*this);
-    Lire();
+    montrerRecherche();
 }
 
-void FrmRecherNom::Lire() {
-    Mode = ModeFilm::Recherche;
-    Text9->show();
-    Fiche->Fermer();
-    MSFlexGrid1->hide();
+void FrmRecherNom::montrerRecherche() {
+    mode = ModeFilm::Recherche;
+    caseRecherche->show();
+    fiche->Fermer();
+    grilleFilms->hide();
     int films = 0;
     try {
         films = ctx().base().ouvrirTable(QStringLiteral("CD"))->RecordCount();
     } catch (const ErreurBase& e) {
         env().message(QStringLiteral("LA LISTE DES FILMS NE PEUT ETRE LUE :\n%1").arg(e.message()));
     }
-    Label12->setText(QStringLiteral("Nombre de film %1").arg(films));
-    Text9->setFocus();
+    bandeauCompte->setText(QStringLiteral("Nombre de film %1").arg(films));
+    caseRecherche->setFocus();
 }
 
-void FrmRecherNom::Page_Click() {
-    if (Mode != ModeFilm::Recherche) return;
-    NomChoisi = Text9->text().trimmed().toUpper();
+void FrmRecherNom::rechercher() {
+    if (mode != ModeFilm::Recherche) return;
+    texteCherche = caseRecherche->text().trimmed().toUpper();
     const QString nom = QStringLiteral("Nom");
     // The text is looked for as it stands: no character of it has a meaning of its own.
     OptionsGrille o;
     o.masquerPendantRemplissage = false;
     PreparerGrille(
-        *MSFlexGrid1, ColonnesListeFilms(), QStringLiteral("CD"),
-        [&](const Recordset& r) { return !r.EstNull(nom) && r.Texte(nom).trimmed().contains(NomChoisi); }, o);
-    const int m = MSFlexGrid1->Rows() - 2;
+        *grilleFilms, ColonnesListeFilms(), QStringLiteral("CD"),
+        [&](const Recordset& r) { return !r.EstNull(nom) && r.Texte(nom).trimmed().contains(texteCherche); },
+        o);
+    const int m = grilleFilms->Rows() - 2;
     // The height the search gives, within the room the window has below the grid's top.
-    const double place = height() * twips::parPixel - MSFlexGrid1->Top() - kMargeBas;
-    MSFlexGrid1->setHeight(std::min(HauteurGrilleRecherche(m), std::max(place, 0.0)));
-    Text9->hide();
-    Mode = ModeFilm::Liste;
+    const double place = height() * twips::parPixel - grilleFilms->Top() - kMargeBas;
+    grilleFilms->setHeight(std::min(HauteurGrilleRecherche(m), std::max(place, 0.0)));
+    caseRecherche->hide();
+    mode = ModeFilm::Liste;
     if (m == 0) {
-        env().message(QStringLiteral("PAS DE ") + NomChoisi);
-        Lire();
+        env().message(QStringLiteral("PAS DE ") + texteCherche);
+        montrerRecherche();
     }
 }
 
-void FrmRecherNom::MSFlexGrid1_Click() {
-    if (Mode != ModeFilm::Liste) return;
-    const FicheFilm::Clic clic = Fiche->OuvrirLigne(*MSFlexGrid1);
-    if (clic == FicheFilm::Clic::Introuvable) return Lire();
-    if (clic == FicheFilm::Clic::Ouvert) Mode = ModeFilm::Fiche;
+void FrmRecherNom::ouvrirFilm() {
+    if (mode != ModeFilm::Liste) return;
+    const FicheFilm::Clic clic = fiche->OuvrirLigne(*grilleFilms);
+    if (clic == FicheFilm::Clic::Introuvable) return montrerRecherche();
+    if (clic == FicheFilm::Clic::Ouvert) mode = ModeFilm::Fiche;
 }
 
-void FrmRecherNom::Enregitre_Click() {
-    if (Mode == ModeFilm::Fiche && Fiche->Enregistrer()) Lire();
+void FrmRecherNom::enregistrer() {
+    if (mode == ModeFilm::Fiche && fiche->Enregistrer()) montrerRecherche();
 }
 
-void FrmRecherNom::SaiAffiche_Click() {
-    if (Mode == ModeFilm::Fiche) Fiche->ChoisirImage();
+void FrmRecherNom::choisirAffiche() {
+    if (mode == ModeFilm::Fiche) fiche->ChoisirImage();
 }
 
-void FrmRecherNom::Autre_Click() {
-    Text9->clear();
-    Lire();
+void FrmRecherNom::nouvelleRecherche() {
+    caseRecherche->clear();
+    montrerRecherche();
 }
 
-void FrmRecherNom::Retour_Click() {
+void FrmRecherNom::revenir() {
     RendreLaMain(this);
 }
 

@@ -25,23 +25,23 @@ class FrmRecherNom : public Form {
     FrmRecherNom();
     void charger() override;
     // The search state: the search box shown with its text, the count of every film.
-    void Lire();
-    // The search of the text typed in Text9.
-    void Page_Click();
-    void MSFlexGrid1_Click();
-    void Enregitre_Click();
-    void SaiAffiche_Click();
-    void Autre_Click();
-    void Retour_Click();
+    void montrerRecherche();
+    // Lists the films whose title holds the text typed in the search box.
+    void rechercher();
+    void ouvrirFilm();
+    void enregistrer();
+    void choisirAffiche();
+    void nouvelleRecherche();
+    void revenir();
 
-    QLabel* Label1;
-    QLabel* Label12;
-    QLineEdit* Text9; // the search box
-    MSFlexGrid* MSFlexGrid1;
-    FicheFilm* Fiche;
+    QLabel* bandeau;
+    QLabel* bandeauCompte;
+    QLineEdit* caseRecherche;
+    MSFlexGrid* grilleFilms;
+    FicheFilm* fiche;
     // The search text in capitals.
-    QString NomChoisi;
-    ModeFilm Mode = ModeFilm::Recherche;
+    QString texteCherche;
+    ModeFilm mode = ModeFilm::Recherche;
 };
 
 } // namespace vidora

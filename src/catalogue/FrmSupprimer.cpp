@@ -58,54 +58,54 @@ bool SupprimerFilm(qint64 cle) {
 }
 
 FrmSupprimer::FrmSupprimer() : Form(QStringLiteral("FrmSupprimer"), QStringLiteral("Supprimer Film")) {
-    Label1 = TitreListe(*this);
-    MSFlexGrid1 = GrilleFilms(*this);
-    Fiche = new FicheFilm(*this, 150, 1150, 11700, 6100);
-    Combo4 = ChoixCategorie(*this, QStringLiteral("Categorie"));
-    connect(Combo4, &QComboBox::activated, this, &FrmSupprimer::Combo4_Click);
-    connect(MSFlexGrid1, &MSFlexGrid::Click, this, &FrmSupprimer::MSFlexGrid1_Click);
-    ajouterEntree("Retour", "Retour", &FrmSupprimer::Retour_Click);
-    ajouterEntree("Enregitre", "Supprimer", &FrmSupprimer::Enregitre_Click);
-    ajouterEntree("Autre", "Autre Film", &FrmSupprimer::Autre_Click);
-    ajouterEntree("Caztegori", "Autre Categorie", &FrmSupprimer::Caztegori_Click);
+    bandeau = TitreListe(*this);
+    grilleFilms = GrilleFilms(*this);
+    fiche = new FicheFilm(*this, 150, 1150, 11700, 6100);
+    listeChoixCategorie = ChoixCategorie(*this, QStringLiteral("Categorie"));
+    connect(listeChoixCategorie, &QComboBox::activated, this, &FrmSupprimer::categorieChoisie);
+    connect(grilleFilms, &MSFlexGrid::Click, this, &FrmSupprimer::ouvrirFilm);
+    ajouterEntree("Retour", "Retour", &FrmSupprimer::revenir);
+    ajouterEntree("Enregitre", "Supprimer", &FrmSupprimer::supprimer);
+    ajouterEntree("Autre", "Autre Film", &FrmSupprimer::autreFilm);
+    ajouterEntree("Caztegori", "Autre Categorie", &FrmSupprimer::autreCategorie);
 }
 
 void FrmSupprimer::charger() {
     MiseEnPlaceStandard(*this);
-    RemplirCategories(Combo4);
-    MSFlexGrid1->hide();
-    Fiche->Fermer();
+    RemplirCategories(listeChoixCategorie);
+    grilleFilms->hide();
+    fiche->Fermer();
     menu(QStringLiteral("Autre"))->setEnabled(true);
 }
 
-void FrmSupprimer::Combo4_Click() {
-    CategorieChoisie = Combo4->currentText();
-    Combo4->hide();
-    Lire();
+void FrmSupprimer::categorieChoisie() {
+    categorieListee = listeChoixCategorie->currentText();
+    listeChoixCategorie->hide();
+    lister();
 }
 
-void FrmSupprimer::Lire() {
-    Mode = ModeFilm::Liste;
-    Fiche->Fermer();
-    ListerCategorie(*MSFlexGrid1, colonnes(), CategorieChoisie);
+void FrmSupprimer::lister() {
+    mode = ModeFilm::Liste;
+    fiche->Fermer();
+    ListerCategorie(*grilleFilms, colonnes(), categorieListee);
 }
 
-void FrmSupprimer::MSFlexGrid1_Click() {
-    if (Mode != ModeFilm::Liste) return;
+void FrmSupprimer::ouvrirFilm() {
+    if (mode != ModeFilm::Liste) return;
     menu(QStringLiteral("Caztegori"))->setEnabled(false);
     // The heading, the empty row after the last film or a film gone meanwhile: nothing opens,
     // the operator is told and sees the list again.
-    if (Fiche->OuvrirLigne(*MSFlexGrid1) != FicheFilm::Clic::Ouvert) {
+    if (fiche->OuvrirLigne(*grilleFilms) != FicheFilm::Clic::Ouvert) {
         env().message(QString::fromUtf8("Pas de Film d'enregisté"));
-        return Lire();
+        return lister();
     }
-    Mode = ModeFilm::Fiche;
+    mode = ModeFilm::Fiche;
 }
 
-void FrmSupprimer::Enregitre_Click() {
-    if (Mode != ModeFilm::Fiche) return;
+void FrmSupprimer::supprimer() {
+    if (mode != ModeFilm::Fiche) return;
     try {
-        if (!SupprimerFilm(Fiche->cle())) env().message(QString::fromUtf8("Pas de Film d'enregisté"));
+        if (!SupprimerFilm(fiche->cle())) env().message(QString::fromUtf8("Pas de Film d'enregisté"));
     } catch (const ErreurBase& e) {
         env().message(QStringLiteral("LE FILM N'A PAS PU ETRE SUPPRIME :\n%1").arg(e.message()));
         return;
@@ -115,20 +115,20 @@ void FrmSupprimer::Enregitre_Click() {
         return;
     }
     menu(QStringLiteral("Caztegori"))->setEnabled(true);
-    Lire();
+    lister();
 }
 
-void FrmSupprimer::Autre_Click() {
+void FrmSupprimer::autreFilm() {
     menu(QStringLiteral("Caztegori"))->setEnabled(true);
-    Lire();
+    lister();
 }
 
-void FrmSupprimer::Caztegori_Click() {
-    Combo4->show();
-    MSFlexGrid1->hide();
+void FrmSupprimer::autreCategorie() {
+    listeChoixCategorie->show();
+    grilleFilms->hide();
 }
 
-void FrmSupprimer::Retour_Click() {
+void FrmSupprimer::revenir() {
     RendreLaMain(this);
 }
 

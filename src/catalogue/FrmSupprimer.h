@@ -20,22 +20,22 @@ class FrmSupprimer : public Form {
   public:
     FrmSupprimer();
     void charger() override;
-    void Combo4_Click();
+    void categorieChoisie();
     // The list state: the films of the chosen category, the card hidden.
-    void Lire();
-    void MSFlexGrid1_Click();
+    void lister();
+    void ouvrirFilm();
     // "Supprimer": deletes the film shown.
-    void Enregitre_Click();
-    void Autre_Click();
-    void Caztegori_Click();
-    void Retour_Click();
+    void supprimer();
+    void autreFilm();
+    void autreCategorie();
+    void revenir();
 
-    QComboBox* Combo4; // the category chooser
-    QLabel* Label1;
-    MSFlexGrid* MSFlexGrid1;
-    FicheFilm* Fiche;
-    QString CategorieChoisie;
-    ModeFilm Mode = ModeFilm::Liste; // the list, or the chooser
+    QComboBox* listeChoixCategorie; // the category chooser
+    QLabel* bandeau;
+    MSFlexGrid* grilleFilms;
+    FicheFilm* fiche;
+    QString categorieListee;
+    ModeFilm mode = ModeFilm::Liste; // the list, or the chooser
 };
 
 // Deletes the film of this key: its row in one transaction, then, once that is committed, its

@@ -24,29 +24,24 @@ const QVector<ColonneGrille>& ColonnesListeFilms() {
 
 namespace {
 QLabel* encadre(Form& f, const char* nom, const QString& texte, double top, double height) {
-    auto* l = f.controle(LabelEncadre(&f, texte), 3000, top, 6000, height);
-    l->setObjectName(QString::fromLatin1(nom));
-    return l;
+    return f.controle(LabelEncadre(&f, texte), nom, 3000, top, 6000, height);
 }
 } // namespace
 
 MSFlexGrid* GrilleFilms(Form& f, double top) {
-    auto* g = f.controle(new MSFlexGrid(&f), 150, top, 11000, 7250 - top);
-    g->setObjectName(QStringLiteral("MSFlexGrid1"));
-    return g;
+    return f.controle(new MSFlexGrid(&f), "grilleFilms", 150, top, 11000, 7250 - top);
 }
 
 QLabel* TitreListe(Form& f) {
-    return encadre(f, "Label1", QStringLiteral("LISTE DES FILMS"), 100, 450);
+    return encadre(f, "bandeau", QStringLiteral("LISTE DES FILMS"), 100, 450);
 }
 
 QLabel* CompteListe(Form& f) {
-    return encadre(f, "Label12", QString(), 620, 400);
+    return encadre(f, "bandeauCompte", QString(), 620, 400);
 }
 
 QComboBox* ChoixCategorie(Form& f, const QString& invitation) {
-    auto* c = f.controle(new QComboBox(&f), 3000, 1150, 6000, 450);
-    c->setObjectName(QStringLiteral("Combo4"));
+    auto* c = f.controle(new QComboBox(&f), "listeChoixCategorie", 3000, 1150, 6000, 450);
     c->setPlaceholderText(invitation);
     return c;
 }

@@ -17,14 +17,14 @@ struct ColonneGrille;
 // The columns of the film list, which the searches by category and by title show too.
 const QVector<ColonneGrille>& ColonnesListeFilms();
 
-// The grid of a film window (MSFlexGrid1), from this design height down to the window's foot.
+// The grid of a film window, from this design height down to the window's foot.
 MSFlexGrid* GrilleFilms(Form& f, double top = 1150);
-// "LISTE DES FILMS" above the list (Label1), bordered and centred.
+// "LISTE DES FILMS" above the list, bordered and centred.
 QLabel* TitreListe(Form& f);
-// The label of the count below the title (Label12), bordered and centred.
+// The label of the count below the title, bordered and centred.
 QLabel* CompteListe(Form& f);
 
-// The category chooser (Combo4): only an entry chosen from its list counts, and it shows its
+// The category chooser: only an entry chosen from its list counts, and it shows its
 // invitation until then. Its list is filled by RemplirCategories. It stands where the list
 // stands: made after the list, it stays above it when both are shown.
 QComboBox* ChoixCategorie(Form& f, const QString& invitation);

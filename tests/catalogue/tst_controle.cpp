@@ -70,42 +70,44 @@ class TestControle : public QObject {
         Controle c;
         FrmControle* f = c.f;
         QVERIFY(f && !entreeDisponible(f, "Enregitre"));
-        QCOMPARE(colonneGrille(f->MSFlexGrid1, 3), QStringList({"BON", "", ""}));
-        QVERIFY(cliquerFilm(f->MSFlexGrid1, "R1") && choisirMenu(f, "Autre"));
-        QVERIFY(cliquerFilm(f->MSFlexGrid1, "R2"));
-        QVERIFY(f->Fiche->isVisibleTo(f) && entreeDisponible(f, "Enregitre"));
+        QCOMPARE(colonneGrille(f->grilleFilms, 3), QStringList({"BON", "", ""}));
+        QVERIFY(cliquerFilm(f->grilleFilms, "R1") && choisirMenu(f, "Autre"));
+        QVERIFY(cliquerFilm(f->grilleFilms, "R2"));
+        QVERIFY(f->fiche->isVisibleTo(f) && entreeDisponible(f, "Enregitre"));
         // The clicked film, its empty fields shown empty (not the film shown before), no message.
-        QCOMPARE(f->Fiche->Text1->text(), QString("R2"));
-        QCOMPARE(f->Text8->text() + f->Fiche->Combo2->currentText() + f->Fiche->Text3->text(), QString());
-        QCOMPARE(f->Fiche->Combo2->count(), 5);
+        QCOMPARE(f->fiche->caseReference->text(), QString("R2"));
+        QCOMPARE(f->fiche->caseCategorie->text() + f->fiche->listeEtats->currentText() +
+                     f->fiche->caseDate->text(),
+                 QString());
+        QCOMPARE(f->fiche->listeEtats->count(), 5);
         QCOMPARE(c.b.messages(), QString());
-        if (!choisi.isEmpty()) QVERIFY(choisirDansListe(f->Fiche->Combo2, choisi));
-        if (!tape.isEmpty()) taper(f->Fiche->Combo2->lineEdit(), tape);
+        if (!choisi.isEmpty()) QVERIFY(choisirDansListe(f->fiche->listeEtats, choisi));
+        if (!tape.isEmpty()) taper(f->fiche->listeEtats->lineEdit(), tape);
         // Typed on the card but not saved: title, category, copies.
-        taper(f->Fiche->Text2, "X");
-        taper(f->Text8, "WESTERN");
-        f->Fiche->Text7->setText("pas un nombre");
+        taper(f->fiche->caseTitre, "X");
+        taper(f->fiche->caseCategorie, "WESTERN");
+        f->fiche->caseExemplaires->setText("pas un nombre");
         QVERIFY(choisirMenu(f, "Enregitre"));
         const bool refuse = stocke.isEmpty();
         QCOMPARE(c.b.messages().isEmpty(), !refuse);
-        QCOMPARE(f->Fiche->isVisibleTo(f), refuse);
+        QCOMPARE(f->fiche->isVisibleTo(f), refuse);
         QCOMPARE(champFilm(c.second, "Etat"), stocke);
         QCOMPARE(champFilm(c.second, "Nom") + champFilm(c.second, "Categorie") +
                      champFilm(c.second, "Sortie"),
                  QString("BRAZIL2"));
         QCOMPARE(champFilm(c.premier, "Etat"), QString("BON"));
-        if (!refuse) QCOMPARE(colonneGrille(f->MSFlexGrid1, 3), QStringList({"BON", stocke, ""}));
+        if (!refuse) QCOMPARE(colonneGrille(f->grilleFilms, 3), QStringList({"BON", stocke, ""}));
     }
 
     void clicsSansFilm() {
         Controle c;
         FrmControle* f = c.f;
         QVERIFY(f);
-        f->MSFlexGrid1->cliquer(0, 2);
-        f->MSFlexGrid1->cliquer(3, 2);
-        QVERIFY(!f->Fiche->isVisibleTo(f) && f->MSFlexGrid1->isVisibleTo(f) && !entreeDisponible(f, "Autre"));
-        QVERIFY(cliquerFilm(f->MSFlexGrid1, "R1") && choisirMenu(f, "Autre"));
-        QVERIFY(f->MSFlexGrid1->isVisibleTo(f) && !entreeDisponible(f, "Enregitre"));
+        f->grilleFilms->cliquer(0, 2);
+        f->grilleFilms->cliquer(3, 2);
+        QVERIFY(!f->fiche->isVisibleTo(f) && f->grilleFilms->isVisibleTo(f) && !entreeDisponible(f, "Autre"));
+        QVERIFY(cliquerFilm(f->grilleFilms, "R1") && choisirMenu(f, "Autre"));
+        QVERIFY(f->grilleFilms->isVisibleTo(f) && !entreeDisponible(f, "Enregitre"));
         QCOMPARE(c.b.messages(), QString());
     }
 };

@@ -52,9 +52,9 @@ void listeEtFiche(Banc& b, FrmDepart* d, const char* entree, const std::function
     QCOMPARE(controlesMalVus(f), QStringList());
     lister(f);
     QCOMPARE(controlesMalVus(f), QStringList());
-    QVERIFY(derniereLigneVisible(f, f->MSFlexGrid1));
-    f->MSFlexGrid1->cliquer(f->MSFlexGrid1->Rows() - 2, 2);
-    QVERIFY(f->Fiche->isVisibleTo(f));
+    QVERIFY(derniereLigneVisible(f, f->grilleFilms));
+    f->grilleFilms->cliquer(f->grilleFilms->Rows() - 2, 2);
+    QVERIFY(f->fiche->isVisibleTo(f));
     QCOMPARE(controlesMalVus(f), QStringList());
     QVERIFY(choisirMenu(f, "Retour"));
 }
@@ -86,13 +86,15 @@ class TestEcrans : public QObject {
         for (int i = 1; i <= 60; ++i)
             ajouterFilm(QStringLiteral("R%1").arg(i), QStringLiteral("FILM %1").arg(i));
         listeEtFiche<FrmControle>(b, d, "Control",
-                                  [&](FrmControle* f) { QCOMPARE(colonnes(f->MSFlexGrid1), controle); });
-        listeEtFiche<FrmRecherNom>(b, d, "RechNom", [](FrmRecherNom* f) { taper(f->Text9, "film", true); });
-        listeEtFiche<FrmRecher>(b, d, "recher",
-                                [](FrmRecher* f) { QVERIFY(choisirDansListe(f->Combo4, "ACTION")); });
+                                  [&](FrmControle* f) { QCOMPARE(colonnes(f->grilleFilms), controle); });
+        listeEtFiche<FrmRecherNom>(b, d, "RechNom",
+                                   [](FrmRecherNom* f) { taper(f->caseRecherche, "film", true); });
+        listeEtFiche<FrmRecher>(b, d, "recher", [](FrmRecher* f) {
+            QVERIFY(choisirDansListe(f->listeChoixCategorie, "ACTION"));
+        });
         listeEtFiche<FrmSupprimer>(b, d, "reche", [&](FrmSupprimer* f) {
-            QVERIFY(choisirDansListe(f->Combo4, "ACTION"));
-            QCOMPARE(colonnes(f->MSFlexGrid1), suppression);
+            QVERIFY(choisirDansListe(f->listeChoixCategorie, "ACTION"));
+            QCOMPARE(colonnes(f->grilleFilms), suppression);
         });
     }
 
@@ -136,7 +138,7 @@ class TestEcrans : public QObject {
         QVERIFY(liste);
         QCOMPARE(controlesMalVus(liste).join(QLatin1Char('|')), QString());
         // The last film, scrolled into view, lies inside the window where it can be clicked.
-        MSFlexGrid* g = liste->MSFlexGrid1;
+        MSFlexGrid* g = liste->grilleFilms;
         g->scrollToBottom();
         const QRect derniere = g->visualRect(g->model()->index(g->Rows() - 2, 2));
         QVERIFY(g->viewport()->rect().contains(derniere));

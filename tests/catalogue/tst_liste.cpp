@@ -39,13 +39,13 @@ FrmListe* ouvrir(Banc& b, const std::function<void()>& films = {}) {
 }
 
 bool surLaFiche(FrmListe* f) {
-    return f->Mode == ModeFilm::Fiche && f->Fiche->isVisibleTo(f) && !f->MSFlexGrid1->isVisibleTo(f) &&
+    return f->mode == ModeFilm::Fiche && f->fiche->isVisibleTo(f) && !f->grilleFilms->isVisibleTo(f) &&
            entreeDisponible(f, "Enregitre") && entreeDisponible(f, "Autre") &&
            entreeDisponible(f, "SaiAffiche");
 }
 
 bool surLaListe(FrmListe* f) {
-    return f->Mode == ModeFilm::Liste && !f->Fiche->isVisibleTo(f) && f->MSFlexGrid1->isVisibleTo(f) &&
+    return f->mode == ModeFilm::Liste && !f->fiche->isVisibleTo(f) && f->grilleFilms->isVisibleTo(f) &&
            !entreeDisponible(f, "Enregitre") && !entreeDisponible(f, "Autre") &&
            !entreeDisponible(f, "SaiAffiche") && !entreeDisponible(f, "Effaimage") &&
            entreeDisponible(f, "Retour");
@@ -53,11 +53,11 @@ bool surLaListe(FrmListe* f) {
 
 // The operator clicks the title cell of the film with this identifier.
 bool ouvrirFilm(FrmListe* f, const QString& ref) {
-    return cliquerFilm(f->MSFlexGrid1, ref) && surLaFiche(f);
+    return cliquerFilm(f->grilleFilms, ref) && surLaFiche(f);
 }
 
 QColor couleur(FicheFilm* c) {
-    return c->Image1->image().pixelColor(1, 1);
+    return c->imageFilm->image().pixelColor(1, 1);
 }
 
 void retaper(QLineEdit* box, const QString& texte) {
@@ -93,8 +93,8 @@ class TestListe : public QObject {
             ajouterFilm("R5", "ÉTÉ");
         });
         QVERIFY(f && surLaListe(f));
-        QCOMPARE(f->Label12->text(), QString("Nombre de film 5"));
-        MSFlexGrid* g = f->MSFlexGrid1;
+        QCOMPARE(f->bandeauCompte->text(), QString("Nombre de film 5"));
+        MSFlexGrid* g = f->grilleFilms;
         QCOMPARE(g->ColWidth(0), 0);
         QCOMPARE(QStringList(
                      {g->textAt(0, 1), g->textAt(0, 2), g->textAt(0, 3), g->textAt(0, 4), g->textAt(0, 5)}),
@@ -117,10 +117,10 @@ class TestListe : public QObject {
             ajouterFilm("B2", "B", {{"Date", "02/02/2002"}});
             ajouterFilm("A", "A");
         });
-        QCOMPARE(colonneGrille(f->MSFlexGrid1, 1), QStringList({"A", "B2", "B1", ""}));
+        QCOMPARE(colonneGrille(f->grilleFilms, 1), QStringList({"A", "B2", "B1", ""}));
         // Each row opens the very film it shows, and a title kept as it was may be saved.
         QVERIFY(ouvrirFilm(f, "B2"));
-        QCOMPARE(f->Fiche->Text3->text(), QString("02/02/2002"));
+        QCOMPARE(f->fiche->caseDate->text(), QString("02/02/2002"));
         QVERIFY(choisirMenu(f, "Enregitre"));
         QCOMPARE(b.messages(), QString());
         QVERIFY(surLaListe(f));
@@ -147,17 +147,17 @@ class TestListe : public QObject {
     void comptesEtClicsSansFilm() {
         Banc b;
         FrmListe* f = ouvrir(b);
-        QCOMPARE(f->Label12->text(), QString("Nombre de film 0"));
-        QCOMPARE(f->MSFlexGrid1->Rows(), 2);
-        f->MSFlexGrid1->cliquer(1, 2);
-        f->MSFlexGrid1->cliquer(0, 2);
+        QCOMPARE(f->bandeauCompte->text(), QString("Nombre de film 0"));
+        QCOMPARE(f->grilleFilms->Rows(), 2);
+        f->grilleFilms->cliquer(1, 2);
+        f->grilleFilms->cliquer(0, 2);
         QVERIFY(surLaListe(f));
         QVERIFY(choisirMenu(f, "Retour"));
         f = ouvrir(b, [] { ajouterFilm("UN", "SEUL"); });
-        QCOMPARE(f->Label12->text(), QString("Nombre de film 1"));
-        QCOMPARE(f->MSFlexGrid1->Rows(), 3);
-        f->MSFlexGrid1->cliquer(0, 2); // the heading
-        f->MSFlexGrid1->cliquer(2, 2); // the empty row after the film
+        QCOMPARE(f->bandeauCompte->text(), QString("Nombre de film 1"));
+        QCOMPARE(f->grilleFilms->Rows(), 3);
+        f->grilleFilms->cliquer(0, 2); // the heading
+        f->grilleFilms->cliquer(2, 2); // the empty row after the film
         QVERIFY(surLaListe(f));
         QVERIFY(b.env().messages.isEmpty());
         QVERIFY(choisirMenu(f, "Retour"));
@@ -165,7 +165,7 @@ class TestListe : public QObject {
             for (int i = 2; i <= 10; ++i)
                 ajouterFilm(QString("R%1").arg(i), QString("FILM %1").arg(i));
         });
-        QCOMPARE(f->Label12->text(), QString("Nombre de film 10"));
+        QCOMPARE(f->bandeauCompte->text(), QString("Nombre de film 10"));
     }
 
     void ficheModifieeEtReclassee() {
@@ -177,13 +177,13 @@ class TestListe : public QObject {
             zorro = ajouterFilm("R2", "ZORRO", {{"Traver", "D"}, {"Categorie", "HORS LISTE"}});
         });
         QVERIFY(ouvrirFilm(f, "R2"));
-        FicheFilm* c = f->Fiche;
+        FicheFilm* c = f->fiche;
         QVERIFY(!entreeDisponible(f, "Effaimage")); // no picture of its own
-        QVERIFY(!c->Text1->isEnabled());
-        QCOMPARE(
-            QStringList({c->Text1->text(), c->Text2->text(), c->Text4->text(), c->Combo1->currentText()}),
-            QStringList({"R2", "ZORRO", "D", "HORS LISTE"}));
-        QCOMPARE(c->Combo1->count(), 9);
+        QVERIFY(!c->caseReference->isEnabled());
+        QCOMPARE(QStringList({c->caseReference->text(), c->caseTitre->text(), c->caseTravee->text(),
+                              c->listeCategories->currentText()}),
+                 QStringList({"R2", "ZORRO", "D", "HORS LISTE"}));
+        QCOMPARE(c->listeCategories->count(), 9);
 
         // Refused: another film's title, no title, copies that are not a whole number.
         const auto refus = [&](const QString& attendu) {
@@ -192,29 +192,29 @@ class TestListe : public QObject {
             QVERIFY(surLaFiche(f));
             QCOMPARE(champFilm(zorro, "Nom"), QString("ZORRO"));
         };
-        retaper(c->Text2, "alien");
+        retaper(c->caseTitre, "alien");
         refus("Ce titre existe déjà");
-        retaper(c->Text2, "  ");
+        retaper(c->caseTitre, "  ");
         refus("UN TITRE EST OBLIGATOIRE");
-        retaper(c->Text2, " azur ");
+        retaper(c->caseTitre, " azur ");
         for (const char* copies : {"", "beaucoup", "-3", "123456"}) {
-            c->Text7->setText(QString::fromLatin1(copies));
+            c->caseExemplaires->setText(QString::fromLatin1(copies));
             refus("LE NOMBRE D'EXEMPLAIRE DOIT ETRE UN NOMBRE ENTIER DE 0 A 99999");
         }
-        retaper(c->Text7, "5");
-        c->Combo1->setEditText("comédie maison");
-        taper(c->Text4, "Z"); // the place is never saved
+        retaper(c->caseExemplaires, "5");
+        c->listeCategories->setEditText("comédie maison");
+        taper(c->caseTravee, "Z"); // the place is never saved
         QVERIFY(choisirMenu(f, "Enregitre"));
         QVERIFY(surLaListe(f));
         QCOMPARE(
             QStringList({champFilm(zorro, "Nom"), champFilm(zorro, "Categorie"), champFilm(zorro, "Sortie"),
                          champFilm(zorro, "Traver"), champFilm(zorro, "MatriculeCD")}),
             QStringList({"AZUR", "comédie maison", "5", "D", "R2"}));
-        QCOMPARE(colonneGrille(f->MSFlexGrid1, 2), QStringList({"ALIEN", "AZUR", "BATMAN", ""}));
+        QCOMPARE(colonneGrille(f->grilleFilms, 2), QStringList({"ALIEN", "AZUR", "BATMAN", ""}));
 
         // "Autre Film" leaves without saving.
         QVERIFY(ouvrirFilm(f, "R2"));
-        taper(c->Text3, "X");
+        taper(c->caseDate, "X");
         QVERIFY(choisirMenu(f, "Autre") && surLaListe(f));
         QCOMPARE(champFilm(zorro, "Date"), QString("01/02/2003"));
     }
@@ -227,7 +227,7 @@ class TestListe : public QObject {
             brut = ajouterFilm("R2", "BRUT", {{"Date", QVariant()}, {"Categorie", QVariant()}});
         });
         QVERIFY(ouvrirFilm(f, "R1") && choisirMenu(f, "Autre") && ouvrirFilm(f, "R2"));
-        QVERIFY(f->Fiche->Text3->text().isEmpty() && f->Fiche->Combo1->currentText().isEmpty());
+        QVERIFY(f->fiche->caseDate->text().isEmpty() && f->fiche->listeCategories->currentText().isEmpty());
         QVERIFY(choisirMenu(f, "Enregitre"));
         QCOMPARE(champFilm(brut, "Date") + champFilm(brut, "Categorie"), QString());
     }
@@ -244,13 +244,13 @@ class TestListe : public QObject {
         const QString vert = unePhoto(b.dossier(), "vert.bmp", Qt::green);
         QVERIFY(QFile::copy(rouge, FichierImageFilm("ALIEN")) &&
                 QFile::copy(vert, FichierImageFilm("ZORRO")));
-        FicheFilm* c = f->Fiche;
+        FicheFilm* c = f->fiche;
 
         // Its own picture, erased after the title box was changed: the film's own file goes.
         QVERIFY(ouvrirFilm(f, "R1"));
         QVERIFY(c->DrapeauImage() == "O" && couleur(c) == QColor(Qt::red) &&
                 entreeDisponible(f, "Effaimage"));
-        retaper(c->Text2, "ZORRO");
+        retaper(c->caseTitre, "ZORRO");
         QVERIFY(choisirMenu(f, "Effaimage") && choisirMenu(f, "Effaimage")); // the second finds nothing
         QVERIFY(!QFile::exists(FichierImageFilm("ALIEN")) && QFile::exists(FichierImageFilm("ZORRO")));
         QVERIFY(c->DrapeauImage() == "N" && entreeDisponible(f, "Effaimage"));
@@ -283,7 +283,7 @@ class TestListe : public QObject {
         // A new title with "/" and "..": the picture goes under it, inside "Images"; the old file stays.
         b.env().fichiersChoisis = {rouge};
         QVERIFY(choisirMenu(f, "SaiAffiche"));
-        retaper(c->Text2, "../AC/DC");
+        retaper(c->caseTitre, "../AC/DC");
         QVERIFY(choisirMenu(f, "Enregitre"));
         QCOMPARE(champFilm(zorro, "Nom") + champFilm(zorro, "Image"), QString("../AC/DCTrue"));
         QCOMPARE(QFileInfo(FichierImageFilm("../AC/DC")).absolutePath(),
@@ -298,7 +298,7 @@ class TestListe : public QObject {
         QFile bouchon(b.chemin("Images"));
         QVERIFY(bouchon.open(QIODevice::WriteOnly));
         bouchon.close();
-        retaper(c->Text2, "ZORRO 2");
+        retaper(c->caseTitre, "ZORRO 2");
         QVERIFY(choisirMenu(f, "Enregitre"));
         QVERIFY(b.messages().startsWith("L'IMAGE DU FILM N'A PAS PU ETRE ENREGISTREE"));
         QVERIFY(surLaFiche(f));

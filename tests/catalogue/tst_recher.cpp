@@ -30,35 +30,36 @@ class TestRecher : public QObject {
         ajouterFilm("R5", "ERASER");
         QVERIFY(d && choisirMenu(d, "recher"));
         FrmRecher* f = b.fenetre<FrmRecher>();
-        QVERIFY(f && f->Combo4->isVisibleTo(f) && !f->Label12->isVisibleTo(f));
+        QVERIFY(f && f->listeChoixCategorie->isVisibleTo(f) && !f->bandeauCompte->isVisibleTo(f));
         QVERIFY(!entreeDisponible(f, "Enregitre") && !entreeDisponible(f, "SaiAffiche"));
 
         // "Autre Film" before any category: no film, the count 0, the chooser still there.
         QVERIFY(choisirMenu(f, "Autre"));
-        QCOMPARE(f->Label12->text(), QString("Nombre de film 0"));
-        QVERIFY(f->Combo4->isVisibleTo(f));
+        QCOMPARE(f->bandeauCompte->text(), QString("Nombre de film 0"));
+        QVERIFY(f->listeChoixCategorie->isVisibleTo(f));
 
-        QVERIFY(choisirDansListe(f->Combo4, "WESTERN") && !f->Combo4->isVisibleTo(f));
-        QCOMPARE(colonneGrille(f->MSFlexGrid1, 1), QStringList({"R1", "R2", ""}));
-        QCOMPARE(f->Label12->text(), QString("Nombre de film 2"));
-        f->MSFlexGrid1->cliquer(0, 2);
-        f->MSFlexGrid1->cliquer(3, 2);
-        QVERIFY(!f->Fiche->isVisibleTo(f) && entreeDisponible(f, "Catego"));
+        QVERIFY(choisirDansListe(f->listeChoixCategorie, "WESTERN") &&
+                !f->listeChoixCategorie->isVisibleTo(f));
+        QCOMPARE(colonneGrille(f->grilleFilms, 1), QStringList({"R1", "R2", ""}));
+        QCOMPARE(f->bandeauCompte->text(), QString("Nombre de film 2"));
+        f->grilleFilms->cliquer(0, 2);
+        f->grilleFilms->cliquer(3, 2);
+        QVERIFY(!f->fiche->isVisibleTo(f) && entreeDisponible(f, "Catego"));
 
         // A new category on the card: the film leaves the list, which stays on WESTERN.
-        QVERIFY(cliquerFilm(f->MSFlexGrid1, "R2"));
-        QVERIFY(f->Fiche->isVisibleTo(f) && !entreeDisponible(f, "Catego") &&
+        QVERIFY(cliquerFilm(f->grilleFilms, "R2"));
+        QVERIFY(f->fiche->isVisibleTo(f) && !entreeDisponible(f, "Catego") &&
                 !entreeDisponible(f, "Effaimage"));
-        QVERIFY(choisirDansListe(f->Fiche->Combo1, "POLICIER"));
+        QVERIFY(choisirDansListe(f->fiche->listeCategories, "POLICIER"));
         QVERIFY(choisirMenu(f, "Enregitre"));
         QCOMPARE(champFilm(r2, "Categorie"), QString("POLICIER"));
-        QCOMPARE(colonneGrille(f->MSFlexGrid1, 1), QStringList({"R1", ""}));
-        QCOMPARE(f->Label12->text(), QString("Nombre de film 1"));
+        QCOMPARE(colonneGrille(f->grilleFilms, 1), QStringList({"R1", ""}));
+        QCOMPARE(f->bandeauCompte->text(), QString("Nombre de film 1"));
         QVERIFY(!entreeDisponible(f, "Catego"));
-        QVERIFY(cliquerFilm(f->MSFlexGrid1, "R1") && choisirMenu(f, "Autre") && choisirMenu(f, "Catego"));
-        QVERIFY(f->Combo4->isVisibleTo(f) && !f->MSFlexGrid1->isVisibleTo(f));
-        QVERIFY(choisirDansListe(f->Combo4, "ACTION"));
-        QCOMPARE(colonneGrille(f->MSFlexGrid1, 1), QStringList({"R5", ""}));
+        QVERIFY(cliquerFilm(f->grilleFilms, "R1") && choisirMenu(f, "Autre") && choisirMenu(f, "Catego"));
+        QVERIFY(f->listeChoixCategorie->isVisibleTo(f) && !f->grilleFilms->isVisibleTo(f));
+        QVERIFY(choisirDansListe(f->listeChoixCategorie, "ACTION"));
+        QCOMPARE(colonneGrille(f->grilleFilms, 1), QStringList({"R5", ""}));
         QCOMPARE(b.messages(), QString());
     }
 };

@@ -60,18 +60,18 @@ class TestRecherNom : public QObject {
         FrmRecherNom* f = ouvrir(b, [] {
             titres({"100% COTON", "L'AVION", "A_B", "[REC]", "ALIEN", "LES ALIENS", "FIN ALIEN ", "<nul>"});
         });
-        QVERIFY(f && f->Text9->isVisibleTo(f) && !f->MSFlexGrid1->isVisibleTo(f));
-        QCOMPARE(f->Label12->text(), QString("Nombre de film 8"));
-        taper(f->Text9, texte, true);
+        QVERIFY(f && f->caseRecherche->isVisibleTo(f) && !f->grilleFilms->isVisibleTo(f));
+        QCOMPARE(f->bandeauCompte->text(), QString("Nombre de film 8"));
+        taper(f->caseRecherche, texte, true);
         if (trouves.isEmpty()) {
             QCOMPARE(b.messages(), "PAS DE " + texte.trimmed().toUpper());
-            QVERIFY(f->Text9->isVisibleTo(f) && !f->MSFlexGrid1->isVisibleTo(f));
-            QCOMPARE(f->Text9->text(), texte.toUpper());
+            QVERIFY(f->caseRecherche->isVisibleTo(f) && !f->grilleFilms->isVisibleTo(f));
+            QCOMPARE(f->caseRecherche->text(), texte.toUpper());
             return;
         }
-        QVERIFY(!f->Text9->isVisibleTo(f) && f->MSFlexGrid1->isVisibleTo(f));
-        QCOMPARE(colonneGrille(f->MSFlexGrid1, 1), trouves.split(' ') << "");
-        QCOMPARE(f->Label12->text(), QString("Nombre de film 8"));
+        QVERIFY(!f->caseRecherche->isVisibleTo(f) && f->grilleFilms->isVisibleTo(f));
+        QCOMPARE(colonneGrille(f->grilleFilms, 1), trouves.split(' ') << "");
+        QCOMPARE(f->bandeauCompte->text(), QString("Nombre de film 8"));
         QCOMPARE(b.messages(), QString());
     }
 
@@ -93,26 +93,27 @@ class TestRecherNom : public QObject {
                 noms << QString("A%1").arg(i);
             titres(noms);
         });
-        taper(f->Text9, texte, true);
-        QCOMPARE(f->MSFlexGrid1->Height(), hauteur);
+        taper(f->caseRecherche, texte, true);
+        QCOMPARE(f->grilleFilms->Height(), hauteur);
         QCOMPARE(controlesMalVus(f), QStringList());
     }
 
     void ficheEnBoites() {
         Banc b;
         FrmRecherNom* f = ouvrir(b, [] { titres({"ALIEN", "BRAZIL"}); });
-        taper(f->Text9, "BRA", true);
+        taper(f->caseRecherche, "BRA", true);
         QVERIFY(!entreeDisponible(f, "Autre"));
-        QVERIFY(cliquerFilm(f->MSFlexGrid1, "R2"));
-        FicheFilm* c = f->Fiche;
+        QVERIFY(cliquerFilm(f->grilleFilms, "R2"));
+        FicheFilm* c = f->fiche;
         QVERIFY(c->isVisibleTo(f) && entreeDisponible(f, "Enregitre") && entreeDisponible(f, "SaiAffiche"));
         QVERIFY(!f->menu("Effaimage"));
-        QVERIFY(c->Text10->isVisibleTo(f) && !c->Combo1->isVisibleTo(f) && !c->Combo2->isVisibleTo(f));
-        QCOMPARE(c->Text10->text() + "|" + c->Text11->text() + "|" + c->Text12->text(),
+        QVERIFY(c->caseCategorie->isVisibleTo(f) && !c->listeCategories->isVisibleTo(f) &&
+                !c->listeEtats->isVisibleTo(f));
+        QCOMPARE(c->caseCategorie->text() + "|" + c->caseEtat->text() + "|" + c->caseSpecialite->text(),
                  QString("ACTION|BON|POUR TOUS"));
-        c->Text10->setText("policier maison");
-        c->Text11->setText("rayé");
-        c->Text12->setText("");
+        c->caseCategorie->setText("policier maison");
+        c->caseEtat->setText("rayé");
+        c->caseSpecialite->setText("");
         QVERIFY(choisirMenu(f, "Enregitre"));
         QCOMPARE(b.messages(), QString());
         const qint64 cle = 2;
@@ -120,13 +121,13 @@ class TestRecherNom : public QObject {
                      champFilm(cle, "Specialiter"),
                  QString("policier maison|rayé|"));
         // Back to the search box, its text kept; "Autre Film" empties it.
-        QVERIFY(f->Text9->isVisibleTo(f) && f->Text9->text() == "BRA");
+        QVERIFY(f->caseRecherche->isVisibleTo(f) && f->caseRecherche->text() == "BRA");
         // A text in small letters is looked for in capitals.
-        f->Text9->setText("li");
-        taper(f->Text9, "", true);
-        QCOMPARE(colonneGrille(f->MSFlexGrid1, 1), QStringList({"R1", ""}));
-        QVERIFY(cliquerFilm(f->MSFlexGrid1, "R1") && choisirMenu(f, "Autre"));
-        QVERIFY(f->Text9->isVisibleTo(f) && f->Text9->text().isEmpty());
+        f->caseRecherche->setText("li");
+        taper(f->caseRecherche, "", true);
+        QCOMPARE(colonneGrille(f->grilleFilms, 1), QStringList({"R1", ""}));
+        QVERIFY(cliquerFilm(f->grilleFilms, "R1") && choisirMenu(f, "Autre"));
+        QVERIFY(f->caseRecherche->isVisibleTo(f) && f->caseRecherche->text().isEmpty());
         QCOMPARE(champFilm(1, "Nom"), QString("ALIEN"));
     }
 
@@ -140,12 +141,12 @@ class TestRecherNom : public QObject {
                                                 {"Specialiter", "a\tb"}};
         qint64 cle = -1;
         FrmRecherNom* f = ouvrir(b, [&] { cle = ajouterFilm("R1", stocke["Nom"], stocke); });
-        taper(f->Text9, "", true);
-        QVERIFY(cliquerFilm(f->MSFlexGrid1, "R1"));
-        QCOMPARE(f->Fiche->Text10->text() + "|" + f->Fiche->Text12->text(),
+        taper(f->caseRecherche, "", true);
+        QVERIFY(cliquerFilm(f->grilleFilms, "R1"));
+        QCOMPARE(f->fiche->caseCategorie->text() + "|" + f->fiche->caseSpecialite->text(),
                  stocke["Categorie"].toString() + "|" + stocke["Specialiter"].toString());
-        f->Fiche->Text3->clear();
-        taper(f->Fiche->Text3, "04/05/2006");
+        f->fiche->caseDate->clear();
+        taper(f->fiche->caseDate, "04/05/2006");
         QVERIFY(choisirMenu(f, "Enregitre"));
         QCOMPARE(b.messages(), QString());
         for (auto it = stocke.begin(); it != stocke.end(); ++it)

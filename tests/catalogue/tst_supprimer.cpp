@@ -29,7 +29,7 @@ FrmSupprimer* ouvrir(Banc& b, const std::function<void()>& films) {
 }
 
 bool surLaFiche(FrmSupprimer* f) {
-    return f->Fiche->isVisibleTo(f) && !f->MSFlexGrid1->isVisibleTo(f) && entreeDisponible(f, "Enregitre") &&
+    return f->fiche->isVisibleTo(f) && !f->grilleFilms->isVisibleTo(f) && entreeDisponible(f, "Enregitre") &&
            entreeDisponible(f, "Autre") && !entreeDisponible(f, "Caztegori");
 }
 
@@ -98,13 +98,13 @@ class TestSupprimer : public QObject {
         const QString image = FichierImageFilm("L'AVION 100%");
         if (fichier) QVERIFY(QFile::copy(unePhoto(b.dossier(), "p.bmp", Qt::red), image));
         QVERIFY(!entreeDisponible(f, "Enregitre"));
-        QVERIFY(choisirDansListe(f->Combo4, "ACTION"));
-        QCOMPARE(colonneGrille(f->MSFlexGrid1, 1), QStringList({"R1", "R3", ""}));
-        QVERIFY(cliquerFilm(f->MSFlexGrid1, clique) && surLaFiche(f));
+        QVERIFY(choisirDansListe(f->listeChoixCategorie, "ACTION"));
+        QCOMPARE(colonneGrille(f->grilleFilms, 1), QStringList({"R1", "R3", ""}));
+        QVERIFY(cliquerFilm(f->grilleFilms, clique) && surLaFiche(f));
         // The clicked film, even with its picture missing (the default one shown).
-        QCOMPARE(f->Fiche->Text1->text(), clique);
-        QCOMPARE(f->Fiche->DrapeauImage(), fichier ? QString("O") : QString("N"));
-        f->Fiche->Text2->setText("AUTRE GENRE"); // typed on the card: never used
+        QCOMPARE(f->fiche->caseReference->text(), clique);
+        QCOMPARE(f->fiche->DrapeauImage(), fichier ? QString("O") : QString("N"));
+        f->fiche->caseTitre->setText("AUTRE GENRE"); // typed on the card: never used
         b.env().panneA = panne;
         QVERIFY(choisirMenu(f, "Enregitre"));
         QCOMPARE(b.messages().isEmpty(), panne.isEmpty());
@@ -115,8 +115,8 @@ class TestSupprimer : public QObject {
         QCOMPARE(champFilm(cles["R2"], "Nom"), QString("AUTRE GENRE"));
         QCOMPARE(QFile::exists(image), fichierReste && fichier);
         if (panne.isEmpty()) {
-            QVERIFY(!f->Fiche->isVisibleTo(f) && entreeDisponible(f, "Caztegori"));
-            QCOMPARE(colonneGrille(f->MSFlexGrid1, 1).size(), restent.split(' ').size() + 1);
+            QVERIFY(!f->fiche->isVisibleTo(f) && entreeDisponible(f, "Caztegori"));
+            QCOMPARE(colonneGrille(f->grilleFilms, 1).size(), restent.split(' ').size() + 1);
         }
     }
 
@@ -132,19 +132,20 @@ class TestSupprimer : public QObject {
         });
         // "Autre Film" before any category: an empty list, the chooser still there.
         QVERIFY(choisirMenu(f, "Autre"));
-        QCOMPARE(colonneGrille(f->MSFlexGrid1, 1), QStringList({""}));
-        QVERIFY(choisirDansListe(f->Combo4, "ACTION") && !f->Combo4->isVisibleTo(f));
-        QCOMPARE(colonneGrille(f->MSFlexGrid1, 1), QStringList({"R1", "R2", ""}));
+        QCOMPARE(colonneGrille(f->grilleFilms, 1), QStringList({""}));
+        QVERIFY(choisirDansListe(f->listeChoixCategorie, "ACTION") &&
+                !f->listeChoixCategorie->isVisibleTo(f));
+        QCOMPARE(colonneGrille(f->grilleFilms, 1), QStringList({"R1", "R2", ""}));
         // The heading and the empty row open nothing: the message, then the list.
         for (int rangee : {0, 3}) {
-            f->MSFlexGrid1->cliquer(rangee, 2);
+            f->grilleFilms->cliquer(rangee, 2);
             QCOMPARE(b.messages(), QString::fromUtf8("Pas de Film d'enregisté"));
-            QVERIFY(!f->Fiche->isVisibleTo(f) && f->MSFlexGrid1->isVisibleTo(f));
+            QVERIFY(!f->fiche->isVisibleTo(f) && f->grilleFilms->isVisibleTo(f));
             QVERIFY(!entreeDisponible(f, "Caztegori") && !entreeDisponible(f, "Enregitre"));
-            QCOMPARE(colonneGrille(f->MSFlexGrid1, 1), QStringList({"R1", "R2", ""}));
+            QCOMPARE(colonneGrille(f->grilleFilms, 1), QStringList({"R1", "R2", ""}));
         }
         // "Autre Film" from a card deletes nothing.
-        QVERIFY(cliquerFilm(f->MSFlexGrid1, "R1") && choisirMenu(f, "Autre"));
+        QVERIFY(cliquerFilm(f->grilleFilms, "R1") && choisirMenu(f, "Autre"));
         QCOMPARE(champFilm(r1, "Nom"), QString("ALIEN"));
         QVERIFY(entreeDisponible(f, "Caztegori"));
         // A film deleted meanwhile: the message, then the list.
@@ -153,11 +154,11 @@ class TestSupprimer : public QObject {
             QVERIFY(t->AllerA(r2));
             t->Delete();
         }
-        QVERIFY(cliquerFilm(f->MSFlexGrid1, "R2"));
+        QVERIFY(cliquerFilm(f->grilleFilms, "R2"));
         QCOMPARE(b.messages(), QString::fromUtf8("Pas de Film d'enregisté"));
-        QCOMPARE(colonneGrille(f->MSFlexGrid1, 1), QStringList({"R1", ""}));
-        QVERIFY(cliquerFilm(f->MSFlexGrid1, "R1") && choisirMenu(f, "Autre") && choisirMenu(f, "Caztegori"));
-        QVERIFY(f->Combo4->isVisibleTo(f) && !f->MSFlexGrid1->isVisibleTo(f));
+        QCOMPARE(colonneGrille(f->grilleFilms, 1), QStringList({"R1", ""}));
+        QVERIFY(cliquerFilm(f->grilleFilms, "R1") && choisirMenu(f, "Autre") && choisirMenu(f, "Caztegori"));
+        QVERIFY(f->listeChoixCategorie->isVisibleTo(f) && !f->grilleFilms->isVisibleTo(f));
         QVERIFY(choisirMenu(f, "Retour") && !b.fenetre<FrmSupprimer>());
     }
 };

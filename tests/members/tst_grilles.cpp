@@ -87,7 +87,7 @@ void TestGrilles::textesEntiers() {
     QVERIFY(choisirMenu(d, "Liste"));
     auto* liste = b.fenetre<FrmListe>();
     QVERIFY(liste);
-    QCOMPARE(coupees(liste->MSFlexGrid1, {"REF."}), QStringList());
+    QCOMPARE(coupees(liste->grilleFilms, {"REF."}), QStringList());
     QVERIFY(choisirMenu(liste, "Retour"));
 
     QVERIFY(choisirMenu(d, "Entre"));
