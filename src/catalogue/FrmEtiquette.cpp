@@ -205,7 +205,7 @@ void FrmEtiquette::revenir() {
 
 void FrmEtiquette::quitter() {
     RevenirAuDepart(this);
-    if (FrmDepart* d = FenetrePrincipale()) d->Connecte();
+    if (FrmDepart* d = FenetrePrincipale()) d->montrerConnexion();
 }
 
 } // namespace vidora

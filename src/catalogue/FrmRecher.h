@@ -31,7 +31,7 @@ class FrmRecher : public Form {
     void autreCategorie();
     void revenir();
 
-    QComboBox* listeChoixCategorie; // the category chooser
+    QComboBox* listeChoixCategorie;
     QLabel* bandeau;
     QLabel* bandeauCompte;
     MSFlexGrid* grilleFilms;

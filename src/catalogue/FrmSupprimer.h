@@ -30,7 +30,7 @@ class FrmSupprimer : public Form {
     void autreCategorie();
     void revenir();
 
-    QComboBox* listeChoixCategorie; // the category chooser
+    QComboBox* listeChoixCategorie;
     QLabel* bandeau;
     MSFlexGrid* grilleFilms;
     FicheFilm* fiche;

@@ -245,10 +245,10 @@ void FrmDepart::motDePasseValide() {
         if (c.EssaisConnexion == 3) env().terminer();
         return;
     }
-    Connecte();
+    montrerConnexion();
 }
 
-void FrmDepart::Connecte() {
+void FrmDepart::montrerConnexion() {
     ctx().Connecte = true;
     listeBases->hide();
     libelleMotDePasse->hide();

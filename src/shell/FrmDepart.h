@@ -26,7 +26,7 @@ class FrmDepart : public Form {
     void baseChoisie(QListWidgetItem* item);
     void motDePasseValide();
     // The logged-in state: the picture and the number of films, the whole menu available.
-    void Connecte();
+    void montrerConnexion();
 
     // Menu handlers that act in place.
     void compacterBase();
