@@ -77,8 +77,8 @@ QString RefusLargeur(std::initializer_list<TexteSaisi> textes) {
 FicheFilm::FicheFilm(Form& f, double left, double top, double width, double height, ChampsFiche champs)
     : QFrame(&f), fenetre_(f), champs_(champs) {
     f.controle(this, "fiche", left, top, width, height);
-    const auto libelle = [&](const char* nom, const char* texte, double haut) {
-        return f.controle(new QLabel(QString::fromUtf8(texte), this), nom, 300, haut, 2500, 400);
+    const auto libelle = [&](const char* texte, double haut) {
+        f.controle(new QLabel(QString::fromUtf8(texte), this), 300, haut, 2500, 400);
     };
     const auto boite = [&](const char* nom, double haut, double largeur, const QString& champ) {
         auto* b = f.controle(new QLineEdit(this), nom, 2900, haut, largeur, 420);
@@ -88,31 +88,31 @@ FicheFilm::FicheFilm(Form& f, double left, double top, double width, double heig
     const auto liste = [&](const char* nom, double haut) {
         return f.controle(ListeFilm(this), nom, 2900, haut, 4200, 420);
     };
-    libelleReference = libelle("libelleReference", "Reference", 250);
+    libelle("Reference", 250);
     caseReference = boite("caseReference", 200, 2600, QString());
     caseReference->setAlignment(Qt::AlignCenter);
     caseReference->setEnabled(false);
-    libelleTitre = libelle("libelleTitre", "Titre", 800);
+    libelle("Titre", 800);
     caseTitre = boite("caseTitre", 750, 5800, QStringLiteral("Nom"));
     MajusculeFrappe(caseTitre);
-    libelleCategorie = libelle("libelleCategorie", "Categorie", 1350);
+    libelle("Categorie", 1350);
     listeCategories = liste("listeCategories", 1300);
     caseCategorie = boite("caseCategorie", 1300, 4200, QStringLiteral("Categorie"));
-    libelleEtat = libelle("libelleEtat", "Etat", 1900);
+    libelle("Etat", 1900);
     listeEtats = liste("listeEtats", 1850);
     caseEtat = boite("caseEtat", 1850, 4200, QStringLiteral("Etat"));
-    libelleSpecialite = libelle("libelleSpecialite", "Specialite", 2450);
+    libelle("Specialite", 2450);
     listeSpecialites = liste("listeSpecialites", 2400);
     caseSpecialite = boite("caseSpecialite", 2400, 4200, QStringLiteral("Specialiter"));
-    libelleDate = libelle("libelleDate", "Date de Sortie", 3000);
+    libelle("Date de Sortie", 3000);
     caseDate = boite("caseDate", 2950, 1800, QStringLiteral("Date"));
-    libelleTravee = libelle("libelleTravee", "Travée", 3550);
+    libelle("Travée", 3550);
     caseTravee = boite("caseTravee", 3500, 1000, QString());
-    libelleRang = libelle("libelleRang", "Rang", 4100);
+    libelle("Rang", 4100);
     caseRang = boite("caseRang", 4050, 1000, QString());
-    libelleNumero = libelle("libelleNumero", "Numero", 4650);
+    libelle("Numero", 4650);
     caseNumero = boite("caseNumero", 4600, 1000, QString());
-    libelleExemplaires = libelle("libelleExemplaires", "Nombre d'Exemplaire", 5200);
+    libelle("Nombre d'Exemplaire", 5200);
     caseExemplaires = boite("caseExemplaires", 5150, 1000, QString());
     caseDrapeauImage = boite("caseDrapeauImage", 5700, 500, QString());
     caseDrapeauImage->hide();

@@ -76,16 +76,6 @@ class FicheFilm : public QFrame {
     // DrapeauImage: "O" when the box holds the film's picture, to be written at the save.
     QString DrapeauImage() const;
 
-    QLabel* libelleReference;
-    QLabel* libelleTitre;
-    QLabel* libelleCategorie;
-    QLabel* libelleEtat;
-    QLabel* libelleSpecialite;
-    QLabel* libelleDate;
-    QLabel* libelleTravee;
-    QLabel* libelleRang;
-    QLabel* libelleNumero;
-    QLabel* libelleExemplaires;
     QLineEdit* caseReference; // not editable
     QLineEdit* caseTitre;     // typed letters become capitals
     QLineEdit* caseDate;

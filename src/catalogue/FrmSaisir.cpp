@@ -14,7 +14,6 @@
 #include "platform/PageWeb.h"
 #include "shell/Ouverture.h"
 
-#include <QAction>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -31,8 +30,8 @@ const QString kCD = QStringLiteral("CD");
 } // namespace
 
 FrmSaisir::FrmSaisir() : Form(QStringLiteral("FrmSaisir"), QStringLiteral("Saisir un Film")) {
-    const auto etiquette = [this](const char* nom, const char* texte, double haut) {
-        return controle(new QLabel(QString::fromUtf8(texte), this), nom, 500, haut, 2500, 400);
+    const auto libelle = [this](const char* texte, double haut) {
+        controle(new QLabel(QString::fromUtf8(texte), this), 500, haut, 2500, 400);
     };
     const auto boite = [this](const char* nom, double haut, double largeur, const char* champ) {
         auto* b = controle(new QLineEdit(this), nom, 3100, haut, largeur, 420);
@@ -45,27 +44,27 @@ FrmSaisir::FrmSaisir() : Form(QStringLiteral("FrmSaisir"), QStringLiteral("Saisi
         controle(new QPushButton(QStringLiteral("GO"), this), "boutonOuvrirPage", 9700, 100, 900, 450);
     boutonFermerPage =
         controle(new QPushButton(QStringLiteral("Affiche"), this), "boutonFermerPage", 10700, 100, 1100, 450);
-    libelleReference = etiquette("libelleReference", "Reference", 900);
+    libelle("Reference", 900);
     caseMatricule = boite("caseMatricule", 850, 2600, "MatriculeCD");
-    libelleTitre = etiquette("libelleTitre", "Titre", 1450);
+    libelle("Titre", 1450);
     caseTitre = boite("caseTitre", 1400, 5800, "Nom");
     libelleAideTitre = controle(new QLabel(QStringLiteral("Faire Entrer après la saisis du titre"), this),
                                 "libelleAideTitre", 3100, 1850, 5800, 350);
-    libelleCategorie = etiquette("libelleCategorie", "Categorie", 2300);
+    libelle("Categorie", 2300);
     listeCategories = controle(ListeFilm(this), "listeCategories", 3100, 2250, 4200, 420);
-    libelleEtat = etiquette("libelleEtat", "Etat", 2850);
+    libelle("Etat", 2850);
     listeEtats = controle(ListeFilm(this), "listeEtats", 3100, 2800, 4200, 420);
-    libelleSpecialite = etiquette("libelleSpecialite", "Specialite", 3400);
+    libelle("Specialite", 3400);
     listeSpecialites = controle(ListeFilm(this), "listeSpecialites", 3100, 3350, 4200, 420);
-    libelleDate = etiquette("libelleDate", "Date de Saisis", 3950);
+    libelle("Date de Saisis", 3950);
     caseDate = boite("caseDate", 3900, 1800, "Date");
-    libelleTravee = etiquette("libelleTravee", "Travée", 4500);
+    libelle("Travée", 4500);
     caseTravee = boite("caseTravee", 4450, 1000, nullptr);
-    libelleRang = etiquette("libelleRang", "Rang", 5050);
+    libelle("Rang", 5050);
     caseRang = boite("caseRang", 5000, 1000, nullptr);
-    libelleNumero = etiquette("libelleNumero", "Numero", 5600);
+    libelle("Numero", 5600);
     caseNumero = boite("caseNumero", 5550, 1000, nullptr);
-    libelleExemplaires = etiquette("libelleExemplaires", "Nombre d'Exemplaire", 6150);
+    libelle("Nombre d'Exemplaire", 6150);
     caseExemplaires = boite("caseExemplaires", 6100, 1000, nullptr);
     caseDrapeauImage = boite("caseDrapeauImage", 6650, 500, nullptr);
     caseDrapeauImage->hide();
@@ -87,14 +86,10 @@ FrmSaisir::FrmSaisir() : Form(QStringLiteral("FrmSaisir"), QStringLiteral("Saisi
     connect(boutonFermerPage, &QPushButton::clicked, this, &FrmSaisir::fermerPage);
     connect(calendrier, &QCalendarWidget::clicked, this, &FrmSaisir::inscrireDateDuJour);
 
-    const auto entree = [this](const char* nom, const char* libelle, void (FrmSaisir::*h)()) {
-        connect(ajouterEntree(QString::fromUtf8(nom), QString::fromUtf8(libelle)), &QAction::triggered, this,
-                h);
-    };
-    entree("Retour", "Retour", &FrmSaisir::revenir);
-    entree("Enresitre", "Enregsitrer", &FrmSaisir::enregistrer);
-    entree("Autre", "Autre Saisis", &FrmSaisir::autreFilm);
-    entree("SaiAffiche", "Saisir Affiche", &FrmSaisir::choisirAffiche);
+    ajouterEntree("Retour", "Retour", &FrmSaisir::revenir);
+    ajouterEntree("Enresitre", "Enregsitrer", &FrmSaisir::enregistrer);
+    ajouterEntree("Autre", "Autre Saisis", &FrmSaisir::autreFilm);
+    ajouterEntree("SaiAffiche", "Saisir Affiche", &FrmSaisir::choisirAffiche);
 }
 
 bool FrmSaisir::eventFilter(QObject* o, QEvent* e) {

@@ -38,16 +38,6 @@ class FrmSaisir : public Form {
     void inscrireDateDuJour();
 
     QLabel* bandeau;
-    QLabel* libelleReference;
-    QLabel* libelleTitre;
-    QLabel* libelleCategorie;
-    QLabel* libelleEtat;
-    QLabel* libelleSpecialite;
-    QLabel* libelleDate;
-    QLabel* libelleTravee;
-    QLabel* libelleRang;
-    QLabel* libelleNumero;
-    QLabel* libelleExemplaires;
     QLabel* libelleAideTitre;
     QLineEdit* caseMatricule;
     QLineEdit* caseTitre;
