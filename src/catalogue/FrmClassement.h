@@ -4,6 +4,8 @@
 
 #include "platform/Form.h"
 
+#include <array>
+
 class QLabel;
 class QLineEdit;
 
@@ -22,7 +24,7 @@ class FrmClassement : public Form {
     // The boxes in screen order: the next free place (bay, row, number), then the last row of a bay
     // and the last number of a row.
     enum Case { Trave, Rang, Numero, DernierRang, DernierNumero, NombreCases };
-    QLineEdit* caseClassement[NombreCases];
+    std::array<QLineEdit*, NombreCases> caseClassement{};
     QLabel* bandeau;
 };
 
