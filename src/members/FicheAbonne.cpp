@@ -19,6 +19,11 @@ constexpr const char* kChamps[8] = {"MatriculeAbon", "NomAbon",  "PrenomAbon", "
                                     "Adresse2Abon",  "CodeAbon", "VilleAbon",  "DateAbon"};
 constexpr const char* kNomsCases[8] = {"caseMatricule", "caseNom",        "casePrenom", "caseAdresse1",
                                        "caseAdresse2",  "caseCodePostal", "caseVille",  "caseDate"};
+// The card's boxes in card order, the field of kChamps[i] in box i.
+constexpr QLineEdit* FicheAbonne::*kCases[8] = {&FicheAbonne::caseMatricule, &FicheAbonne::caseNom,
+                                                &FicheAbonne::casePrenom,    &FicheAbonne::caseAdresse1,
+                                                &FicheAbonne::caseAdresse2,  &FicheAbonne::caseCodePostal,
+                                                &FicheAbonne::caseVille,     &FicheAbonne::caseDate};
 
 QString champ(int i) {
     return QString::fromLatin1(kChamps[i]);
@@ -34,8 +39,6 @@ FicheAbonne::FicheAbonne(Form& f, double left, double top, double width, double 
                          const ModeleFicheAbonne& m)
     : QFrame(&f) {
     f.controle(this, "fiche", left, top, width, height);
-    std::array<QLineEdit**, 8> places = {&caseMatricule, &caseNom,        &casePrenom, &caseAdresse1,
-                                         &caseAdresse2,  &caseCodePostal, &caseVille,  &caseDate};
     for (int i = 0; i < 8; ++i) {
         const double haut = 200 + i * 800;
         QLabel* l = new QLabel(QString::fromUtf8(m.libelles[size_t(i)]), this);
@@ -45,7 +48,7 @@ FicheAbonne::FicheAbonne(Form& f, double left, double top, double width, double 
         QLineEdit* b = f.controle(new QLineEdit(this), kNomsCases[i], 3000, haut, 6000, 450);
         LimiterAuChamp(b, LargeurChamp(kAbonne, champ(i)));
         if (m.majuscules[size_t(i)]) MajusculeFrappe(b);
-        *places[size_t(i)] = b;
+        this->*kCases[i] = b;
     }
     caseMatricule->setAlignment(Qt::AlignCenter);
     caseMatricule->setEnabled(m.matriculeModifiable);
@@ -59,8 +62,10 @@ FicheAbonne::FicheAbonne(Form& f, double left, double top, double width, double 
 }
 
 std::array<QLineEdit*, 8> FicheAbonne::cases() const {
-    return {caseMatricule, caseNom,        casePrenom, caseAdresse1,
-            caseAdresse2,  caseCodePostal, caseVille,  caseDate};
+    std::array<QLineEdit*, 8> r{};
+    for (size_t i = 0; i < r.size(); ++i)
+        r[i] = this->*kCases[i];
+    return r;
 }
 
 void FicheAbonne::Vider() {
