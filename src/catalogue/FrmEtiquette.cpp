@@ -133,7 +133,7 @@ void FrmEtiquette::categorieChoisie() {
     g.show();
     // The queue is replaced whole: it holds this category's labels, every pair complete, or stays
     // as it was.
-    if (!EcrireLignes(ctx().fichier(kFile), file)) {
+    if (EcrireLignes(ctx().fichier(kFile), file)) {
         env().message(
             QStringLiteral("LE FICHIER \"Etiquette\" N'A PAS PU ETRE ECRIT : RIEN NE SERA IMPRIME"));
         return;
@@ -192,7 +192,7 @@ void FrmEtiquette::imprimerEtiquettes() {
     }
     SessionImpression session;
     session.noter(*imp);
-    if (!EcrireLignes(chemin, {}))
+    if (EcrireLignes(chemin, {}))
         env().message(
             QStringLiteral("LES ETIQUETTES SONT IMPRIMEES, MAIS LE FICHIER \"Etiquette\" N'A PAS PU "
                            "ETRE VIDE : VIDEZ-LE AVANT D'EN IMPRIMER D'AUTRES"));

@@ -290,7 +290,7 @@ void FrmSaisir::enregistrer() {
                                    QStringLiteral("Classement ") + caseTravee->text().toUpper() +
                                        QStringLiteral(" - ") + caseRang->text() + QStringLiteral(" - ") +
                                        caseNumero->text()};
-    if (!AjouterLignes(ctx().fichier(QStringLiteral("Etiquette")), etiquette))
+    if (AjouterLignes(ctx().fichier(QStringLiteral("Etiquette")), etiquette))
         env().message(QStringLiteral("LE FILM EST ENREGISTRE, MAIS SON ETIQUETTE N'A PAS PU ETRE AJOUTEE AU "
                                      "FICHIER \"Etiquette\""));
     menu(QStringLiteral("Enresitre"))->setEnabled(false);

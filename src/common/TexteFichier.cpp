@@ -1,12 +1,10 @@
 #include "common/TexteFichier.h"
 
+#include "common/Refus.h"
+#include "platform/Database.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
-
-#include <cstdio>
-
-#include <unistd.h>
 
 namespace vidora {
 
@@ -36,31 +34,44 @@ std::optional<QStringList> LireLignes(const QString& chemin) {
     return lignes;
 }
 
-bool EcrireLignes(const QString& chemin, const QStringList& lignes) {
+namespace {
+QByteArray encoder(const QStringList& lignes) {
     QByteArray tout;
     for (const QString& l : lignes)
         tout += VersWindows1252(l) + fin();
-    // Written beside the file under a name that says it is a work file (the program removes those
-    // at start), then renamed: an interruption leaves the old file whole.
-    QTemporaryFile f(chemin + QStringLiteral(".XXXXXX.travail"));
-    if (!f.open() || f.write(tout) != tout.size() || !f.flush() || fsync(f.handle()) != 0) return false;
-    const QFileInfo ancien(chemin);
-    f.setPermissions(ancien.exists()
-                         ? ancien.permissions()
-                         : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    if (std::rename(QFile::encodeName(f.fileName()).constData(), QFile::encodeName(chemin).constData()) != 0)
-        return false;
-    f.setAutoRemove(false);
-    return true;
+    return tout;
+}
+} // namespace
+
+EcritureEchouee EcrireLignes(const QString& chemin, const QStringList& lignes) {
+    return EcrireFichierEntier(chemin, encoder(lignes));
 }
 
-bool AjouterLignes(const QString& chemin, const QStringList& lignes) {
-    QFile f(chemin);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) return false;
+EcritureEchouee AjouterLignes(const QString& chemin, const QStringList& lignes) {
     QByteArray tout;
-    for (const QString& l : lignes)
-        tout += VersWindows1252(l) + fin();
-    return f.write(tout) == tout.size() && f.flush();
+    QFile f(chemin);
+    if (f.exists()) {
+        if (!f.open(QIODevice::ReadOnly)) return {QStringLiteral("le fichier ne peut pas être lu")};
+        tout = f.readAll();
+        if (f.error() != QFileDevice::NoError) return {QStringLiteral("le fichier ne peut pas être lu")};
+        f.close();
+    }
+    return EcrireFichierEntier(chemin, tout + encoder(lignes));
+}
+
+QString MessageEcritureEchouee(const QString& chemin, const EcritureEchouee& echec) {
+    const QString nom = QFileInfo(chemin).fileName().toUpper();
+    const QString garde =
+        QFileInfo::exists(chemin) ? QStringLiteral(" L'ANCIEN FICHIER EST CONSERVE.") : QString();
+    if (echec.disquePlein)
+        return QStringLiteral("LE DISQUE EST PLEIN : LE FICHIER %1 N'A PAS ETE ENREGISTRE.%2")
+            .arg(nom, garde);
+    return QStringLiteral("LE FICHIER %1 N'A PAS ETE ENREGISTRE : %2.%3")
+        .arg(nom, echec.raison.toUpper(), garde);
+}
+
+void EnregistrerFichier(const QString& chemin, const QByteArray& octets) {
+    if (const auto e = EcrireFichierEntier(chemin, octets)) throw Refus(MessageEcritureEchouee(chemin, e));
 }
 
 } // namespace vidora

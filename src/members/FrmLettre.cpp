@@ -271,7 +271,7 @@ void FrmLettre::remplirCodes(QListWidget* liste) {
 
 bool FrmLettre::ecrireCodes(const QStringList& codes) {
     // A list that could not be read is never written over.
-    if (!codesLus_ || !EcrireLignes(fichierCodes(), codes)) {
+    if (!codesLus_ || EcrireLignes(fichierCodes(), codes)) {
         env().message(QStringLiteral("LA LISTE DES CODES N'A PAS PU ETRE ENREGISTREE"));
         return false;
     }

@@ -207,6 +207,7 @@ QString raisonSysteme(int erreur) {
     case EROFS:
         return QStringLiteral("le dossier ou le fichier n'accepte pas d'écriture");
     case ENOSPC:
+    case EFBIG:
     case EDQUOT:
         return QStringLiteral("le disque est plein");
     case ENOENT:

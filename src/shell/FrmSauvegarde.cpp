@@ -35,7 +35,7 @@ QStringList ligneFiche(const QString& dossier) {
 }
 
 bool ecrireFiche(const QString& dossier) {
-    return EcrireLignes(FicheSauvegarde(ctx().CheminAppli), ligneFiche(dossier));
+    return !EcrireLignes(FicheSauvegarde(ctx().CheminAppli), ligneFiche(dossier));
 }
 
 } // namespace

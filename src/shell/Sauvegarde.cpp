@@ -168,7 +168,7 @@ QStringList remplir(const QString& source, const QString& travail, const QString
             echecEcriture(s.filePath(nom), dossier, QString::fromUtf8(e.what()));
         }
         if (fiche && nom == kFicheSauvegarde) {
-            if (!EcrireLignes(t.filePath(nom), *fiche))
+            if (EcrireLignes(t.filePath(nom), *fiche))
                 echecEcriture(s.filePath(nom), dossier, QStringLiteral("le fichier ne peut pas être écrit"));
         } else if (estBase(nom)) {
             copierBase(s.filePath(nom), t.filePath(nom), dossier);

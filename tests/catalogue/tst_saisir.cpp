@@ -374,7 +374,7 @@ class TestSaisir : public QObject {
         QFile f(b.chemin("Etiquette"));
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size());
         f.close();
-        QVERIFY(EcrireLignes(f.fileName(), LireLignes(f.fileName()).value()));
+        QVERIFY(!EcrireLignes(f.fileName(), LireLignes(f.fileName()).value()));
         QCOMPARE(contenu(f.fileName()), octets);
     }
 

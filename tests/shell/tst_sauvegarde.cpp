@@ -256,7 +256,7 @@ void TestSauvegarde::sauvegardePuisRestauration() {
     QTemporaryDir cible;
     auto fiche = *LireLignes(dest + "/Sauve.ser");
     fiche[3] = cible.path();
-    QVERIFY(EcrireLignes(dest + "/Sauve.ser", fiche));
+    QVERIFY(!EcrireLignes(dest + "/Sauve.ser", fiche));
 
     s = b.fenetre<FrmSauvegarde>();
     QVERIFY(!s);
