@@ -1,0 +1,12 @@
+# Run by CTest before the tests (cmake -P): gives each test an empty home of its own under the
+# build tree, so that nothing a test does (Qt's dialogs keep their settings in the home's
+# configuration) reaches the tester's own home. RACINE is the homes' folder, TESTS the test names
+# separated by commas.
+file(REMOVE_RECURSE "${RACINE}")
+string(REPLACE "," ";" noms "${TESTS}")
+foreach(nom IN LISTS noms)
+  set(maison "${RACINE}/${nom}")
+  file(MAKE_DIRECTORY "${maison}/.config" "${maison}/.local/share" "${maison}/.cache" "${maison}/run")
+  # The session's runtime folder is the user's alone, or Qt complains and repairs it.
+  file(CHMOD "${maison}/run" DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+endforeach()
