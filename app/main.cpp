@@ -1,8 +1,11 @@
 #include "platform/Application.h"
+#include "platform/Environnement.h"
 #include "shell/Copyright.h"
 #include "shell/Installation.h"
+#include "shell/VerrouDossier.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -19,7 +22,13 @@ int main(int argc, char** argv) {
                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtFr);
 
-    vidora::PreparerDossierApplication();
+    // On a folder already made, the lock comes first: start-up's clean-up would remove the work
+    // files of a copy running there. A first start makes the folder, then locks it.
+    const QString dossier = vidora::env().dossierApplication();
+    const bool existant = QFileInfo::exists(dossier);
+    if (!existant) vidora::PreparerDossierApplication();
+    if (!vidora::VerrouillerDossierApplication(dossier)) return 1;
+    if (existant) vidora::PreparerDossierApplication();
     auto* splash = new vidora::Copyright;
     splash->charger();
     return QApplication::exec();

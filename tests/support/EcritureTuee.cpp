@@ -52,7 +52,7 @@ void enfantPret() {
         pause();
 }
 
-bool tuerEnfant(const char* variable, const QString& valeur) {
+bool tuerEnfant(const char* variable, const QString& valeur, const std::function<void()>& pendant) {
     QProcess p;
     QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
     e.insert(QString::fromLatin1(variable), valeur);
@@ -63,6 +63,7 @@ bool tuerEnfant(const char* variable, const QString& valeur) {
     while (!lu.contains("pret\n") && p.waitForReadyRead(60000))
         lu += p.readAllStandardOutput();
     const bool pret = lu.contains("pret\n");
+    if (pret && pendant) pendant();
     p.kill(); // SIGKILL: no handler, no rollback, no clean-up of any kind
     p.waitForFinished();
     return pret;

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace vidora_test {
 
 // Leaves the database at `chemin` with a hot journal: the child deletes every row of every table
@@ -14,8 +16,9 @@ bool tuerEnPleineEcriture(const QString& chemin);
 
 // Runs the test program again as a child with the environment variable `variable` set to
 // `valeur` (the child reads it before main()), and kills it with SIGKILL as soon as it calls
-// enfantPret(). Returns whether it got there.
-bool tuerEnfant(const char* variable, const QString& valeur);
+// enfantPret() and `pendant` (what the test does while the child waits) has run. Returns whether
+// it got there.
+bool tuerEnfant(const char* variable, const QString& valeur, const std::function<void()>& pendant = {});
 // The child's side: tells the parent that this is the moment, and waits to be killed.
 [[noreturn]] void enfantPret();
 
