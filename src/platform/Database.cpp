@@ -45,6 +45,12 @@ QString cheminDe(sqlite3* db) {
 ErreurBase erreurMoteur(int code, const QString& chemin, const char* detail = nullptr) {
     const QString nom = nomAffiche(chemin);
     const auto phrase = [&](const char* texte) { return QString::fromUtf8(texte).arg(nom); };
+    // Another program (a second copy of this one that compacted or restored the club) put a new
+    // file in its place: the file is not read-only, this connection holds the old one.
+    if (code == SQLITE_READONLY_DBMOVED)
+        return {Genre::Io, phrase("La base %1 a été remplacée par un autre programme depuis son ouverture : "
+                                  "la modification n'est pas enregistrée. Fermez la base et ouvrez-la de "
+                                  "nouveau.")};
     switch (code & 0xff) {
     case SQLITE_READONLY:
     case SQLITE_PERM:
