@@ -1,9 +1,8 @@
-// The main window's menu: what the operator may choose before and after the password, the windows
-// that replace the main window, and the entries that act in place.
+// The main window's menu: what the operator or an assistive tool may choose before and after the
+// password, the windows that replace the main window, and the entries that act in place.
 #include "Banc.h"
 #include "EcritureTuee.h"
 
-#include "catalogue/MAJ.h"
 #include "common/Contexte.h"
 #include "common/MotDePasse.h"
 #include "platform/Database.h"
