@@ -1,5 +1,6 @@
 #include "platform/Environnement.h"
 
+#include "platform/Form.h"
 #include "platform/Imprimante.h"
 
 #include <QApplication>
@@ -110,10 +111,12 @@ std::unique_ptr<QMessageBox> Environnement::boite(const QString& texte, const QS
 }
 
 void Environnement::message(const QString& texte, const QString& titre) {
+    const DialogueOuvert ouvert;
     boite(texte, titre, false, ParDefaut::Oui, parentDialogues)->exec();
 }
 
 bool Environnement::question(const QString& texte, const QString& titre, ParDefaut defaut) {
+    const DialogueOuvert ouvert;
     return boite(texte, titre, true, defaut, parentDialogues)->exec() == QMessageBox::Yes;
 }
 
@@ -198,12 +201,14 @@ std::unique_ptr<QFileDialog> Environnement::choix(const QString& titre, const QS
 }
 
 QString Environnement::choisirFichier(const QString& titre, const QString& dossier, const QString& filtre) {
+    const DialogueOuvert ouvert;
     auto d = choix(titre, dossier, filtre, false, parentDialogues);
     return d->exec() == QDialog::Accepted && !d->selectedFiles().isEmpty() ? d->selectedFiles().first()
                                                                            : QString();
 }
 
 QString Environnement::choisirDossier(const QString& titre, const QString& dossier) {
+    const DialogueOuvert ouvert;
     auto d = choix(titre, dossier, QString(), true, parentDialogues);
     return d->exec() == QDialog::Accepted && !d->selectedFiles().isEmpty() ? d->selectedFiles().first()
                                                                            : QString();

@@ -24,7 +24,8 @@ class Environnement {
   public:
     virtual ~Environnement() = default;
 
-    // A message box with an OK button; the title is empty unless the caller gives one.
+    // A message box with an OK button; the title is empty unless the caller gives one. While a box
+    // or a chooser of the program is open, the windows behind it wait (see DialogueOuvert).
     virtual void message(const QString& texte, const QString& titre = QString());
     // A Yes / No question; true for Yes. A question whose Yes destroys or replaces data opens
     // with No as its default button, so that a stray Enter keeps the data.

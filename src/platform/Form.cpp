@@ -2,18 +2,24 @@
 
 #include "platform/RegleSaisie.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
 
 #include <cmath>
+#include <utility>
 
 namespace vidora {
 
 namespace {
 Cadre* gCadre = nullptr;
+// The windows that exist, and how many dialogs are open one inside the other.
+QList<Form*> gFenetres;
+int gDialogues = 0;
 
 int px(double t) {
     return int(std::lround(t / twips::parPixel));
@@ -96,18 +102,65 @@ void setBold(QWidget* w, bool gras) {
 }
 } // namespace twips
 
-Form::Form(const QString& nom, const QString& titre) {
+DialogueOuvert::DialogueOuvert() {
+    if (gDialogues++ > 0) return;
+    for (Form* f : std::as_const(gFenetres))
+        f->suspendre();
+}
+
+DialogueOuvert::~DialogueOuvert() {
+    if (--gDialogues > 0) return;
+    // A window may unload itself while the list is walked.
+    const QList<Form*> fenetres = gFenetres;
+    for (Form* f : fenetres)
+        if (gFenetres.contains(f)) f->reprendre();
+}
+
+bool DialogueOuvert::enCours() {
+    return gDialogues > 0;
+}
+
+Form::Form(const QString& nom, const QString& titre) : entreesFenetre_(new QActionGroup(this)) {
     setObjectName(nom);
     setWindowTitle(titre);
     setAttribute(Qt::WA_DeleteOnClose, false);
+    entreesFenetre_->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+    gFenetres.append(this);
+    appliquerDisponibilite();
 }
 
 Form::~Form() {
+    gFenetres.removeOne(this);
     if (!decharge_ && gCadre) gCadre->retirer(this);
+}
+
+void Form::appliquerDisponibilite() {
+    entreesFenetre_->setEnabled(utilisable_ && !DialogueOuvert::enCours());
+}
+
+void Form::suspendre() {
+    appliquerDisponibilite();
+    for (QAbstractButton* b : findChildren<QAbstractButton*>())
+        if (!b->testAttribute(Qt::WA_ForceDisabled)) {
+            b->setEnabled(false);
+            boutonsSuspendus_.append(b);
+        }
+}
+
+void Form::reprendre() {
+    for (const QPointer<QAbstractButton>& b : std::as_const(boutonsSuspendus_))
+        if (b) b->setEnabled(true);
+    boutonsSuspendus_.clear();
+    appliquerDisponibilite();
+    if (dechargementDiffere_) decharger();
 }
 
 void Form::decharger() {
     if (decharge_) return;
+    if (DialogueOuvert::enCours()) {
+        dechargementDiffere_ = true;
+        return;
+    }
     decharge_ = true;
     hide();
     if (gCadre) gCadre->retirer(this);
@@ -148,24 +201,29 @@ QMenu* Form::ajouterMenu(const QString& nom, const QString& libelle) {
     auto* m = new QMenu(libelle, this);
     m->setObjectName(nom);
     m->menuAction()->setObjectName(nom);
+    entreesFenetre_->addAction(m->menuAction());
     barre_.append(m->menuAction());
     entrees_.insert(nom.toLower(), m->menuAction());
     return m;
 }
 
-QAction* Form::ajouterEntree(QMenu* sous, const QString& nom, const QString& libelle) {
+QAction* Form::nouvelleEntree(const QString& nom, const QString& libelle) {
     auto* a = new QAction(libelle, this);
     a->setObjectName(nom);
-    sous->addAction(a);
+    entreesFenetre_->addAction(a);
     entrees_.insert(nom.toLower(), a);
     return a;
 }
 
+QAction* Form::ajouterEntree(QMenu* sous, const QString& nom, const QString& libelle) {
+    QAction* a = nouvelleEntree(nom, libelle);
+    sous->addAction(a);
+    return a;
+}
+
 QAction* Form::ajouterEntree(const QString& nom, const QString& libelle) {
-    auto* a = new QAction(libelle, this);
-    a->setObjectName(nom);
+    QAction* a = nouvelleEntree(nom, libelle);
     barre_.append(a);
-    entrees_.insert(nom.toLower(), a);
     return a;
 }
 
@@ -193,6 +251,8 @@ void Form::closeEvent(QCloseEvent* event) {
 }
 
 void Form::setUtilisable(bool oui) {
+    utilisable_ = oui;
+    appliquerDisponibilite();
     setEnabled(oui);
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->setEnabled(oui);
 }

@@ -11,6 +11,8 @@
 #include <QString>
 #include <QWidget>
 
+class QAbstractButton;
+class QActionGroup;
 class QCloseEvent;
 class QLabel;
 class QMenu;
@@ -49,6 +51,19 @@ double fontSize(const QWidget* w);
 void setFontSize(QWidget* w, double points);
 void setBold(QWidget* w, bool gras);
 } // namespace twips
+
+// Marks a dialog of the program as open (message box, question, file chooser) for as long as it
+// waits for the operator. Meanwhile no window's menu entry or button runs and no window unloads:
+// an assistive tool can still press them behind the dialog, and a window torn down there would be
+// gone when the handler that opened the dialog goes on.
+class DialogueOuvert {
+  public:
+    DialogueOuvert();
+    ~DialogueOuvert();
+    DialogueOuvert(const DialogueOuvert&) = delete;
+    DialogueOuvert& operator=(const DialogueOuvert&) = delete;
+    static bool enCours();
+};
 
 // A label with a border round it and its text centred, the windows' titles and notices.
 QLabel* LabelEncadre(QWidget* parent, const QString& texte = QString());
@@ -106,7 +121,7 @@ class Form : public QWidget {
     QAction* menu(const QString& nom) const;
     const QList<QAction*>& barreMenu() const { return barre_; }
 
-    // Usable flag of the window ("Enabled").
+    // Usable flag of the window ("Enabled"); while it is down, no entry of its menu runs either.
     void setUtilisable(bool oui);
     // Showing or hiding a child window shows or hides its place in the frame too.
     void setVisible(bool visible) override;
@@ -118,13 +133,24 @@ class Form : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    friend class DialogueOuvert;
     void placerControle(QWidget* w, double left, double top, double width, double height);
+    QAction* nouvelleEntree(const QString& nom, const QString& libelle);
+    // Entries available when the window is usable and no dialog is open, each as its own state says.
+    void appliquerDisponibilite();
+    void suspendre();
+    void reprendre();
 
     QList<QWidget*> controles_;
     QList<QAction*> barre_;
     QMap<QString, QAction*> entrees_;
     double left_ = 0, top_ = 0, width_ = 12000, height_ = 9000;
     bool decharge_ = false;
+    bool utilisable_ = true;
+    bool dechargementDiffere_ = false;
+    // Every entry of the menu, so that they are made unavailable together.
+    QActionGroup* entreesFenetre_;
+    QList<QPointer<QAbstractButton>> boutonsSuspendus_;
 };
 
 } // namespace vidora

@@ -134,7 +134,19 @@ void FrmDepart::construireMenu() {
     connect(entreeQuitter, &QAction::triggered, this, &FrmDepart::quitter);
 }
 
+bool FrmDepart::attendMotDePasse(const QString& nom) const {
+    if (EntreesProtegees().contains(nom)) return true;
+    if (QAction* a = menu(nom))
+        for (QObject* o : a->associatedObjects())
+            if (auto* m = qobject_cast<QMenu*>(o); m && EntreesProtegees().contains(m->objectName()))
+                return true;
+    return false;
+}
+
 void FrmDepart::ouvrirDepuisMenu(const QString& nom) {
+    // Whatever pressed the entry, nothing opens over a window out of use, and nothing that waits
+    // for the password opens before it was accepted.
+    if (estDecharge() || !isEnabled() || (attendMotDePasse(nom) && !ctx().Connecte)) return;
     if (nom == QLatin1String("Para")) {
         Remplacer<FrmParamettre>();
         return;
@@ -175,8 +187,19 @@ void FrmDepart::rafraichirListe() {
 }
 
 void FrmDepart::setEntreesProtegees(bool disponibles) {
-    for (const QString& n : EntreesProtegees())
-        if (QAction* a = menu(n)) a->setEnabled(disponibles);
+    // Each entry under a gated menu is itself unavailable, as assistive tools reach it without
+    // opening its menu; the menu is disabled on its own so that giving the window back into use
+    // does not enable it again.
+    for (const QString& n : EntreesProtegees()) {
+        QAction* a = menu(n);
+        if (!a) continue;
+        if (QMenu* m = a->menu()) {
+            m->setEnabled(disponibles);
+            for (QAction* e : m->actions())
+                e->setEnabled(disponibles);
+        }
+        a->setEnabled(disponibles);
+    }
 }
 
 void FrmDepart::proposerBases() {

@@ -48,6 +48,8 @@ class FrmDepart : public Form {
   private:
     void construireMenu();
     void ouvrirDepuisMenu(const QString& nom);
+    // The entry is gated or lies under a gated menu.
+    bool attendMotDePasse(const QString& nom) const;
     void setEntreesProtegees(bool disponibles);
     void rafraichirListe();
 };

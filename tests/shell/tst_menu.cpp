@@ -1,5 +1,5 @@
-// The main window's menu: what the operator may choose before and after the password, the windows
-// that replace the main window, and the entries that act in place.
+// The main window's menu: what the operator or an assistive tool may choose before and after the
+// password, the windows that replace the main window, and the entries that act in place.
 #include "Banc.h"
 #include "EcritureTuee.h"
 
@@ -11,7 +11,9 @@
 #include "shell/FrmNouvCompte.h"
 #include "shell/FrmParamettre.h"
 #include "shell/Installation.h"
+#include "shell/MDIForm1.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -19,9 +21,13 @@
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QtTest>
+
+#include <functional>
 
 using namespace vidora;
 using namespace vidora_test;
@@ -95,6 +101,40 @@ QByteArray contenu(const QString& chemin) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// A menu entry as an assistive tool reaches it: the accessible item of its menu, or of the bar.
+QAccessibleInterface* entreeAccessible(QObject* menu, const QString& libelle) {
+    QAccessibleInterface* m = QAccessible::queryAccessibleInterface(menu);
+    for (int k = 0; m && k < m->childCount(); ++k)
+        if (m->child(k)->text(QAccessible::Name).compare(libelle, Qt::CaseInsensitive) == 0)
+            return m->child(k);
+    return nullptr;
+}
+
+void appuyer(QAccessibleInterface* entree) {
+    entree->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    Banc::traiterEvenements();
+}
+
+// Real message boxes: while one is open, the code given runs behind it, then the box is answered OK.
+class BoitesReelles : public EnvironnementTest {
+  public:
+    std::function<void()> pendant;
+    int boites = 0;
+    void message(const QString& texte, const QString& titre) override {
+        EnvironnementTest::message(texte, titre);
+        if (!pendant) return;
+        ++boites;
+        QTimer::singleShot(0, [this] {
+            pendant();
+            QTimer::singleShot(0, [] {
+                if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                    m->button(QMessageBox::Ok)->click();
+            });
+        });
+        Environnement::message(texte, titre);
+    }
+};
+
 } // namespace
 
 class TestMenu : public QObject {
@@ -111,7 +151,12 @@ class TestMenu : public QObject {
     void restesDUnePanne_data();
     void restesDUnePanne();
     void compactageLectureSeule();
+    void nouveauClassementSansBase_data();
     void nouveauClassementSansBase();
+    void entreesSousUnMenuGrise_data();
+    void entreesSousUnMenuGrise();
+    void retourSousUneBoite_data();
+    void retourSousUneBoite();
     void entreesEnPlace();
     void croixDeLaFenetre();
     void aideSansVisionneuse_data();
@@ -334,10 +379,20 @@ void TestMenu::compactageLectureSeule() {
     QCOMPARE(ctx().base().chemin(), chemin);
 }
 
+void TestMenu::nouveauClassementSansBase_data() {
+    QTest::addColumn<bool>("apresChangement");
+    QTest::newRow("au démarrage") << false;
+    QTest::newRow("Changer de Base, une autre choisie") << true;
+}
+
 void TestMenu::nouveauClassementSansBase() {
+    QFETCH(bool, apresChangement);
     Banc b;
     b.creerBase();
+    const QString base = apresChangement ? "AUTRE.MDB" : "CLUB.MDB";
+    b.creerBase("AUTRE.MDB");
     FrmDepart* d = b.demarrer();
+    if (apresChangement) QVERIFY(connecte(b.connecter()) && choisirMenu(d, "Change"));
     QVERIFY(choisirMenu(d, "MaJour"));
     QCOMPARE(b.env().messages.size(), 1);
     QVERIFY(!b.env().messages.first().texte.isEmpty());
@@ -347,9 +402,10 @@ void TestMenu::nouveauClassementSansBase() {
 
     // A database picked but its password not typed: the same, and no film moves.
     const QRect r =
-        d->listeBases->visualItemRect(d->listeBases->findItems("CLUB.MDB", Qt::MatchFixedString).value(0));
+        d->listeBases->visualItemRect(d->listeBases->findItems(base, Qt::MatchFixedString).value(0));
     QTest::mouseClick(d->listeBases->viewport(), Qt::LeftButton, {}, r.center());
     QVERIFY(d->caseMotDePasse->isVisible());
+    QCOMPARE(ctx().CheminBase, b.chemin(base));
     {
         auto t = ctx().base().ouvrirTable("CD");
         t->AddNew();
@@ -364,6 +420,99 @@ void TestMenu::nouveauClassementSansBase() {
     QCOMPARE(b.fenetres(), QList<Form*>{d});
     QVERIFY(d->isEnabled() && d->caseMotDePasse->isVisible());
     QCOMPARE(ctx().base().ouvrirTable("CD")->Texte("Traver"), QString("Q"));
+}
+
+// An assistive tool reaches the entries of a greyed menu without opening it: each is unavailable
+// itself, and a press on it opens nothing.
+void TestMenu::entreesSousUnMenuGrise_data() {
+    QTest::addColumn<QString>("entree");
+    QTest::addColumn<bool>("baseChoisie");
+    QTest::newRow("Saisir un Film, base choisie") << "Saisi" << true;
+    QTest::newRow("Nouvel Abonné, base choisie") << "NouvAbon" << true;
+    QTest::newRow("Entree/Sortie, au choix de la base") << "Entre" << false;
+}
+
+void TestMenu::entreesSousUnMenuGrise() {
+    QFETCH(QString, entree);
+    QFETCH(bool, baseChoisie);
+    Banc b;
+    const QString club = b.creerBase();
+    FrmDepart* d = b.demarrer();
+    if (baseChoisie) {
+        QTest::mouseClick(d->listeBases->viewport(), Qt::LeftButton, {},
+                          d->listeBases->visualItemRect(d->listeBases->item(0)).center());
+        QVERIFY(d->caseMotDePasse->isVisible());
+    }
+    const QByteArray avant = contenu(club);
+    QAction* a = d->menu(entree);
+    QMenu* sous = nullptr;
+    for (QObject* o : a->associatedObjects())
+        if (auto* m = qobject_cast<QMenu*>(o); m && m->menuAction() != a) sous = m;
+    QAccessibleInterface* item = entreeAccessible(sous, a->text());
+    QVERIFY(item && item->actionInterface());
+    QVERIFY(item->state().disabled);
+    appuyer(item);
+    QCOMPARE(b.fenetres(), QList<Form*>{d});
+    // A window given back leaves the menu as the password left it.
+    d->setUtilisable(false);
+    d->setUtilisable(true);
+    QCOMPARE(disponibles(d, kProtegees + kSousProtegees), QStringList());
+    QCOMPARE(contenu(club), avant);
+
+    if (baseChoisie)
+        taper(d->caseMotDePasse, "VIDORA", true);
+    else
+        QVERIFY(b.connecter());
+    QVERIFY(!entreeAccessible(sous, a->text())->state().disabled);
+}
+
+// "Retour" pressed by an assistive tool while the window's message box is open: the window stays
+// until the box is answered, and the program goes on.
+void TestMenu::retourSousUneBoite_data() {
+    QTest::addColumn<QString>("entree");
+    QTest::newRow("Nouveau Classement sans base") << "MaJour";
+    QTest::newRow("Saisir un Film, titre existant") << "Saisi";
+}
+
+void TestMenu::retourSousUneBoite() {
+    QFETCH(QString, entree);
+    Banc b;
+    auto e = std::make_unique<BoitesReelles>();
+    BoitesReelles* boites = e.get();
+    e->dossier = b.dossier();
+    e->dossierImpressions = b.chemin("Impressions");
+    installerEnvironnement(std::move(e));
+    b.creerBase();
+    FrmDepart* d = b.demarrer();
+    if (entree == "Saisi") {
+        QVERIFY(connecte(b.connecter()));
+        auto t = ctx().base().ouvrirTable("CD");
+        t->AddNew();
+        t->SetValue("Nom", "ALIEN");
+        t->Update();
+        t.reset();
+        QVERIFY(choisirMenu(d, entree));
+    }
+    QPointer<Form> fenetre;
+    bool restee = false;
+    boites->pendant = [&] {
+        fenetre = b.fenetres().last();
+        QAccessibleInterface* retour = entreeAccessible(b.cadre()->menuBar(), "Retour");
+        QVERIFY(retour && fenetre != d);
+        appuyer(retour);
+        restee = fenetre && !fenetre->estDecharge();
+    };
+    if (entree == "Saisi")
+        taper(b.fenetres().last()->findChild<QLineEdit*>("caseTitre"), "ALIEN", true);
+    else
+        QVERIFY(choisirMenu(d, entree));
+    QCOMPARE(boites->boites, 1);
+    QVERIFY(restee);
+    boites->pendant = nullptr;
+    if (fenetre) QVERIFY(choisirMenu(fenetre, "Retour"));
+    QCOMPARE(b.fenetres(), QList<Form*>{d});
+    QVERIFY(d->isEnabled());
+    QCOMPARE(connecte(d), entree == "Saisi");
 }
 
 void TestMenu::entreesEnPlace() {
