@@ -17,7 +17,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QSaveFile>
 #include <QTextDocument>
 
 namespace vidora {
@@ -231,10 +230,9 @@ void FrmLettre::enregistrer() {
         env().message(QStringLiteral("LA LETTRE DEPASSE 64 KO : ELLE N'EST PAS ENREGISTREE"));
         return;
     }
-    QSaveFile f(chemin);
-    if (!f.open(QIODevice::WriteOnly) || f.write(octets) != octets.size() || !f.commit()) {
-        env().message(
-            QStringLiteral("LA LETTRE %1 N'A PAS PU ETRE ENREGISTREE").arg(QFileInfo(chemin).fileName()));
+    // Replaced whole or not at all: a full disk leaves the template as it was, and says so.
+    if (const EcritureEchouee e = EcrireFichierEntier(chemin, octets)) {
+        env().message(MessageEcritureEchouee(chemin, e));
         return;
     }
     if (etat_ == Etat::Creation) finDeLigneFinale_ = true;
@@ -271,8 +269,13 @@ void FrmLettre::remplirCodes(QListWidget* liste) {
 
 bool FrmLettre::ecrireCodes(const QStringList& codes) {
     // A list that could not be read is never written over.
-    if (!codesLus_ || EcrireLignes(fichierCodes(), codes)) {
+    if (!codesLus_) {
         env().message(QStringLiteral("LA LISTE DES CODES N'A PAS PU ETRE ENREGISTREE"));
+        return false;
+    }
+    const QString chemin = fichierCodes();
+    if (const EcritureEchouee e = EcrireLignes(chemin, codes)) {
+        env().message(MessageEcritureEchouee(chemin, e));
         return false;
     }
     return true;

@@ -1,6 +1,7 @@
 // The letter templates and the code list, driven as the operator drives "Lettre de Rapel": the
 // modes of the menu, the exact bytes of the files written, the names refused, the code list.
 #include "Banc.h"
+#include "DisquePlein.h"
 
 #include "common/Contexte.h"
 #include "members/FrmLettre.h"
@@ -87,6 +88,8 @@ class TestLettre : public QObject {
     void listeDeCodesIlisible();
     void modelesTropGrands_data();
     void modelesTropGrands();
+    void disquePlein_data();
+    void disquePlein();
 };
 
 void TestLettre::modesDuMenu() {
@@ -332,6 +335,37 @@ void TestLettre::modelesTropGrands() {
     QVERIFY(choisirMenu(f, "Enregistre"));
     QCOMPARE(b.messages(), QString("LA LETTRE DEPASSE 64 KO : ELLE N'EST PAS ENREGISTREE"));
     QCOMPARE(contenu(b.chemin("Long.let")), octets);
+}
+
+void TestLettre::disquePlein_data() {
+    QTest::addColumn<int>("facon");
+    QTest::newRow("petit disque") << int(DisquePlein::Facon::PetitDisque);
+    QTest::newRow("taille des fichiers limitee") << int(DisquePlein::Facon::LimiteDeTaille);
+}
+
+// A template saved on a full disk stays as it was, and the operator is told.
+void TestLettre::disquePlein() {
+    QFETCH(int, facon);
+    Banc b;
+    DisquePlein plein(DisquePlein::Facon(facon), b.dossier());
+    if (!plein.possible()) QSKIP("only root can mount a small file system");
+    QByteArray avant;
+    for (int i = 1; avant.size() < 20000; ++i)
+        avant += QByteArray("Ligne ") + QByteArray::number(i) + " de la lettre pour <<LIVRE>>\r\n";
+    ecrire(b.chemin("Rappel.let"), avant);
+    FrmLettre* f = ouvrir(b);
+    QVERIFY(f && choisirMenu(f, "Charger") && cliquerElement(f->listeLettresACharger, "Rappel.let"));
+    // The operator pastes a new text of 12 KB over the whole template.
+    QGuiApplication::clipboard()->setText(QString("Une nouvelle ligne de la lettre.\n").repeated(400));
+    QTest::keyClick(f->caseTexteLettre, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(f->caseTexteLettre, Qt::Key_V, Qt::ControlModifier);
+    QVERIFY(plein.remplir(4096));
+    QVERIFY(choisirMenu(f, "Enregistre"));
+    plein.liberer();
+    QCOMPARE(contenu(b.chemin("Rappel.let")), avant);
+    const QString dit = b.messages();
+    QVERIFY2(dit.contains("LE DISQUE EST PLEIN") && dit.contains("CONSERVE"), qPrintable(dit));
+    QCOMPARE(QDir(b.dossier()).entryList({"Rappel*"}, QDir::Files | QDir::Hidden), QStringList{"Rappel.let"});
 }
 
 QTEST_MAIN(TestLettre)
