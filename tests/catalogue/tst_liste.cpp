@@ -313,14 +313,15 @@ class TestListe : public QObject {
     }
 
     // A new picture for a film that has one, on a full disk: the old picture stays whole, the
-    // operator is told, and the film keeps its picture.
+    // operator is told, and the film keeps its picture. The new one is small: a buffered write
+    // whose failure goes unreported is the fault to catch.
     void imageSurDisquePlein() {
         QFETCH(int, facon);
         Banc b;
         DisquePlein plein(DisquePlein::Facon(facon), b.dossier());
         if (!plein.possible()) QSKIP("only root can mount a small file system");
         FrmListe* f = ouvrir(b, [] { ajouterFilm("R1", "ALIEN", {{"Image", true}}); });
-        QImage ancienne(80, 80, QImage::Format_RGB32), nouvelle(512, 512, QImage::Format_RGB32);
+        QImage ancienne(80, 80, QImage::Format_RGB32), nouvelle(60, 60, QImage::Format_RGB32);
         ancienne.fill(Qt::red);
         nouvelle.fill(Qt::green);
         QVERIFY(ancienne.save(FichierImageFilm("ALIEN"), "BMP") &&
@@ -332,7 +333,7 @@ class TestListe : public QObject {
         QVERIFY(ouvrirFilm(f, "R1"));
         b.env().fichiersChoisis = {b.chemin("grande.bmp")};
         QVERIFY(choisirMenu(f, "SaiAffiche"));
-        QVERIFY(plein.remplir(256 * 1024));
+        QVERIFY(plein.remplir(4096));
         QVERIFY(choisirMenu(f, "Enregitre"));
         plein.liberer();
         QVERIFY(fichier.open(QIODevice::ReadOnly));
