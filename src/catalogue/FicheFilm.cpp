@@ -13,7 +13,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -351,8 +350,9 @@ void FicheFilm::ChoisirImage() {
 }
 
 void FicheFilm::EffacerImage() {
-    // The picture of the film as stored, whatever the title box now holds.
-    if (cle_ >= 0) QFile::remove(FichierImageFilm(titreStocke_));
+    // The picture of the film as stored, whatever the title box now holds; it stays while another
+    // film, of this database or another of the folder, may use it.
+    if (cle_ >= 0) EffacerImagesInutilisees({FichierImageFilm(titreStocke_)}, {QString(), cle_});
     imageParDefaut();
 }
 

@@ -133,9 +133,9 @@ void FrmEtiquette::categorieChoisie() {
     g.show();
     // The queue is replaced whole: it holds this category's labels, every pair complete, or stays
     // as it was.
-    if (EcrireLignes(ctx().fichier(kFile), file)) {
-        env().message(
-            QStringLiteral("LE FICHIER \"Etiquette\" N'A PAS PU ETRE ECRIT : RIEN NE SERA IMPRIME"));
+    if (const EcritureEchouee e = EcrireLignes(ctx().fichier(kFile), file)) {
+        env().message(MessageEcritureEchouee(ctx().fichier(kFile), e) +
+                      QStringLiteral("\nLES ETIQUETTES DE CETTE CATEGORIE NE SONT PAS MISES EN ATTENTE."));
         return;
     }
     bandeau->setText(QStringLiteral("Nombre d'étiquettes  %1").arg(compte));
@@ -187,7 +187,9 @@ void FrmEtiquette::imprimerEtiquettes() {
     }
     afficherBase();
     if (!ok) {
-        env().message(QStringLiteral("L'IMPRESSION DES ETIQUETTES A ECHOUE : ELLES RESTENT EN ATTENTE"));
+        const QString raison = imp->raison();
+        env().message(QStringLiteral("L'IMPRESSION DES ETIQUETTES A ECHOUE%1 : ELLES RESTENT EN ATTENTE")
+                          .arg(raison.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(raison.toUpper())));
         return;
     }
     SessionImpression session;

@@ -290,9 +290,11 @@ void FrmSaisir::enregistrer() {
                                    QStringLiteral("Classement ") + caseTravee->text().toUpper() +
                                        QStringLiteral(" - ") + caseRang->text() + QStringLiteral(" - ") +
                                        caseNumero->text()};
-    if (AjouterLignes(ctx().fichier(QStringLiteral("Etiquette")), etiquette))
-        env().message(QStringLiteral("LE FILM EST ENREGISTRE, MAIS SON ETIQUETTE N'A PAS PU ETRE AJOUTEE AU "
-                                     "FICHIER \"Etiquette\""));
+    const QString file = ctx().fichier(QStringLiteral("Etiquette"));
+    if (const EcritureEchouee e = AjouterLignes(file, etiquette))
+        env().message(
+            QStringLiteral("LE FILM EST ENREGISTRE, MAIS SON ETIQUETTE N'A PAS PU ETRE AJOUTEE :\n") +
+            MessageEcritureEchouee(file, e));
     menu(QStringLiteral("Enresitre"))->setEnabled(false);
     menu(QStringLiteral("Autre"))->setEnabled(true);
 }

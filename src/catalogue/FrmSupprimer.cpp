@@ -14,7 +14,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 
 namespace vidora {
@@ -47,13 +46,7 @@ bool SupprimerFilm(qint64 cle) {
     }
     // The picture goes only once the row is gone for good, and only when no film left, in this
     // database or another of the folder, uses it.
-    if (image.isEmpty()) return true;
-    try {
-        if (ImagesUtilisees().contains(image)) return true;
-    } catch (const ErreurBase&) {
-        return true; // whether a film still uses it cannot be told: the picture stays
-    }
-    QFile::remove(image); // a missing file, or one that cannot go, leaves the deletion done
+    if (!image.isEmpty()) EffacerImagesInutilisees({image});
     return true;
 }
 

@@ -2,13 +2,14 @@
 
 #include "common/Images.h"
 #include "common/Refus.h"
+#include "common/TexteFichier.h"
 #include "platform/Environnement.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPixmap>
-#include <QSaveFile>
 
 namespace vidora {
 
@@ -57,14 +58,15 @@ void EcrireImageFilm(const QString& titreStocke, const QImage& image) {
     const QString refus =
         QStringLiteral("L'IMAGE DU FILM N'A PAS PU ETRE ENREGISTREE DANS LE DOSSIER \"Images\" :\n%1");
     if (image.isNull()) throw Refus(refus.arg(QStringLiteral("aucune image")));
+    // Encoded whole in memory first: the file is then written by the one writer that checks every
+    // write, so a full disk leaves the old picture as it was.
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    if (!tampon.open(QIODevice::WriteOnly) || !image.save(&tampon, "BMP"))
+        throw Refus(refus.arg(QStringLiteral("l'image ne peut pas être convertie")));
     QDir().mkpath(QFileInfo(cible).absolutePath());
-    QSaveFile f(cible);
-    if (!f.open(QIODevice::WriteOnly)) throw Refus(refus.arg(f.errorString()));
-    if (!image.save(&f, "BMP")) {
-        f.cancelWriting();
-        throw Refus(refus.arg(QStringLiteral("écriture impossible")));
-    }
-    if (!f.commit()) throw Refus(refus.arg(f.errorString()));
+    if (const EcritureEchouee e = EcrireFichierEntier(cible, octets))
+        throw Refus(refus.arg(MessageEcritureEchouee(cible, e)));
 }
 
 } // namespace vidora

@@ -35,9 +35,9 @@ enum class ChoixImage { Chargee, Annulee, PasUneImage };
 // The box is not touched on Annulee: the caller decides.
 ChoixImage ChoisirImage(BoiteImage& boite);
 
-// Writes the picture as the BMP file of the film whose stored title is given (FichierImageFilm):
-// written aside in the folder, then renamed over any file of that name. Throws Refus when it
-// cannot be written; the file in place is then left as it was.
+// Writes the picture as the BMP file of the film whose stored title is given (FichierImageFilm),
+// replacing any file of that name whole or not at all. Throws Refus, saying why and what was kept,
+// when it cannot be written; the file in place is then left as it was.
 void EcrireImageFilm(const QString& titreStocke, const QImage& image);
 
 } // namespace vidora

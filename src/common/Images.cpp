@@ -4,6 +4,7 @@
 #include "platform/Database.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace vidora {
@@ -29,37 +30,48 @@ QString ImageDefaut() {
     return QDir(ctx().CheminAppli).filePath(QStringLiteral("Images/tavrel.gif"));
 }
 
-QSet<QString> ImagesDeLaBase(Database& db) {
+QSet<QString> ImagesDeLaBase(Database& db, qint64 sauf) {
     const QString nom = QStringLiteral("Nom"), image = QStringLiteral("Image");
     QSet<QString> fichiers;
     auto cd = db.ouvrirTable(QStringLiteral("CD"));
     for (; !cd->Fin(); cd->MoveNext())
-        if (!cd->EstNull(nom) && cd->Value(image).toBool()) fichiers.insert(FichierImageFilm(cd->Texte(nom)));
+        if (cd->Cle() != sauf && !cd->EstNull(nom) && cd->Value(image).toBool())
+            fichiers.insert(FichierImageFilm(cd->Texte(nom)));
     return fichiers;
 }
 
-QSet<QString> ImagesUtilisees(const QString& sauf) {
+std::optional<QSet<QString>> ImagesUtilisees(const HorsDecompte& hors) {
     const auto absolu = [](const QString& chemin) {
         return chemin.isEmpty() ? chemin : QDir::cleanPath(QFileInfo(chemin).absoluteFilePath());
     };
     Contexte& c = ctx();
-    const QString laissee = absolu(sauf);
+    const QString laissee = absolu(hors.base);
     const bool avecCourante = c.BaseEnCours && c.BaseEnCours->estOuverte();
     const QString courante = avecCourante ? absolu(c.BaseEnCours->chemin()) : QString();
+    // A folder that cannot be listed may hide databases.
+    if (!QFileInfo(c.CheminAppli).isReadable()) return std::nullopt;
     QSet<QString> fichiers;
-    // The current database is read even when it lies elsewhere; a failure to read it is the
-    // caller's, since its films may well use the picture.
-    if (avecCourante && courante != laissee) fichiers = ImagesDeLaBase(*c.BaseEnCours);
-    for (const QString& nom : ListerBases(c.CheminAppli)) {
-        const QString chemin = absolu(QDir(c.CheminAppli).filePath(nom));
-        if (chemin == laissee || chemin == courante) continue;
-        try {
+    try {
+        if (avecCourante && courante != laissee) fichiers = ImagesDeLaBase(*c.BaseEnCours, hors.film);
+        for (const QString& nom : ListerBases(c.CheminAppli)) {
+            const QString chemin = absolu(QDir(c.CheminAppli).filePath(nom));
+            if (chemin == laissee || chemin == courante) continue;
             fichiers.unite(ImagesDeLaBase(*Database::ouvrir(chemin)));
-        } catch (const ErreurBase&) {
-            // A file that is not one of our databases holds no picture of ours.
         }
+    } catch (const ErreurBase&) {
+        // A damaged database of ours reads like a foreign file: either may use the picture.
+        return std::nullopt;
     }
     return fichiers;
+}
+
+void EffacerImagesInutilisees(QSet<QString> images, const HorsDecompte& hors) {
+    if (images.isEmpty()) return;
+    const std::optional<QSet<QString>> utilisees = ImagesUtilisees(hors);
+    if (!utilisees) return;
+    images.subtract(*utilisees);
+    for (const QString& image : images)
+        QFile::remove(image);
 }
 
 } // namespace vidora

@@ -4,6 +4,8 @@
 #include <QSet>
 #include <QString>
 
+#include <optional>
+
 namespace vidora {
 
 class Database;
@@ -18,12 +20,26 @@ QString FichierImageFilm(const QString& titre);
 QString ImageDefaut();
 
 // The picture files that a database's films use: those of its films with their own picture
-// (Image true). Titles that differ only by blanks around or by case share one file.
-QSet<QString> ImagesDeLaBase(Database& db);
-// The picture files still used by the films of every database of the application folder, the
-// database file sauf left out (one being deleted): the one rule that says whether a picture may
-// go. The current database is read through its open connection; a file that is not one of our
-// databases uses none.
-QSet<QString> ImagesUtilisees(const QString& sauf = QString());
+// (Image true), the film of key `sauf` left out. Titles that differ only by blanks around or by
+// case share one file.
+QSet<QString> ImagesDeLaBase(Database& db, qint64 sauf = -1);
+
+// What a deletion leaves out when it asks which pictures are still used: the database file being
+// deleted, or the film of the current database whose picture is erased (its row still says it
+// has one until it is saved).
+struct HorsDecompte {
+    QString base;
+    qint64 film = -1;
+};
+
+// The picture files still used by the films of every database of the application folder, and of
+// the current database wherever it lies (read through its open connection), what `hors` names
+// left out. std::nullopt when one of them could not be read (a damaged database, a file named
+// like one, a folder that cannot be listed): whether a picture is free cannot be told then.
+std::optional<QSet<QString>> ImagesUtilisees(const HorsDecompte& hors = {});
+
+// The one rule for deleting pictures: removes those of `images` that no film uses any more; when
+// that cannot be told, every one stays. A file that cannot be removed is left.
+void EffacerImagesInutilisees(QSet<QString> images, const HorsDecompte& hors = {});
 
 } // namespace vidora

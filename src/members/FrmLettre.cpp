@@ -17,7 +17,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QSaveFile>
+#include <QRegularExpression>
 #include <QTextDocument>
 
 namespace vidora {
@@ -40,6 +40,14 @@ QString texteDeLaBoite(const QPlainTextEdit* box) {
     t.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     t.replace(QChar::LineSeparator, QLatin1Char('\n'));
     return t;
+}
+
+// A template refused for a line the editor could not show without stalling.
+QString messageLigneTropLongue(const QString& lettre, const QString& action) {
+    return QStringLiteral("%1 A UNE LIGNE DE PLUS DE %2 CARACTERES : ELLE N'EST PAS %3")
+        .arg(lettre)
+        .arg(LongueurMaxLigneModele)
+        .arg(action);
 }
 
 } // namespace
@@ -176,17 +184,17 @@ void FrmLettre::supprimerCode() {
 void FrmLettre::lettreAChargerChoisie(QListWidgetItem* item) {
     if (!item || etat_ != Etat::Chargement) return;
     const QString chemin = QDir(ctx().CheminAppli).filePath(item->text());
-    if (ModeleTropGrand(chemin)) {
-        env().message(
-            QStringLiteral("LA LETTRE %1 DEPASSE 64 KO : ELLE N'EST PAS CHARGEE").arg(item->text()));
-        return;
-    }
     QFile f(chemin);
     if (!f.open(QIODevice::ReadOnly)) {
         env().message(QStringLiteral("LA LETTRE %1 NE PEUT PAS ETRE LUE").arg(item->text()));
         return;
     }
     QString texte = DepuisWindows1252(f.readAll());
+    if (LigneTropLongue(texte.split(QRegularExpression(QStringLiteral("\r\n|\r|\n"))))) {
+        env().message(messageLigneTropLongue(QStringLiteral("LA LETTRE %1").arg(item->text()),
+                                             QStringLiteral("CHARGEE")));
+        return;
+    }
     // The save ends the file with one line end: the load leaves it out, so that saving a template
     // unchanged writes it back as it was.
     finDeLigneFinale_ = texte.endsWith(QLatin1Char('\n')) || texte.endsWith(QLatin1Char('\r'));
@@ -224,17 +232,16 @@ void FrmLettre::enregistrer() {
     }
 
     const QStringList lignes = texteDeLaBoite(caseTexteLettre).split(QLatin1Char('\n'));
-    QByteArray octets = VersWindows1252(lignes.join(QStringLiteral("\r\n")));
-    if (etat_ == Etat::Creation || finDeLigneFinale_) octets += "\r\n";
     // A template the editor could not load again, nor the reminders print, is not written.
-    if (octets.size() > TailleMaxModele) {
-        env().message(QStringLiteral("LA LETTRE DEPASSE 64 KO : ELLE N'EST PAS ENREGISTREE"));
+    if (LigneTropLongue(lignes)) {
+        env().message(messageLigneTropLongue(QStringLiteral("LA LETTRE"), QStringLiteral("ENREGISTREE")));
         return;
     }
-    QSaveFile f(chemin);
-    if (!f.open(QIODevice::WriteOnly) || f.write(octets) != octets.size() || !f.commit()) {
-        env().message(
-            QStringLiteral("LA LETTRE %1 N'A PAS PU ETRE ENREGISTREE").arg(QFileInfo(chemin).fileName()));
+    QByteArray octets = VersWindows1252(lignes.join(QStringLiteral("\r\n")));
+    if (etat_ == Etat::Creation || finDeLigneFinale_) octets += "\r\n";
+    // Replaced whole or not at all: a full disk leaves the template as it was, and says so.
+    if (const EcritureEchouee e = EcrireFichierEntier(chemin, octets)) {
+        env().message(MessageEcritureEchouee(chemin, e));
         return;
     }
     if (etat_ == Etat::Creation) finDeLigneFinale_ = true;
@@ -271,8 +278,13 @@ void FrmLettre::remplirCodes(QListWidget* liste) {
 
 bool FrmLettre::ecrireCodes(const QStringList& codes) {
     // A list that could not be read is never written over.
-    if (!codesLus_ || EcrireLignes(fichierCodes(), codes)) {
+    if (!codesLus_) {
         env().message(QStringLiteral("LA LISTE DES CODES N'A PAS PU ETRE ENREGISTREE"));
+        return false;
+    }
+    const QString chemin = fichierCodes();
+    if (const EcritureEchouee e = EcrireLignes(chemin, codes)) {
+        env().message(MessageEcritureEchouee(chemin, e));
         return false;
     }
     return true;

@@ -176,10 +176,11 @@ void FrmLettreRappel::imprimerRappels() {
     }
     for (const QString& m : modelesTropGrands)
         avis << QStringLiteral(
-                    "LE MODELE DE LETTRE %1 DEPASSE 64 KO : LES LETTRES QUI EN DEPENDENT N'ONT PAS ETE "
-                    "IMPRIMEES.\nECRIVEZ-EN UN PLUS COURT PAR Outil > Lettre de Rapel ; ELLES SERONT "
-                    "IMPRIMEES AU PROCHAIN RAPPEL.")
-                    .arg(m);
+                    "LE MODELE DE LETTRE %1 A UNE LIGNE DE PLUS DE %2 CARACTERES : LES LETTRES QUI EN "
+                    "DEPENDENT N'ONT PAS ETE IMPRIMEES.\nECRIVEZ-EN UN AUX LIGNES PLUS COURTES PAR Outil > "
+                    "Lettre de Rapel ; ELLES SERONT IMPRIMEES AU PROCHAIN RAPPEL.")
+                    .arg(m)
+                    .arg(LongueurMaxLigneModele);
     if (echecs > 0)
         avis << QStringLiteral("%1 %2 AU PROCHAIN RAPPEL.")
                     .arg(echecs)

@@ -6,8 +6,9 @@
 #include "platform/Environnement.h"
 #include "platform/Imprimante.h"
 
-#include <QFileInfo>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 namespace vidora {
 
@@ -30,8 +31,9 @@ bool renseignee(const QString& ligne) {
 
 } // namespace
 
-bool ModeleTropGrand(const QString& chemin) {
-    return QFileInfo(chemin).size() > TailleMaxModele;
+bool LigneTropLongue(const QStringList& lignes) {
+    return std::any_of(lignes.cbegin(), lignes.cend(),
+                       [](const QString& l) { return l.size() > LongueurMaxLigneModele; });
 }
 
 QString ModeleDuType(int typeLettre) {
@@ -78,9 +80,9 @@ IssueLettre EcrireLettre(Recordset& abonne, int typeLettre, SessionImpression& s
 
     // The template is read whole before the job starts: a missing one prints nothing at all.
     const QString chemin = FichierDuDossier(ModeleDuType(typeLettre));
-    if (!chemin.isEmpty() && ModeleTropGrand(chemin)) return IssueLettre::ModeleTropGrand;
     const std::optional<QStringList> modele = chemin.isEmpty() ? std::nullopt : LireLignes(chemin);
     if (!modele) return IssueLettre::ModeleAbsent;
+    if (LigneTropLongue(*modele)) return IssueLettre::ModeleTropGrand;
 
     QString clubNom, clubPrenom, adresse1, adresse2, code, ville;
     {

@@ -18,10 +18,12 @@ class SessionImpression;
 // The marker of the title in a template line (upper case only).
 inline const QString MarqueLivre = QStringLiteral("<<LIVRE>>");
 
-// The largest template the editor loads and the reminder pass prints (64 KB): a larger one would
-// stall the program for minutes.
-constexpr qint64 TailleMaxModele = 64 * 1024;
-bool ModeleTropGrand(const QString& chemin);
+// The longest line a template may hold. One longer line stalls the editor at every key (200,000
+// characters: seconds) and the letter as long to lay out, where a megabyte of ordinary lines
+// loads and prints at once.
+constexpr qsizetype LongueurMaxLigneModele = 16 * 1024;
+// Whether one of a template's lines is longer than that.
+bool LigneTropLongue(const QStringList& lignes);
 
 // The template of a letter kind (1 to 6): "Rappel.let" for odd kinds, "Recommande.let" for even.
 QString ModeleDuType(int typeLettre);
@@ -49,7 +51,7 @@ constexpr int ColonneTab(int tab) {
 enum class IssueLettre {
     Imprimee,        // printed whole, the level written
     ModeleAbsent,    // the template file is missing: nothing printed, no level written
-    ModeleTropGrand, // the template file is above TailleMaxModele: nothing printed, no level written
+    ModeleTropGrand, // a template line is above LongueurMaxLigneModele: nothing printed, no level written
     Echec,           // the job could not start or failed on the way: no level written
     NiveauPerdu,     // printed whole, but the level could not be written
 };

@@ -1,5 +1,8 @@
 #include "platform/Imprimante.h"
 
+#include "platform/Database.h"
+#include "platform/FichierEntier.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -10,10 +13,16 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRegularExpression>
 #include <QTextLayout>
 
 #include <algorithm>
 #include <utility>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace vidora {
 
@@ -41,6 +50,33 @@ QString nomDeFichier(const QString& nomDuTravail) {
     return nom.isEmpty() ? QStringLiteral("Document") : nom;
 }
 
+// Whether a PDF file is whole. Qt does not report a write that failed (a full disk), so the file
+// is read back: it must begin as a PDF, and its last cross-reference table must stand where its
+// trailer says, which a file cut short or missing a piece does not give.
+bool pdfEntier(const QString& chemin) {
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadOnly) || f.read(5) != "%PDF-") return false;
+    const qint64 taille = f.size();
+    if (!f.seek(std::max<qint64>(0, taille - 64))) return false;
+    static const QRegularExpression fin(QStringLiteral("startxref\\s+(\\d+)\\s+%%EOF\\s*$"));
+    const QRegularExpressionMatch m = fin.match(QString::fromLatin1(f.read(64)));
+    const qint64 xref = m.hasMatch() ? m.captured(1).toLongLong() : 0;
+    return xref > 0 && xref < taille && f.seek(xref) && f.read(4) == "xref";
+}
+
+// Why a file stopped short: what the system answers to a few more writes at its end (a full disk,
+// a size limit); empty when it takes them.
+QString raisonFichierCoupe(const QString& chemin) {
+    const int fd = open(QFile::encodeName(chemin).constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (fd < 0) return raisonSysteme(errno);
+    const QByteArray essai(64 * 1024, '\0');
+    int erreur = 0;
+    for (int i = 0; i < 4 && !erreur; ++i)
+        if (write(fd, essai.constData(), std::size_t(essai.size())) < 0 && errno != EINTR) erreur = errno;
+    close(fd);
+    return erreur ? raisonSysteme(erreur) : QString();
+}
+
 } // namespace
 
 // --- ImprimanteQt -------------------------------------------------------------------------------
@@ -61,7 +97,8 @@ void ImprimanteQt::abandonner() {
     erreur_ = true;
     if (printer_ && painter_ && painter_->isActive()) printer_->abort();
     if (painter_ && painter_->isActive()) painter_->end();
-    if (!fichier_.isEmpty()) QFile::remove(fichier_);
+    if (!travail_.isEmpty()) QFile::remove(travail_);
+    travail_.clear();
     fichier_.clear();
 }
 
@@ -99,15 +136,19 @@ bool ImprimanteQt::demarrer(const QString& nomDuTravail) {
         do
             fichier_ = dossier.absoluteFilePath(base + QStringLiteral("-%1.pdf").arg(n++));
         while (QFileInfo::exists(fichier_));
-
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer_->setOutputFormat(QPrinter::PdfFormat);
-        printer_->setOutputFileName(fichier_);
-        miseEnPage(*printer_);
-        ouvert = painter_->begin(printer_.get());
+        // Qt writes into a work file; the PDF takes its name only once it is whole.
+        travail_ = ReserverFichierEntier(fichier_);
+        if (!travail_.isEmpty()) {
+            printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            printer_->setOutputFormat(QPrinter::PdfFormat);
+            printer_->setOutputFileName(travail_);
+            miseEnPage(*printer_);
+            ouvert = painter_->begin(printer_.get());
+        }
         if (!ouvert) {
             printer_.reset();
-            QFile::remove(fichier_);
+            if (!travail_.isEmpty()) QFile::remove(travail_);
+            travail_.clear();
             fichier_.clear();
         }
     }
@@ -267,9 +308,30 @@ bool ImprimanteQt::terminer() {
     termine_ = true;
     bool ok = true;
     if (painter_->isActive()) ok = painter_->end();
-    if (!fichier_.isEmpty() && QFileInfo(fichier_).size() <= 0) ok = false;
-    if (!ok) erreur_ = true;
+    if (printer_->printerState() == QPrinter::Error) ok = false;
+    if (!travail_.isEmpty()) {
+        ok = ok && installerPdf();
+        if (!ok) QFile::remove(travail_);
+        travail_.clear();
+    }
+    if (!ok) {
+        erreur_ = true;
+        fichier_.clear();
+    }
     return ok;
+}
+
+bool ImprimanteQt::installerPdf() {
+    if (!pdfEntier(travail_)) {
+        raison_ = raisonFichierCoupe(travail_);
+        if (raison_.isEmpty()) raison_ = QStringLiteral("le document PDF n'a pas été écrit en entier");
+        return false;
+    }
+    if (const EcritureEchouee e = InstallerFichierEntier(travail_, fichier_)) {
+        raison_ = e.raison;
+        return false;
+    }
+    return true;
 }
 
 bool ImprimanteQt::enCours() {

@@ -58,6 +58,8 @@ class Imprimante {
 
     // The PDF file the job was written to; empty when a printer received it.
     virtual QString fichierPdf() const { return {}; }
+    // Why the job failed, in French words for a message ("le disque est plein"); empty when not known.
+    virtual QString raison() const { return {}; }
 };
 
 // Prints with Qt on the system's default printer or, when none is set up, into a PDF file of its
@@ -88,6 +90,7 @@ class ImprimanteQt : public Imprimante {
     bool terminer() override;
     bool enErreur() const override { return erreur_; }
     QString fichierPdf() const override { return fichier_; }
+    QString raison() const override { return raison_; }
 
   private:
     // The page inside the margins, in the units the lines are laid out in.
@@ -95,14 +98,17 @@ class ImprimanteQt : public Imprimante {
     double hauteurPage() const;
     void abandonner();
     bool enCours();
-    bool ouvrirPdf(const QString& nomDuTravail);
     bool placerRangee(double hauteur);
+    // Puts the PDF written into its work file in place, once it is found whole.
+    bool installerPdf();
 
     QString dossierPdf_;
     Destination destination_;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QPainter> painter_;
-    QString fichier_;
+    QString fichier_; // the PDF file of the job, once it is in place
+    QString travail_; // the work file Qt writes the PDF into, until then
+    QString raison_;
     QFont police_;
     QColor couleur_ = Qt::black;
     double y_ = 0; // top of the next row, in device pixels from the top margin

@@ -143,9 +143,7 @@ void FrmSuppBase::supprimer() {
     // A journal left beside the deleted file would be played into any later database of that name.
     QFile::remove(chemin + QStringLiteral("-journal"));
 
-    images.subtract(ImagesUtilisees(chemin));
-    for (const QString& image : images)
-        QFile::remove(image);
+    EffacerImagesInutilisees(images, {chemin});
     env().message(nom_ + QStringLiteral("  Base Supprimer"), kTitre);
     revenir();
 }

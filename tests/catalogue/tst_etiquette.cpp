@@ -1,6 +1,7 @@
 // "Edition Etiquette": the label queue written for the category picked, printed 40 labels a page,
 // and emptied only once the job went through.
 #include "Banc.h"
+#include "DisquePlein.h"
 
 #include "catalogue/FrmEtiquette.h"
 #include "common/Contexte.h"
@@ -16,6 +17,8 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QtTest>
+
+#include <optional>
 
 using namespace vidora;
 using namespace vidora_test;
@@ -168,27 +171,51 @@ class TestEtiquette : public QObject {
     }
 
     void impressionManquee_data() {
-        QTest::addColumn<bool>("auDemarrage");
-        QTest::newRow("imprimante absente") << true;
-        QTest::newRow("panne en cours de page") << false;
+        QTest::addColumn<QString>("panne");
+        for (const char* p : {"imprimante absente", "panne en cours de page", "petit disque plein",
+                              "taille des fichiers limitee"})
+            QTest::newRow(p) << QString(p);
     }
 
+    // A job that fails, at the printer or in a PDF file that the disk cannot hold, is said so and
+    // leaves the queue as it was; once the fault is gone, the same labels print.
     void impressionManquee() {
-        QFETCH(bool, auDemarrage);
+        QFETCH(QString, panne);
         Banc b;
+        std::optional<DisquePlein> plein;
+        if (panne.contains("plein") || panne.contains("taille")) {
+            plein.emplace(panne.contains("plein") ? DisquePlein::Facon::PetitDisque
+                                                  : DisquePlein::Facon::LimiteDeTaille,
+                          b.dossier());
+            if (!plein->possible()) QSKIP("only root can mount a small file system");
+            b.env().imprimerEnPdf = true;
+            QVERIFY(QDir().mkpath(b.chemin("Impressions")));
+        }
         FrmEtiquette* f = ouvrir(b, serie(45));
         QVERIFY(f && choisirCategorie(f, "ACTION"));
         const QByteArray avant = contenu(b.chemin("Etiquette"));
-        b.env().journal->echecDemarrage = auDemarrage;
-        b.env().journal->echecApresLignes = auDemarrage ? -1 : 30;
+        JournalImpression& j = *b.env().journal;
+        j.echecDemarrage = panne == "imprimante absente";
+        j.echecApresLignes = panne == "panne en cours de page" ? 30 : -1;
+        if (plein) QVERIFY(plein->remplir(4096));
         QVERIFY(choisirMenu(f, "Edition"));
-        QVERIFY(b.messages().startsWith("L'IMPRESSION DES ETIQUETTES A ECHOUE"));
-        QVERIFY(b.env().journal->travaux.isEmpty());
+        if (plein) plein->liberer();
+        const QString dit = b.messages();
+        QVERIFY2(dit.startsWith("L'IMPRESSION DES ETIQUETTES A ECHOUE") &&
+                     !dit.contains("enregistrés en PDF") && (!plein || dit.contains("LE DISQUE EST PLEIN")),
+                 qPrintable(dit));
+        // Jobs that reached the printer, and files of the PDF folder, work files included.
+        const auto imprimes = [&] {
+            return j.travaux.size() +
+                   QDir(b.chemin("Impressions")).entryList(QDir::Files | QDir::Hidden).size();
+        };
+        QCOMPARE(imprimes(), 0);
         QCOMPARE(contenu(b.chemin("Etiquette")), avant);
-        b.env().journal->echecDemarrage = false;
-        b.env().journal->echecApresLignes = -1;
+        j.echecDemarrage = false;
+        j.echecApresLignes = -1;
         QVERIFY(choisirMenu(f, "Edition"));
-        QCOMPARE(etiquettes(b.env().journal->travaux.value(0)).value(1).size(), 5);
+        QCOMPARE(imprimes(), 1);
+        if (!plein) QCOMPARE(etiquettes(j.travaux.value(0)).value(1).size(), 5);
         QCOMPARE(contenu(b.chemin("Etiquette")), QByteArray());
     }
 

@@ -2,6 +2,7 @@
 // the count, the clicks that open a film or none, and what the card's save, picture choice and
 // picture erasure leave in CD and in "Images".
 #include "Banc.h"
+#include "DisquePlein.h"
 #include "Films.h"
 
 #include "catalogue/FicheFilm.h"
@@ -303,6 +304,77 @@ class TestListe : public QObject {
         QVERIFY(b.messages().startsWith("L'IMAGE DU FILM N'A PAS PU ETRE ENREGISTREE"));
         QVERIFY(surLaFiche(f));
         QCOMPARE(champFilm(zorro, "Nom"), QString("../AC/DC"));
+    }
+
+    void imageSurDisquePlein_data() {
+        QTest::addColumn<int>("facon");
+        QTest::newRow("petit disque") << int(DisquePlein::Facon::PetitDisque);
+        QTest::newRow("taille des fichiers limitee") << int(DisquePlein::Facon::LimiteDeTaille);
+    }
+
+    // A new picture for a film that has one, on a full disk: the old picture stays whole, the
+    // operator is told, and the film keeps its picture. The new one is small: a buffered write
+    // whose failure goes unreported is the fault to catch.
+    void imageSurDisquePlein() {
+        QFETCH(int, facon);
+        Banc b;
+        DisquePlein plein(DisquePlein::Facon(facon), b.dossier());
+        if (!plein.possible()) QSKIP("only root can mount a small file system");
+        FrmListe* f = ouvrir(b, [] { ajouterFilm("R1", "ALIEN", {{"Image", true}}); });
+        QImage ancienne(80, 80, QImage::Format_RGB32), nouvelle(60, 60, QImage::Format_RGB32);
+        ancienne.fill(Qt::red);
+        nouvelle.fill(Qt::green);
+        QVERIFY(ancienne.save(FichierImageFilm("ALIEN"), "BMP") &&
+                nouvelle.save(b.chemin("grande.bmp"), "BMP"));
+        QFile fichier(FichierImageFilm("ALIEN"));
+        QVERIFY(fichier.open(QIODevice::ReadOnly));
+        const QByteArray avant = fichier.readAll();
+        fichier.close();
+        QVERIFY(ouvrirFilm(f, "R1"));
+        b.env().fichiersChoisis = {b.chemin("grande.bmp")};
+        QVERIFY(choisirMenu(f, "SaiAffiche"));
+        QVERIFY(plein.remplir(4096));
+        QVERIFY(choisirMenu(f, "Enregitre"));
+        plein.liberer();
+        QVERIFY(fichier.open(QIODevice::ReadOnly));
+        QCOMPARE(fichier.readAll(), avant);
+        const QString dit = b.messages();
+        QVERIFY2(dit.contains("LE DISQUE EST PLEIN") && dit.contains("CONSERVE"), qPrintable(dit));
+        QCOMPARE(QDir(b.chemin("Images")).entryList(QDir::Files | QDir::Hidden), QStringList{"ALIEN.BMP"});
+        QVERIFY(surLaFiche(f));
+    }
+
+    void imagePartagee_data() {
+        QTest::addColumn<QByteArray>("autre"); // the other file "AUTRE.MDB" of the folder
+        QTest::addColumn<bool>("gardee");
+        QTest::newRow("pas d'autre base") << QByteArray() << false;
+        QTest::newRow("un film d'une autre base s'en sert") << QByteArray("ALIEN") << true;
+        QTest::newRow("une autre base sans ce film") << QByteArray("BRAZIL") << false;
+        QTest::newRow("une base illisible") << QByteArray("SQLite format 3 abime") << true;
+    }
+
+    // "Effecer l'image" removes the picture only when no film of the folder's databases uses it,
+    // and keeps it when one of them cannot be read.
+    void imagePartagee() {
+        QFETCH(QByteArray, autre);
+        QFETCH(bool, gardee);
+        Banc b;
+        if (autre.contains(' ')) {
+            QFile f(b.chemin("AUTRE.MDB"));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(autre) == autre.size());
+        } else if (!autre.isEmpty()) {
+            auto db = Database::ouvrir(b.creerBase("AUTRE.MDB"));
+            auto cd = db->ouvrirTable("CD");
+            cd->AddNew();
+            cd->SetValue("Nom", QString(autre));
+            cd->SetValue("Image", true);
+            cd->Update();
+        }
+        FrmListe* f = ouvrir(b, [] { ajouterFilm("R1", "ALIEN", {{"Image", true}}); });
+        QVERIFY(QFile::copy(unePhoto(b.dossier(), "p.bmp", Qt::red), FichierImageFilm("ALIEN")));
+        QVERIFY(ouvrirFilm(f, "R1") && choisirMenu(f, "Effaimage"));
+        QCOMPARE(QFile::exists(FichierImageFilm("ALIEN")), gardee);
+        QCOMPARE(f->fiche->DrapeauImage(), QString("N"));
     }
 };
 

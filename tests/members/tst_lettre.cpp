@@ -1,6 +1,7 @@
 // The letter templates and the code list, driven as the operator drives "Lettre de Rapel": the
 // modes of the menu, the exact bytes of the files written, the names refused, the code list.
 #include "Banc.h"
+#include "DisquePlein.h"
 
 #include "common/Contexte.h"
 #include "members/FrmLettre.h"
@@ -87,6 +88,8 @@ class TestLettre : public QObject {
     void listeDeCodesIlisible();
     void modelesTropGrands_data();
     void modelesTropGrands();
+    void disquePlein_data();
+    void disquePlein();
 };
 
 void TestLettre::modesDuMenu() {
@@ -301,19 +304,24 @@ void TestLettre::listeDeCodesIlisible() {
 }
 
 void TestLettre::modelesTropGrands_data() {
-    QTest::addColumn<int>("taille");
+    QTest::addColumn<QByteArray>("ligne"); // the template: this line, its line end, so many times
+    QTest::addColumn<int>("fois");
     QTest::addColumn<bool>("charge");
-    // One line of that many bytes, its line end included.
-    QTest::newRow("64 Ko tout juste") << 64 * 1024 << true;
-    QTest::newRow("un octet de trop") << 64 * 1024 + 1 << false;
-    QTest::newRow("1 Mo") << 1024 * 1024 << false;
+    QTest::newRow("1 Mo de lignes ordinaires")
+        << QByteArray("Nous vous prions de bien vouloir rapporter le film <<LIVRE>> au club.") << 15000
+        << true;
+    QTest::newRow("une ligne de 16384 caracteres") << QByteArray(16384, 'A') << 1 << true;
+    QTest::newRow("une ligne de 16385 caracteres") << QByteArray(16385, 'A') << 1 << false;
+    QTest::newRow("une ligne de 200 Ko") << QByteArray(200 * 1024, 'A') << 1 << false;
 }
 
+// Only a line too long for the editor is refused, never a large template of ordinary lines.
 void TestLettre::modelesTropGrands() {
-    QFETCH(int, taille);
+    QFETCH(QByteArray, ligne);
+    QFETCH(int, fois);
     QFETCH(bool, charge);
     Banc b;
-    const QByteArray octets = QByteArray(taille - 2, 'A') + "\r\n";
+    const QByteArray octets = (ligne + "\r\n").repeated(fois);
     ecrire(b.chemin("Long.let"), octets);
     FrmLettre* f = ouvrir(b);
     QVERIFY(f);
@@ -322,16 +330,48 @@ void TestLettre::modelesTropGrands() {
     QCOMPARE(visible(f->caseTexteLettre), charge);
     QCOMPARE(entreeDisponible(f, "Enregistre"), charge);
     if (!charge) {
-        QCOMPARE(b.messages(), QString("LA LETTRE Long.let DEPASSE 64 KO : ELLE N'EST PAS CHARGEE"));
+        QVERIFY(b.messages().startsWith("LA LETTRE Long.let A UNE LIGNE DE PLUS DE"));
         return;
     }
     QVERIFY(b.env().messages.isEmpty());
-    // One more character would make a template the editor could not load again: not written.
+    // One more character at the end: saved, unless it makes the line too long for the editor.
     f->caseTexteLettre->moveCursor(QTextCursor::End);
     taper(f->caseTexteLettre, "B");
     QVERIFY(choisirMenu(f, "Enregistre"));
-    QCOMPARE(b.messages(), QString("LA LETTRE DEPASSE 64 KO : ELLE N'EST PAS ENREGISTREE"));
-    QCOMPARE(contenu(b.chemin("Long.let")), octets);
+    const bool tropLongue = ligne.size() == 16384;
+    QCOMPARE(b.messages().startsWith("LA LETTRE A UNE LIGNE DE PLUS DE"), tropLongue);
+    QCOMPARE(contenu(b.chemin("Long.let")), tropLongue ? octets : octets.chopped(2) + "B\r\n");
+}
+
+void TestLettre::disquePlein_data() {
+    QTest::addColumn<int>("facon");
+    QTest::newRow("petit disque") << int(DisquePlein::Facon::PetitDisque);
+    QTest::newRow("taille des fichiers limitee") << int(DisquePlein::Facon::LimiteDeTaille);
+}
+
+// A template saved on a full disk stays as it was, and the operator is told.
+void TestLettre::disquePlein() {
+    QFETCH(int, facon);
+    Banc b;
+    DisquePlein plein(DisquePlein::Facon(facon), b.dossier());
+    if (!plein.possible()) QSKIP("only root can mount a small file system");
+    QByteArray avant;
+    for (int i = 1; avant.size() < 20000; ++i)
+        avant += QByteArray("Ligne ") + QByteArray::number(i) + " de la lettre pour <<LIVRE>>\r\n";
+    ecrire(b.chemin("Rappel.let"), avant);
+    FrmLettre* f = ouvrir(b);
+    QVERIFY(f && choisirMenu(f, "Charger") && cliquerElement(f->listeLettresACharger, "Rappel.let"));
+    // The operator pastes a new text of 12 KB over the whole template.
+    QGuiApplication::clipboard()->setText(QString("Une nouvelle ligne de la lettre.\n").repeated(400));
+    QTest::keyClick(f->caseTexteLettre, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(f->caseTexteLettre, Qt::Key_V, Qt::ControlModifier);
+    QVERIFY(plein.remplir(4096));
+    QVERIFY(choisirMenu(f, "Enregistre"));
+    plein.liberer();
+    QCOMPARE(contenu(b.chemin("Rappel.let")), avant);
+    const QString dit = b.messages();
+    QVERIFY2(dit.contains("LE DISQUE EST PLEIN") && dit.contains("CONSERVE"), qPrintable(dit));
+    QCOMPARE(QDir(b.dossier()).entryList({"Rappel*"}, QDir::Files | QDir::Hidden), QStringList{"Rappel.let"});
 }
 
 QTEST_MAIN(TestLettre)
