@@ -166,7 +166,7 @@ void FrmSauvegarde::lecteurChoisi() {
 }
 
 bool FrmSauvegarde::operer(const QString& libelle, const QString& enCours, const QString& echec,
-                           const std::function<void()>& travail) {
+                           const QString& intact, const std::function<void()>& travail) {
     // The copy lets the message loop run: until it ends, the frame stays and so does this window.
     const TravailEnCours garde(enCours);
     FermerBaseEnCours();
@@ -187,9 +187,10 @@ bool FrmSauvegarde::operer(const QString& libelle, const QString& enCours, const
     } catch (const Refus& e) {
         erreur = e.message();
     } catch (const ErreurBase& e) {
-        erreur = e.message();
+        // A failure that the copy did not foresee says only what it is: what was kept is told here.
+        erreur = e.message() + QLatin1Char('\n') + intact;
     } catch (const std::exception& e) {
-        erreur = QString::fromUtf8(e.what());
+        erreur = QString::fromUtf8(e.what()) + QLatin1Char('\n') + intact;
     }
     RouvrirBaseEnCours();
     if (erreur.isEmpty()) {
@@ -228,6 +229,7 @@ void FrmSauvegarde::sauvegarder() {
         operer(QStringLiteral("SAUVEGARDE"),
                QStringLiteral("LA SAUVEGARDE EST EN COURS : VIDORA NE PEUT ETRE FERME AVANT SA FIN."),
                QStringLiteral("LA SAUVEGARDE N'A PAS PU SE FAIRE."),
+               QStringLiteral("LES FICHIERS DU DOSSIER DU PROGRAMME N'ONT PAS CHANGE."),
                [&] { Sauvegarder(dossierAppli_, dest, ligneFiche(dest), avancer); });
     if (!fait) return;
     // Only now that the backup is whole does the program's own record name it.
@@ -264,6 +266,7 @@ void FrmSauvegarde::restaurer() {
     if (!operer(QStringLiteral("RESTORATION"),
                 QStringLiteral("LA RESTORATION EST EN COURS : VIDORA NE PEUT ETRE FERME AVANT SA FIN."),
                 QStringLiteral("LA RESTORATION N'A PAS PU SE FAIRE."),
+                QStringLiteral("LES FICHIERS DU DOSSIER DE LA SAUVEGARDE N'ONT PAS CHANGE."),
                 [&] { Restaurer(source, dossierAppli_, avancer); }))
         return;
     QDir::setCurrent(dossierAppli_);
