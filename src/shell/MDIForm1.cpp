@@ -29,10 +29,6 @@ TravailEnCours::~TravailEnCours() {
     gRefusFermeture = precedent_;
 }
 
-QString TravailEnCours::refus() {
-    return gRefusFermeture;
-}
-
 MDIForm1* MDIForm1::instance() {
     return gInstance;
 }

@@ -59,9 +59,6 @@ class TravailEnCours {
     TravailEnCours(const TravailEnCours&) = delete;
     TravailEnCours& operator=(const TravailEnCours&) = delete;
 
-    // The refusal of the copy under way; empty when none runs.
-    static QString refus();
-
   private:
     QString precedent_;
 };
