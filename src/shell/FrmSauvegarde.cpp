@@ -6,6 +6,7 @@
 #include "common/Zoom.h"
 #include "platform/Environnement.h"
 #include "shell/Compactage.h"
+#include "shell/MDIForm1.h"
 #include "shell/Ouverture.h"
 #include "shell/Sauvegarde.h"
 
@@ -22,6 +23,7 @@
 #include <QStorageInfo>
 
 #include <algorithm>
+#include <optional>
 
 namespace vidora {
 
@@ -38,6 +40,35 @@ bool ecrireFiche(const QString& dossier) {
     return !EcrireLignes(FicheSauvegarde(ctx().CheminAppli), ligneFiche(dossier));
 }
 
+// The folder offered before any backup: a folder of its own in the home folder, which the first
+// backup makes. The home folder itself holds the application folder, where no backup may go.
+QString dossierPropose() {
+    return QDir(QDir::homePath()).filePath(QStringLiteral("Sauvegardes VIDORA"));
+}
+
+QString natif(const QString& chemin) {
+    return QDir::toNativeSeparators(chemin);
+}
+
+bool memeDossier(const QString& a, const QString& b) {
+    if (QDir::cleanPath(QDir::fromNativeSeparators(a)) == QDir::cleanPath(b)) return true;
+    const QString reel = QFileInfo(a).canonicalFilePath();
+    return !reel.isEmpty() && reel == QFileInfo(b).canonicalFilePath();
+}
+
+// The record of the backup that `dossier` holds when that backup comes from another application
+// folder: its four lines. Nothing when the folder holds no backup, or one of this folder, or a
+// record that names no folder.
+std::optional<QStringList> ficheEtrangere(const QString& dossier, const QString& dossierAppli) {
+    const QString fiche = TrouverFichier(dossier, kFicheSauvegarde);
+    if (fiche.isEmpty()) return std::nullopt;
+    std::optional<QStringList> lignes = LireLignes(fiche);
+    if (!lignes || lignes->size() < 4 || lignes->at(3).trimmed().isEmpty() ||
+        memeDossier(lignes->at(3), dossierAppli))
+        return std::nullopt;
+    return lignes;
+}
+
 } // namespace
 
 FrmSauvegarde::FrmSauvegarde() : Form(QStringLiteral("FrmSauvegarde"), QStringLiteral("Sauvegarde")) {
@@ -52,8 +83,6 @@ FrmSauvegarde::FrmSauvegarde() : Form(QStringLiteral("FrmSauvegarde"), QStringLi
     barreProgression = controle(new QProgressBar(zoneProgression), "barreProgression", 300, 450, 7400, 400);
     connect(listeDossiers, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { setDossierListe(QDir(dossierListe_).filePath(item->text())); });
-    // What the operator types replaces the folder picked.
-    connect(caseDossier, &QLineEdit::textEdited, this, [this] { dossierChoisi_.clear(); });
     connect(listeLecteurs, &QComboBox::activated, this, [this] { lecteurChoisi(); });
     connect(ajouterEntree(QStringLiteral("Sauve"), QStringLiteral("Sauvegarde")), &QAction::triggered, this,
             &FrmSauvegarde::sauvegarder);
@@ -69,10 +98,10 @@ void FrmSauvegarde::charger() {
     for (const QStorageInfo& v : QStorageInfo::mountedVolumes())
         if (v.isValid() && v.isReady()) listeLecteurs->addItem(QDir::toNativeSeparators(v.rootPath()));
     etatDepart();
-    if (lireFiche(QStringLiteral("DERNIERE SAUVEGARDE"))) return;
-    // No record yet, a short one, or a folder that is gone: a fresh record on the home folder.
-    ecrireFiche(QDir::homePath());
-    lireFiche(QStringLiteral("PREMIERE SAUVEGARDE"));
+    if (lireFiche(QStringLiteral("DERNIERE SAUVEGARDE"), false)) return;
+    // No record yet, a short one, or a folder that is gone: a fresh record on the folder offered.
+    ecrireFiche(dossierPropose());
+    lireFiche(QStringLiteral("PREMIERE SAUVEGARDE"), true);
 }
 
 void FrmSauvegarde::etatDepart() {
@@ -85,16 +114,20 @@ void FrmSauvegarde::etatDepart() {
         menu(QString::fromLatin1(n))->setEnabled(true);
 }
 
-bool FrmSauvegarde::lireFiche(const QString& titre) {
+bool FrmSauvegarde::lireFiche(const QString& titre, bool aFaire) {
     const std::optional<QStringList> lignes = LireLignes(FicheSauvegarde(ctx().CheminAppli));
     if (!lignes || lignes->size() < 3) return false;
     const QString dossier = lignes->at(1) + lignes->at(2);
-    if (!QDir::isAbsolutePath(dossier) || !QFileInfo(dossier).isDir()) return false;
+    // A folder still to be made: the list shows the folder that will hold it.
+    const QString liste = aFaire && !QFileInfo::exists(dossier) ? QFileInfo(dossier).absolutePath() : dossier;
+    if (!QDir::isAbsolutePath(dossier) || !QFileInfo(liste).isDir()) return false;
+    // MERGE: settle an interrupted backup or restore in `dossier` here, before anything reads it.
     bandeauDerniereSauvegarde->setText(titre + QLatin1Char(' ') + lignes->at(0));
-    const QString volume = QStorageInfo(dossier).rootPath();
+    const QString volume = QStorageInfo(liste).rootPath();
     sousDossier_ = QDir(volume).relativeFilePath(dossier);
-    listeLecteurs->setCurrentIndex(listeLecteurs->findText(QDir::toNativeSeparators(volume)));
-    setDossierListe(dossier);
+    listeLecteurs->setCurrentIndex(listeLecteurs->findText(natif(volume)));
+    setDossierListe(liste);
+    if (liste != dossier) montrerDossier(dossier);
     return true;
 }
 
@@ -112,12 +145,15 @@ void FrmSauvegarde::dossierParcouru() {
 }
 
 void FrmSauvegarde::montrerDossier(const QString& dossier) {
-    caseDossier->setText(QDir::toNativeSeparators(dossier));
+    caseDossier->setText(natif(dossier));
     dossierChoisi_ = dossier;
 }
 
 QString FrmSauvegarde::dossierVise() const {
-    if (!dossierChoisi_.isEmpty()) return dossierChoisi_;
+    // The folder shown by the window, exactly as it is (its name may end with a blank). Any other
+    // text is a folder given by the operator, however it came into the box: typed, pasted, or set
+    // by an assistive tool.
+    if (!dossierChoisi_.isEmpty() && caseDossier->text() == natif(dossierChoisi_)) return dossierChoisi_;
     return QDir::cleanPath(QDir::fromNativeSeparators(caseDossier->text().trimmed()));
 }
 
@@ -129,8 +165,10 @@ void FrmSauvegarde::lecteurChoisi() {
     if (!sousDossier_.isEmpty() && QFileInfo(meme).isDir()) montrerDossier(meme);
 }
 
-bool FrmSauvegarde::operer(const QString& libelle, const QString& echec,
-                           const std::function<void()>& travail) {
+bool FrmSauvegarde::operer(const QString& libelle, const QString& enCours, const QString& echec,
+                           const QString& intact, const std::function<void()>& travail) {
+    // The copy lets the message loop run: until it ends, the frame stays and so does this window.
+    const TravailEnCours garde(enCours);
     FermerBaseEnCours();
     bandeauOperation->setText(libelle);
     bandeauOperation->show();
@@ -149,9 +187,10 @@ bool FrmSauvegarde::operer(const QString& libelle, const QString& echec,
     } catch (const Refus& e) {
         erreur = e.message();
     } catch (const ErreurBase& e) {
-        erreur = e.message();
+        // A failure that the copy did not foresee says only what it is: what was kept is told here.
+        erreur = e.message() + QLatin1Char('\n') + intact;
     } catch (const std::exception& e) {
-        erreur = QString::fromUtf8(e.what());
+        erreur = QString::fromUtf8(e.what()) + QLatin1Char('\n') + intact;
     }
     RouvrirBaseEnCours();
     if (erreur.isEmpty()) {
@@ -179,14 +218,25 @@ void FrmSauvegarde::sauvegarder() {
         return;
     }
     const Avancement avancer = [this](const QString& nom, int i, int n) { montrer(nom, i, n); };
+    if (const std::optional<QStringList> autre = ficheEtrangere(dest, dossierAppli_)) {
+        const QString question =
+            QStringLiteral("LE DOSSIER %1 TIENT LA SAUVEGARDE DU %2 D'UN AUTRE DOSSIER DU PROGRAMME :\n%3\n"
+                           "LA SAUVEGARDE DE CE DOSSIER-CI LA REMPLACERA. CONTINUER ?")
+                .arg(natif(dest), autre->at(0), natif(autre->at(3)));
+        if (!env().question(question, QString(), Environnement::ParDefaut::Non)) return;
+    }
     const bool fait =
-        operer(QStringLiteral("SAUVEGARDE"), QStringLiteral("LA SAUVEGARDE N'A PAS PU SE FAIRE."),
+        operer(QStringLiteral("SAUVEGARDE"),
+               QStringLiteral("LA SAUVEGARDE EST EN COURS : VIDORA NE PEUT ETRE FERME AVANT SA FIN."),
+               QStringLiteral("LA SAUVEGARDE N'A PAS PU SE FAIRE."),
+               QStringLiteral("LES FICHIERS DU DOSSIER DU PROGRAMME N'ONT PAS CHANGE."),
                [&] { Sauvegarder(dossierAppli_, dest, ligneFiche(dest), avancer); });
     if (!fait) return;
     // Only now that the backup is whole does the program's own record name it.
     if (!ecrireFiche(dest))
-        env().message(QStringLiteral("LA SAUVEGARDE EST FAITE, MAIS LE FICHIER %1 NE PEUT ETRE ECRIT.")
-                          .arg(QDir::toNativeSeparators(FicheSauvegarde(dossierAppli_))));
+        env().message(QStringLiteral("LA SAUVEGARDE EST FAITE, MAIS LE FICHIER %1 NE PEUT ETRE ECRIT : "
+                                     "IL GARDE LE DOSSIER ET LA DATE DE LA SAUVEGARDE PRECEDENTE.")
+                          .arg(natif(FicheSauvegarde(dossierAppli_))));
     QDir::setCurrent(dossierAppli_);
     caseDossier->setText(QStringLiteral("C'EST FINI"));
     menu(QStringLiteral("Qite"))->setEnabled(true);
@@ -200,12 +250,23 @@ void FrmSauvegarde::restaurer() {
     }
     if (TrouverFichier(source, kFicheSauvegarde).isEmpty()) {
         env().message(QStringLiteral("CE DOSSIER NE TIENT PAS DE SAUVEGARDE : %1 MANQUE")
-                          .arg(QDir::toNativeSeparators(QDir(source).filePath(kFicheSauvegarde))));
+                          .arg(natif(QDir(source).filePath(kFicheSauvegarde))));
         return;
     }
+    // Always into this application folder: the folder written in the backup's record only tells
+    // where the backup comes from. A club moving to another folder or machine restores this way.
+    if (const std::optional<QStringList> autre = ficheEtrangere(source, dossierAppli_)) {
+        const QString question =
+            QStringLiteral("CETTE SAUVEGARDE DU %1 VIENT D'UN AUTRE DOSSIER DU PROGRAMME :\n%2\n"
+                           "SES FICHIERS REMPLACERONT CEUX DE CE DOSSIER-CI :\n%3\nCONTINUER ?")
+                .arg(autre->at(0), natif(autre->at(3)), natif(dossierAppli_));
+        if (!env().question(question, QString(), Environnement::ParDefaut::Non)) return;
+    }
     const Avancement avancer = [this](const QString& nom, int i, int n) { montrer(nom, i, n); };
-    // Always into this application folder: the folder written in the backup's record is only a text.
-    if (!operer(QStringLiteral("RESTORATION"), QStringLiteral("LA RESTORATION N'A PAS PU SE FAIRE."),
+    if (!operer(QStringLiteral("RESTORATION"),
+                QStringLiteral("LA RESTORATION EST EN COURS : VIDORA NE PEUT ETRE FERME AVANT SA FIN."),
+                QStringLiteral("LA RESTORATION N'A PAS PU SE FAIRE."),
+                QStringLiteral("LES FICHIERS DU DOSSIER DE LA SAUVEGARDE N'ONT PAS CHANGE."),
                 [&] { Restaurer(source, dossierAppli_, avancer); }))
         return;
     QDir::setCurrent(dossierAppli_);

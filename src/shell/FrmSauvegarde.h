@@ -41,15 +41,20 @@ class FrmSauvegarde : public Form {
     QProgressBar* barreProgression;
 
   private:
-    bool lireFiche(const QString& titre);
-    // Runs a copy with the database closed; true when it went through. On a failure the operator
-    // is told, the window is usable again; the database is opened again in any case.
-    bool operer(const QString& libelle, const QString& echec, const std::function<void()>& travail);
+    // Shows the record's folder under `titre`; false when the record names no folder. With
+    // `aFaire`, the folder may be one that the first backup will make.
+    bool lireFiche(const QString& titre, bool aFaire);
+    // Runs a copy with the database closed; true when it went through. While it runs, a request
+    // to close the program is refused with `enCours`. On a failure the operator is told `echec`
+    // and why; `intact` says what a failure of any kind leaves unchanged, for the failures whose
+    // own text cannot say it. The window is usable again; the database is opened again in any case.
+    bool operer(const QString& libelle, const QString& enCours, const QString& echec, const QString& intact,
+                const std::function<void()>& travail);
     void etatDepart();
     void montrer(const QString& nom, int indice, int nombre);
     // Shows a folder in the folder box as the one picked.
     void montrerDossier(const QString& dossier);
-    // The folder picked, exactly as it is, unless the operator typed another in the box.
+    // The folder picked, exactly as it is, unless the box shows another text.
     QString dossierVise() const;
 
     QString dossierListe_;

@@ -6,6 +6,7 @@
 #include "shell/FrmDepart.h"
 #include "shell/Ouverture.h"
 
+#include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -16,6 +17,16 @@ namespace vidora {
 
 namespace {
 MDIForm1* gInstance = nullptr;
+QString gRefusFermeture;
+bool gRefusAffiche = false;
+} // namespace
+
+TravailEnCours::TravailEnCours(const QString& refus) : precedent_(gRefusFermeture) {
+    gRefusFermeture = refus;
+}
+
+TravailEnCours::~TravailEnCours() {
+    gRefusFermeture = precedent_;
 }
 
 MDIForm1* MDIForm1::instance() {
@@ -40,6 +51,19 @@ MDIForm1::~MDIForm1() {
     // Child windows go with the frame.
     for (QMdiSubWindow* sub : zone_->subWindowList())
         delete sub;
+}
+
+void MDIForm1::closeEvent(QCloseEvent* event) {
+    if (gRefusFermeture.isEmpty()) {
+        QMainWindow::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    // Requests repeated while the notice is up add no other notice.
+    if (gRefusAffiche) return;
+    gRefusAffiche = true;
+    env().message(gRefusFermeture);
+    gRefusAffiche = false;
 }
 
 void MDIForm1::appliquerGeometrie() {

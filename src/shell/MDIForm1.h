@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 
+class QCloseEvent;
 class QMdiArea;
 class QMdiSubWindow;
 
@@ -36,12 +37,30 @@ class MDIForm1 : public QMainWindow, public Cadre {
 
     static MDIForm1* instance();
 
+  protected:
+    // Refused while a copy runs (TravailEnCours): the copy's window must outlive it.
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     void actualiserMenu();
     void appliquerGeometrie();
 
     QMdiArea* zone_;
     double left_ = 0, top_ = 0, width_ = 12000, height_ = 9000;
+};
+
+// While one lives, a copy runs that lets the message loop turn with the database closed (backup,
+// restore): a request to close the frame is refused with `refus`, so that the copy ends whole and
+// the window it reports to stays.
+class TravailEnCours {
+  public:
+    explicit TravailEnCours(const QString& refus);
+    ~TravailEnCours();
+    TravailEnCours(const TravailEnCours&) = delete;
+    TravailEnCours& operator=(const TravailEnCours&) = delete;
+
+  private:
+    QString precedent_;
 };
 
 } // namespace vidora

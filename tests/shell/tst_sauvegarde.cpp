@@ -6,8 +6,10 @@
 #include "common/TexteFichier.h"
 #include "shell/FrmDepart.h"
 #include "shell/FrmSauvegarde.h"
+#include "shell/MDIForm1.h"
 #include "shell/Sauvegarde.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
@@ -19,6 +21,7 @@
 #include <QRandomGenerator>
 #include <QStorageInfo>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <sqlite3.h>
@@ -154,6 +157,17 @@ class TestSauvegarde : public QObject {
     void sauvegardeTuee_data();
     void sauvegardeTuee();
     void changementDeVolume();
+
+    void init();
+    void cadreFermePendantLaCopie_data();
+    void cadreFermePendantLaCopie();
+    void autreClub_data();
+    void autreClub();
+    void dossierParAccessibilite_data();
+    void dossierParAccessibilite();
+
+  private:
+    std::unique_ptr<QTemporaryDir> maison_;
 };
 
 void TestSauvegarde::destinationsRefusees_data() {
@@ -264,6 +278,7 @@ void TestSauvegarde::sauvegardePuisRestauration() {
     s = b.fenetre<FrmSauvegarde>();
     QVERIFY(s->bandeauDerniereSauvegarde->text().startsWith("DERNIERE SAUVEGARDE"));
     QCOMPARE(s->caseDossier->text(), dest);
+    b.env().reponses = {true}; // the backup comes from another folder: restored all the same
     QVERIFY(choisirMenu(s, "Restor"));
     QCOMPARE(b.messages(), QString());
     QVERIFY(!b.fenetre<FrmSauvegarde>());
@@ -428,6 +443,128 @@ void TestSauvegarde::changementDeVolume() {
     while (s->listeLecteurs->currentIndex() != i)
         QTest::keyClick(s->listeLecteurs, s->listeLecteurs->currentIndex() < i ? Qt::Key_Down : Qt::Key_Up);
     QCOMPARE(s->caseDossier->text(), meme);
+}
+
+// Each test its own home and desktop folders: the first backup is offered in the home folder.
+void TestSauvegarde::init() {
+    maison_ = std::make_unique<QTemporaryDir>();
+    qputenv("HOME", QFile::encodeName(maison_->path()));
+    for (const char* xdg : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
+        qputenv(xdg, QFile::encodeName(maison_->filePath(xdg)));
+}
+
+void TestSauvegarde::cadreFermePendantLaCopie_data() {
+    QTest::addColumn<QString>("entree");
+    QTest::newRow("sauvegarde") << "Sauve";
+    QTest::newRow("restoration") << "Restor";
+}
+
+// The frame closed while the files are copied: the copy ends whole and the program stays open.
+void TestSauvegarde::cadreFermePendantLaCopie() {
+    QFETCH(QString, entree);
+    Banc b;
+    ajouterFilm(b.creerBase(), "ALIEN");
+    ecrire(b.chemin("Images/ALIEN.BMP"), "image");
+    QTemporaryDir ailleurs;
+    const QString dest = ailleurs.filePath("club");
+    QVERIFY(ouvrir(b));
+    if (entree == "Restor") {
+        QVERIFY(sauvegarderVers(b, dest));
+        ajouterFilm(b.chemin("CLUB.MDB"), "BRAZIL");
+        QVERIFY(choisirMenu(b.fenetre<FrmDepart>(), "Sauve"));
+    }
+    FrmSauvegarde* s = b.fenetre<FrmSauvegarde>();
+    viser(s, dest);
+    // The close request arrives as soon as the copy lets the message loop run.
+    QTimer::singleShot(0, b.cadre(), [&b] { b.cadre()->close(); });
+    QVERIFY(choisirMenu(s, entree));
+    Banc::traiterEvenements();
+    QVERIFY(b.cadre() && b.cadre()->isVisible());
+    QVERIFY(!b.messages().isEmpty());
+    QVERIFY(baseOuverte());
+    QCOMPARE(lignes(dest + "/CLUB.MDB"), lignes(b.chemin("CLUB.MDB")));
+    QCOMPARE(lire(dest + "/Images/ALIEN.BMP"), QByteArray("image"));
+    QCOMPARE(b.fenetre<FrmSauvegarde>() == s, entree == "Sauve");
+    QVERIFY(entree != "Sauve" || s->caseDossier->text() == "C'EST FINI");
+    // Once the copy is over the frame closes as before.
+    QVERIFY(b.cadre()->close());
+}
+
+void TestSauvegarde::autreClub_data() {
+    QTest::addColumn<QString>("entree");
+    QTest::addColumn<bool>("oui");
+    QTest::newRow("sauvegarde, Non") << "Sauve" << false;
+    QTest::newRow("sauvegarde, Oui") << "Sauve" << true;
+    QTest::newRow("restoration, Non") << "Restor" << false;
+    QTest::newRow("restoration, Oui") << "Restor" << true;
+}
+
+// Two clubs, one folder: the first backup goes into the folder offered at first use; the second
+// club's backup or restore there asks first, naming the other club's folder and the backup's date.
+void TestSauvegarde::autreClub() {
+    QFETCH(QString, entree);
+    QFETCH(bool, oui);
+    const QString dest = QDir::home().filePath("Sauvegardes VIDORA");
+    QString premier;
+    {
+        Banc b;
+        premier = b.dossier();
+        ajouterFilm(b.creerBase(), "ALIEN");
+        b.env().date = QDate(2026, 11, 5);
+        FrmSauvegarde* s = ouvrir(b);
+        QVERIFY(s);
+        QVERIFY(!QFileInfo::exists(dest));
+        QVERIFY(choisirMenu(s, "Sauve"));
+        QCOMPARE(s->caseDossier->text(), QString("C'EST FINI"));
+    }
+    Banc b;
+    ajouterFilm(b.creerBase(), "BRAZIL");
+    FrmSauvegarde* s = ouvrir(b);
+    QVERIFY(s);
+    QCOMPARE(s->caseDossier->text(), dest);
+    const auto appli = fichiers(b.dossier()), avant = fichiers(dest);
+    b.env().reponses = {oui};
+    QVERIFY(choisirMenu(s, entree));
+    QCOMPARE(b.env().questions.size(), size_t(1));
+    const Message q = b.env().questions.front();
+    QVERIFY2(q.nonParDefaut && q.texte.contains(premier) && q.texte.contains("05/11/2026"),
+             qPrintable(q.texte));
+    QVERIFY(baseOuverte());
+    if (!oui) {
+        QCOMPARE(fichiers(b.dossier()), appli);
+        QCOMPARE(fichiers(dest), avant);
+        QVERIFY(entreeDisponible(s, entree));
+    } else {
+        QCOMPARE(lignes(b.chemin("CLUB.MDB")), lignes(dest + "/CLUB.MDB"));
+        QCOMPARE(LireLignes(dest + "/Sauve.ser")->value(3), entree == "Sauve" ? b.dossier() : premier);
+    }
+}
+
+void TestSauvegarde::dossierParAccessibilite_data() {
+    QTest::addColumn<bool>("valeur");
+    QTest::newRow("valeur de la case") << true;
+    QTest::newRow("texte modifiable") << false;
+}
+
+// A folder set through the accessibility interface is the one the backup goes to.
+void TestSauvegarde::dossierParAccessibilite() {
+    QFETCH(bool, valeur);
+    Banc b;
+    b.creerBase();
+    QTemporaryDir ailleurs;
+    const QString dest = ailleurs.filePath("club");
+    FrmSauvegarde* s = ouvrir(b);
+    QVERIFY(s);
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(s->caseDossier);
+    QVERIFY(a && a->editableTextInterface() && a->textInterface());
+    if (valeur)
+        a->setText(QAccessible::Value, dest);
+    else
+        a->editableTextInterface()->replaceText(0, a->textInterface()->characterCount(), dest);
+    QCOMPARE(s->caseDossier->text(), dest);
+    QVERIFY(choisirMenu(s, "Sauve"));
+    QVERIFY(QFileInfo::exists(dest + "/Sauve.ser"));
+    QVERIFY(!QFileInfo::exists(QDir::home().filePath("Sauvegardes VIDORA")));
 }
 
 QTEST_MAIN(TestSauvegarde)
