@@ -61,6 +61,10 @@ EcritureEchouee AjouterLignes(const QString& chemin, const QStringList& lignes) 
 
 QString MessageEcritureEchouee(const QString& chemin, const EcritureEchouee& echec) {
     const QString nom = QFileInfo(chemin).fileName().toUpper();
+    if (!echec.ancienConserve)
+        return QStringLiteral(
+                   "LE FICHIER %1 EST ENREGISTRE, MAIS LE DISQUE N'A PAS CONFIRME SON ECRITURE : %2.")
+            .arg(nom, echec.raison.toUpper());
     const QString garde =
         QFileInfo::exists(chemin) ? QStringLiteral(" L'ANCIEN FICHIER EST CONSERVE.") : QString();
     if (echec.disquePlein)

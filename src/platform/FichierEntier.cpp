@@ -71,7 +71,11 @@ EcritureEchouee InstallerFichierEntier(const QString& travail, const QString& ch
     if (std::rename(QFile::encodeName(travail).constData(), QFile::encodeName(chemin).constData()) != 0)
         return abandon(errno);
     // The rename is done; a folder that will not sync still holds the new file, so only say it.
-    if (const int e = synchroniser(dossierDe(chemin))) return echec(e);
+    if (const int e = synchroniser(dossierDe(chemin))) {
+        auto r = echec(e);
+        r.ancienConserve = false;
+        return r;
+    }
     return {};
 }
 
@@ -84,8 +88,8 @@ EcritureEchouee EcrireFichierEntier(const QString& chemin, const QByteArray& oct
     for (qsizetype fait = 0; fait < octets.size();) {
         const ssize_t e = write(fd, octets.constData() + fait, std::size_t(octets.size() - fait));
         if (e < 0 && errno == EINTR) continue;
-        if (e < 0) {
-            erreur = errno;
+        if (e <= 0) {
+            erreur = e < 0 ? errno : ENOSPC; // a write that takes nothing: no room left
             break;
         }
         fait += e;

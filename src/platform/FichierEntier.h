@@ -14,6 +14,8 @@ namespace vidora {
 struct EcritureEchouee {
     QString raison;
     bool disquePlein = false;
+    // False once the new file took the old one's place (only its folder failed to sync).
+    bool ancienConserve = true;
     explicit operator bool() const { return !raison.isEmpty(); }
 };
 
