@@ -21,6 +21,7 @@ QByteArray VersWindows1252(const QString& texte);
 // file may hold, and the stored form of a password is made of them. A text that the boxes take
 // comes back as it is.
 QString TexteEnregistrable(const QString& texte);
+
 QString DepuisWindows1252(const QByteArray& octets);
 
 } // namespace vidora

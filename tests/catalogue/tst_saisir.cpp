@@ -299,6 +299,19 @@ class TestSaisir : public QObject {
         QCOMPARE(b.messages(), QString("Ce titre existe déjà"));
     }
 
+    // A title that reached its box past the box's rule: CD and "Etiquette" still get no control
+    // character, nor a character that Windows-1252 lacks.
+    void texteHorsRegle() {
+        Banc b;
+        FrmSaisir* f = ouvrir(b);
+        remplir(f, "X");
+        f->caseTitre->setText(QString::fromUtf8("A\nB\u0141"));
+        QVERIFY(choisirMenu(f, "Enresitre"));
+        QCOMPARE(champsFilm(0).value(4), QString("AB?"));
+        QCOMPARE(contenu(b.chemin("Etiquette")),
+                 QByteArray("00108U2026  AB?\r\nClassement A - 1 - 1\r\n"));
+    }
+
     void unEchecNeStockeRien() {
         Banc b;
         FrmSaisir* f = ouvrir(b);
