@@ -229,7 +229,13 @@ class CaseAccessible : public QAccessibleWidget,
     }
 
     QString text(QAccessible::Text t) const override {
-        const QString montre = t == QAccessible::Value ? lu() : QString();
+        QString montre;
+        // A password is told by its length only.
+        if (t == QAccessible::Value)
+            montre = box()->echoMode() == QLineEdit::NoEcho ? QString()
+                     : box()->echoMode() == QLineEdit::Normal
+                         ? box()->text()
+                         : QString(box()->text().size(), QLatin1Char('*'));
         return montre.isEmpty() ? QAccessibleWidget::text(t) : montre;
     }
 
