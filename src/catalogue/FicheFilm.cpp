@@ -10,6 +10,7 @@
 #include "platform/Environnement.h"
 #include "platform/Form.h"
 #include "platform/Grid.h"
+#include "platform/RegleSaisie.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -276,7 +277,7 @@ bool FicheFilm::Enregistrer() {
     const std::array<QString, 6> vus = textes();
     const auto change = [&](size_t i) { return vus[i] != montres_[i]; };
     const auto si = [&](size_t i, const QString& texte) { return change(i) ? texte : QString(); };
-    const QString titre = vus[0].trimmed().toUpper();
+    const QString titre = EnMajuscules(vus[0].trimmed());
     if (change(0) && titre.isEmpty()) {
         env().message(QStringLiteral("UN TITRE EST OBLIGATOIRE"));
         return false;

@@ -10,6 +10,7 @@
 #include "platform/Database.h"
 #include "platform/Environnement.h"
 #include "platform/Grid.h"
+#include "platform/RegleSaisie.h"
 #include "shell/Ouverture.h"
 
 #include <QAction>
@@ -66,7 +67,7 @@ void FrmRecherNom::montrerRecherche() {
 
 void FrmRecherNom::rechercher() {
     if (mode != ModeFilm::Recherche) return;
-    texteCherche = caseRecherche->text().trimmed().toUpper();
+    texteCherche = EnMajuscules(caseRecherche->text().trimmed());
     const QString nom = QStringLiteral("Nom");
     // The text is looked for as it stands: no character of it has a meaning of its own.
     OptionsGrille o;

@@ -12,6 +12,7 @@
 #include "common/Zoom.h"
 #include "platform/Environnement.h"
 #include "platform/PageWeb.h"
+#include "platform/RegleSaisie.h"
 #include "shell/Ouverture.h"
 
 #include <QCalendarWidget>
@@ -173,7 +174,7 @@ void FrmSaisir::inscrireDateDuJour() {
 }
 
 void FrmSaisir::titreValide() {
-    caseTitre->setText(caseTitre->text().toUpper());
+    caseTitre->setText(EnMajuscules(caseTitre->text()));
     libelleAideTitre->hide();
     const QString t = caseTitre->text().trimmed();
     if (t.isEmpty()) {
@@ -228,7 +229,7 @@ QString FrmSaisir::refusSaisie(const QString& titre) const {
 void FrmSaisir::enregistrer() {
     if (enregistre_) return;
     menu(QStringLiteral("SaiAffiche"))->setEnabled(false);
-    const QString titre = caseTitre->text().trimmed().toUpper();
+    const QString titre = EnMajuscules(caseTitre->text().trimmed());
     if (const QString refus = refusSaisie(titre); !refus.isEmpty()) {
         env().message(refus);
         return;
@@ -287,7 +288,7 @@ void FrmSaisir::enregistrer() {
     ++compteur_;
     enregistre_ = true;
     const QStringList etiquette = {caseMatricule->text() + QStringLiteral("  ") + caseTitre->text(),
-                                   QStringLiteral("Classement ") + caseTravee->text().toUpper() +
+                                   QStringLiteral("Classement ") + EnMajuscules(caseTravee->text()) +
                                        QStringLiteral(" - ") + caseRang->text() + QStringLiteral(" - ") +
                                        caseNumero->text()};
     const QString file = ctx().fichier(QStringLiteral("Etiquette"));

@@ -2,6 +2,7 @@
 
 #include "common/Contexte.h"
 #include "platform/Database.h"
+#include "platform/RegleSaisie.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +11,7 @@
 namespace vidora {
 
 QString FichierImageFilm(const QString& titre) {
-    const QString t = titre.trimmed().toUpper();
+    const QString t = EnMajuscules(titre.trimmed());
     QString nom;
     for (int i = 0; i < t.size(); ++i) {
         const QChar c = t.at(i);

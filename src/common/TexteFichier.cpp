@@ -38,7 +38,7 @@ namespace {
 QByteArray encoder(const QStringList& lignes) {
     QByteArray tout;
     for (const QString& l : lignes)
-        tout += VersWindows1252(l) + fin();
+        tout += VersWindows1252(TexteEnregistrable(l)) + fin();
     return tout;
 }
 } // namespace

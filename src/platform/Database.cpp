@@ -1,5 +1,7 @@
 #include "platform/Database.h"
 
+#include "platform/Windows1252.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -775,6 +777,8 @@ QVariant Recordset::convertir(int index, const QVariant& valeur) const {
             s = valeur.toBool() ? QStringLiteral("True") : QStringLiteral("False");
         else
             s = valeur.toString();
+        // The last guard of the boxes' rule, whatever way a text came in by.
+        s = TexteEnregistrable(s);
         if (s.size() > c.taille)
             throw refus(QStringLiteral("texte trop long (%1 caractères au plus)").arg(c.taille));
         return QVariant(s);

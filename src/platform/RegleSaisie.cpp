@@ -4,6 +4,8 @@
 #include "platform/Windows1252.h"
 
 #include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
@@ -206,6 +208,140 @@ class RegleMultiLigne : public QObject {
     bool enCours_ = false;
 };
 
+// What an assistive tool reads of a one-line box and how it edits it. Qt's own interface sets the
+// box's whole text, past every rule; here an edit is the operator's paste over the range it names:
+// taken whole or refused whole with the same notice, in capitals where the box takes capitals,
+// never into a box that is read-only or out of use.
+class CaseAccessible : public QAccessibleWidget,
+                       public QAccessibleTextInterface,
+                       public QAccessibleEditableTextInterface {
+  public:
+    explicit CaseAccessible(QLineEdit* box) : QAccessibleWidget(box, QAccessible::EditableText) {
+        addControllingSignal(QStringLiteral("textChanged(const QString&)"));
+        addControllingSignal(QStringLiteral("returnPressed()"));
+    }
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        if (t == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    QString text(QAccessible::Text t) const override {
+        QString montre;
+        // A password is told by its length only.
+        if (t == QAccessible::Value)
+            montre = box()->echoMode() == QLineEdit::NoEcho ? QString()
+                     : box()->echoMode() == QLineEdit::Normal
+                         ? box()->text()
+                         : QString(box()->text().size(), QLatin1Char('*'));
+        return montre.isEmpty() ? QAccessibleWidget::text(t) : montre;
+    }
+
+    void setText(QAccessible::Text t, const QString& texte) override {
+        if (t != QAccessible::Value) return QAccessibleWidget::setText(t, texte);
+        replaceText(0, characterCount(), texte);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = box()->isReadOnly();
+        s.editable = !s.readOnly;
+        s.passwordEdit = box()->echoMode() != QLineEdit::Normal;
+        s.selectableText = true;
+        return s;
+    }
+
+    // Reading: what the box shows (nothing of a password).
+    QString text(int debut, int fin) const override {
+        return debut > fin ? QString() : lu().mid(debut, fin - debut);
+    }
+    int characterCount() const override { return int(box()->displayText().size()); }
+    int cursorPosition() const override { return box()->cursorPosition(); }
+    void setCursorPosition(int position) override { box()->setCursorPosition(position); }
+    int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
+    void selection(int i, int* debut, int* fin) const override {
+        *debut = *fin = 0;
+        if (i != 0 || !box()->hasSelectedText()) return;
+        *debut = box()->selectionStart();
+        *fin = *debut + box()->selectionLength();
+    }
+    void addSelection(int debut, int fin) override { setSelection(0, debut, fin); }
+    void removeSelection(int i) override {
+        if (i == 0) box()->deselect();
+    }
+    void setSelection(int i, int debut, int fin) override {
+        if (i == 0) box()->setSelection(debut, fin - debut);
+    }
+    QString attributes(int offset, int* debut, int* fin) const override {
+        *debut = *fin = offset;
+        return QString();
+    }
+    int offsetAtPoint(const QPoint& point) const override {
+        return box()->cursorPositionAt(box()->mapFromGlobal(point));
+    }
+    void scrollToSubstring(int debut, int fin) override {
+        box()->setCursorPosition(fin);
+        box()->setCursorPosition(debut);
+    }
+    QRect characterRect(int offset) const override {
+        // Measured from the cursor, which the box places with its own scrolling.
+        const QString t = box()->displayText();
+        if (offset < 0 || offset >= t.size()) return QRect();
+        const QFontMetrics fm(box()->font());
+        const QRect curseur = box()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        const int x = curseur.x() + fm.horizontalAdvance(t.left(offset)) -
+                      fm.horizontalAdvance(t.left(box()->cursorPosition()));
+        QRect r(x, curseur.y(), fm.horizontalAdvance(t.at(offset)), fm.height());
+        r.moveTo(box()->mapToGlobal(r.topLeft()));
+        return r;
+    }
+
+    // Editing.
+    void deleteText(int debut, int fin) override { replaceText(debut, fin, QString()); }
+    void insertText(int offset, const QString& texte) override { replaceText(offset, offset, texte); }
+    void replaceText(int debut, int fin, const QString& texte) override {
+        QLineEdit* b = box();
+        if (b->isReadOnly() || !b->isEnabled()) return;
+        const int n = int(b->text().size());
+        debut = std::clamp(debut, 0, n);
+        fin = std::clamp(fin, debut, n);
+        if (fin > debut) {
+            b->setSelection(debut, fin - debut);
+        } else {
+            b->deselect();
+            b->setCursorPosition(debut);
+        }
+        if (!texte.isEmpty())
+            coller(b, texte);
+        else if (fin > debut)
+            b->del();
+    }
+
+  private:
+    QLineEdit* box() const { return static_cast<QLineEdit*>(object()); }
+    QString lu() const { return box()->echoMode() == QLineEdit::Normal ? box()->text() : QString(); }
+};
+
+QAccessibleInterface* fabriqueAccessible(const QString& classe, QObject* o) {
+    auto* box = qobject_cast<QLineEdit*>(o);
+    if (classe != QLatin1String("QLineEdit") || !box || !box->property(kPosee).toBool()) return nullptr;
+    return new CaseAccessible(box);
+}
+
+// A box that an assistive tool already reached before it had the rule gets the rule's interface.
+void interfaceDeLaRegle(QLineEdit* box) {
+    static const bool fabrique = (QAccessible::installFactory(fabriqueAccessible), true);
+    Q_UNUSED(fabrique);
+    if (!QAccessible::isActive()) return;
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(box);
+    if (i && !dynamic_cast<CaseAccessible*>(i)) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(i));
+        QAccessible::queryAccessibleInterface(box);
+    }
+}
+
 bool aPoser(QObject* box) {
     if (box->property(kPosee).toBool()) return false;
     box->setProperty(kPosee, true);
@@ -262,7 +398,9 @@ void InstallerRegleSaisie(QWidget* w) {
     for (QLineEdit* l : avecLui<QLineEdit>(w)) {
         // A spin box's own box keeps the spin box's rules.
         if (qobject_cast<QAbstractSpinBox*>(l->parentWidget())) continue;
-        if (aPoser(l)) l->installEventFilter(new FiltreSaisie(l));
+        if (!aPoser(l)) continue;
+        l->installEventFilter(new FiltreSaisie(l));
+        interfaceDeLaRegle(l);
     }
     for (QComboBox* c : avecLui<QComboBox>(w))
         if (c->isEditable() && aPoser(c)) c->installEventFilter(new FiltreSaisie(c));

@@ -1,5 +1,7 @@
 #include "platform/Windows1252.h"
 
+#include <algorithm>
+
 namespace vidora {
 
 namespace {
@@ -24,12 +26,36 @@ QByteArray VersWindows1252(const QString& texte) {
     for (QChar ch : texte) {
         const int code = CodeWindows1252(ch);
         const char16_t c = ch.unicode();
+        // No other control character has a place in a text file of the club.
+        if (c < 0x20 && c != u'\t' && c != u'\r' && c != u'\n') continue;
         if (code >= 0) res.append(char(code));
         // The five codes the page leaves without a character were read as themselves: back as they were.
         else if (c >= 0x80 && c <= 0x9F && kHaut[c - 0x80] == 0)
             res.append(char(c));
         else
             res.append('?');
+    }
+    return res;
+}
+
+QString TexteEnregistrable(const QString& texte) {
+    const auto garde = [](QChar ch) {
+        const char16_t c = ch.unicode();
+        if (c < 0x20) return c == u'\t';
+        return c <= 0xFF || CodeWindows1252(ch) >= 0;
+    };
+    if (std::all_of(texte.begin(), texte.end(), garde)) return texte;
+    QString res;
+    res.reserve(texte.size());
+    for (qsizetype i = 0; i < texte.size(); ++i) {
+        const QChar ch = texte.at(i);
+        if (garde(ch)) {
+            res += ch;
+        } else if (ch.unicode() >= 0x80) {
+            // A character beyond the first plane is one '?', not one per half.
+            if (ch.isHighSurrogate() && i + 1 < texte.size() && texte.at(i + 1).isLowSurrogate()) ++i;
+            res += QLatin1Char('?');
+        }
     }
     return res;
 }

@@ -5,6 +5,7 @@
 #include "common/Schema.h"
 #include "common/Zoom.h"
 #include "platform/Environnement.h"
+#include "platform/RegleSaisie.h"
 #include "shell/FrmParamettre.h"
 #include "shell/Ouverture.h"
 
@@ -66,7 +67,7 @@ void FrmNouvCompte::charger() {
 }
 
 void FrmNouvCompte::creer() {
-    const QString saisi = caseNom->text().toUpper();
+    const QString saisi = EnMajuscules(caseNom->text());
     if (const QString refus = RefusNomBase(saisi); !refus.isEmpty()) {
         env().message(refus);
         return;

@@ -2,6 +2,7 @@
 // as a pattern), the count, the grid's height, and the card with its plain boxes.
 #include "Banc.h"
 #include "Films.h"
+#include "Tables.h"
 
 #include "catalogue/FicheFilm.h"
 #include "catalogue/FrmRecherNom.h"
@@ -49,7 +50,10 @@ class TestRecherNom : public QObject {
         QTest::newRow("minuscules, début, milieu, fin") << " alien"
                                                         << "R5 R6 R7";
         QTest::newRow("vide") << "  "
-                              << "R1 R2 R3 R4 R5 R6 R7";
+                              << "R1 R2 R3 R4 R5 R6 R7 R9 R10";
+        // Letters whose capital Windows-1252 lacks are looked for as they are stored.
+        QTest::newRow("ß") << QString::fromUtf8("straße") << "R9";
+        QTest::newRow("µ") << QString::fromUtf8("µ-z") << "R10";
         QTest::newRow("rien") << "zz"
                               << "";
     }
@@ -58,10 +62,11 @@ class TestRecherNom : public QObject {
         QFETCH(QString, trouves);
         Banc b;
         FrmRecherNom* f = ouvrir(b, [] {
-            titres({"100% COTON", "L'AVION", "A_B", "[REC]", "ALIEN", "LES ALIENS", "FIN ALIEN ", "<nul>"});
+            titres({"100% COTON", "L'AVION", "A_B", "[REC]", "ALIEN", "LES ALIENS", "FIN ALIEN ", "<nul>",
+                    QString::fromUtf8("STRAßE"), QString::fromUtf8("µ-ZONE")});
         });
         QVERIFY(f && f->caseRecherche->isVisibleTo(f) && !f->grilleFilms->isVisibleTo(f));
-        QCOMPARE(f->bandeauCompte->text(), QString("Nombre de film 8"));
+        QCOMPARE(f->bandeauCompte->text(), QString("Nombre de film 10"));
         taper(f->caseRecherche, texte, true);
         if (trouves.isEmpty()) {
             QCOMPARE(b.messages(), "PAS DE " + texte.trimmed().toUpper());
@@ -71,7 +76,7 @@ class TestRecherNom : public QObject {
         }
         QVERIFY(!f->caseRecherche->isVisibleTo(f) && f->grilleFilms->isVisibleTo(f));
         QCOMPARE(colonneGrille(f->grilleFilms, 1), trouves.split(' ') << "");
-        QCOMPARE(f->bandeauCompte->text(), QString("Nombre de film 8"));
+        QCOMPARE(f->bandeauCompte->text(), QString("Nombre de film 10"));
         QCOMPARE(b.messages(), QString());
     }
 
@@ -131,6 +136,19 @@ class TestRecherNom : public QObject {
         QCOMPARE(champFilm(1, "Nom"), QString("ALIEN"));
     }
 
+    // The card stores a title in the capitals its box shows.
+    void titreDeLaFiche() {
+        Banc b;
+        FrmRecherNom* f = ouvrir(b, [] { titres({"ALIEN"}); });
+        taper(f->caseRecherche, "", true);
+        QVERIFY(cliquerFilm(f->grilleFilms, "R1"));
+        f->fiche->caseTitre->clear();
+        taper(f->fiche->caseTitre, QString::fromUtf8("µ-zone straße "));
+        QVERIFY(choisirMenu(f, "Enregitre"));
+        QCOMPARE(b.messages(), QString());
+        QCOMPARE(champFilm(1, "Nom"), QString::fromUtf8("µ-ZONE STRAßE"));
+    }
+
     // What the card shows and saves of texts written by another tool: only a field the operator
     // changed is written.
     void texteStockeGarde() {
@@ -140,7 +158,10 @@ class TestRecherNom : public QObject {
                                                 {"Categorie", QString::fromUtf8("ŁÓDŹ")},
                                                 {"Specialiter", "a\tb"}};
         qint64 cle = -1;
-        FrmRecherNom* f = ouvrir(b, [&] { cle = ajouterFilm("R1", stocke["Nom"], stocke); });
+        FrmRecherNom* f = ouvrir(b, [&] {
+            cle = ajouterFilm("R1", stocke["Nom"], stocke);
+            ecrireParUnAutreOutil("CD", "Categorie", stocke["Categorie"].toString());
+        });
         taper(f->caseRecherche, "", true);
         QVERIFY(cliquerFilm(f->grilleFilms, "R1"));
         QCOMPARE(f->fiche->caseCategorie->text() + "|" + f->fiche->caseSpecialite->text(),

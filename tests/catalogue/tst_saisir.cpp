@@ -253,20 +253,63 @@ class TestSaisir : public QObject {
         QVERIFY(f->caseDrapeauImage->text() == "N" && !f->imageFilm->aUneImage());
     }
 
-    // "%" and "/" are written alike in a picture's file name, yet two such titles keep one picture each.
+    // "%" and "/" are written alike in a picture's file name, "ß" is no "SS": yet two such titles keep
+    // one picture each.
     void titresVoisinsDeuxImages() {
         Banc b;
         FrmSaisir* f = ouvrir(b);
         const QString photo = unePhoto(b, "affiche.jpg");
-        for (const char* titre : {"A/B", "A%2FB", "A%B"}) {
+        for (const char* titre : {"A/B", "A%2FB", "A%B", "STRASSE", "STRAßE"}) {
             b.env().fichiersChoisis = {photo};
             QVERIFY(choisirMenu(f, "SaiAffiche"));
-            remplir(f, QString::fromLatin1(titre));
+            remplir(f, QString::fromUtf8(titre));
             QVERIFY(choisirMenu(f, "Enresitre"));
             QVERIFY(choisirMenu(f, "Autre"));
         }
-        QCOMPARE(fichiers(b.chemin("Images")).size(), 3);
+        QCOMPARE(fichiers(b.chemin("Images")).size(), 5);
         QVERIFY(b.env().messages.isEmpty());
+    }
+
+    // A letter whose capital Windows-1252 lacks stays as typed: in the box, in CD, in "Etiquette".
+    void lettresSansCapitale_data() {
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<QString>("titre");
+        QTest::addColumn<QByteArray>("etiquette");
+        QTest::newRow("µ") << QString::fromUtf8("µ-zone") << QString::fromUtf8("µ-ZONE")
+                           << QByteArray("\xB5-ZONE");
+        QTest::newRow("ß") << QString::fromUtf8("straße") << QString::fromUtf8("STRAßE")
+                           << QByteArray("STRA\xDF"
+                                         "E");
+    }
+    void lettresSansCapitale() {
+        QFETCH(QString, tape);
+        QFETCH(QString, titre);
+        QFETCH(QByteArray, etiquette);
+        Banc b;
+        FrmSaisir* f = ouvrir(b);
+        remplir(f, tape);
+        QCOMPARE(f->caseTitre->text(), titre);
+        QVERIFY(choisirMenu(f, "Enresitre"));
+        QCOMPARE(b.messages(), QString());
+        QCOMPARE(champsFilm(0).value(4), titre);
+        QCOMPARE(contenu(b.chemin("Etiquette")), "00108U2026  " + etiquette + "\r\nClassement A - 1 - 1\r\n");
+        // The same title again is known.
+        QVERIFY(choisirMenu(f, "Autre"));
+        taper(f->caseTitre, tape, true);
+        QCOMPARE(b.messages(), QString("Ce titre existe déjà"));
+    }
+
+    // A title that reached its box past the box's rule: CD and "Etiquette" still get no control
+    // character, nor a character that Windows-1252 lacks.
+    void texteHorsRegle() {
+        Banc b;
+        FrmSaisir* f = ouvrir(b);
+        remplir(f, "X");
+        f->caseTitre->setText(QString::fromUtf8("A\nB\u0141"));
+        QVERIFY(choisirMenu(f, "Enresitre"));
+        QCOMPARE(champsFilm(0).value(4), QString("AB?"));
+        QCOMPARE(contenu(b.chemin("Etiquette")),
+                 QByteArray("00108U2026  AB?\r\nClassement A - 1 - 1\r\n"));
     }
 
     void unEchecNeStockeRien() {

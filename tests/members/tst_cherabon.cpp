@@ -124,9 +124,12 @@ void TestCherAbon::texteStockeGarde() {
     Banc b;
     FrmCherAbon* f = ouvrir(b);
     QVERIFY(f);
-    // Texts the boxes would not take from the keyboard, written by another tool.
-    const QString ville = QString::fromUtf8("ŁÓDŹ"), prenom = QStringLiteral("a\tb");
-    ajouterAbonne("004U2026", "NOWAK", {{"VilleAbon", ville}, {"PrenomAbon", prenom}, {"Adresse2Abon", ""}});
+    // Texts the boxes would not take from the keyboard, written by another tool; a first name
+    // longer than its field.
+    const QString ville = QString::fromUtf8("ŁÓDŹ"), prenom = QStringLiteral("a\tb") + QString(42, 'e');
+    ajouterAbonne("004U2026", "NOWAK", {{"Adresse2Abon", ""}});
+    ecrireParUnAutreOutil("Abonne", "VilleAbon", ville);
+    ecrireParUnAutreOutil("Abonne", "PrenomAbon", prenom);
     f->grilleAbonnes->cliquer(1, 2);
     QVERIFY(choisirMenu(f, "Autre")); // the list built again, with the new member
     f->grilleAbonnes->cliquer(4, 2);

@@ -1,10 +1,12 @@
-// The rule of every text box: what a window's boxes keep of what the operator types or pastes.
+// The rule of every text box: what a window's boxes keep of what the operator types or pastes, or
+// an assistive tool sets.
 #include "Banc.h"
 
 #include "common/Saisie.h"
 #include "platform/Form.h"
 #include "platform/RegleSaisie.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -52,7 +54,7 @@ void TestSaisie::regle_data() {
     QTest::addColumn<bool>("majuscules");
     QTest::addColumn<int>("largeur");
     QTest::addColumn<QString>("avant");
-    QTest::addColumn<bool>("colle");
+    QTest::addColumn<QString>("voie");
     QTest::addColumn<QString>("saisi");
     QTest::addColumn<QString>("attendu");
     QTest::addColumn<bool>("avis");
@@ -60,42 +62,73 @@ void TestSaisie::regle_data() {
     const QString t58(58, QLatin1Char('A'));
     const QString t59(59, QLatin1Char('A'));
     QTest::newRow("collé : fins de ligne, NUL, DEL, U+0085, tab")
-        << false << false << 60 << "" << true << QString::fromUtf8("AL\nIEN\r\n\x00\x7F\xC2\x85\t!", 14)
-        << "ALIEN!" << false;
+        << false << false << 60 << ""
+        << "collé" << QString::fromUtf8("AL\nIEN\r\n\x00\x7F\xC2\x85\t!", 14) << "ALIEN!" << false;
     // A paste holding a character the box refuses is refused whole; the box keeps what it had.
     QTest::newRow("collé : emoji, tout refusé")
-        << false << false << 60 << "X" << true << QStringLiteral("LE ") + kEmoji + QStringLiteral(" FILM")
-        << "X" << true;
-    QTest::newRow("collé : chinois refusé") << false << false << 60 << "X" << true
-                                            << QString::fromUtf8("\xE4\xB8\xAD\xE6\x96\x87") << "X" << true;
+        << false << false << 60 << "X"
+        << "collé" << QStringLiteral("LE ") + kEmoji + QStringLiteral(" FILM") << "X" << true;
+    QTest::newRow("collé : chinois refusé")
+        << false << false << 60 << "X"
+        << "collé" << QString::fromUtf8("\xE4\xB8\xAD\xE6\x96\x87") << "X" << true;
     QTest::newRow("collé : 59 + emoji, rien de coupé")
-        << false << false << 60 << t59 << true << kEmoji << t59 << true;
+        << false << false << 60 << t59 << "collé" << kEmoji << t59 << true;
     QTest::newRow("collé : emoji dans un texte qui tiendrait")
-        << false << false << 60 << t58 << true << kEmoji + QStringLiteral("BC") << t58 << true;
+        << false << false << 60 << t58 << "collé" << kEmoji + QStringLiteral("BC") << t58 << true;
     QTest::newRow("collé : plus long que la place, refusé entier")
-        << false << false << 60 << t58 << true << QStringLiteral("BCD") << t58 << true;
-    QTest::newRow("collé : juste la place")
-        << false << false << 60 << t58 << true << QStringLiteral("BC") << t58 + QStringLiteral("BC") << false;
+        << false << false << 60 << t58 << "collé" << QStringLiteral("BCD") << t58 << true;
+    QTest::newRow("collé : juste la place") << false << false << 60 << t58 << "collé" << QStringLiteral("BC")
+                                            << t58 + QStringLiteral("BC") << false;
     QTest::newRow("collé : Windows-1252 gardé")
-        << false << false << 60 << "" << true << QString::fromUtf8("é€œŒ…«»") << QString::fromUtf8("é€œŒ…«»")
-        << false;
+        << false << false << 60 << ""
+        << "collé" << QString::fromUtf8("é€œŒ…«»") << QString::fromUtf8("é€œŒ…«»") << false;
     QTest::newRow("collé en majuscules")
-        << false << true << 5 << "" << true << QString::fromUtf8("bé") << QString::fromUtf8("BÉ") << false;
-    QTest::newRow("tapé : emoji refusé") << false << false << 60 << "AB" << false << kEmoji << "AB" << true;
-    QTest::newRow("tapé : lettre grecque refusée")
-        << false << false << 60 << "AB" << false << QString::fromUtf8("λ") << "AB" << true;
-    QTest::newRow("tapé : lettre accentuée") << false << false << 60 << "AB" << false
-                                             << QString::fromUtf8("É") << QString::fromUtf8("ABÉ") << false;
+        << false << true << 5 << ""
+        << "collé" << QString::fromUtf8("bé") << QString::fromUtf8("BÉ") << false;
+    QTest::newRow("tapé : emoji refusé") << false << false << 60 << "AB"
+                                         << "tapé" << kEmoji << "AB" << true;
+    QTest::newRow("tapé : lettre grecque refusée") << false << false << 60 << "AB"
+                                                   << "tapé" << QString::fromUtf8("λ") << "AB" << true;
+    QTest::newRow("tapé : lettre accentuée")
+        << false << false << 60 << "AB"
+        << "tapé" << QString::fromUtf8("É") << QString::fromUtf8("ABÉ") << false;
     QTest::newRow("tapé en majuscules : µ et ß restent")
-        << false << true << 60 << "" << false << QString::fromUtf8("éµß") << QString::fromUtf8("Éµß")
-        << false;
+        << false << true << 60 << ""
+        << "tapé" << QString::fromUtf8("éµß") << QString::fromUtf8("Éµß") << false;
     QTest::newRow("plusieurs lignes : sauts gardés, le reste non")
-        << true << false << 0 << "" << true
-        << QString::fromUtf8("L1\r\nL2\tX\x00", 9) + QStringLiteral("\nL3") << "L1\nL2X\nL3" << false;
+        << true << false << 0 << ""
+        << "collé" << QString::fromUtf8("L1\r\nL2\tX\x00", 9) + QStringLiteral("\nL3") << "L1\nL2X\nL3"
+        << false;
     QTest::newRow("plusieurs lignes : collage refusé entier")
-        << true << false << 0 << "" << true << QStringLiteral("L1\n") + kEmoji << "" << true;
-    QTest::newRow("plusieurs lignes : tapé")
-        << true << false << 0 << "" << false << QString::fromUtf8("\xE4\xB8\xAD") << "" << true;
+        << true << false << 0 << ""
+        << "collé" << QStringLiteral("L1\n") + kEmoji << "" << true;
+    QTest::newRow("plusieurs lignes : tapé") << true << false << 0 << ""
+                                             << "tapé" << QString::fromUtf8("\xE4\xB8\xAD") << "" << true;
+
+    // A paste over a selection has the selection's room too.
+    QTest::newRow("collé sur tout, case pleine") << false << true << 5 << "ABCDE"
+                                                 << "collé sur tout"
+                                                 << "fghij"
+                                                 << "FGHIJ" << false;
+    // An assistive tool's edit is a paste over the range it names.
+    QTest::newRow("accessible : valeur, saut de ligne ôté") << false << false << 60 << "X"
+                                                            << "valeur"
+                                                            << "A\nB"
+                                                            << "AB" << false;
+    QTest::newRow("accessible : valeur, emoji, tout refusé")
+        << false << false << 60 << "X"
+        << "valeur" << QStringLiteral("LE ") + kEmoji << "X" << true;
+    QTest::newRow("accessible : insertion en majuscules")
+        << false << true << 60 << "AB"
+        << "insertion" << QString::fromUtf8("µß-é") << QString::fromUtf8("ABµß-É") << false;
+    QTest::newRow("accessible : insertion trop longue, refusée entière") << false << true << 5 << "ABCD"
+                                                                         << "insertion"
+                                                                         << "EF"
+                                                                         << "ABCD" << true;
+    QTest::newRow("accessible : remplacement de tout, case pleine") << false << false << 5 << "ABCDE"
+                                                                    << "remplacement"
+                                                                    << "FGHIJ"
+                                                                    << "FGHIJ" << false;
 }
 
 void TestSaisie::regle() {
@@ -103,7 +136,7 @@ void TestSaisie::regle() {
     QFETCH(bool, majuscules);
     QFETCH(int, largeur);
     QFETCH(QString, avant);
-    QFETCH(bool, colle);
+    QFETCH(QString, voie);
     QFETCH(QString, saisi);
     QFETCH(QString, attendu);
     QFETCH(bool, avis);
@@ -122,10 +155,22 @@ void TestSaisie::regle() {
         box = l;
     }
     f.show();
-    if (colle)
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box);
+    if (voie == "collé") {
         coller(box, saisi);
-    else
+    } else if (voie == "collé sur tout") {
+        box->setFocus();
+        QTest::keySequence(box, QKeySequence::SelectAll);
+        coller(box, saisi);
+    } else if (voie == "valeur") {
+        accessible->setText(QAccessible::Value, saisi);
+    } else if (voie == "insertion") {
+        accessible->editableTextInterface()->insertText(int(avant.size()), saisi);
+    } else if (voie == "remplacement") {
+        accessible->editableTextInterface()->replaceText(0, int(avant.size()), saisi);
+    } else {
         frapper(box, saisi);
+    }
     QCOMPARE(texteDe(box), attendu);
     QCOMPARE(!b.messages().isEmpty(), avis);
 }

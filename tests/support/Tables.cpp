@@ -14,6 +14,17 @@ void ajouterLigne(const QString& table, const Ligne& v) {
     t->Update();
 }
 
+void ecrireParUnAutreOutil(const QString& table, const QString& champ, const QString& texte) {
+    QString t = texte;
+    t.replace(QLatin1Char('\''), QStringLiteral("''"));
+    const QByteArray sql =
+        QStringLiteral("UPDATE \"%1\" SET \"%2\" = '%3' WHERE __cle = (SELECT MAX(__cle) FROM \"%1\")")
+            .arg(table, champ, t)
+            .toUtf8();
+    ctx().base().executer(sql.constData());
+    ctx().base().toucher();
+}
+
 QList<Ligne> lignes(const QString& table) {
     QList<Ligne> l;
     for (auto t = ctx().base().ouvrirTable(table); !t->Fin(); t->MoveNext()) {
