@@ -6,6 +6,7 @@
 #include "common/TexteFichier.h"
 #include "shell/FrmDepart.h"
 #include "shell/FrmSauvegarde.h"
+#include "shell/Installation.h"
 #include "shell/Sauvegarde.h"
 
 #include <QComboBox>
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QProgressBar>
 #include <QRandomGenerator>
 #include <QStorageInfo>
@@ -128,9 +130,28 @@ void enfantSauvegarde() {
     e->etape = a[2];
     e->reste = a[3].toInt();
     installerEnvironnement(std::move(e));
-    Sauvegarder(a[0], a[1], {"09/12/2026", a[1].left(3), a[1].mid(3), a[0]}, [](const QString&, int, int) {});
+    if (a.value(4) == "restauration") // then: appli, backup, step, count
+        Restaurer(a[1], a[0], [](const QString&, int, int) {});
+    else
+        Sauvegarder(a[0], a[1], {"09/12/2026", a[1].left(3), a[1].mid(3), a[0]},
+                    [](const QString&, int, int) {});
     _exit(5);
 }
+
+// The club a folder holds: the rows of its databases, the bytes of its other files.
+QMap<QString, QByteArray> club(const QString& dossier) {
+    QMap<QString, QByteArray> m = fichiers(dossier);
+    for (auto it = m.begin(); it != m.end(); ++it)
+        if (it.key().endsWith(".MDB", Qt::CaseInsensitive))
+            it.value() = lignes(dossier + '/' + it.key()).join('\n').toUtf8();
+    return m;
+}
+
+bool copierDossier(const QString& source, const QString& cible) {
+    return QProcess::execute("cp", {"-a", source, cible}) == 0;
+}
+
+const Avancement rien = [](const QString&, int, int) {};
 
 bool baseOuverte() {
     return ctx().BaseEnCours && ctx().BaseEnCours->estOuverte() &&
@@ -154,6 +175,10 @@ class TestSauvegarde : public QObject {
     void sauvegardeTuee_data();
     void sauvegardeTuee();
     void changementDeVolume();
+    void sauvegardeTueeAChaqueEtape();
+    void restaurationTueeAChaqueEtape();
+    void restaurationSansEcrireLaSauvegarde_data();
+    void restaurationSansEcrireLaSauvegarde();
 };
 
 void TestSauvegarde::destinationsRefusees_data() {
@@ -429,6 +454,137 @@ void TestSauvegarde::changementDeVolume() {
     while (s->listeLecteurs->currentIndex() != i)
         QTest::keyClick(s->listeLecteurs, s->listeLecteurs->currentIndex() < i ? Qt::Key_Down : Qt::Key_Up);
     QCOMPARE(s->caseDossier->text(), meme);
+}
+
+// A second backup over a first, killed before each of its writes and renames: whatever reads the
+// folder next finds the first backup whole or the second whole, and restores it.
+void TestSauvegarde::sauvegardeTueeAChaqueEtape() {
+    Banc b;
+    const QString appli = b.dossier();
+    ajouterFilm(b.creerBase(), "ALIEN");
+    b.creerBase("AUTRE.MDB");
+    ecrire(b.chemin("Rappel.let"), "v1");
+    ecrire(b.chemin("Images/ALIEN.BMP"), "a1");
+    ecrire(b.chemin("Images/BRAZIL.BMP"), "b1");
+    QTemporaryDir t;
+    const QString b1 = t.filePath("b1");
+    Sauvegarder(appli, b1, {"09/12/2026", b1.left(3), b1.mid(3), appli}, rien);
+    ajouterFilm(b.chemin("CLUB.MDB"), "CASABLANCA");
+    ecrire(b.chemin("Images/CASABLANCA.BMP"), "c2");
+    ecrire(b.chemin("Rappel.let"), "v2");
+    QFile::remove(b.chemin("Images/BRAZIL.BMP"));
+    QFile::remove(b.chemin("AUTRE.MDB"));
+    b.creerBase("NOUVELLE.MDB");
+    int n = 0;
+    const auto restaurer = [&](const QString& dest) {
+        const QString r = t.filePath(QString("r%1").arg(++n));
+        Restaurer(dest, r, rien);
+        auto c = club(r);
+        c.remove("Sauve.ser"); // it names the folder each copy was made in
+        return c;
+    };
+    const auto clubB1 = restaurer(b1);
+    QList<QMap<QString, QByteArray>> apresArret;
+    QMap<QString, QByteArray> clubB2;
+    for (const char* etape : {"copie-sauvegarde", "bascule-sauvegarde"}) {
+        for (int fois = 1;; ++fois) {
+            const QString dest = t.filePath(QString("%1-%2").arg(etape).arg(fois));
+            QVERIFY(copierDossier(b1, dest));
+            const bool tue =
+                tuerEnfant(kTuee, QStringList{appli, dest, etape, QString::number(fois)}.join('\n'));
+            const QString dit = ReprendreSauvegardeInterrompue(dest);
+            QCOMPARE(dit.isEmpty(), !tue);
+            if (!tue) {
+                clubB2 = restaurer(dest);
+                break;
+            }
+            apresArret << restaurer(dest);
+        }
+    }
+    QVERIFY(clubB2.contains("NOUVELLE.MDB") && clubB2 != clubB1);
+    int b2Vus = 0;
+    for (const auto& c : apresArret) {
+        QVERIFY(c == clubB1 || c == clubB2);
+        b2Vus += c == clubB2;
+    }
+    QVERIFY(b2Vus > 0 && b2Vus < apresArret.size());
+}
+
+// A restore killed before each of its writes and renames: the next start finishes or undoes it,
+// says which, and the club is the one of before or the one of the backup, whole.
+void TestSauvegarde::restaurationTueeAChaqueEtape() {
+    Banc b;
+    const QString appli = b.dossier();
+    ajouterFilm(b.creerBase(), "ALIEN");
+    b.creerBase("AUTRE.MDB");
+    ecrire(b.chemin("Rappel.let"), "v1");
+    ecrire(b.chemin("Images/ALIEN.BMP"), "a1");
+    QTemporaryDir t;
+    const QString dest = t.filePath("sauvegarde");
+    Sauvegarder(appli, dest, {"09/12/2026", dest.left(3), dest.mid(3), appli}, rien);
+    ajouterFilm(b.chemin("CLUB.MDB"), "CASABLANCA");
+    ajouterFilm(b.chemin("AUTRE.MDB"), "DUNE");
+    ecrire(b.chemin("Rappel.let"), "v2");
+    ecrire(b.chemin("Images/ALIEN.BMP"), "a2");
+    ecrire(b.chemin("Images/DUNE.BMP"), "d2");
+    const auto demarrer = [&](const QString& ici) {
+        b.env().dossier = ici;
+        PreparerDossierApplication();
+        return b.messages();
+    };
+    QVERIFY(copierDossier(appli, t.filePath("avant")));
+    QCOMPARE(demarrer(t.filePath("avant")), QString());
+    const auto clubAvant = club(t.filePath("avant"));
+    QList<QMap<QString, QByteArray>> apresArret;
+    QMap<QString, QByteArray> clubRestaure;
+    for (const char* etape : {"copie-sauvegarde", "bascule-sauvegarde"}) {
+        for (int fois = 1;; ++fois) {
+            const QString ici = t.filePath(QString("%1-%2").arg(etape).arg(fois));
+            QVERIFY(copierDossier(appli, ici));
+            const bool tue = tuerEnfant(
+                kTuee, QStringList{ici, dest, etape, QString::number(fois), "restauration"}.join('\n'));
+            const QString dit = demarrer(ici);
+            QCOMPARE(dit.contains("LA RESTORATION INTERROMPUE"), tue);
+            if (!tue) {
+                clubRestaure = club(ici);
+                break;
+            }
+            apresArret << club(ici);
+            QVERIFY2(dit.contains(apresArret.last() == clubAvant ? "ANNULEE" : "TERMINEE"), qPrintable(dit));
+        }
+    }
+    QVERIFY(clubRestaure != clubAvant);
+    for (const auto& c : apresArret)
+        QVERIFY(c == clubAvant || c == clubRestaure);
+}
+
+void TestSauvegarde::restaurationSansEcrireLaSauvegarde_data() {
+    QTest::addColumn<bool>("journal"); // a crash's journal beside a database of the backup
+    QTest::addColumn<bool>("liste");   // the backup's "Sauve.lst", absent from older backups
+    QTest::newRow("base au journal chaud") << true << true;
+    QTest::newRow("sauvegarde sans liste") << false << false;
+}
+
+// A restore takes the backup as it is, pictures included, and never writes into it.
+void TestSauvegarde::restaurationSansEcrireLaSauvegarde() {
+    QFETCH(bool, journal);
+    QFETCH(bool, liste);
+    Banc b;
+    ajouterFilm(b.creerBase(), "ALIEN");
+    ecrire(b.chemin("Images/ALIEN.BMP"), "a1");
+    QTemporaryDir t;
+    const QString dest = t.filePath("sauvegarde");
+    Sauvegarder(b.dossier(), dest, {"09/12/2026", dest.left(3), dest.mid(3), b.dossier()}, rien);
+    const QStringList films = lignes(dest + "/CLUB.MDB");
+    if (journal) QVERIFY(tuerEnPleineEcriture(dest + "/CLUB.MDB"));
+    if (!liste) QVERIFY(QFile::remove(dest + "/Sauve.lst"));
+    const auto avant = fichiers(dest);
+    QFile::remove(b.chemin("Images/ALIEN.BMP"));
+    ajouterFilm(b.chemin("CLUB.MDB"), "BRAZIL");
+    Restaurer(dest, b.dossier(), rien);
+    QCOMPARE(fichiers(dest), avant);
+    QCOMPARE(lignes(b.chemin("CLUB.MDB")), films);
+    QCOMPARE(lire(b.chemin("Images/ALIEN.BMP")), QByteArray("a1"));
 }
 
 QTEST_MAIN(TestSauvegarde)
