@@ -214,6 +214,8 @@ void TestSauvegarde::sauvegardePuisRestauration() {
     ecrire(b.chemin("Code"), "A1\r\n");
     ecrire(b.chemin("Images/ALIEN.BMP"), QByteArray(5000, 'a'));
     ecrire(b.chemin("Images/BRAZIL.BMP"), QByteArray(300, 'b'));
+    // What an earlier version's save left when it was killed: never part of a backup.
+    ecrire(b.chemin("Images/ALIEN.BMP.a1B2c3"), "moitie d'image");
 
     // Another club's files in the folder: the program did not write them, no backup removes them.
     QTemporaryDir ailleurs;
@@ -318,6 +320,12 @@ void TestSauvegarde::panne_data() {
         {"restauration, base a l'en-tete ecrasee", "Restor", "en-tete", "AUTRE.MDB"},
         {"restauration, base tronquee", "Restor", "tronquee", "AUTRE.MDB"},
         {"sauvegarde, disque plein", "Sauve", "disque", "le disque est plein"},
+        {"sauvegarde, page de table endommagee", "Sauve", "page", "AUTRE.MDB"},
+        {"sauvegarde, dossier a la place d'une lettre", "Sauve", "dossier", "Rappel.let"},
+        {"sauvegarde, dossier a la place d'une image", "Sauve", "dossier", "Images/DUNE.BMP"},
+        {"sauvegarde, images illisibles", "Sauve", "illisible", "Images"},
+        {"sauvegarde, image illisible", "Sauve", "illisible", "Images/ALIEN.BMP"},
+        {"restauration, liste sans base", "Restor", "liste", "AUCUNE BASE"},
     };
     for (const auto& c : cas)
         QTest::newRow(c.nom) << QString(c.entree) << QString(c.panne) << QString(c.dit);
@@ -342,6 +350,27 @@ void TestSauvegarde::panne() {
         for (char& o : grande)
             o = char(QRandomGenerator::global()->generate());
         ecrire(b.chemin("Images/ALIEN.BMP"), grande);
+    } else if (panne == "page") {
+        // The rows' page of table CD, not the header: only the engine's check finds it.
+        sqlite3* db = nullptr;
+        sqlite3_open(QFile::encodeName(b.chemin("AUTRE.MDB")).constData(), &db);
+        sqlite3_stmt* st = nullptr;
+        sqlite3_prepare_v2(db, "SELECT rootpage FROM sqlite_schema WHERE name='CD'", -1, &st, nullptr);
+        sqlite3_step(st);
+        const int page = sqlite3_column_int(st, 0);
+        sqlite3_finalize(st);
+        sqlite3_close(db);
+        QFile f(b.chemin("AUTRE.MDB"));
+        QVERIFY(page > 1 && f.open(QIODevice::ReadWrite) && f.seek(qint64(page - 1) * 4096));
+        QVERIFY(f.write(QByteArray(64, '\xff')) == 64);
+    } else if (panne == "dossier") {
+        // The operator's own folder where a new file of the backup goes.
+        ecrire(b.chemin(dit), "nouveau");
+        ecrire(dest + '/' + dit + "/notes.txt", "a garder");
+    } else if (panne == "illisible") {
+        if (getuid() == 0) QSKIP("root reads every file");
+    } else if (panne == "liste") {
+        ecrire(dest + "/Sauve.lst", "");
     } else if (panne == "en-tete" || panne == "tronquee") {
         QFile f(entree == "Sauve" ? b.chemin("AUTRE.MDB") : dest + "/AUTRE.MDB");
         QVERIFY(f.open(QIODevice::ReadWrite));
@@ -351,10 +380,13 @@ void TestSauvegarde::panne() {
     }
     b.env().date = QDate(2026, 12, 9);
     const auto appli = fichiers(b.dossier()), avant = fichiers(dest);
+    if (panne == "illisible") QVERIFY(QFile::setPermissions(b.chemin(dit), {}));
 
     QVERIFY(choisirMenu(b.fenetre<FrmDepart>(), "Sauve"));
     FrmSauvegarde* s = b.fenetre<FrmSauvegarde>();
     QVERIFY(choisirMenu(s, entree));
+    if (panne == "illisible")
+        QFile::setPermissions(b.chemin(dit), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QString message = b.messages();
     QVERIFY2(message.contains(dit), qPrintable(message));
     QVERIFY2(message.contains("GARDE"), "the message says what was kept");
