@@ -514,7 +514,7 @@ void Sauvegarder(const QString& dossierAppli, const QString& destination, const 
                           lettres = ListerFichiers(dossierAppli, QStringLiteral("*.let"));
         const QStringList photos = images(dossierAppli);
         const QStringList fichiers = bases + lettres + photos;
-        verifierPlaces(destination, fichiers + QStringList{kListe});
+        verifierPlaces(destination, fichiers + QStringList{kListe, kFicheSauvegarde});
         if (!QDir(destination).mkpath(QStringLiteral(".")))
             throw Refus(QStringLiteral("LE DOSSIER %1 NE PEUT PAS ETRE CREE.").arg(natif(destination)));
         travail = preparerTravail(destination, kSauvegarde);

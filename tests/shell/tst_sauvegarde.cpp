@@ -175,8 +175,8 @@ class TestSauvegarde : public QObject {
     void sauvegardeTuee_data();
     void sauvegardeTuee();
     void changementDeVolume();
-    void sauvegardeTueeAChaqueEtape();
-    void restaurationTueeAChaqueEtape();
+    void copieTueeAChaqueEtape_data();
+    void copieTueeAChaqueEtape();
     void restaurationSansEcrireLaSauvegarde_data();
     void restaurationSansEcrireLaSauvegarde();
 };
@@ -420,7 +420,7 @@ void TestSauvegarde::sauvegardeTuee_data() {
     QTest::addColumn<QString>("etape");
     QTest::addColumn<int>("fois");
     QTest::newRow("pendant la copie") << "copie-sauvegarde" << 3;
-    // Just before the swap; every later point is tried by sauvegardeTueeAChaqueEtape.
+    // Just before the swap; every later point is tried by copieTueeAChaqueEtape.
     QTest::newRow("avant la bascule") << "bascule-sauvegarde" << 1;
 }
 
@@ -488,9 +488,17 @@ void TestSauvegarde::changementDeVolume() {
     QCOMPARE(s->caseDossier->text(), meme);
 }
 
-// A second backup over a first, killed before each of its writes and renames: whatever reads the
-// folder next finds the first backup whole or the second whole, and restores it.
-void TestSauvegarde::sauvegardeTueeAChaqueEtape() {
+void TestSauvegarde::copieTueeAChaqueEtape_data() {
+    QTest::addColumn<bool>("sauvegarde"); // else a restore
+    QTest::newRow("seconde sauvegarde sur la premiere") << true;
+    QTest::newRow("restauration") << false;
+}
+
+// A backup over a previous one, or a restore, killed before each of its writes and renames: what
+// reads the folder next (a restore, or the next start) finishes or undoes the copy, says which, and
+// finds the set of before whole or the new one whole.
+void TestSauvegarde::copieTueeAChaqueEtape() {
+    QFETCH(bool, sauvegarde);
     Banc b;
     const QString appli = b.dossier();
     ajouterFilm(b.creerBase(), "ALIEN");
@@ -504,90 +512,58 @@ void TestSauvegarde::sauvegardeTueeAChaqueEtape() {
     ajouterFilm(b.chemin("CLUB.MDB"), "CASABLANCA");
     ecrire(b.chemin("Images/CASABLANCA.BMP"), "c2");
     ecrire(b.chemin("Rappel.let"), "v2");
+    ecrire(b.chemin("Images/ALIEN.BMP"), "a2");
     QFile::remove(b.chemin("Images/BRAZIL.BMP"));
     QFile::remove(b.chemin("AUTRE.MDB"));
     b.creerBase("NOUVELLE.MDB");
     int n = 0;
-    const auto restaurer = [&](const QString& dest) {
+    // The club as the folder's next reader finds it, and what it says.
+    const auto lire = [&](const QString& ici, QString* dit) {
+        if (!sauvegarde) {
+            b.env().dossier = ici;
+            PreparerDossierApplication();
+            *dit = b.messages();
+            return club(ici);
+        }
+        *dit = ReprendreSauvegardeInterrompue(ici);
         const QString r = t.filePath(QString("r%1").arg(++n));
-        Restaurer(dest, r, rien);
+        Restaurer(ici, r, rien);
         auto c = club(r);
         c.remove("Sauve.ser"); // it names the folder each copy was made in
         return c;
     };
-    const auto clubB1 = restaurer(b1);
+    const QString depart = sauvegarde ? b1 : appli;
+    QString dit;
+    QVERIFY(copierDossier(depart, t.filePath("avant")));
+    const auto avant = lire(t.filePath("avant"), &dit);
+    QCOMPARE(dit, QString());
     QList<QMap<QString, QByteArray>> apresArret;
-    QMap<QString, QByteArray> clubB2;
-    for (const char* etape : {"copie-sauvegarde", "bascule-sauvegarde"}) {
-        for (int fois = 1;; ++fois) {
-            const QString dest = t.filePath(QString("%1-%2").arg(etape).arg(fois));
-            QVERIFY(copierDossier(b1, dest));
-            const bool tue =
-                tuerEnfant(kTuee, QStringList{appli, dest, etape, QString::number(fois)}.join('\n'));
-            const QString dit = ReprendreSauvegardeInterrompue(dest);
-            QCOMPARE(dit.isEmpty(), !tue);
-            if (!tue) {
-                clubB2 = restaurer(dest);
-                break;
-            }
-            apresArret << restaurer(dest);
-        }
-    }
-    QVERIFY(clubB2.contains("NOUVELLE.MDB") && clubB2 != clubB1);
-    int b2Vus = 0;
-    for (const auto& c : apresArret) {
-        QVERIFY(c == clubB1 || c == clubB2);
-        b2Vus += c == clubB2;
-    }
-    QVERIFY(b2Vus > 0 && b2Vus < apresArret.size());
-}
-
-// A restore killed before each of its writes and renames: the next start finishes or undoes it,
-// says which, and the club is the one of before or the one of the backup, whole.
-void TestSauvegarde::restaurationTueeAChaqueEtape() {
-    Banc b;
-    const QString appli = b.dossier();
-    ajouterFilm(b.creerBase(), "ALIEN");
-    b.creerBase("AUTRE.MDB");
-    ecrire(b.chemin("Rappel.let"), "v1");
-    ecrire(b.chemin("Images/ALIEN.BMP"), "a1");
-    QTemporaryDir t;
-    const QString dest = t.filePath("sauvegarde");
-    Sauvegarder(appli, dest, {"09/12/2026", dest.left(3), dest.mid(3), appli}, rien);
-    ajouterFilm(b.chemin("CLUB.MDB"), "CASABLANCA");
-    ajouterFilm(b.chemin("AUTRE.MDB"), "DUNE");
-    ecrire(b.chemin("Rappel.let"), "v2");
-    ecrire(b.chemin("Images/ALIEN.BMP"), "a2");
-    ecrire(b.chemin("Images/DUNE.BMP"), "d2");
-    const auto demarrer = [&](const QString& ici) {
-        b.env().dossier = ici;
-        PreparerDossierApplication();
-        return b.messages();
-    };
-    QVERIFY(copierDossier(appli, t.filePath("avant")));
-    QCOMPARE(demarrer(t.filePath("avant")), QString());
-    const auto clubAvant = club(t.filePath("avant"));
-    QList<QMap<QString, QByteArray>> apresArret;
-    QMap<QString, QByteArray> clubRestaure;
+    QMap<QString, QByteArray> apres;
     for (const char* etape : {"copie-sauvegarde", "bascule-sauvegarde"}) {
         for (int fois = 1;; ++fois) {
             const QString ici = t.filePath(QString("%1-%2").arg(etape).arg(fois));
-            QVERIFY(copierDossier(appli, ici));
-            const bool tue = tuerEnfant(
-                kTuee, QStringList{ici, dest, etape, QString::number(fois), "restauration"}.join('\n'));
-            const QString dit = demarrer(ici);
-            QCOMPARE(dit.contains("LA RESTORATION INTERROMPUE"), tue);
+            QVERIFY(copierDossier(depart, ici));
+            const QStringList enfant =
+                sauvegarde ? QStringList{appli, ici, etape, QString::number(fois)}
+                           : QStringList{ici, b1, etape, QString::number(fois), "restauration"};
+            const bool tue = tuerEnfant(kTuee, enfant.join('\n'));
+            const auto c = lire(ici, &dit);
+            QCOMPARE(dit.isEmpty(), !tue);
             if (!tue) {
-                clubRestaure = club(ici);
+                apres = c;
                 break;
             }
-            apresArret << club(ici);
-            QVERIFY2(dit.contains(apresArret.last() == clubAvant ? "ANNULEE" : "TERMINEE"), qPrintable(dit));
+            apresArret << c;
+            QVERIFY2(dit.contains(c == avant ? "A ETE ANNULEE" : "A ETE TERMINEE"), qPrintable(dit));
         }
     }
-    QVERIFY(clubRestaure != clubAvant);
-    for (const auto& c : apresArret)
-        QVERIFY(c == clubAvant || c == clubRestaure);
+    QVERIFY(apres.contains("AUTRE.MDB") != sauvegarde && apres != avant);
+    int nouveaux = 0;
+    for (const auto& c : apresArret) {
+        QVERIFY(c == avant || c == apres);
+        nouveaux += c == apres;
+    }
+    QVERIFY(nouveaux > 0 && nouveaux < apresArret.size());
 }
 
 void TestSauvegarde::restaurationSansEcrireLaSauvegarde_data() {
