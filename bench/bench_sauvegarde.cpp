@@ -1,7 +1,8 @@
 // Benchmark of backup and restore: an application folder holding a club of nFilms films and
 // nImages pictures of 50 KB, backed up into a new folder, backed up again into the same folder and
-// restored, as the backup window does, beside `cp -r` of the same files to a new folder in the same
-// run. Aim: each within 2x of it, on the median of the rounds.
+// restored, as the backup window does, beside `cp -r` of the same files to a new folder followed by
+// `sync` in the same run: a backup is only done once it is on the medium. Aim: each within 2x of
+// it, on the median of the rounds.
 
 #include "Club.h"
 #include "Mesure.h"
@@ -36,7 +37,9 @@ double mediane(std::vector<double> v) {
 }
 
 bool copieSysteme(const QString& source, const QString& cible) {
-    return QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-r"), source, cible}) == 0;
+    const bool fait = QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-r"), source, cible}) == 0;
+    sync();
+    return fait;
 }
 
 } // namespace
@@ -94,7 +97,7 @@ void benchSauvegarde(int nFilms, int nImages) {
         }
         std::printf("VIDORA backup benchmark: %d films, %d pictures of 50 KB, median of %d rounds\n", nFilms,
                     nImages, kTours);
-        std::printf("%-24s %12s %12s %8s\n", "workload", "program ms", "cp -r ms", "ratio");
+        std::printf("%-24s %12s %12s %8s\n", "workload", "program ms", "cp+sync ms", "ratio");
         bool objectif = true;
         const double brutMs = mediane(cp);
         for (const Resultat& r : {Resultat{"first backup", mediane(premiere), brutMs},
@@ -104,7 +107,7 @@ void benchSauvegarde(int nFilms, int nImages) {
             std::printf("%-24s %12.2f %12.2f %7.2fx\n", r.nom, r.moteur, r.brut, ratio);
             objectif = objectif && ratio <= kObjectifRatio;
         }
-        std::printf("backup aim (each within %.0fx of cp -r): %s\n", kObjectifRatio,
+        std::printf("backup aim (each within %.0fx of cp -r and sync): %s\n", kObjectifRatio,
                     objectif ? "met" : "NOT met");
         if (!cpReussi) std::printf("warning: cp -r failed\n");
     });

@@ -18,14 +18,19 @@ void PreparerDossierApplication() {
     d.mkpath(QStringLiteral("."));
     d.mkpath(QStringLiteral("Images"));
     env().dossierImpressions = d.filePath(QStringLiteral("Impressions"));
-    // What a crash left of the program's own writes: copies of a restore, and the text files that
-    // earlier versions wrote aside under the file's name and six characters.
+    // A restore stopped midway is finished or undone before anything reads the club, and the
+    // operator is told which.
+    const QString reprise = ReprendreSauvegardeInterrompue(dossier);
+    // What a crash left of the program's own writes, and the files that earlier versions wrote
+    // aside under the file's name and six characters.
     effacerFichiersDeTravail(dossier);
-    EffacerTravauxSauvegarde(dossier);
     for (const QString& f :
          d.entryList({QStringLiteral("Etiquette.??????"), QStringLiteral("Sauve.ser.??????")},
                      QDir::Files | QDir::Hidden))
         QFile::remove(d.filePath(f));
+    for (const QDir& ici : {d, QDir(d.filePath(QStringLiteral("Images")))})
+        for (const QString& f : ici.entryList(QDir::Files | QDir::Hidden))
+            if (EstTravailDuProgramme(f)) QFile::remove(ici.filePath(f));
     const struct {
         const char* source;
         const char* cible;
@@ -46,6 +51,7 @@ void PreparerDossierApplication() {
             QFile::setPermissions(cible,
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     }
+    if (!reprise.isEmpty()) env().message(reprise);
 }
 
 } // namespace vidora

@@ -2,9 +2,11 @@
 // The copies of backup and restore: the club's databases, letter templates and backup record at
 // the top of a folder, and the pictures of its "Images".
 //
-// Both are written whole into a work folder inside the folder they fill, every database checked by
-// the engine on the way, and only then put in place file by file by renames: a failure before that
-// changes nothing, and an interruption leaves each file old or new.
+// Both write the whole new set into a work folder inside the folder they fill, every database
+// checked by the engine on the way, sync it, and only then write a small journal in that folder
+// that lists the renames and removals of the swap. Whoever reads the folder next first finishes a
+// swap whose journal is there, or throws away a work folder without one: the folder always holds
+// the previous set whole or the new one whole.
 
 #include <QString>
 #include <QStringList>
@@ -32,20 +34,29 @@ QString RefusChemin(const QString& dossier);
 QString RefusDestination(const QString& destination, const QString& dossierAppli);
 
 // Backs up the application folder into `destination` (made when missing), with `fiche` as the
-// lines of its "Sauve.ser", put in place last. Removes from `destination` only what an earlier
-// backup of this program wrote there (recorded in the folder) and this one does not bring again.
-// Throws Refus (French, naming the file, saying what was kept) on the first failure.
+// lines of its "Sauve.ser". Removes from `destination` only files that an earlier backup of this
+// program wrote there (recorded in the folder) and this one does not bring again. Throws Refus
+// (French, naming the file, saying what was kept) on failure; the previous backup is then whole.
 void Sauvegarder(const QString& dossierAppli, const QString& destination, const QStringList& fiche,
                  const Avancement& avancer);
 
 // Copies back into the application folder what the backup in `sauvegarde` wrote there (for a
 // backup without that record, its databases, templates, record and pictures), over the existing
-// files; every database of the backup is checked before anything is replaced. Throws Refus as
-// Sauvegarder does.
+// files; every database of the backup is checked before anything is replaced, and the backup's own
+// files are never written. Throws Refus as Sauvegarder does.
 void Restaurer(const QString& sauvegarde, const QString& dossierAppli, const Avancement& avancer);
 
-// Removes what an interrupted backup or restore left in a folder and in its "Images": the work
-// folder, and the work files of earlier versions. Never a file of the club.
-void EffacerTravauxSauvegarde(const QString& dossier);
+// For whatever is about to read `dossier` (the backup window when it opens a folder, start-up on
+// the application folder): finishes a backup or restore swap that was interrupted there, or throws
+// away what an interrupted copy left when its swap had not begun, and removes the program's own
+// work folders of earlier versions. Returns one French sentence telling the operator which was
+// done (or why the folder could not be set right), empty when nothing was interrupted there. Never
+// touches a file of the club or of the operator.
+QString ReprendreSauvegardeInterrompue(const QString& dossier);
+
+// Whether a file name of the application folder or of its "Images" is a work file of the
+// program's writes: the current form, and that of earlier versions (the file's name, a dot and six
+// letters or digits). No backup or restore takes one; start-up removes them.
+bool EstTravailDuProgramme(const QString& nom);
 
 } // namespace vidora

@@ -49,7 +49,10 @@ void TestInstallation::restesEffaces() {
     Banc b;
     for (const QString f :
          {"Etiquette", "Sauve.ser", "Etiquette.a1B2c3", "Sauve.ser.Zz9Yy8", "Etiquette.Q1w2E3.travail",
-          ".vidora-copie.travail/Images/ALIEN.BMP", ".vidora-a1b2c3.tmp", "Images/.vidora-a1b2c3.tmp"}) {
+          ".vidora-copie.travail/Images/ALIEN.BMP", ".vidora-a1b2c3.tmp", "Images/.vidora-a1b2c3.tmp",
+          "Images/ALIEN.BMP.a1B2c3", "Images/ALIEN.BMP.Q1w2E3.travail", "Rappel.let.Zz9Yy8",
+          // Files of the operator's that only look like them.
+          "Images/ALIEN.BMP.a1B2", "Rappel.let.Zz9Yy8.bak"}) {
         QDir().mkpath(QFileInfo(b.chemin(f)).path());
         QFile(b.chemin(f)).open(QIODevice::WriteOnly);
     }
@@ -60,8 +63,8 @@ void TestInstallation::restesEffaces() {
          it.hasNext();)
         restants << QDir(b.dossier()).relativeFilePath(it.next());
     restants.sort();
-    QCOMPARE(restants,
-             (QStringList{"Etiquette", "Images", "Images/tavrel.gif", "Lisez-Moi.html", "Sauve.ser"}));
+    QCOMPARE(restants, (QStringList{"Etiquette", "Images", "Images/ALIEN.BMP.a1B2", "Images/tavrel.gif",
+                                    "Lisez-Moi.html", "Rappel.let.Zz9Yy8.bak", "Sauve.ser"}));
 }
 
 QTEST_MAIN(TestInstallation)

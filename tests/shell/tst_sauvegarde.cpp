@@ -7,6 +7,7 @@
 #include "shell/FrmDepart.h"
 #include "shell/FrmSauvegarde.h"
 #include "shell/MDIForm1.h"
+#include "shell/Installation.h"
 #include "shell/Sauvegarde.h"
 
 #include <QAccessible>
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QProgressBar>
 #include <QRandomGenerator>
 #include <QStorageInfo>
@@ -131,9 +133,45 @@ void enfantSauvegarde() {
     e->etape = a[2];
     e->reste = a[3].toInt();
     installerEnvironnement(std::move(e));
-    Sauvegarder(a[0], a[1], {"09/12/2026", a[1].left(3), a[1].mid(3), a[0]}, [](const QString&, int, int) {});
+    if (a.value(4) == "restauration") // then: appli, backup, step, count
+        Restaurer(a[1], a[0], [](const QString&, int, int) {});
+    else
+        Sauvegarder(a[0], a[1], {"09/12/2026", a[1].left(3), a[1].mid(3), a[0]},
+                    [](const QString&, int, int) {});
     _exit(5);
 }
+
+// The club a folder holds: the rows of its databases, the bytes of its other files.
+QMap<QString, QByteArray> club(const QString& dossier) {
+    QMap<QString, QByteArray> m = fichiers(dossier);
+    for (auto it = m.begin(); it != m.end(); ++it)
+        if (it.key().endsWith(".MDB", Qt::CaseInsensitive))
+            it.value() = lignes(dossier + '/' + it.key()).join('\n').toUtf8();
+    return m;
+}
+
+bool copierDossier(const QString& source, const QString& cible) {
+    return QProcess::execute("cp", {"-a", source, cible}) == 0;
+}
+
+const Avancement rien = [](const QString&, int, int) {};
+
+// HOME and the XDG folders in a temporary folder for the test's time, its child processes included.
+struct MaisonTemporaire {
+    QTemporaryDir dossier;
+    QList<std::pair<const char*, QByteArray>> avant;
+    MaisonTemporaire() {
+        for (const char* v :
+             {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"}) {
+            avant.append({v, qgetenv(v)});
+            qputenv(v, QFile::encodeName(dossier.filePath(QString::fromLatin1(v))));
+        }
+    }
+    ~MaisonTemporaire() {
+        for (const auto& [v, valeur] : avant)
+            valeur.isNull() ? qunsetenv(v) : qputenv(v, valeur);
+    }
+};
 
 bool baseOuverte() {
     return ctx().BaseEnCours && ctx().BaseEnCours->estOuverte() &&
@@ -165,6 +203,10 @@ class TestSauvegarde : public QObject {
     void autreClub();
     void dossierParAccessibilite_data();
     void dossierParAccessibilite();
+    void copieTueeAChaqueEtape_data();
+    void copieTueeAChaqueEtape();
+    void restaurationSansEcrireLaSauvegarde_data();
+    void restaurationSansEcrireLaSauvegarde();
 
   private:
     std::unique_ptr<QTemporaryDir> maison_;
@@ -203,6 +245,8 @@ void TestSauvegarde::sauvegardePuisRestauration() {
     ecrire(b.chemin("Code"), "A1\r\n");
     ecrire(b.chemin("Images/ALIEN.BMP"), QByteArray(5000, 'a'));
     ecrire(b.chemin("Images/BRAZIL.BMP"), QByteArray(300, 'b'));
+    // What an earlier version's save left when it was killed: never part of a backup.
+    ecrire(b.chemin("Images/ALIEN.BMP.a1B2c3"), "moitie d'image");
 
     // Another club's files in the folder: the program did not write them, no backup removes them.
     QTemporaryDir ailleurs;
@@ -308,6 +352,12 @@ void TestSauvegarde::panne_data() {
         {"restauration, base a l'en-tete ecrasee", "Restor", "en-tete", "AUTRE.MDB"},
         {"restauration, base tronquee", "Restor", "tronquee", "AUTRE.MDB"},
         {"sauvegarde, disque plein", "Sauve", "disque", "le disque est plein"},
+        {"sauvegarde, page de table endommagee", "Sauve", "page", "AUTRE.MDB"},
+        {"sauvegarde, dossier a la place d'une lettre", "Sauve", "dossier", "Rappel.let"},
+        {"sauvegarde, dossier a la place d'une image", "Sauve", "dossier", "Images/DUNE.BMP"},
+        {"sauvegarde, images illisibles", "Sauve", "illisible", "Images"},
+        {"sauvegarde, image illisible", "Sauve", "illisible", "Images/ALIEN.BMP"},
+        {"restauration, liste sans base", "Restor", "liste", "AUCUNE BASE"},
     };
     for (const auto& c : cas)
         QTest::newRow(c.nom) << QString(c.entree) << QString(c.panne) << QString(c.dit);
@@ -318,6 +368,7 @@ void TestSauvegarde::panne() {
     QFETCH(QString, entree);
     QFETCH(QString, panne);
     QFETCH(QString, dit);
+    const MaisonTemporaire maison;
     Montage petit("size=512k");
     if (panne == "disque" && !petit.fait) QSKIP("only root can make a small file system");
     Banc b;
@@ -332,6 +383,27 @@ void TestSauvegarde::panne() {
         for (char& o : grande)
             o = char(QRandomGenerator::global()->generate());
         ecrire(b.chemin("Images/ALIEN.BMP"), grande);
+    } else if (panne == "page") {
+        // The rows' page of table CD, not the header: only the engine's check finds it.
+        sqlite3* db = nullptr;
+        sqlite3_open(QFile::encodeName(b.chemin("AUTRE.MDB")).constData(), &db);
+        sqlite3_stmt* st = nullptr;
+        sqlite3_prepare_v2(db, "SELECT rootpage FROM sqlite_schema WHERE name='CD'", -1, &st, nullptr);
+        sqlite3_step(st);
+        const int page = sqlite3_column_int(st, 0);
+        sqlite3_finalize(st);
+        sqlite3_close(db);
+        QFile f(b.chemin("AUTRE.MDB"));
+        QVERIFY(page > 1 && f.open(QIODevice::ReadWrite) && f.seek(qint64(page - 1) * 4096));
+        QVERIFY(f.write(QByteArray(64, '\xff')) == 64);
+    } else if (panne == "dossier") {
+        // The operator's own folder where a new file of the backup goes.
+        ecrire(b.chemin(dit), "nouveau");
+        ecrire(dest + '/' + dit + "/notes.txt", "a garder");
+    } else if (panne == "illisible") {
+        if (getuid() == 0) QSKIP("root reads every file");
+    } else if (panne == "liste") {
+        ecrire(dest + "/Sauve.lst", "");
     } else if (panne == "en-tete" || panne == "tronquee") {
         QFile f(entree == "Sauve" ? b.chemin("AUTRE.MDB") : dest + "/AUTRE.MDB");
         QVERIFY(f.open(QIODevice::ReadWrite));
@@ -341,10 +413,13 @@ void TestSauvegarde::panne() {
     }
     b.env().date = QDate(2026, 12, 9);
     const auto appli = fichiers(b.dossier()), avant = fichiers(dest);
+    if (panne == "illisible") QVERIFY(QFile::setPermissions(b.chemin(dit), {}));
 
     QVERIFY(choisirMenu(b.fenetre<FrmDepart>(), "Sauve"));
     FrmSauvegarde* s = b.fenetre<FrmSauvegarde>();
     QVERIFY(choisirMenu(s, entree));
+    if (panne == "illisible")
+        QFile::setPermissions(b.chemin(dit), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QString message = b.messages();
     QVERIFY2(message.contains(dit), qPrintable(message));
     QVERIFY2(message.contains("GARDE"), "the message says what was kept");
@@ -378,7 +453,8 @@ void TestSauvegarde::sauvegardeTuee_data() {
     QTest::addColumn<QString>("etape");
     QTest::addColumn<int>("fois");
     QTest::newRow("pendant la copie") << "copie-sauvegarde" << 3;
-    QTest::newRow("pendant la bascule") << "bascule-sauvegarde" << 3;
+    // Just before the swap; every later point is tried by copieTueeAChaqueEtape.
+    QTest::newRow("avant la bascule") << "bascule-sauvegarde" << 1;
 }
 
 // A backup killed midway leaves the previous one usable, and the next backup cleans up after it.
@@ -565,6 +641,115 @@ void TestSauvegarde::dossierParAccessibilite() {
     QVERIFY(choisirMenu(s, "Sauve"));
     QVERIFY(QFileInfo::exists(dest + "/Sauve.ser"));
     QVERIFY(!QFileInfo::exists(QDir::home().filePath("Sauvegardes VIDORA")));
+}
+
+void TestSauvegarde::copieTueeAChaqueEtape_data() {
+    QTest::addColumn<bool>("sauvegarde"); // else a restore
+    QTest::newRow("seconde sauvegarde sur la premiere") << true;
+    QTest::newRow("restauration") << false;
+}
+
+// A backup over a previous one, or a restore, killed before each of its writes and renames: what
+// reads the folder next (a restore, or the next start) finishes or undoes the copy, says which, and
+// finds the set of before whole or the new one whole.
+void TestSauvegarde::copieTueeAChaqueEtape() {
+    QFETCH(bool, sauvegarde);
+    const MaisonTemporaire maison;
+    Banc b;
+    const QString appli = b.dossier();
+    ajouterFilm(b.creerBase(), "ALIEN");
+    b.creerBase("AUTRE.MDB");
+    ecrire(b.chemin("Rappel.let"), "v1");
+    ecrire(b.chemin("Images/ALIEN.BMP"), "a1");
+    ecrire(b.chemin("Images/BRAZIL.BMP"), "b1");
+    QTemporaryDir t;
+    const QString b1 = t.filePath("b1");
+    Sauvegarder(appli, b1, {"09/12/2026", b1.left(3), b1.mid(3), appli}, rien);
+    ajouterFilm(b.chemin("CLUB.MDB"), "CASABLANCA");
+    ecrire(b.chemin("Images/CASABLANCA.BMP"), "c2");
+    ecrire(b.chemin("Rappel.let"), "v2");
+    ecrire(b.chemin("Images/ALIEN.BMP"), "a2");
+    QFile::remove(b.chemin("Images/BRAZIL.BMP"));
+    QFile::remove(b.chemin("AUTRE.MDB"));
+    b.creerBase("NOUVELLE.MDB");
+    int n = 0;
+    // The club as the folder's next reader finds it, and what it says.
+    const auto lire = [&](const QString& ici, QString* dit) {
+        if (!sauvegarde) {
+            b.env().dossier = ici;
+            PreparerDossierApplication();
+            *dit = b.messages();
+            return club(ici);
+        }
+        *dit = ReprendreSauvegardeInterrompue(ici);
+        const QString r = t.filePath(QString("r%1").arg(++n));
+        Restaurer(ici, r, rien);
+        auto c = club(r);
+        c.remove("Sauve.ser"); // it names the folder each copy was made in
+        return c;
+    };
+    const QString depart = sauvegarde ? b1 : appli;
+    QString dit;
+    QVERIFY(copierDossier(depart, t.filePath("avant")));
+    const auto avant = lire(t.filePath("avant"), &dit);
+    QCOMPARE(dit, QString());
+    QList<QMap<QString, QByteArray>> apresArret;
+    QMap<QString, QByteArray> apres;
+    for (const char* etape : {"copie-sauvegarde", "bascule-sauvegarde"}) {
+        for (int fois = 1;; ++fois) {
+            const QString ici = t.filePath(QString("%1-%2").arg(etape).arg(fois));
+            QVERIFY(copierDossier(depart, ici));
+            const QStringList enfant =
+                sauvegarde ? QStringList{appli, ici, etape, QString::number(fois)}
+                           : QStringList{ici, b1, etape, QString::number(fois), "restauration"};
+            const bool tue = tuerEnfant(kTuee, enfant.join('\n'));
+            const auto c = lire(ici, &dit);
+            QCOMPARE(dit.isEmpty(), !tue);
+            if (!tue) {
+                apres = c;
+                break;
+            }
+            apresArret << c;
+            QVERIFY2(dit.contains(c == avant ? "A ETE ANNULEE" : "A ETE TERMINEE"), qPrintable(dit));
+        }
+    }
+    QVERIFY(apres.contains("AUTRE.MDB") != sauvegarde && apres != avant);
+    int nouveaux = 0;
+    for (const auto& c : apresArret) {
+        QVERIFY(c == avant || c == apres);
+        nouveaux += c == apres;
+    }
+    QVERIFY(nouveaux > 0 && nouveaux < apresArret.size());
+}
+
+void TestSauvegarde::restaurationSansEcrireLaSauvegarde_data() {
+    QTest::addColumn<bool>("journal"); // a crash's journal beside a database of the backup
+    QTest::addColumn<bool>("liste");   // the backup's "Sauve.lst", absent from older backups
+    QTest::newRow("base au journal chaud") << true << true;
+    QTest::newRow("sauvegarde sans liste") << false << false;
+}
+
+// A restore takes the backup as it is, pictures included, and never writes into it.
+void TestSauvegarde::restaurationSansEcrireLaSauvegarde() {
+    QFETCH(bool, journal);
+    QFETCH(bool, liste);
+    const MaisonTemporaire maison;
+    Banc b;
+    ajouterFilm(b.creerBase(), "ALIEN");
+    ecrire(b.chemin("Images/ALIEN.BMP"), "a1");
+    QTemporaryDir t;
+    const QString dest = t.filePath("sauvegarde");
+    Sauvegarder(b.dossier(), dest, {"09/12/2026", dest.left(3), dest.mid(3), b.dossier()}, rien);
+    const QStringList films = lignes(dest + "/CLUB.MDB");
+    if (journal) QVERIFY(tuerEnPleineEcriture(dest + "/CLUB.MDB"));
+    if (!liste) QVERIFY(QFile::remove(dest + "/Sauve.lst"));
+    const auto avant = fichiers(dest);
+    QFile::remove(b.chemin("Images/ALIEN.BMP"));
+    ajouterFilm(b.chemin("CLUB.MDB"), "BRAZIL");
+    Restaurer(dest, b.dossier(), rien);
+    QCOMPARE(fichiers(dest), avant);
+    QCOMPARE(lignes(b.chemin("CLUB.MDB")), films);
+    QCOMPARE(lire(b.chemin("Images/ALIEN.BMP")), QByteArray("a1"));
 }
 
 QTEST_MAIN(TestSauvegarde)
