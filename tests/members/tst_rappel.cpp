@@ -173,6 +173,27 @@ class EnvironnementPdf : public EnvironnementTest {
     }
 };
 
+// Every job but the first goes through; the first fails only when it is ended.
+class ImprimanteFinEnEchec : public ImprimanteEnregistreuse {
+  public:
+    ImprimanteFinEnEchec(std::shared_ptr<JournalImpression> journal, bool echec)
+        : ImprimanteEnregistreuse(std::move(journal)), echec_(echec) {}
+    bool terminer() override { return !echec_ && ImprimanteEnregistreuse::terminer(); }
+
+  private:
+    bool echec_;
+};
+
+class EnvironnementFinEnEchec : public EnvironnementTest {
+  public:
+    std::unique_ptr<Imprimante> imprimante() override {
+        return std::make_unique<ImprimanteFinEnEchec>(journal, travaux_++ == 0);
+    }
+
+  private:
+    int travaux_ = 0;
+};
+
 } // namespace
 
 class TestRappel : public QObject {
@@ -187,6 +208,7 @@ class TestRappel : public QObject {
     void miseEnPageDeLaLettre();
     void modeleAbsent();
     void modeleTropGrand();
+    void imprimanteEnEchec_data();
     void imprimanteEnEchec();
     void sansParametresNiAbonnes();
     void avisDesFichiersPdf();
@@ -606,43 +628,70 @@ void TestRappel::modeleTropGrand() {
              qPrintable(messages(b)[0]));
 }
 
+void TestRappel::imprimanteEnEchec_data() {
+    QTest::addColumn<QString>("panne");
+    QTest::newRow("au demarrage") << "demarrage";
+    QTest::newRow("en cours") << "ligne";
+    QTest::newRow("a la fin du travail") << "fin";
+}
+
+// A letter whose print job failed, however it failed, leaves its slot's level as it was and is
+// said in French; the printer mended, the next pass prints that letter, and only it.
 void TestRappel::imprimanteEnEchec() {
-    for (const bool auDemarrage : {false, true}) {
-        Banc b;
-        QVERIFY(preparer(b));
-        JournalImpression& j = *b.env().journal;
-        j.travailEnEchec = 0;
-        if (auDemarrage)
-            j.echecDemarrage = true;
-        else
-            j.echecApresLignes = 23; // at the body, once the head and the date went out
-        Membre m;
-        m.nom = "PREMIER";
-        m.echeance[0] = retard(b, 20);
-        m.titre[0] = "P";
-        const qint64 premier = ajouter(m);
-        m.nom = "SECOND";
-        m.titre[0] = "S";
-        const qint64 second = ajouter(m);
-
-        QVERIFY(passe(b));
-        QCOMPARE(corps(b), QStringList({"RECOMMANDE S"}));
-        QCOMPARE(j.abandons, auDemarrage ? 0 : 1);
-        QCOMPARE(niveau(premier, 1), QVariant(0));
-        QCOMPARE(niveau(second, 1), QVariant(2));
-        QCOMPARE(
-            messages(b),
-            QStringList({"1 LETTRE DE RAPPEL N'A PAS PU ETRE IMPRIMEE ; ELLE LE SERA AU PROCHAIN RAPPEL."}));
-
-        // The printer mended, the letter left undone is printed at the next pass, and only it.
-        j.echecDemarrage = false;
-        j.echecApresLignes = -1;
-        b.env().messages.clear();
-        QVERIFY(passe(b));
-        QCOMPARE(corps(b), QStringList({"RECOMMANDE S", "RECOMMANDE P"}));
-        QCOMPARE(niveau(premier, 1), QVariant(2));
-        QVERIFY(messages(b).isEmpty());
+    QFETCH(QString, panne);
+    Banc b;
+    QVERIFY(preparer(b));
+    EnvironnementTest* e = &b.env();
+    JournalImpression& j = *e->journal;
+    j.travailEnEchec = 0;
+    if (panne == "demarrage") j.echecDemarrage = true;
+    if (panne == "ligne") j.echecApresLignes = 23; // at the body, once the head and the date went out
+    Membre m;
+    m.nom = "PREMIER";
+    m.echeance[0] = retard(b, 20);
+    m.titre[0] = "P";
+    const qint64 premier = ajouter(m);
+    m.nom = "SECOND";
+    m.titre[0] = "S";
+    const qint64 second = ajouter(m);
+    if (panne == "fin") {
+        // The job goes through to its end, which fails: a PDF that could not be written whole.
+        auto fin = std::make_unique<EnvironnementFinEnEchec>();
+        fin->dossier = e->dossier;
+        fin->dossierImpressions = e->dossierImpressions;
+        fin->date = e->date;
+        fin->journal = e->journal;
+        e = fin.get();
+        installerEnvironnement(std::move(fin));
     }
+    const auto corpsImprimes = [&] {
+        QStringList r;
+        for (const TravailEnregistre& t : j.travaux)
+            r << corps(t);
+        return r;
+    };
+    const auto avis = [&] {
+        QStringList r;
+        for (const Message& x : e->messages)
+            r << x.texte;
+        e->messages.clear();
+        return r;
+    };
+
+    QVERIFY(passe(b));
+    QCOMPARE(corpsImprimes(), QStringList({"RECOMMANDE S"}));
+    QCOMPARE(j.abandons, panne == "demarrage" ? 0 : 1);
+    QCOMPARE(niveau(premier, 1), QVariant(0));
+    QCOMPARE(niveau(second, 1), QVariant(2));
+    QCOMPARE(avis(),
+             QStringList({"1 LETTRE DE RAPPEL N'A PAS PU ETRE IMPRIMEE ; ELLE LE SERA AU PROCHAIN RAPPEL."}));
+
+    j.echecDemarrage = false;
+    j.echecApresLignes = -1;
+    QVERIFY(passe(b));
+    QCOMPARE(corpsImprimes(), QStringList({"RECOMMANDE S", "RECOMMANDE P"}));
+    QCOMPARE(niveau(premier, 1), QVariant(2));
+    QVERIFY(avis().isEmpty());
 }
 
 void TestRappel::sansParametresNiAbonnes() {
