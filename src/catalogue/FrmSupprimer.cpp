@@ -21,8 +21,8 @@ namespace vidora {
 namespace {
 const QVector<ColonneGrille>& colonnes() {
     static const QVector<ColonneGrille> c = {
-        Colonne(QStringLiteral("REF."), 1200, QStringLiteral("MatriculeCD")),
-        Colonne(QStringLiteral("TITRE DU FILM"), 5300, QStringLiteral("Nom")),
+        Colonne(QStringLiteral("REF."), 1400, QStringLiteral("MatriculeCD")),
+        Colonne(QStringLiteral("TITRE DU FILM"), 5100, QStringLiteral("Nom")),
         Colonne(QStringLiteral("ETAT"), 700, QStringLiteral("Etat")),
         Colonne(QStringLiteral("CATEGORIE"), 1400, QStringLiteral("Categorie")),
         ColonnePlace(QStringLiteral("CLASSEMENT"), 2400),

@@ -13,8 +13,8 @@ namespace vidora {
 
 const QVector<ColonneGrille>& ColonnesListeFilms() {
     static const QVector<ColonneGrille> c = {
-        Colonne(QStringLiteral("REF."), 1200, QStringLiteral("MatriculeCD")),
-        Colonne(QStringLiteral("TITRE DU FILM"), 5700, QStringLiteral("Nom")),
+        Colonne(QStringLiteral("REF."), 1400, QStringLiteral("MatriculeCD")),
+        Colonne(QStringLiteral("TITRE DU FILM"), 5500, QStringLiteral("Nom")),
         Colonne(QStringLiteral("CATEGORIE"), 1400, QStringLiteral("Categorie")),
         ColonnePlace(QStringLiteral("CLASSEMENT"), 1400),
         Colonne(QStringLiteral("Nombre"), 500, QStringLiteral("Sortie")),

@@ -21,8 +21,8 @@ namespace vidora {
 namespace {
 const QVector<ColonneGrille>& colonnes() {
     static const QVector<ColonneGrille> c = {
-        Colonne(QStringLiteral("REF."), 1200, QStringLiteral("MatriculeCD")),
-        {QStringLiteral("TITRE DU FILM"), 5700,
+        Colonne(QStringLiteral("REF."), 1400, QStringLiteral("MatriculeCD")),
+        {QStringLiteral("TITRE DU FILM"), 5500,
          [](const Recordset& r) { return r.Texte(QStringLiteral("Nom")).trimmed(); }},
         Colonne(QStringLiteral("CATEGORIE"), 1400, QStringLiteral("Categorie")),
         ColonnePlace(QStringLiteral("CLASSEMENT"), 1400),

@@ -1,6 +1,7 @@
 #include "common/Contexte.h"
 
 #include "common/MotDePasse.h"
+#include "common/Schema.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -48,6 +49,12 @@ QStringList ListerBases(const QString& dossier) {
 
 std::unique_ptr<Database> OuvrirBaseChoisie(const QString& chemin) {
     auto base = Database::ouvrir(chemin);
+    try {
+        ElargirChamps(*base);
+    } catch (const ErreurBase&) {
+        // A file that cannot be changed is used as it stands: a text too wide for it is refused
+        // when it is saved.
+    }
     base->ouvrirTable(QStringLiteral("CD"));
     MotDePasseStocke(*base->ouvrirTable(QStringLiteral("Passe")), QFileInfo(chemin).fileName());
     return base;

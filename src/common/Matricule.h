@@ -6,9 +6,11 @@
 
 namespace vidora {
 
-// The largest counters whose identifiers fit the 10 characters of their field: a film's takes
-// seven characters besides its counter (day, month letter, year), a member's five.
-constexpr qint64 kDernierCompteurFilm = 999;
+// The largest counters. A member's identifier takes five characters besides its counter (month
+// letter, year) and must fit the 10 of its field. A film's takes seven (day, month letter, year)
+// and grows with its counter past 999: up to 12 characters, within the 15 of the fields that hold
+// it (the film's own and the loan slots').
+constexpr qint64 kDernierCompteurFilm = 99999;
 constexpr qint64 kDernierCompteurAbonne = 99999;
 
 // "01" to "12" give A B C D E G H K M N Q U; any other text gives an empty text.

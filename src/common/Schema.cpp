@@ -91,6 +91,30 @@ int LargeurChamp(const QString& table, const QString& champ) {
     return 0;
 }
 
+void ElargirChamps(Database& db) {
+    Transaction tr(db);
+    for (const DefTable& t : SchemaBase()) {
+        if (!db.aTable(t.nom)) continue;
+        DefTable lue = db.definition(t.nom);
+        // A table laid out otherwise is none of ours to change.
+        if (lue.champs.size() != t.champs.size()) continue;
+        bool etroite = false;
+        for (qsizetype i = 0; i < t.champs.size(); ++i) {
+            DefChamp& c = lue.champs[i];
+            if (c.nom.compare(t.champs[i].nom, Qt::CaseInsensitive) != 0 || c.type != t.champs[i].type) {
+                etroite = false;
+                break;
+            }
+            if (c.type == TypeChamp::Texte && c.taille < t.champs[i].taille) {
+                c.taille = t.champs[i].taille;
+                etroite = true;
+            }
+        }
+        if (etroite) db.elargirTable(lue);
+    }
+    tr.valider();
+}
+
 void CreerSchema(Database& db) {
     Transaction tr(db);
     for (const DefTable& t : SchemaBase())

@@ -31,6 +31,12 @@ const QVector<LigneDefaut>& LignesDefaut();
 // The width of a Text field of the schema (0 when the field is not a Text field).
 int LargeurChamp(const QString& table, const QString& champ);
 
+// Brings the Text fields of a database made with narrower ones (by an earlier program) up to the
+// widths above, so that it takes what the program writes today (a film identifier grows past the
+// thousandth film). Only widens; every row is kept. One transaction. Throws ErreurBase when the
+// file cannot be changed; it is then left as it was.
+void ElargirChamps(Database& db);
+
 // Defines the ten tables and writes the default rows into an empty database, in one transaction.
 void CreerSchema(Database& db);
 

@@ -108,29 +108,24 @@ void FrmLettreRappel::imprimerRappels() {
         typeLettreEnCours = 0;
         while (!t.Fin()) {
             try {
-                // The days late of the last occupied slot examined decide the member's grid row.
-                int jours = 0;
-                bool ecarte = false;
-                for (int k = 1; k <= 3 && !ecarte; ++k) {
+                // Each occupied slot is weighed on its own: a slot whose letter already went out
+                // is passed, the member's next slots still are looked at. A member is listed when
+                // any of its slots is late.
+                bool enRetard = false;
+                for (int k = 1; k <= 3; ++k) {
                     if (caseVide(t, k)) continue;
                     // A due date that does not read as a day is left alone, never guessed.
                     const std::optional<QDate> echeance = LireEcheance(t.Texte(champ("DateRest", k)));
                     if (!echeance) continue;
-                    jours = int(echeance->daysTo(aujourdhui));
+                    const qint64 jours = echeance->daysTo(aujourdhui);
+                    if (jours > 0) enRetard = true;
                     const QString averti = champ("Averti", k);
                     const int niveau = t.EstNull(averti) ? 0 : t.Value(averti).toInt();
                     int type = 0;
-                    if (jours > maxi) {
-                        if (niveau == 1)
-                            ecarte = true;
-                        else
-                            type = 2 * k - 1;
-                    } else if (jours > mini) {
-                        if (niveau == 2)
-                            ecarte = true;
-                        else
-                            type = 2 * k;
-                    }
+                    if (jours > maxi && niveau != 1)
+                        type = 2 * k - 1;
+                    else if (jours > mini && jours <= maxi && niveau != 2)
+                        type = 2 * k;
                     if (type == 0) continue;
                     typeLettreEnCours = type;
                     imprime = true;
@@ -144,8 +139,7 @@ void FrmLettreRappel::imprimerRappels() {
                     if (issue == IssueLettre::Echec) ++echecs;
                     if (issue == IssueLettre::NiveauPerdu) ++niveauxPerdus;
                 }
-                // A member passed over gets no row; so does one whose last occupied slot is not late.
-                if (!ecarte && jours > 0)
+                if (enRetard)
                     AjouterLigneGrille(*grilleRetardataires, ligneGrille(t), QString::number(t.Cle()));
             } catch (const std::exception&) {
                 // A member that cannot be read is left for the next pass; the walk goes on.

@@ -389,15 +389,68 @@ void Database::executer(const char* sql) {
     if (rc != SQLITE_OK) echec(db_, rc);
 }
 
-void Database::creerTable(const DefTable& def) {
+namespace {
+QString creationTable(const QString& nom, const QVector<DefChamp>& champs) {
     // AUTOINCREMENT: a key is never given twice, not even that of the last row once deleted, so a
     // row added later is never taken for it by a walk or a recordset still standing on it.
     QString sql =
-        QStringLiteral("CREATE TABLE %1 (%2 INTEGER PRIMARY KEY AUTOINCREMENT").arg(ident(def.nom), kCle);
-    for (const DefChamp& c : def.champs)
+        QStringLiteral("CREATE TABLE %1 (%2 INTEGER PRIMARY KEY AUTOINCREMENT").arg(ident(nom), kCle);
+    for (const DefChamp& c : champs)
         sql += QStringLiteral(", %1 %2").arg(ident(c.nom), typeDeclare(c));
-    sql += QLatin1Char(')');
-    executer(sql.toUtf8().constData());
+    return sql + QLatin1Char(')');
+}
+} // namespace
+
+void Database::creerTable(const DefTable& def) {
+    executer(creationTable(def.nom, def.champs).toUtf8().constData());
+}
+
+void Database::elargirTable(const DefTable& def) {
+    const DefTable avant = definition(def.nom);
+    bool change = false;
+    for (qsizetype i = 0; i < avant.champs.size(); ++i) {
+        const DefChamp& a = avant.champs[i];
+        const DefChamp& n = i < def.champs.size() ? def.champs[i] : a;
+        if (def.champs.size() != avant.champs.size() || n.nom.compare(a.nom, Qt::CaseInsensitive) != 0 ||
+            n.type != a.type || n.taille < a.taille)
+            throw ErreurBase(Genre::EtatInvalide,
+                             QStringLiteral("La table %1 ne peut être élargie ainsi.").arg(avant.nom));
+        change = change || n.taille != a.taille;
+    }
+    if (!change) return;
+    for (Recordset* rs : recordsets_)
+        if (rs->def_.nom.compare(avant.nom, Qt::CaseInsensitive) == 0)
+            throw ErreurBase(
+                Genre::EtatInvalide,
+                QStringLiteral("La table %1 est ouverte : elle ne peut être élargie.").arg(avant.nom));
+    // SQLite keeps the declared widths in the table's definition only: the table is made again
+    // under the new widths with its rows, their keys (table order) and its key counter.
+    const QString travail = QStringLiteral("__elargie_") + avant.nom;
+    Transaction tr(*this);
+    executer(creationTable(travail, def.champs).toUtf8().constData());
+    executer(QStringLiteral("INSERT INTO %1 SELECT * FROM %2")
+                 .arg(ident(travail), ident(avant.nom))
+                 .toUtf8()
+                 .constData());
+    QVariant sequence;
+    {
+        Stmt st(handle(), QStringLiteral("SELECT seq FROM sqlite_sequence WHERE name=?"));
+        st.lier(1, QVariant(avant.nom));
+        if (st.pas()) sequence = QVariant(qint64(sqlite3_column_int64(st.get(), 0)));
+    }
+    executer(QStringLiteral("DROP TABLE %1").arg(ident(avant.nom)).toUtf8().constData());
+    executer(QStringLiteral("ALTER TABLE %1 RENAME TO %2")
+                 .arg(ident(travail), ident(avant.nom))
+                 .toUtf8()
+                 .constData());
+    if (sequence.isValid()) {
+        Stmt st(handle(), QStringLiteral("UPDATE sqlite_sequence SET seq=max(seq, ?) WHERE name=?"));
+        st.lier(1, sequence);
+        st.lier(2, QVariant(avant.nom));
+        st.pas();
+    }
+    toucher();
+    tr.valider();
 }
 
 bool Database::aTable(const QString& nom) const {

@@ -94,6 +94,10 @@ class Database {
 
     // Defines a table with its fields in order. A hidden integer key gives table order.
     void creerTable(const DefTable& def);
+    // Gives an existing table the Text widths of def: the same fields in the same order, none
+    // narrower than it stands. In one transaction; rows, table order and keys are kept. Refused
+    // while a recordset is open on the table.
+    void elargirTable(const DefTable& def);
     bool aTable(const QString& nom) const;
     DefTable definition(const QString& table) const;
     QStringList tables() const;

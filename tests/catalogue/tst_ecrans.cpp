@@ -70,10 +70,10 @@ class TestEcrans : public QObject {
         QTest::addColumn<QString>("suppression"); // and of the film deletion's
         QTest::newRow("800 x 600")
             << QSize(12000, 9000) << " 0|REF. 1120|TITRE DU FILM 4640|ETAT 1200|CLASSEMENT 1120"
-            << " 0|REF. 960|TITRE DU FILM 4240|ETAT 560|CATEGORIE 1120|CLASSEMENT 1920";
+            << " 0|REF. 1120|TITRE DU FILM 4080|ETAT 560|CATEGORIE 1120|CLASSEMENT 1920";
         QTest::newRow("1024 x 768")
             << QSize(15360, 11520) << " 0|REF. 1428|TITRE DU FILM 5916|ETAT 1530|CLASSEMENT 1428"
-            << " 0|REF. 1224|TITRE DU FILM 5406|ETAT 714|CATEGORIE 1428|CLASSEMENT 2448";
+            << " 0|REF. 1428|TITRE DU FILM 5202|ETAT 714|CATEGORIE 1428|CLASSEMENT 2448";
     }
     void recherches() {
         QFETCH(QSize, ecran);

@@ -2,13 +2,16 @@
 // the place offered, the title checked on Enter and again at the save, the three lists, the copies,
 // the picture, and what one save leaves in CD, Classe, CDChe, "Images" and "Etiquette".
 #include "Banc.h"
+#include "Tables.h"
 
 #include "catalogue/FrmSaisir.h"
 #include "catalogue/ImageFilm.h"
 #include "common/Contexte.h"
 #include "common/Images.h"
 #include "common/TexteFichier.h"
+#include "members/FrmEntreeSortie.h"
 #include "platform/Database.h"
+#include "platform/Grid.h"
 #include "platform/PageWeb.h"
 #include "shell/FrmDepart.h"
 
@@ -371,17 +374,21 @@ class TestSaisir : public QObject {
 
     void compteurAuxLimites_data() {
         QTest::addColumn<qint64>("compteur");
-        QTest::addColumn<QString>("apres"); // the state after the save; empty: refused
-        QTest::newRow("dernier compteur") << qint64(999) << "A-1-2 compteur 1000 films 1";
-        QTest::newRow("compteur sans place") << qint64(1000) << "";
+        QTest::addColumn<QString>("matricule"); // the identifier offered and stored; empty: refused
+        QTest::newRow("dernier a trois chiffres") << qint64(999) << "99908U2026";
+        QTest::newRow("millieme film") << qint64(1000) << "100008U2026";
+        QTest::newRow("dernier compteur") << qint64(99999) << "9999908U2026";
+        QTest::newRow("au-dela du dernier") << qint64(100000) << "";
         QTest::newRow("compteur au plus haut") << qint64(2147483647) << "";
         QTest::newRow("compteur au plus bas") << qint64(-2147483647 - 1) << "";
     }
 
-    // A film counter at the limits of its field or of the identifier: refused, never overflowing.
+    // The identifier grows with the counter, up to the last one, and is kept whole wherever it goes:
+    // the film's row, the label queue, a loan slot and the lending window's card. Past the last
+    // counter the film is refused, never stored with an identifier cut short.
     void compteurAuxLimites() {
         QFETCH(qint64, compteur);
-        QFETCH(QString, apres);
+        QFETCH(QString, matricule);
         Banc b;
         b.creerBase();
         {
@@ -392,17 +399,41 @@ class TestSaisir : public QObject {
             t->Update();
         }
         FrmSaisir* f = ouvrir(b);
+        QVERIFY(f);
+        QCOMPARE(f->caseMatricule->text(), matricule);
         const QString avant = etat();
-        b.messages();
+        const QString refusOuvrant = b.messages();
         remplir(f, "ALIEN");
         QVERIFY(choisirMenu(f, "Enresitre"));
-        if (apres.isEmpty()) {
+        if (matricule.isEmpty()) {
+            QVERIFY(refusOuvrant.contains("FILMS"));
             QVERIFY(b.messages().contains("FILMS"));
             QCOMPARE(etat(), avant);
-        } else {
-            QCOMPARE(b.messages(), QString());
-            QCOMPARE(etat(), apres);
-            QCOMPARE(champsFilm(0).first(), QString("99908U2026"));
+            QVERIFY(!contenu(b.chemin("Etiquette")).contains("ALIEN"));
+            return;
+        }
+        QCOMPARE(b.messages(), QString());
+        QCOMPARE(etat(), QString("A-1-2 compteur %1 films 1").arg(compteur + 1));
+        QCOMPARE(champsFilm(0).first(), matricule);
+        QCOMPARE(contenu(b.chemin("Etiquette")),
+                 (matricule + "  ALIEN\r\nClassement A - 1 - 1\r\n").toLatin1());
+
+        // Lent into a slot, the identifier is stored and shown whole.
+        QVERIFY(choisirMenu(f, "Retour"));
+        ajouterAbonne("1U2026", "DUPONT");
+        QVERIFY(choisirMenu(b.fenetre<FrmDepart>(), "Entre"));
+        auto* pret = b.fenetre<FrmEntreeSortie>();
+        QVERIFY(pret);
+        pret->grilleAbonnes->cliquer(1, 1);
+        cliquer(pret->boutonPreter[1]);
+        QCOMPARE(pret->grilleFilms->textAt(1, 1), matricule);
+        pret->grilleFilms->cliquer(1, 2);
+        QCOMPARE(b.messages(), QString());
+        QCOMPARE(lignes("Abonne").value(0).value("MatriCD2"), matricule);
+        for (QLabel* l : {pret->valeurMatriculeFilm[1], pret->valeurMatriculePret[1]}) {
+            QCOMPARE(l->text(), matricule);
+            QVERIFY2(l->fontMetrics().horizontalAdvance(matricule) <= l->contentsRect().width(),
+                     l->objectName().toLatin1());
         }
     }
 

@@ -2,11 +2,15 @@
 // connection of its own and compared with the layout written out here by hand.
 #include "Banc.h"
 
+#include "catalogue/FrmSaisir.h"
 #include "common/Contexte.h"
+#include "common/Schema.h"
 #include "platform/Database.h"
+#include "shell/FrmDepart.h"
 #include "shell/FrmNouvCompte.h"
 #include "shell/FrmParamettre.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QtTest>
 
@@ -94,6 +98,7 @@ class TestSchema : public QObject {
     void lignesParDefaut();
     void largeursDesCopies_data();
     void largeursDesCopies();
+    void baseAuxChampsEtroits();
 };
 
 void TestSchema::tablesEtChamps() {
@@ -191,6 +196,67 @@ void TestSchema::largeursDesCopies() {
     rs->MoveLast();
     QCOMPARE(rs->Texte(champ), QString(largeur, QChar(0xC9)));
     QCOMPARE(rs->RecordCount(), avant.size() + 1);
+}
+
+// A database whose Text fields are as narrow as the first layout had them (a film identifier of 10
+// characters, titles of 30 in the loan slots), with a film in it: chosen at start, it is widened
+// whole, its rows kept in their order, and takes the thousandth film.
+void TestSchema::baseAuxChampsEtroits() {
+    Banc b;
+    {
+        auto db = Database::creer(b.chemin("CLUB.MDB"));
+        for (DefTable t : SchemaBase()) {
+            for (DefChamp& c : t.champs) {
+                if (c.nom == "MatriculeCD" && t.nom == "CD") c.taille = 10;
+                if (c.nom.startsWith("NomCD")) c.taille = 30;
+            }
+            db->creerTable(t);
+        }
+        for (const LigneDefaut& l : LignesDefaut()) {
+            auto rs = db->ouvrirTable(l.table);
+            rs->AddNew();
+            for (const auto& [champ, v] : l.valeurs)
+                rs->SetValue(champ, v);
+            if (l.table == "CDChe") rs->SetValue("MatriculeCD", 1000);
+            rs->Update();
+        }
+        auto cd = db->ouvrirTable("CD");
+        for (const char* ref : {"00101A2020", "99931U2025", "SUPPRIME"}) {
+            cd->AddNew();
+            cd->SetValue("MatriculeCD", QString::fromLatin1(ref));
+            cd->SetValue("Nom", QString::fromLatin1(ref));
+            cd->Update();
+        }
+        cd->MoveLast();
+        cd->Delete();
+        QCOMPARE(db->definition("CD").champs.first().taille, 10);
+    }
+    FrmDepart* d = b.connecter();
+    QVERIFY(d);
+    QCOMPARE(b.messages(), QString());
+    QVERIFY(choisirMenu(d, "Saisi"));
+    auto* f = b.fenetre<FrmSaisir>();
+    QVERIFY(f);
+    QCOMPARE(f->caseMatricule->text(), QString("100008U2026"));
+    taper(f->caseTitre, "MILLE", true);
+    f->listeCategories->setCurrentIndex(0);
+    f->listeEtats->setCurrentIndex(0);
+    f->listeSpecialites->setCurrentIndex(0);
+    taper(f->caseExemplaires, "1");
+    QVERIFY(choisirMenu(f, "Enresitre"));
+    QCOMPARE(b.messages(), QString());
+
+    Database& db = ctx().base();
+    QStringList lus;
+    for (const DefChamp& c : db.definition("CD").champs)
+        lus << decrire(c);
+    QCOMPARE(lus.first(), QString("MatriculeCD:T15"));
+    QCOMPARE(decrire(db.definition("Abonne").champs.at(17)), QString("NomCD1:T60"));
+    QStringList refs;
+    for (auto rs = db.ouvrirTable("CD"); !rs->Fin(); rs->MoveNext())
+        refs << QString::number(rs->Cle()) + ":" + rs->Texte("MatriculeCD");
+    // The deleted film's key is not given again.
+    QCOMPARE(refs, QStringList({"1:00101A2020", "2:99931U2025", "4:100008U2026"}));
 }
 
 QTEST_MAIN(TestSchema)

@@ -76,12 +76,12 @@ void TestGrilles::textesEntiers() {
     QVERIFY(d);
     // The widest month letter; a counter past 99.
     ajouter("CD",
-            {{"MatriculeCD", "12309M2026"}, {"Nom", "ALIEN"}, {"Categorie", "POLICIER"}, {"Sortie", "3"}});
+            {{"MatriculeCD", "9999909M2026"}, {"Nom", "ALIEN"}, {"Categorie", "POLICIER"}, {"Sortie", "3"}});
     QMap<QString, QString> m = {{"MatriculeAbon", "123M2026"}, {"NomAbon", "DUPONT"}, {"CodeAbon", "75016"}};
     for (const char* c : {"DateRest", "DateEmp", "MatriCD", "NomCD", "Averti"})
         for (int k = 1; k <= 3; ++k)
             m[c + QString::number(k)] = "0";
-    m.insert({{"DateRest1", "08/11/2026"}, {"MatriCD1", "12309M2026"}, {"NomCD1", "ALIEN"}});
+    m.insert({{"DateRest1", "08/11/2026"}, {"MatriCD1", "9999909M2026"}, {"NomCD1", "ALIEN"}});
     ajouter("Abonne", m);
 
     QVERIFY(choisirMenu(d, "Liste"));

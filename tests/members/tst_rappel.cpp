@@ -173,6 +173,27 @@ class EnvironnementPdf : public EnvironnementTest {
     }
 };
 
+// Every job but the first goes through; the first fails only when it is ended.
+class ImprimanteFinEnEchec : public ImprimanteEnregistreuse {
+  public:
+    ImprimanteFinEnEchec(std::shared_ptr<JournalImpression> journal, bool echec)
+        : ImprimanteEnregistreuse(std::move(journal)), echec_(echec) {}
+    bool terminer() override { return !echec_ && ImprimanteEnregistreuse::terminer(); }
+
+  private:
+    bool echec_;
+};
+
+class EnvironnementFinEnEchec : public EnvironnementTest {
+  public:
+    std::unique_ptr<Imprimante> imprimante() override {
+        return std::make_unique<ImprimanteFinEnEchec>(journal, travaux_++ == 0);
+    }
+
+  private:
+    int travaux_ = 0;
+};
+
 } // namespace
 
 class TestRappel : public QObject {
@@ -181,10 +202,13 @@ class TestRappel : public QObject {
     void regleDeRetard();
     void delais();
     void datesEcheance();
-    void membreEcarteEtLigneDeGrille();
+    void chaqueCaseSeule_data();
+    void chaqueCaseSeule();
+    void ligneDeGrille();
     void miseEnPageDeLaLettre();
     void modeleAbsent();
     void modeleTropGrand();
+    void imprimanteEnEchec_data();
     void imprimanteEnEchec();
     void sansParametresNiAbonnes();
     void avisDesFichiersPdf();
@@ -198,7 +222,7 @@ void TestRappel::regleDeRetard() {
     struct Cas {
         int jours;
         QVariant niveau;
-        int attendu; // 0 nothing, 1 "Rappel.let", 2 "Recommande.let", -1 passed over
+        int attendu; // 0 nothing, 1 "Rappel.let", 2 "Recommande.let", -1 already sent
     };
     QList<Cas> cas;
     for (const QVariant& n : {QVariant(0), QVariant(1), QVariant(2), kAucun}) {
@@ -229,7 +253,7 @@ void TestRappel::regleDeRetard() {
             QStringLiteral("FILM M%1 %2").arg(c.jours).arg(c.niveau.isValid() ? c.niveau.toString() : "N");
         if (c.attendu == 1) lettres << "RAPPEL " + titre;
         if (c.attendu == 2) lettres << "RECOMMANDE " + titre;
-        if (c.attendu >= 0 && c.jours > 0) enGrille << matricule(cles[i]);
+        if (c.jours > 0) enGrille << matricule(cles[i]);
         const QVariant apres = c.attendu > 0 ? QVariant(c.attendu) : c.niveau;
         QVERIFY2(niveau(cles[i], 1) == apres, qPrintable(titre));
     }
@@ -347,22 +371,61 @@ void TestRappel::datesEcheance() {
     QCOMPARE(lignes(f->grilleRetardataires), QStringList({matricule(cle)})); // still 20 days late
 }
 
-void TestRappel::membreEcarteEtLigneDeGrille() {
+void TestRappel::chaqueCaseSeule_data() {
+    QTest::addColumn<QStringList>("cases");   // slot by slot: "days late/level", empty when free
+    QTest::addColumn<QStringList>("lettres"); // the bodies printed, in slot order
+    QTest::addColumn<QStringList>("niveaux"); // the three levels after the pass
+    QTest::addColumn<bool>("listee");
+    QTest::newRow("cases 2 et 3 au-dela du long delai")
+        << QStringList{"", "80/0", "100/0"} << QStringList{"RAPPEL T2", "RAPPEL T3"}
+        << QStringList{"0", "1", "1"} << true;
+    QTest::newRow("case 1 deja rappelee")
+        << QStringList{"100/1", "80/0", ""} << QStringList{"RAPPEL T2"} << QStringList{"1", "1", "0"} << true;
+    QTest::newRow("case 1 recommandee, 2 et 3 dues")
+        << QStringList{"20/2", "100/0", "20/0"} << QStringList{"RAPPEL T2", "RECOMMANDE T3"}
+        << QStringList{"2", "1", "2"} << true;
+    QTest::newRow("case 2 recommandee puis au-dela")
+        << QStringList{"", "26/2", ""} << QStringList{"RAPPEL T2"} << QStringList{"0", "1", "0"} << true;
+    QTest::newRow("toutes deja rappelees")
+        << QStringList{"30/1", "20/2", "3/0"} << QStringList{} << QStringList{"1", "2", "0"} << true;
+    QTest::newRow("la suivante pas encore due")
+        << QStringList{"30/0", "-14/0", ""} << QStringList{"RAPPEL T1"} << QStringList{"1", "0", "0"} << true;
+    QTest::newRow("rien d'echu") << QStringList{"0/0", "", "-2/0"} << QStringList{}
+                                 << QStringList{"0", "0", "0"} << false;
+}
+
+// Every occupied slot is weighed on its own: a slot whose letter already went out does not keep the
+// member's other slots from theirs, and the member is listed as soon as one slot is late.
+void TestRappel::chaqueCaseSeule() {
+    QFETCH(QStringList, cases);
+    QFETCH(QStringList, lettres);
+    QFETCH(QStringList, niveaux);
+    QFETCH(bool, listee);
     Banc b;
     QVERIFY(preparer(b));
-    // Slot 1 already reminded: the member is passed over, its late slot 2 included.
-    Membre a;
-    a.nom = "ECARTE";
-    a.echeance = {retard(b, 20), retard(b, 30), "0"};
-    a.titre = {"A1", "A2", "0"};
-    a.niveau = {2, 0, 0};
-    const qint64 cleA = ajouter(a);
-    // Slot 1 reminded now, slot 2 lent yesterday: no row, its last occupied slot is not due.
-    Membre bb;
-    bb.nom = "RECENT";
-    bb.echeance = {retard(b, 30), retard(b, -14), "0"};
-    bb.titre = {"B1", "B2", "0"};
-    const qint64 cleB = ajouter(bb);
+    Membre m;
+    m.nom = "CASES";
+    for (int k = 0; k < 3; ++k) {
+        if (cases[k].isEmpty()) continue;
+        m.echeance[k] = retard(b, cases[k].section('/', 0, 0).toInt());
+        m.titre[k] = QStringLiteral("T%1").arg(k + 1);
+        m.niveau[k] = cases[k].section('/', 1, 1).toInt();
+    }
+    const qint64 cle = ajouter(m);
+    FrmLettreRappel* f = passe(b);
+    QVERIFY(f);
+    QCOMPARE(corps(b), lettres);
+    QStringList apres;
+    for (int k = 1; k <= 3; ++k)
+        apres << niveau(cle, k).toString();
+    QCOMPARE(apres, niveaux);
+    QCOMPARE(lignes(f->grilleRetardataires), listee ? QStringList{matricule(cle)} : QStringList());
+    QCOMPARE(messages(b), lettres.isEmpty() ? QStringList{"PAS DE LETTRE DE RAPPEL"} : QStringList());
+}
+
+void TestRappel::ligneDeGrille() {
+    Banc b;
+    QVERIFY(preparer(b));
     // Three days late, no letter due: listed because the grid is shown for the others.
     Membre c;
     c.nom = "PEU";
@@ -385,9 +448,7 @@ void TestRappel::membreEcarteEtLigneDeGrille() {
 
     FrmLettreRappel* f = passe(b);
     QVERIFY(f);
-    QCOMPARE(corps(b), QStringList({"RAPPEL B1", "RECOMMANDE D3"}));
-    QCOMPARE(niveau(cleA, 2), QVariant(0));
-    QCOMPARE(niveau(cleB, 1), QVariant(1));
+    QCOMPARE(corps(b), QStringList({"RECOMMANDE D3"}));
     QCOMPARE(niveau(cleD, 3), QVariant(2));
     QCOMPARE(niveau(cleD, 2), kAucun);
 
@@ -413,7 +474,7 @@ void TestRappel::membreEcarteEtLigneDeGrille() {
 
     // The grid is for reading: a click prints nothing and changes nothing.
     g->cliquer(1, 2);
-    QCOMPARE(travaux(b).size(), 2);
+    QCOMPARE(travaux(b).size(), 1);
     QVERIFY(messages(b).isEmpty());
     QVERIFY(b.fenetre<FrmLettreRappel>());
     QVERIFY(!b.fenetre<FrmDepart>()->isEnabled());
@@ -570,43 +631,70 @@ void TestRappel::modeleTropGrand() {
              qPrintable(messages(b)[0]));
 }
 
+void TestRappel::imprimanteEnEchec_data() {
+    QTest::addColumn<QString>("panne");
+    QTest::newRow("au demarrage") << "demarrage";
+    QTest::newRow("en cours") << "ligne";
+    QTest::newRow("a la fin du travail") << "fin";
+}
+
+// A letter whose print job failed, however it failed, leaves its slot's level as it was and is
+// said in French; the printer mended, the next pass prints that letter, and only it.
 void TestRappel::imprimanteEnEchec() {
-    for (const bool auDemarrage : {false, true}) {
-        Banc b;
-        QVERIFY(preparer(b));
-        JournalImpression& j = *b.env().journal;
-        j.travailEnEchec = 0;
-        if (auDemarrage)
-            j.echecDemarrage = true;
-        else
-            j.echecApresLignes = 23; // at the body, once the head and the date went out
-        Membre m;
-        m.nom = "PREMIER";
-        m.echeance[0] = retard(b, 20);
-        m.titre[0] = "P";
-        const qint64 premier = ajouter(m);
-        m.nom = "SECOND";
-        m.titre[0] = "S";
-        const qint64 second = ajouter(m);
-
-        QVERIFY(passe(b));
-        QCOMPARE(corps(b), QStringList({"RECOMMANDE S"}));
-        QCOMPARE(j.abandons, auDemarrage ? 0 : 1);
-        QCOMPARE(niveau(premier, 1), QVariant(0));
-        QCOMPARE(niveau(second, 1), QVariant(2));
-        QCOMPARE(
-            messages(b),
-            QStringList({"1 LETTRE DE RAPPEL N'A PAS PU ETRE IMPRIMEE ; ELLE LE SERA AU PROCHAIN RAPPEL."}));
-
-        // The printer mended, the letter left undone is printed at the next pass, and only it.
-        j.echecDemarrage = false;
-        j.echecApresLignes = -1;
-        b.env().messages.clear();
-        QVERIFY(passe(b));
-        QCOMPARE(corps(b), QStringList({"RECOMMANDE S", "RECOMMANDE P"}));
-        QCOMPARE(niveau(premier, 1), QVariant(2));
-        QVERIFY(messages(b).isEmpty());
+    QFETCH(QString, panne);
+    Banc b;
+    QVERIFY(preparer(b));
+    EnvironnementTest* e = &b.env();
+    JournalImpression& j = *e->journal;
+    j.travailEnEchec = 0;
+    if (panne == "demarrage") j.echecDemarrage = true;
+    if (panne == "ligne") j.echecApresLignes = 23; // at the body, once the head and the date went out
+    Membre m;
+    m.nom = "PREMIER";
+    m.echeance[0] = retard(b, 20);
+    m.titre[0] = "P";
+    const qint64 premier = ajouter(m);
+    m.nom = "SECOND";
+    m.titre[0] = "S";
+    const qint64 second = ajouter(m);
+    if (panne == "fin") {
+        // The job goes through to its end, which fails: a PDF that could not be written whole.
+        auto fin = std::make_unique<EnvironnementFinEnEchec>();
+        fin->dossier = e->dossier;
+        fin->dossierImpressions = e->dossierImpressions;
+        fin->date = e->date;
+        fin->journal = e->journal;
+        e = fin.get();
+        installerEnvironnement(std::move(fin));
     }
+    const auto corpsImprimes = [&] {
+        QStringList r;
+        for (const TravailEnregistre& t : j.travaux)
+            r << corps(t);
+        return r;
+    };
+    const auto avis = [&] {
+        QStringList r;
+        for (const Message& x : e->messages)
+            r << x.texte;
+        e->messages.clear();
+        return r;
+    };
+
+    QVERIFY(passe(b));
+    QCOMPARE(corpsImprimes(), QStringList({"RECOMMANDE S"}));
+    QCOMPARE(j.abandons, panne == "demarrage" ? 0 : 1);
+    QCOMPARE(niveau(premier, 1), QVariant(0));
+    QCOMPARE(niveau(second, 1), QVariant(2));
+    QCOMPARE(avis(),
+             QStringList({"1 LETTRE DE RAPPEL N'A PAS PU ETRE IMPRIMEE ; ELLE LE SERA AU PROCHAIN RAPPEL."}));
+
+    j.echecDemarrage = false;
+    j.echecApresLignes = -1;
+    QVERIFY(passe(b));
+    QCOMPARE(corpsImprimes(), QStringList({"RECOMMANDE S", "RECOMMANDE P"}));
+    QCOMPARE(niveau(premier, 1), QVariant(2));
+    QVERIFY(avis().isEmpty());
 }
 
 void TestRappel::sansParametresNiAbonnes() {
