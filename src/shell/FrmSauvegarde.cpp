@@ -121,7 +121,10 @@ bool FrmSauvegarde::lireFiche(const QString& titre, bool aFaire) {
     // A folder still to be made: the list shows the folder that will hold it.
     const QString liste = aFaire && !QFileInfo::exists(dossier) ? QFileInfo(dossier).absolutePath() : dossier;
     if (!QDir::isAbsolutePath(dossier) || !QFileInfo(liste).isDir()) return false;
-    // MERGE: settle an interrupted backup or restore in `dossier` here, before anything reads it.
+    // A backup interrupted in that folder is finished or undone before anything reads it.
+    if (QFileInfo(dossier).isDir())
+        if (const QString avis = ReprendreSauvegardeInterrompue(dossier); !avis.isEmpty())
+            env().message(avis);
     bandeauDerniereSauvegarde->setText(titre + QLatin1Char(' ') + lignes->at(0));
     const QString volume = QStorageInfo(liste).rootPath();
     sousDossier_ = QDir(volume).relativeFilePath(dossier);
@@ -248,7 +251,8 @@ void FrmSauvegarde::restaurer() {
         env().message(refus);
         return;
     }
-    if (TrouverFichier(source, kFicheSauvegarde).isEmpty()) {
+    // An unreadable folder is the restore's to report: it is not a folder without a backup.
+    if (QDir(source).isReadable() && TrouverFichier(source, kFicheSauvegarde).isEmpty()) {
         env().message(QStringLiteral("CE DOSSIER NE TIENT PAS DE SAUVEGARDE : %1 MANQUE")
                           .arg(natif(QDir(source).filePath(kFicheSauvegarde))));
         return;
