@@ -156,23 +156,6 @@ bool copierDossier(const QString& source, const QString& cible) {
 
 const Avancement rien = [](const QString&, int, int) {};
 
-// HOME and the XDG folders in a temporary folder for the test's time, its child processes included.
-struct MaisonTemporaire {
-    QTemporaryDir dossier;
-    QList<std::pair<const char*, QByteArray>> avant;
-    MaisonTemporaire() {
-        for (const char* v :
-             {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"}) {
-            avant.append({v, qgetenv(v)});
-            qputenv(v, QFile::encodeName(dossier.filePath(QString::fromLatin1(v))));
-        }
-    }
-    ~MaisonTemporaire() {
-        for (const auto& [v, valeur] : avant)
-            valeur.isNull() ? qunsetenv(v) : qputenv(v, valeur);
-    }
-};
-
 bool baseOuverte() {
     return ctx().BaseEnCours && ctx().BaseEnCours->estOuverte() &&
            ctx().BaseEnCours->chemin() == ctx().CheminBase;
@@ -368,7 +351,6 @@ void TestSauvegarde::panne() {
     QFETCH(QString, entree);
     QFETCH(QString, panne);
     QFETCH(QString, dit);
-    const MaisonTemporaire maison;
     Montage petit("size=512k");
     if (panne == "disque" && !petit.fait) QSKIP("only root can make a small file system");
     Banc b;
@@ -654,7 +636,6 @@ void TestSauvegarde::copieTueeAChaqueEtape_data() {
 // finds the set of before whole or the new one whole.
 void TestSauvegarde::copieTueeAChaqueEtape() {
     QFETCH(bool, sauvegarde);
-    const MaisonTemporaire maison;
     Banc b;
     const QString appli = b.dossier();
     ajouterFilm(b.creerBase(), "ALIEN");
@@ -733,7 +714,6 @@ void TestSauvegarde::restaurationSansEcrireLaSauvegarde_data() {
 void TestSauvegarde::restaurationSansEcrireLaSauvegarde() {
     QFETCH(bool, journal);
     QFETCH(bool, liste);
-    const MaisonTemporaire maison;
     Banc b;
     ajouterFilm(b.creerBase(), "ALIEN");
     ecrire(b.chemin("Images/ALIEN.BMP"), "a1");
