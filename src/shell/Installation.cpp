@@ -24,6 +24,7 @@ void PreparerDossierApplication() {
     // What a crash left of the program's own writes, and the files that earlier versions wrote
     // aside under the file's name and six characters.
     effacerFichiersDeTravail(dossier);
+    effacerFichiersDeTravail(env().dossierImpressions); // a PDF whose job was cut short
     for (const QString& f :
          d.entryList({QStringLiteral("Etiquette.??????"), QStringLiteral("Sauve.ser.??????")},
                      QDir::Files | QDir::Hidden))
