@@ -311,8 +311,7 @@ class TestSaisir : public QObject {
         f->caseTitre->setText(QString::fromUtf8("A\nB\u0141"));
         QVERIFY(choisirMenu(f, "Enresitre"));
         QCOMPARE(champsFilm(0).value(4), QString("AB?"));
-        QCOMPARE(contenu(b.chemin("Etiquette")),
-                 QByteArray("00108U2026  AB?\r\nClassement A - 1 - 1\r\n"));
+        QCOMPARE(contenu(b.chemin("Etiquette")), QByteArray("00108U2026  AB?\r\nClassement A - 1 - 1\r\n"));
     }
 
     void unEchecNeStockeRien() {

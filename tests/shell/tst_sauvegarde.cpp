@@ -6,8 +6,8 @@
 #include "common/TexteFichier.h"
 #include "shell/FrmDepart.h"
 #include "shell/FrmSauvegarde.h"
-#include "shell/MDIForm1.h"
 #include "shell/Installation.h"
+#include "shell/MDIForm1.h"
 #include "shell/Sauvegarde.h"
 
 #include <QAccessible>
