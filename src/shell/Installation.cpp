@@ -25,10 +25,6 @@ void PreparerDossierApplication() {
     // aside under the file's name and six characters.
     effacerFichiersDeTravail(dossier);
     effacerFichiersDeTravail(env().dossierImpressions); // a PDF whose job was cut short
-    for (const QString& f :
-         d.entryList({QStringLiteral("Etiquette.??????"), QStringLiteral("Sauve.ser.??????")},
-                     QDir::Files | QDir::Hidden))
-        QFile::remove(d.filePath(f));
     for (const QDir& ici : {d, QDir(d.filePath(QStringLiteral("Images")))})
         for (const QString& f : ici.entryList(QDir::Files | QDir::Hidden))
             if (EstTravailDuProgramme(f)) QFile::remove(ici.filePath(f));

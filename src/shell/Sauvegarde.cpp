@@ -470,10 +470,11 @@ QString RefusDestination(const QString& destination, const QString& dossierAppli
 }
 
 bool EstTravailDuProgramme(const QString& nom) {
-    // Earlier versions saved pictures and templates through a file named after them and six
-    // letters or digits.
-    static const QRegularExpression ancienne(QStringLiteral("^.+\\.(bmp|let)\\.[A-Za-z0-9]{6}$"),
-                                             QRegularExpression::CaseInsensitiveOption);
+    // Earlier versions saved pictures, templates, "Etiquette" and "Sauve.ser" through a file named
+    // after them and six letters or digits.
+    static const QRegularExpression ancienne(
+        QStringLiteral("^(.+\\.(bmp|let)|Etiquette|Sauve\\.ser)\\.[A-Za-z0-9]{6}$"),
+        QRegularExpression::CaseInsensitiveOption);
     return EstFichierDeTravail(nom) || ancienne.match(nom).hasMatch();
 }
 
