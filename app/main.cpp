@@ -1,3 +1,4 @@
+#include "app/Assemblage.h"
 #include "platform/Application.h"
 #include "platform/Environnement.h"
 #include "shell/Copyright.h"
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
     if (!existant) vidora::PreparerDossierApplication();
     if (!vidora::VerrouillerDossierApplication(dossier)) return 1;
     if (existant) vidora::PreparerDossierApplication();
+    vidora::AssemblerProgramme();
     auto* splash = new vidora::Copyright;
     splash->charger();
     return QApplication::exec();

@@ -206,8 +206,7 @@ void FrmEtiquette::revenir() {
 }
 
 void FrmEtiquette::quitter() {
-    RevenirAuDepart(this);
-    if (FrmDepart* d = FenetrePrincipale()) d->montrerConnexion();
+    RevenirAuDepartConnecte(this);
 }
 
 } // namespace vidora

@@ -10,30 +10,22 @@
 #include "catalogue/FrmSupprimer.h"
 #include "catalogue/FrmUtilitaire.h"
 #include "catalogue/MAJ.h"
+#include "shell/Entrees.h"
 #include "shell/Ouverture.h"
-
-#include <QMap>
 
 namespace vidora {
 
-bool OuvrirFenetreCatalogue(const QString& entree) {
-    using Ouvrir = void (*)();
-    static const QMap<QString, Ouvrir> fenetres = {
-        {QStringLiteral("Saisi"), [] { OuvrirParDessus<FrmSaisir>(); }},
-        {QStringLiteral("Liste"), [] { OuvrirParDessus<FrmListe>(); }},
-        {QStringLiteral("reche"), [] { OuvrirParDessus<FrmSupprimer>(); }},
-        {QStringLiteral("recher"), [] { OuvrirParDessus<FrmRecher>(); }},
-        {QStringLiteral("RechNom"), [] { OuvrirParDessus<FrmRecherNom>(); }},
-        {QStringLiteral("Control"), [] { OuvrirParDessus<FrmControle>(); }},
-        {QStringLiteral("Classe"), [] { OuvrirParDessus<FrmClassement>(); }},
-        {QStringLiteral("Etique"), [] { Remplacer<FrmEtiquette>(); }},
-        {QStringLiteral("Util"), [] { OuvrirParDessus<FrmUtilitaire>(); }},
-        {QStringLiteral("MaJour"), [] { OuvrirParDessus<MAJ>(); }},
-    };
-    const Ouvrir ouvrir = fenetres.value(entree, nullptr);
-    if (!ouvrir) return false;
-    ouvrir();
-    return true;
+void EnregistrerEntreesCatalogue() {
+    EnregistrerEntree(QStringLiteral("Saisi"), [] { OuvrirParDessus<FrmSaisir>(); });
+    EnregistrerEntree(QStringLiteral("Liste"), [] { OuvrirParDessus<FrmListe>(); });
+    EnregistrerEntree(QStringLiteral("reche"), [] { OuvrirParDessus<FrmSupprimer>(); });
+    EnregistrerEntree(QStringLiteral("recher"), [] { OuvrirParDessus<FrmRecher>(); });
+    EnregistrerEntree(QStringLiteral("RechNom"), [] { OuvrirParDessus<FrmRecherNom>(); });
+    EnregistrerEntree(QStringLiteral("Control"), [] { OuvrirParDessus<FrmControle>(); });
+    EnregistrerEntree(QStringLiteral("Classe"), [] { OuvrirParDessus<FrmClassement>(); });
+    EnregistrerEntree(QStringLiteral("Etique"), [] { Remplacer<FrmEtiquette>(); });
+    EnregistrerEntree(QStringLiteral("Util"), [] { OuvrirParDessus<FrmUtilitaire>(); });
+    EnregistrerEntree(QStringLiteral("MaJour"), [] { OuvrirParDessus<MAJ>(); });
 }
 
 } // namespace vidora

@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QString>
-
 namespace vidora {
 
-// Opens the film window of a main-menu entry; false when the entry is not one of them.
-bool OuvrirFenetreCatalogue(const QString& entree);
+// Registers what the film entries of the main menu open.
+void EnregistrerEntreesCatalogue();
 
 } // namespace vidora

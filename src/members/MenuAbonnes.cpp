@@ -2,30 +2,22 @@
 
 #include "members/FrmCherAbon.h"
 #include "members/FrmEntreeSortie.h"
+#include "members/FrmLettre.h"
+#include "members/FrmLettreRappel.h"
 #include "members/FrmNouvAbon.h"
 #include "members/FrmSuppAbon.h"
+#include "shell/Entrees.h"
 #include "shell/Ouverture.h"
 
 namespace vidora {
 
-bool OuvrirFenetreAbonnes(const QString& entree) {
-    if (entree == QLatin1String("NouvAbon")) {
-        OuvrirParDessus<FrmNouvAbon>();
-        return true;
-    }
-    if (entree == QLatin1String("RechAbon")) {
-        OuvrirParDessus<FrmCherAbon>();
-        return true;
-    }
-    if (entree == QLatin1String("SuppAbon")) {
-        OuvrirParDessus<FrmSuppAbon>();
-        return true;
-    }
-    if (entree == QLatin1String("Entre")) {
-        OuvrirParDessus<FrmEntreeSortie>();
-        return true;
-    }
-    return false;
+void EnregistrerEntreesAbonnes() {
+    EnregistrerEntree(QStringLiteral("NouvAbon"), [] { OuvrirParDessus<FrmNouvAbon>(); });
+    EnregistrerEntree(QStringLiteral("RechAbon"), [] { OuvrirParDessus<FrmCherAbon>(); });
+    EnregistrerEntree(QStringLiteral("SuppAbon"), [] { OuvrirParDessus<FrmSuppAbon>(); });
+    EnregistrerEntree(QStringLiteral("Entre"), [] { OuvrirParDessus<FrmEntreeSortie>(); });
+    EnregistrerEntree(QStringLiteral("Lettre"), [] { OuvrirParDessus<FrmLettre>(); });
+    EnregistrerEntree(QStringLiteral("Rappel"), [] { OuvrirParDessus<FrmLettreRappel>(); });
 }
 
 } // namespace vidora

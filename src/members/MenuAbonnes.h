@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QString>
-
 namespace vidora {
 
-// Opens the member or lending window of a main-menu entry; false when it is not one of them.
-bool OuvrirFenetreAbonnes(const QString& entree);
+// Registers what the member, lending and letter entries of the main menu open.
+void EnregistrerEntreesAbonnes();
 
 } // namespace vidora

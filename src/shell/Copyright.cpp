@@ -2,7 +2,7 @@
 
 #include "common/Contexte.h"
 #include "shell/Fond.h"
-#include "shell/Ouverture.h"
+#include "shell/FrmDepart.h"
 
 #include <QGroupBox>
 #include <QLabel>

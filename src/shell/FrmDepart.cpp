@@ -1,14 +1,12 @@
 #include "shell/FrmDepart.h"
 
-#include "catalogue/MenuCatalogue.h"
 #include "common/Contexte.h"
 #include "common/MotDePasse.h"
 #include "common/Zoom.h"
-#include "members/MenuAbonnes.h"
-#include "members/MenuLettres.h"
 #include "platform/Environnement.h"
 #include "platform/PageWeb.h"
 #include "shell/Compactage.h"
+#include "shell/Entrees.h"
 #include "shell/FrmMotDePasse.h"
 #include "shell/FrmNouvCompte.h"
 #include "shell/FrmParamettre.h"
@@ -37,18 +35,82 @@ QLabel* etiquette(const QString& texte, const QString& style) {
     l->setStyleSheet(style);
     return l;
 }
+
+// The main menu as the operator sees it, in order: each menu, then its entries. A gated menu or
+// entry waits for the password, and so does every entry under a gated menu.
+enum class Ligne { Menu, Entree, Separateur };
+enum class Acces { Libre, Protege };
+struct LigneMenu {
+    Ligne ligne;
+    const char* nom;
+    const char* libelle;
+    Acces acces;
+};
+constexpr LigneMenu kMenu[] = {
+    {Ligne::Menu, "Abon", "Abonné", Acces::Protege},
+    {Ligne::Entree, "NouvAbon", "Nouvel Abonné", Acces::Libre},
+    {Ligne::Entree, "RechAbon", "Recherche/Modif", Acces::Libre},
+    {Ligne::Entree, "SuppAbon", "Supprimer Abonné", Acces::Libre},
+    {Ligne::Menu, "Film", "Film", Acces::Protege},
+    {Ligne::Entree, "Saisi", "Saisir un Film", Acces::Libre},
+    {Ligne::Entree, "Liste", "Modifier un Film", Acces::Libre},
+    {Ligne::Entree, "reche", "Supprimer Film", Acces::Libre},
+    {Ligne::Entree, "recher", "Recherche par categorie", Acces::Libre},
+    {Ligne::Entree, "RechNom", "Recherche par Nom", Acces::Libre},
+    {Ligne::Menu, "Depo", "Depos/Retrai", Acces::Protege},
+    {Ligne::Entree, "Entre", "Entree/Sortie", Acces::Libre},
+    {Ligne::Entree, "Control", "Control Physique des Films", Acces::Libre},
+    {Ligne::Entree, "Rappel", "Lettre Rappelle", Acces::Libre},
+    {Ligne::Menu, "Outil", "Outil", Acces::Libre},
+    {Ligne::Entree, "Sauve", "Sauvegarde", Acces::Protege},
+    {Ligne::Entree, "Lettre", "Lettre de Rapel", Acces::Protege},
+    {Ligne::Entree, "Etique", "Edition Etiquette", Acces::Protege},
+    {Ligne::Entree, "Base", "Compacter la Base", Acces::Protege},
+    {Ligne::Entree, "Util", "Categorie/Specialité", Acces::Protege},
+    {Ligne::Entree, "Classe", "Classement", Acces::Protege},
+    {Ligne::Entree, "Pass", "Changer de Mot de Passe", Acces::Protege},
+    {Ligne::Entree, "Para", "Paramettre", Acces::Protege},
+    {Ligne::Entree, "Creer", "Créer une Base", Acces::Libre},
+    {Ligne::Entree, "Change", "Changer de Base", Acces::Protege},
+    {Ligne::Entree, "MaJour", "Nouveau Classement", Acces::Libre},
+    {Ligne::Separateur, "", "", Acces::Libre},
+    {Ligne::Entree, "SuppBase", "Supprimer une base", Acces::Protege},
+    {Ligne::Separateur, "", "", Acces::Libre},
+    {Ligne::Entree, "Site", "Site Tavrel", Acces::Libre},
+    {Ligne::Entree, "Lisez", "Lisez-Moi", Acces::Libre},
+};
+
+// Runs one of the main window's own handlers, on the main window loaded.
+std::function<void()> surDepart(void (FrmDepart::*agir)()) {
+    return [agir] {
+        if (auto* d = qobject_cast<FrmDepart*>(FenetrePrincipale())) (d->*agir)();
+    };
+}
 } // namespace
 
 void RefuserBase(const QString& nom, const ErreurBase& e) {
     env().message(QStringLiteral("IMPOSSIBLE D'OUVRIR CETTE BASE : %1\n%2").arg(nom, e.message()));
 }
 
+void EnregistrerEntreesDepart() {
+    EnregistrerEntree(QStringLiteral("Para"), [] { Remplacer<FrmParamettre>(); });
+    EnregistrerEntree(QStringLiteral("Pass"), [] { Remplacer<FrmMotDePasse>(); });
+    EnregistrerEntree(QStringLiteral("SuppBase"), OuvrirSuppressionBase);
+    EnregistrerEntree(QStringLiteral("Sauve"), [] { OuvrirParDessus<FrmSauvegarde>(); });
+    EnregistrerEntree(QStringLiteral("Creer"), [] { Remplacer<FrmNouvCompte>(); });
+    EnregistrerEntree(QStringLiteral("Base"), surDepart(&FrmDepart::compacterBase));
+    EnregistrerEntree(QStringLiteral("Change"), surDepart(&FrmDepart::changerBase));
+    EnregistrerEntree(QStringLiteral("Site"), surDepart(&FrmDepart::ouvrirSite));
+    EnregistrerEntree(QStringLiteral("Lisez"), surDepart(&FrmDepart::ouvrirLisezMoi));
+}
+
 const QStringList& FrmDepart::EntreesProtegees() {
-    static const QStringList noms = {
-        QStringLiteral("Abon"),    QStringLiteral("Film"),   QStringLiteral("Depo"), QStringLiteral("Sauve"),
-        QStringLiteral("Lettre"),  QStringLiteral("Etique"), QStringLiteral("Base"), QStringLiteral("Util"),
-        QStringLiteral("Classe"),  QStringLiteral("Pass"),   QStringLiteral("Para"), QStringLiteral("Change"),
-        QStringLiteral("SuppBase")};
+    static const QStringList noms = [] {
+        QStringList l;
+        for (const LigneMenu& e : kMenu)
+            if (e.acces == Acces::Protege) l << QString::fromUtf8(e.nom);
+        return l;
+    }();
     return noms;
 }
 
@@ -84,52 +146,23 @@ FrmDepart::FrmDepart() : Form(QStringLiteral("FrmDepart"), QStringLiteral("VIDOR
 }
 
 void FrmDepart::construireMenu() {
-    struct E {
-        const char* nom;
-        const char* libelle;
-    };
-    const auto sous = [this](const char* nom, const char* libelle, std::initializer_list<E> entrees) {
-        QMenu* m = ajouterMenu(QString::fromUtf8(nom), QString::fromUtf8(libelle));
-        for (const E& e : entrees) {
-            const QString n = QString::fromUtf8(e.nom);
-            if (n.startsWith(QLatin1String("vide"))) {
-                ajouterSeparateur(m);
-                continue;
-            }
+    QMenu* m = nullptr;
+    for (const LigneMenu& e : kMenu) {
+        const QString n = QString::fromUtf8(e.nom);
+        switch (e.ligne) {
+        case Ligne::Menu:
+            m = ajouterMenu(n, QString::fromUtf8(e.libelle));
+            break;
+        case Ligne::Separateur:
+            ajouterSeparateur(m);
+            break;
+        case Ligne::Entree: {
             QAction* a = ajouterEntree(m, n, QString::fromUtf8(e.libelle));
             connect(a, &QAction::triggered, this, [this, n] { ouvrirDepuisMenu(n); });
+            break;
         }
-        return m;
-    };
-    sous("Abon", "Abonné",
-         {{"NouvAbon", "Nouvel Abonné"}, {"RechAbon", "Recherche/Modif"}, {"SuppAbon", "Supprimer Abonné"}});
-    sous("Film", "Film",
-         {{"Saisi", "Saisir un Film"},
-          {"Liste", "Modifier un Film"},
-          {"reche", "Supprimer Film"},
-          {"recher", "Recherche par categorie"},
-          {"RechNom", "Recherche par Nom"}});
-    sous("Depo", "Depos/Retrai",
-         {{"Entre", "Entree/Sortie"},
-          {"Control", "Control Physique des Films"},
-          {"Rappel", "Lettre Rappelle"}});
-    sous("Outil", "Outil",
-         {{"Sauve", "Sauvegarde"},
-          {"Lettre", "Lettre de Rapel"},
-          {"Etique", "Edition Etiquette"},
-          {"Base", "Compacter la Base"},
-          {"Util", "Categorie/Specialité"},
-          {"Classe", "Classement"},
-          {"Pass", "Changer de Mot de Passe"},
-          {"Para", "Paramettre"},
-          {"Creer", "Créer une Base"},
-          {"Change", "Changer de Base"},
-          {"MaJour", "Nouveau Classement"},
-          {"vide1", "-"},
-          {"SuppBase", "Supprimer une base"},
-          {"vide", "-"},
-          {"Site", "Site Tavrel"},
-          {"Lisez", "Lisez-Moi"}});
+        }
+    }
     QAction* entreeQuitter = ajouterEntree(QStringLiteral("Quite"), QStringLiteral("Quitter"));
     connect(entreeQuitter, &QAction::triggered, this, &FrmDepart::quitter);
 }
@@ -147,30 +180,7 @@ void FrmDepart::ouvrirDepuisMenu(const QString& nom) {
     // Whatever pressed the entry, nothing opens over a window out of use, and nothing that waits
     // for the password opens before it was accepted.
     if (estDecharge() || !isEnabled() || (attendMotDePasse(nom) && !ctx().Connecte)) return;
-    if (nom == QLatin1String("Para")) {
-        Remplacer<FrmParamettre>();
-        return;
-    }
-    if (nom == QLatin1String("Pass")) {
-        Remplacer<FrmMotDePasse>();
-        return;
-    }
-    if (nom == QLatin1String("SuppBase")) return OuvrirSuppressionBase();
-    if (nom == QLatin1String("Sauve")) {
-        OuvrirParDessus<FrmSauvegarde>();
-        return;
-    }
-    if (nom == QLatin1String("Creer")) {
-        Remplacer<FrmNouvCompte>();
-        return;
-    }
-    if (nom == QLatin1String("Base")) return compacterBase();
-    if (nom == QLatin1String("Change")) return changerBase();
-    if (nom == QLatin1String("Site")) return ouvrirSite();
-    if (nom == QLatin1String("Lisez")) return ouvrirLisezMoi();
-    if (OuvrirFenetreCatalogue(nom)) return;
-    if (OuvrirFenetreAbonnes(nom)) return;
-    OuvrirFenetreLettres(nom);
+    if (const auto ouvrir = EntreeEnregistree(nom)) ouvrir();
 }
 
 void FrmDepart::charger() {

@@ -35,7 +35,7 @@ class FrmDepart : public Form {
     void ouvrirLisezMoi();
     void quitter();
 
-    // The entries that wait for the password.
+    // The entries and menus that wait for the password, as the menu's layout marks them.
     static const QStringList& EntreesProtegees();
 
     QListWidget* listeBases;
@@ -53,5 +53,11 @@ class FrmDepart : public Form {
     void setEntreesProtegees(bool disponibles);
     void rafraichirListe();
 };
+
+// Loads the main window; when no frame stands yet, the frame comes up first and loads it.
+FrmDepart* ChargerFrmDepart();
+
+// Registers what the shell's own menu entries open.
+void EnregistrerEntreesDepart();
 
 } // namespace vidora

@@ -4,7 +4,6 @@
 #include "common/Zoom.h"
 #include "platform/Environnement.h"
 #include "shell/FrmDepart.h"
-#include "shell/Ouverture.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>

@@ -10,27 +10,32 @@ FrmDepart* ChargerFrmDepart() {
         auto* frame = new MDIForm1;
         frame->setAttribute(Qt::WA_DeleteOnClose);
         frame->charger();
-        return FenetrePrincipale();
+        return qobject_cast<FrmDepart*>(FenetrePrincipale());
     }
     return Charger<FrmDepart>();
 }
 
-FrmDepart* FenetrePrincipale() {
+Form* FenetrePrincipale() {
     MDIForm1* frame = MDIForm1::instance();
     if (!frame) return nullptr;
     for (Form* f : frame->fenetres())
-        if (auto* d = qobject_cast<FrmDepart*>(f)) return d;
+        if (qobject_cast<FrmDepart*>(f)) return f;
     return nullptr;
 }
 
 void RendreLaMain(Form* fenetre) {
-    if (FrmDepart* principale = FenetrePrincipale()) principale->setUtilisable(true);
+    if (Form* principale = FenetrePrincipale()) principale->setUtilisable(true);
     fenetre->decharger();
 }
 
 void RevenirAuDepart(Form* fenetre) {
     ChargerFrmDepart();
     fenetre->decharger();
+}
+
+void RevenirAuDepartConnecte(Form* fenetre) {
+    RevenirAuDepart(fenetre);
+    if (auto* d = qobject_cast<FrmDepart*>(FenetrePrincipale())) d->montrerConnexion();
 }
 
 } // namespace vidora

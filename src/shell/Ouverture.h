@@ -2,7 +2,6 @@
 // How windows are loaded, opened from the main menu and given back.
 
 #include "platform/Form.h"
-#include "shell/FrmDepart.h"
 
 namespace vidora {
 
@@ -14,15 +13,14 @@ template <class T> T* Charger() {
     return f;
 }
 
-// Loads the main window; when no frame stands yet, the frame comes up first and loads it.
-FrmDepart* ChargerFrmDepart();
-// The main window still loaded, or nullptr.
-FrmDepart* FenetrePrincipale();
+// The main window still loaded, or nullptr. The windows it opens only put it out of use, give it
+// back or unload it: they know it as a window.
+Form* FenetrePrincipale();
 
 // Opens over: the working window loads, then the main window goes out of use (unless the window
 // could not work and left at once, giving it back).
 template <class T> T* OuvrirParDessus() {
-    FrmDepart* principale = FenetrePrincipale();
+    Form* principale = FenetrePrincipale();
     T* f = Charger<T>();
     if (principale && !f->estDecharge()) principale->setUtilisable(false);
     return f;
@@ -30,7 +28,7 @@ template <class T> T* OuvrirParDessus() {
 
 // Replaces: the working window loads, then the main window is unloaded.
 template <class T> T* Remplacer() {
-    FrmDepart* principale = FenetrePrincipale();
+    Form* principale = FenetrePrincipale();
     T* f = Charger<T>();
     if (principale) principale->decharger();
     return f;
@@ -40,5 +38,7 @@ template <class T> T* Remplacer() {
 void RendreLaMain(Form* fenetre);
 // Leaving a window that replaced the main window: the main window loaded afresh, the window unloaded.
 void RevenirAuDepart(Form* fenetre);
+// The same, the operator staying logged in on the database in use.
+void RevenirAuDepartConnecte(Form* fenetre);
 
 } // namespace vidora

@@ -1,5 +1,6 @@
 #include "Banc.h"
 
+#include "app/Assemblage.h"
 #include "common/Contexte.h"
 #include "common/Schema.h"
 #include "platform/Form.h"
@@ -57,6 +58,7 @@ void EnvironnementTest::pointDeControle(const char* etape) {
 }
 
 Banc::Banc() {
+    AssemblerProgramme();
     auto e = std::make_unique<EnvironnementTest>();
     env_ = e.get();
     env_->dossier = dir_.path();
@@ -109,7 +111,7 @@ FrmDepart* Banc::demarrer() {
 }
 
 FrmDepart* Banc::connecter(const QString& nomFichier, const QString& motDePasse) {
-    FrmDepart* d = FenetrePrincipale();
+    auto* d = qobject_cast<FrmDepart*>(FenetrePrincipale());
     if (!d) d = demarrer();
     if (!d) return nullptr;
     const auto items = d->listeBases->findItems(nomFichier, Qt::MatchFixedString);
