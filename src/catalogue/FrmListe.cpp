@@ -20,10 +20,6 @@
 namespace vidora {
 
 namespace {
-bool plusGrand(const LigneFilm& a, const LigneFilm& b) {
-    return !a.nomNul && !b.nomNul && a.nom > b.nom;
-}
-
 // How many of the places already counted lie strictly between two places (a Fenwick tree).
 class Comptage {
   public:
@@ -46,13 +42,6 @@ class Comptage {
     std::vector<int> t_;
 };
 } // namespace
-
-void TrierParEchange(QVector<LigneFilm>& l) {
-    const qsizetype n = l.size();
-    for (qsizetype i = 0; i + 1 < n; ++i)
-        for (qsizetype k = i + 1; k < n; ++k)
-            if (plusGrand(l[i], l[k])) std::swap(l[i], l[k]);
-}
 
 std::vector<int> OrdreParTitre(const QVector<LigneFilm>& l) {
     // What the exchange sort does, worked out rather than replayed:

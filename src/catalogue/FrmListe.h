@@ -31,8 +31,6 @@ struct LigneFilm {
 void TrierParTitre(QVector<LigneFilm>& films);
 // The same order without moving the films: entry k names the film that the sort puts at place k.
 std::vector<int> OrdreParTitre(const QVector<LigneFilm>& films);
-// The exchange sort itself, n x n comparisons.
-void TrierParEchange(QVector<LigneFilm>& films);
 
 class FrmListe : public Form {
     Q_OBJECT
