@@ -1,16 +1,11 @@
 #include "catalogue/FrmListe.h"
 
-#include "catalogue/FicheFilm.h"
 #include "catalogue/GrillesFilms.h"
-#include "catalogue/ImageFilm.h"
 #include "common/Contexte.h"
 #include "common/Grilles.h"
-#include "common/Zoom.h"
 #include "platform/Environnement.h"
 #include "platform/Grid.h"
-#include "shell/Ouverture.h"
 
-#include <QAction>
 #include <QLabel>
 
 #include <algorithm>
@@ -20,10 +15,6 @@
 namespace vidora {
 
 namespace {
-bool plusGrand(const LigneFilm& a, const LigneFilm& b) {
-    return !a.nomNul && !b.nomNul && a.nom > b.nom;
-}
-
 // How many of the places already counted lie strictly between two places (a Fenwick tree).
 class Comptage {
   public:
@@ -46,13 +37,6 @@ class Comptage {
     std::vector<int> t_;
 };
 } // namespace
-
-void TrierParEchange(QVector<LigneFilm>& l) {
-    const qsizetype n = l.size();
-    for (qsizetype i = 0; i + 1 < n; ++i)
-        for (qsizetype k = i + 1; k < n; ++k)
-            if (plusGrand(l[i], l[k])) std::swap(l[i], l[k]);
-}
 
 std::vector<int> OrdreParTitre(const QVector<LigneFilm>& l) {
     // What the exchange sort does, worked out rather than replayed:
@@ -138,22 +122,10 @@ void TrierParTitre(QVector<LigneFilm>& l) {
     l = std::move(tries);
 }
 
-FrmListe::FrmListe() : Form(QStringLiteral("FrmListe"), QStringLiteral("Modifier un Film")) {
-    bandeau = TitreListe(*this);
-    bandeauCompte = CompteListe(*this);
-    grilleFilms = GrilleFilms(*this);
-    fiche = new FicheFilm(*this, 150, 1150, 11700, 6100);
-    connect(grilleFilms, &MSFlexGrid::Click, this, &FrmListe::ouvrirFilm);
-    ajouterEntree("Retour", "Retour", &FrmListe::revenir);
-    ajouterEntree("Enregitre", "Enregistrer", &FrmListe::enregistrer);
-    ajouterEntree("SaiAffiche", "Saisir Affiche", &FrmListe::choisirAffiche);
-    ajouterEntree("Autre", "Autre Film", &FrmListe::autreFilm);
-    ajouterEntree("Effaimage", "Effecer l'image", &FrmListe::effacerImage);
-}
-
-void FrmListe::charger() {
-    MiseEnPlaceStandard(*this);
-    lister();
+FrmListe::FrmListe()
+    : FenetreFilms(QStringLiteral("FrmListe"), QStringLiteral("Modifier un Film"), Compte::Avec) {
+    poserListe();
+    ajouterEntrees(Images::ChoisirEtEffacer);
 }
 
 void FrmListe::lister() {
@@ -193,33 +165,6 @@ void FrmListe::lister() {
     films = {};
     grilleFilms->remplirLignes(std::move(cellules));
     grilleFilms->show();
-}
-
-void FrmListe::ouvrirFilm() {
-    if (mode != ModeFilm::Liste) return;
-    const FicheFilm::Clic clic = fiche->OuvrirLigne(*grilleFilms);
-    if (clic == FicheFilm::Clic::Introuvable) return lister();
-    if (clic == FicheFilm::Clic::Ouvert) mode = ModeFilm::Fiche;
-}
-
-void FrmListe::enregistrer() {
-    if (mode == ModeFilm::Fiche && fiche->Enregistrer()) lister();
-}
-
-void FrmListe::choisirAffiche() {
-    if (mode == ModeFilm::Fiche) fiche->ChoisirImage();
-}
-
-void FrmListe::effacerImage() {
-    if (mode == ModeFilm::Fiche) fiche->EffacerImage();
-}
-
-void FrmListe::autreFilm() {
-    lister();
-}
-
-void FrmListe::revenir() {
-    RendreLaMain(this);
 }
 
 } // namespace vidora

@@ -2,19 +2,14 @@
 // The film list: every film sorted by title with its identifier, category, shelf place and copies,
 // and the number of films. A click opens the film card, where the film is changed and saved.
 
-#include "catalogue/FicheFilm.h"
-#include "platform/Form.h"
+#include "catalogue/FenetreFilms.h"
 
 #include <QString>
 #include <QVector>
 
 #include <vector>
 
-class QLabel;
-
 namespace vidora {
-
-class MSFlexGrid;
 
 // One film of the list: its record key and the texts of its grid row.
 struct LigneFilm {
@@ -31,28 +26,13 @@ struct LigneFilm {
 void TrierParTitre(QVector<LigneFilm>& films);
 // The same order without moving the films: entry k names the film that the sort puts at place k.
 std::vector<int> OrdreParTitre(const QVector<LigneFilm>& films);
-// The exchange sort itself, n x n comparisons.
-void TrierParEchange(QVector<LigneFilm>& films);
 
-class FrmListe : public Form {
+class FrmListe : public FenetreFilms {
     Q_OBJECT
   public:
     FrmListe();
-    void charger() override;
     // The list state: every film read, sorted and shown, the card hidden.
-    void lister();
-    void ouvrirFilm();
-    void enregistrer();
-    void choisirAffiche();
-    void effacerImage();
-    void autreFilm();
-    void revenir();
-
-    QLabel* bandeau;
-    QLabel* bandeauCompte;
-    MSFlexGrid* grilleFilms;
-    FicheFilm* fiche;
-    ModeFilm mode = ModeFilm::Liste;
+    void lister() override;
 };
 
 } // namespace vidora

@@ -1,34 +1,21 @@
 #include "catalogue/FrmRecher.h"
 
-#include "catalogue/FicheFilm.h"
 #include "catalogue/GrillesFilms.h"
-#include "catalogue/ImageFilm.h"
-#include "common/Grilles.h"
 #include "common/Zoom.h"
-#include "platform/Database.h"
 #include "platform/Grid.h"
-#include "shell/Ouverture.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QLabel>
 
 namespace vidora {
 
-FrmRecher::FrmRecher() : Form(QStringLiteral("FrmRecher"), QStringLiteral("Recherche par categorie")) {
-    bandeau = TitreListe(*this);
-    bandeauCompte = CompteListe(*this);
-    grilleFilms = GrilleFilms(*this);
-    fiche = new FicheFilm(*this, 150, 1150, 11700, 6100);
-    listeChoixCategorie = ChoixCategorie(*this, QStringLiteral("Catégorie"));
-    connect(listeChoixCategorie, &QComboBox::activated, this, &FrmRecher::categorieChoisie);
-    connect(grilleFilms, &MSFlexGrid::Click, this, &FrmRecher::ouvrirFilm);
-    ajouterEntree("Retour", "Retour", &FrmRecher::revenir);
-    ajouterEntree("Enregitre", "Enregistrer", &FrmRecher::enregistrer);
-    ajouterEntree("SaiAffiche", "Saisir Affiche", &FrmRecher::choisirAffiche);
-    ajouterEntree("Autre", "Autre Film", &FrmRecher::autreFilm);
-    ajouterEntree("Effaimage", "Effecer l'image", &FrmRecher::effacerImage);
-    ajouterEntree("Catego", "Autre Categorie", &FrmRecher::autreCategorie);
+FrmRecher::FrmRecher()
+    : FenetreFilmsParCategorie(QStringLiteral("FrmRecher"), QStringLiteral("Recherche par categorie"),
+                               Compte::Avec) {
+    poserListe();
+    poserChoixCategorie(QStringLiteral("Catégorie"));
+    ajouterEntrees(Images::ChoisirEtEffacer);
+    ajouterEntreeCategorie("Catego");
 }
 
 void FrmRecher::charger() {
@@ -41,12 +28,6 @@ void FrmRecher::charger() {
     menu(QStringLiteral("Autre"))->setEnabled(true);
 }
 
-void FrmRecher::categorieChoisie() {
-    categorieListee = listeChoixCategorie->currentText();
-    listeChoixCategorie->hide();
-    lister();
-}
-
 void FrmRecher::lister() {
     mode = ModeFilm::Liste;
     grilleFilms->hide();
@@ -56,39 +37,8 @@ void FrmRecher::lister() {
     bandeauCompte->show();
 }
 
-void FrmRecher::ouvrirFilm() {
-    if (mode != ModeFilm::Liste) return;
-    const FicheFilm::Clic clic = fiche->OuvrirLigne(*grilleFilms);
-    if (clic == FicheFilm::Clic::Introuvable) return lister();
-    if (clic != FicheFilm::Clic::Ouvert) return;
-    menu(QStringLiteral("Catego"))->setEnabled(false);
-    mode = ModeFilm::Fiche;
-}
-
-void FrmRecher::enregistrer() {
-    if (mode == ModeFilm::Fiche && fiche->Enregistrer()) lister();
-}
-
-void FrmRecher::choisirAffiche() {
-    if (mode == ModeFilm::Fiche) fiche->ChoisirImage();
-}
-
-void FrmRecher::effacerImage() {
-    if (mode == ModeFilm::Fiche) fiche->EffacerImage();
-}
-
-void FrmRecher::autreFilm() {
-    menu(QStringLiteral("Catego"))->setEnabled(true);
-    lister();
-}
-
-void FrmRecher::autreCategorie() {
-    listeChoixCategorie->show();
-    grilleFilms->hide();
-}
-
-void FrmRecher::revenir() {
-    RendreLaMain(this);
+void FrmRecher::filmOuvert() {
+    activerEntreeCategorie(false);
 }
 
 } // namespace vidora

@@ -1,19 +1,14 @@
 #include "catalogue/FrmRecherNom.h"
 
-#include "catalogue/FicheFilm.h"
 #include "catalogue/GrillesFilms.h"
-#include "catalogue/ImageFilm.h"
 #include "common/Contexte.h"
 #include "common/Grilles.h"
 #include "common/Saisie.h"
-#include "common/Zoom.h"
 #include "platform/Database.h"
 #include "platform/Environnement.h"
 #include "platform/Grid.h"
 #include "platform/RegleSaisie.h"
-#include "shell/Ouverture.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -30,24 +25,14 @@ double HauteurGrilleRecherche(int m) {
     return std::min(380.0 * m + 550, 7068.0);
 }
 
-FrmRecherNom::FrmRecherNom() : Form(QStringLiteral("FrmRecherNom"), QStringLiteral("Recherche par Nom")) {
-    bandeau = TitreListe(*this);
-    bandeauCompte = CompteListe(*this);
+FrmRecherNom::FrmRecherNom()
+    : FenetreFilms(QStringLiteral("FrmRecherNom"), QStringLiteral("Recherche par Nom"), Compte::Avec) {
+    mode = ModeFilm::Recherche;
     caseRecherche = controle(new QLineEdit(this), "caseRecherche", 3000, 1150, 6000, 420);
     MajusculeFrappe(caseRecherche);
-    grilleFilms = GrilleFilms(*this);
-    fiche = new FicheFilm(*this, 150, 1150, 11700, 6100, ChampsFiche::Boites);
+    poserListe(ChampsFiche::Boites);
     connect(caseRecherche, &QLineEdit::returnPressed, this, &FrmRecherNom::rechercher);
-    connect(grilleFilms, &MSFlexGrid::Click, this, &FrmRecherNom::ouvrirFilm);
-    ajouterEntree("Retour", "Retour", &FrmRecherNom::revenir);
-    ajouterEntree("Enregitre", "Enregistrer", &FrmRecherNom::enregistrer);
-    ajouterEntree("SaiAffiche", "Saisir Affiche", &FrmRecherNom::choisirAffiche);
-    ajouterEntree("Autre", "Autre Film", &FrmRecherNom::nouvelleRecherche);
-}
-
-void FrmRecherNom::charger() {
-    MiseEnPlaceStandard(*this);
-    montrerRecherche();
+    ajouterEntrees(Images::Choisir);
 }
 
 void FrmRecherNom::montrerRecherche() {
@@ -88,28 +73,13 @@ void FrmRecherNom::rechercher() {
     }
 }
 
-void FrmRecherNom::ouvrirFilm() {
-    if (mode != ModeFilm::Liste) return;
-    const FicheFilm::Clic clic = fiche->OuvrirLigne(*grilleFilms);
-    if (clic == FicheFilm::Clic::Introuvable) return montrerRecherche();
-    if (clic == FicheFilm::Clic::Ouvert) mode = ModeFilm::Fiche;
-}
-
-void FrmRecherNom::enregistrer() {
-    if (mode == ModeFilm::Fiche && fiche->Enregistrer()) montrerRecherche();
-}
-
-void FrmRecherNom::choisirAffiche() {
-    if (mode == ModeFilm::Fiche) fiche->ChoisirImage();
-}
-
-void FrmRecherNom::nouvelleRecherche() {
-    caseRecherche->clear();
+void FrmRecherNom::lister() {
     montrerRecherche();
 }
 
-void FrmRecherNom::revenir() {
-    RendreLaMain(this);
+void FrmRecherNom::autreFilm() {
+    caseRecherche->clear();
+    montrerRecherche();
 }
 
 } // namespace vidora

@@ -3,45 +3,34 @@
 // it, and a click opens the film card (category, state and speciality in plain boxes), where the
 // film is changed and saved with its picture.
 
-#include "catalogue/FicheFilm.h"
-#include "platform/Form.h"
+#include "catalogue/FenetreFilms.h"
 
 #include <QString>
 
-class QLabel;
 class QLineEdit;
 
 namespace vidora {
-
-class MSFlexGrid;
 
 // The height of the search's grid, in twips, for m films found: 380 a film and 550 more, at most
 // 7068; never scaled with the window.
 double HauteurGrilleRecherche(int m);
 
-class FrmRecherNom : public Form {
+class FrmRecherNom : public FenetreFilms {
     Q_OBJECT
   public:
     FrmRecherNom();
-    void charger() override;
     // The search state: the search box shown with its text, the count of every film.
     void montrerRecherche();
+    // Its resting state is the search.
+    void lister() override;
     // Lists the films whose title holds the text typed in the search box.
     void rechercher();
-    void ouvrirFilm();
-    void enregistrer();
-    void choisirAffiche();
-    void nouvelleRecherche();
-    void revenir();
+    // "Autre Film": a new search, its box emptied.
+    void autreFilm() override;
 
-    QLabel* bandeau;
-    QLabel* bandeauCompte;
     QLineEdit* caseRecherche;
-    MSFlexGrid* grilleFilms;
-    FicheFilm* fiche;
     // The search text in capitals.
     QString texteCherche;
-    ModeFilm mode = ModeFilm::Recherche;
 };
 
 } // namespace vidora

@@ -1,8 +1,6 @@
 #include "catalogue/FrmSupprimer.h"
 
-#include "catalogue/FicheFilm.h"
 #include "catalogue/GrillesFilms.h"
-#include "catalogue/ImageFilm.h"
 #include "common/Contexte.h"
 #include "common/Grilles.h"
 #include "common/Images.h"
@@ -10,11 +8,8 @@
 #include "platform/Database.h"
 #include "platform/Environnement.h"
 #include "platform/Grid.h"
-#include "shell/Ouverture.h"
 
 #include <QAction>
-#include <QComboBox>
-#include <QLabel>
 
 namespace vidora {
 
@@ -50,17 +45,13 @@ bool SupprimerFilm(qint64 cle) {
     return true;
 }
 
-FrmSupprimer::FrmSupprimer() : Form(QStringLiteral("FrmSupprimer"), QStringLiteral("Supprimer Film")) {
-    bandeau = TitreListe(*this);
-    grilleFilms = GrilleFilms(*this);
-    fiche = new FicheFilm(*this, 150, 1150, 11700, 6100);
-    listeChoixCategorie = ChoixCategorie(*this, QStringLiteral("Categorie"));
-    connect(listeChoixCategorie, &QComboBox::activated, this, &FrmSupprimer::categorieChoisie);
-    connect(grilleFilms, &MSFlexGrid::Click, this, &FrmSupprimer::ouvrirFilm);
-    ajouterEntree("Retour", "Retour", &FrmSupprimer::revenir);
-    ajouterEntree("Enregitre", "Supprimer", &FrmSupprimer::supprimer);
-    ajouterEntree("Autre", "Autre Film", &FrmSupprimer::autreFilm);
-    ajouterEntree("Caztegori", "Autre Categorie", &FrmSupprimer::autreCategorie);
+FrmSupprimer::FrmSupprimer()
+    : FenetreFilmsParCategorie(QStringLiteral("FrmSupprimer"), QStringLiteral("Supprimer Film"),
+                               Compte::Sans) {
+    poserListe();
+    poserChoixCategorie(QStringLiteral("Categorie"));
+    ajouterEntrees(Images::Aucune, "Supprimer", &FrmSupprimer::supprimer);
+    ajouterEntreeCategorie("Caztegori");
 }
 
 void FrmSupprimer::charger() {
@@ -71,12 +62,6 @@ void FrmSupprimer::charger() {
     menu(QStringLiteral("Autre"))->setEnabled(true);
 }
 
-void FrmSupprimer::categorieChoisie() {
-    categorieListee = listeChoixCategorie->currentText();
-    listeChoixCategorie->hide();
-    lister();
-}
-
 void FrmSupprimer::lister() {
     mode = ModeFilm::Liste;
     fiche->Fermer();
@@ -85,7 +70,7 @@ void FrmSupprimer::lister() {
 
 void FrmSupprimer::ouvrirFilm() {
     if (mode != ModeFilm::Liste) return;
-    menu(QStringLiteral("Caztegori"))->setEnabled(false);
+    activerEntreeCategorie(false);
     // The heading, the empty row after the last film or a film gone meanwhile: nothing opens,
     // the operator is told and sees the list again.
     if (fiche->OuvrirLigne(*grilleFilms) != FicheFilm::Clic::Ouvert) {
@@ -107,22 +92,8 @@ void FrmSupprimer::supprimer() {
             QStringLiteral("LE FILM N'A PAS PU ETRE SUPPRIME :\n%1").arg(QString::fromUtf8(e.what())));
         return;
     }
-    menu(QStringLiteral("Caztegori"))->setEnabled(true);
+    activerEntreeCategorie(true);
     lister();
-}
-
-void FrmSupprimer::autreFilm() {
-    menu(QStringLiteral("Caztegori"))->setEnabled(true);
-    lister();
-}
-
-void FrmSupprimer::autreCategorie() {
-    listeChoixCategorie->show();
-    grilleFilms->hide();
-}
-
-void FrmSupprimer::revenir() {
-    RendreLaMain(this);
 }
 
 } // namespace vidora

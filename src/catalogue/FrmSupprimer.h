@@ -3,39 +3,23 @@
 // deletes it with "Supprimer": its row of CD, then its picture file. Nothing typed on the card is
 // ever stored.
 
-#include "catalogue/FicheFilm.h"
-#include "platform/Form.h"
+#include "catalogue/FenetreFilms.h"
 
-#include <QString>
-
-class QComboBox;
-class QLabel;
+#include <QtGlobal>
 
 namespace vidora {
 
-class MSFlexGrid;
-
-class FrmSupprimer : public Form {
+class FrmSupprimer : public FenetreFilmsParCategorie {
     Q_OBJECT
   public:
     FrmSupprimer();
     void charger() override;
-    void categorieChoisie();
     // The list state: the films of the chosen category, the card hidden.
-    void lister();
-    void ouvrirFilm();
+    void lister() override;
+    // A click on the grid: a row without a film open tells the operator so and lists again.
+    void ouvrirFilm() override;
     // "Supprimer": deletes the film shown.
     void supprimer();
-    void autreFilm();
-    void autreCategorie();
-    void revenir();
-
-    QComboBox* listeChoixCategorie;
-    QLabel* bandeau;
-    MSFlexGrid* grilleFilms;
-    FicheFilm* fiche;
-    QString categorieListee;
-    ModeFilm mode = ModeFilm::Liste; // the list, or the chooser
 };
 
 // Deletes the film of this key: its row in one transaction, then, once that is committed, its

@@ -2,6 +2,7 @@
 
 #include "Banc.h"
 
+#include "catalogue/FrmListe.h"
 #include "common/Contexte.h"
 #include "platform/Database.h"
 #include "platform/Grid.h"
@@ -67,6 +68,16 @@ QString unePhoto(const QString& dossier, const char* nom, Qt::GlobalColor couleu
     i.fill(couleur);
     const QString chemin = QDir(dossier).filePath(QString::fromLatin1(nom));
     return i.save(chemin, "BMP") ? chemin : QString();
+}
+
+void TrierParEchange(QVector<LigneFilm>& l) {
+    const auto plusGrand = [](const LigneFilm& a, const LigneFilm& b) {
+        return !a.nomNul && !b.nomNul && a.nom > b.nom;
+    };
+    const qsizetype n = l.size();
+    for (qsizetype i = 0; i + 1 < n; ++i)
+        for (qsizetype k = i + 1; k < n; ++k)
+            if (plusGrand(l[i], l[k])) std::swap(l[i], l[k]);
 }
 
 } // namespace vidora_test

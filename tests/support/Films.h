@@ -1,17 +1,20 @@
 #pragma once
 // What the tests of the film windows share: films written straight into CD, a look at a stored
-// field or a grid column, and the choice of a list entry as the operator makes it.
+// field or a grid column, the choice of a list entry as the operator makes it, and the exchange sort
+// that the film list's own sort must match.
 
 #include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <QVector>
 
 class QComboBox;
 
 namespace vidora {
 class MSFlexGrid;
-}
+struct LigneFilm;
+} // namespace vidora
 
 namespace vidora_test {
 
@@ -29,5 +32,8 @@ bool cliquerFilm(vidora::MSFlexGrid* g, const QString& ref);
 bool choisirDansListe(QComboBox* c, const QString& texte);
 // A picture file of one colour, in the application folder; its path.
 QString unePhoto(const QString& dossier, const char* nom, Qt::GlobalColor couleur);
+// The exchange sort by title, n x n comparisons: for i, for k > i, entries i and k exchanged when
+// title i > title k, a missing title neither greater nor smaller than any other.
+void TrierParEchange(QVector<vidora::LigneFilm>& films);
 
 } // namespace vidora_test
