@@ -2,6 +2,7 @@
 
 #include "catalogue/ImageFilm.h"
 #include "common/Contexte.h"
+#include "common/Echec.h"
 #include "common/Grilles.h"
 #include "common/Images.h"
 #include "common/Refus.h"
@@ -219,18 +220,17 @@ bool FicheFilm::Ouvrir(qint64 cle) {
 FicheFilm::Clic FicheFilm::OuvrirLigne(MSFlexGrid& grille) {
     const qint64 cle = CleLigneCourante(grille);
     if (cle < 0) return Clic::SansFilm;
-    try {
+    bool ouvert = false;
+    Tenter(QStringLiteral("LE FILM NE PEUT ETRE LU"), [&] {
         RemplirListes();
         if (Ouvrir(cle)) {
             grille.hide();
             show();
             activerEntrees(true);
-            return Clic::Ouvert;
+            ouvert = true;
         }
-    } catch (const ErreurBase& e) {
-        env().message(QStringLiteral("LE FILM NE PEUT ETRE LU :\n%1").arg(e.message()));
-    }
-    return Clic::Introuvable;
+    });
+    return ouvert ? Clic::Ouvert : Clic::Introuvable;
 }
 
 void FicheFilm::activerEntrees(bool fiche) {
@@ -256,18 +256,14 @@ bool FicheFilm::enregistrerEtat() {
         env().message(refus);
         return false;
     }
-    try {
+    return Tenter(QStringLiteral("L'ETAT DU FILM N'A PAS PU ETRE ENREGISTRE"), [&] {
         auto t = ctx().base().ouvrirTable(kCD);
         // A film deleted meanwhile: nothing to write, the list comes back.
-        if (!t->AllerA(cle_)) return true;
+        if (!t->AllerA(cle_)) return;
         t->Edit();
         t->SetValue(QStringLiteral("Etat"), etat);
         t->Update();
-    } catch (const ErreurBase& e) {
-        env().message(QStringLiteral("L'ETAT DU FILM N'A PAS PU ETRE ENREGISTRE :\n%1").arg(e.message()));
-        return false;
-    }
-    return true;
+    });
 }
 
 bool FicheFilm::Enregistrer() {
@@ -294,7 +290,8 @@ bool FicheFilm::Enregistrer() {
         return false;
     }
     const bool avecImage = DrapeauImage().trimmed() == QLatin1String("O") && imageFilm->aUneImage();
-    try {
+    bool titrePris = false;
+    const bool enregistre = Tenter(QStringLiteral("LE FILM N'A PAS PU ETRE ENREGISTRE"), [&] {
         Database& db = ctx().base();
         auto t = db.ouvrirTable(kCD);
         // One walk: the film in hand must still be there, and no other film may hold the title. A
@@ -305,10 +302,11 @@ bool FicheFilm::Enregistrer() {
                 present = true;
             } else if (change(0) && titre != titreStocke_ && t->Texte(QStringLiteral("Nom")) == titre) {
                 env().message(QStringLiteral("Ce titre existe déjà"));
-                return false;
+                titrePris = true;
+                return;
             }
         }
-        if (!present) return true;
+        if (!present) return;
         t->AllerA(cle_);
         Transaction tr(db);
         t->Edit();
@@ -325,18 +323,8 @@ bool FicheFilm::Enregistrer() {
             EcrireImageFilm(change(0) ? titre : titreStocke_, imageFilm->image());
         }
         tr.valider();
-    } catch (const Refus& r) {
-        env().message(r.message());
-        return false;
-    } catch (const ErreurBase& e) {
-        env().message(QStringLiteral("LE FILM N'A PAS PU ETRE ENREGISTRE :\n%1").arg(e.message()));
-        return false;
-    } catch (const std::exception& e) {
-        env().message(
-            QStringLiteral("LE FILM N'A PAS PU ETRE ENREGISTRE :\n%1").arg(QString::fromUtf8(e.what())));
-        return false;
-    }
-    return true;
+    });
+    return enregistre && !titrePris;
 }
 
 void FicheFilm::ChoisirImage() {

@@ -1,6 +1,7 @@
 #include "catalogue/FrmClassement.h"
 
 #include "common/Contexte.h"
+#include "common/Echec.h"
 #include "common/Emplacement.h"
 #include "common/Saisie.h"
 #include "common/Zoom.h"
@@ -38,16 +39,14 @@ void FrmClassement::charger() {
 }
 
 void FrmClassement::afficherClassement() {
-    try {
+    Tenter(QStringLiteral("LE CLASSEMENT NE PEUT ETRE LU"), [&] {
         auto t = ctx().base().ouvrirTable(QStringLiteral("Classe"));
         if (!t->Fin()) {
             const char* const champs[NombreCases] = {"Trave", "Rang", "Numero", "NumRang", "NumNumero"};
             for (int k = 0; k < NombreCases; ++k)
                 caseClassement[k]->setText(t->Texte(QString::fromLatin1(champs[k])));
         }
-    } catch (const ErreurBase& e) {
-        env().message(QStringLiteral("LE CLASSEMENT NE PEUT ETRE LU :\n%1").arg(e.message()));
-    }
+    });
     show();
 }
 
@@ -60,12 +59,9 @@ void FrmClassement::enregistrer() {
         env().message(QStringLiteral("CLASSEMENT NON ENREGISTRE : %1.").arg(refus));
         return;
     }
-    try {
-        EcrireClassement(ctx().base(), c);
-    } catch (const ErreurBase& e) {
-        env().message(QStringLiteral("LE CLASSEMENT N'A PAS ETE ENREGISTRE :\n%1").arg(e.message()));
-        return;
-    }
+    const bool enregistre = Tenter(QStringLiteral("LE CLASSEMENT N'A PAS ETE ENREGISTRE"),
+                                   [&] { EcrireClassement(ctx().base(), c); });
+    if (!enregistre) return;
     bandeau->setText(QStringLiteral("ENREGISTER"));
     revenir();
 }

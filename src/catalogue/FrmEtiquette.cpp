@@ -1,6 +1,7 @@
 #include "catalogue/FrmEtiquette.h"
 
 #include "common/Contexte.h"
+#include "common/Echec.h"
 #include "common/Grilles.h"
 #include "common/Schema.h"
 #include "common/TexteFichier.h"
@@ -80,15 +81,13 @@ void FrmEtiquette::listerCategories() {
                     {Colonne(QStringLiteral("CATEGORIE"), 2000, QStringLiteral("NomGenre"))},
                     OptionsGrille{true, false});
     int n = 0;
-    try {
+    Tenter(QStringLiteral("LES CATEGORIES NE PEUVENT ETRE LUES"), [&] {
         auto t = ctx().base().ouvrirTable(QStringLiteral("Genre"));
         n = t->RecordCount() - 1;
         for (; !t->Fin(); t->MoveNext())
             AjouterLigneGrille(*grilleCategories, {t->Texte(QStringLiteral("NomGenre"))},
                                QString::number(t->Cle()));
-    } catch (const ErreurBase& e) {
-        env().message(QStringLiteral("LES CATEGORIES NE PEUVENT ETRE LUES :\n%1").arg(e.message()));
-    }
+    });
     // One row at least, however few categories there are.
     grilleCategories->setHeight(zoom(360) * std::max(n, 1));
     grilleCategories->show();
@@ -109,7 +108,7 @@ void FrmEtiquette::categorieChoisie() {
 
     int compte = 0;
     QStringList file;
-    try {
+    Tenter(QStringLiteral("LES FILMS NE PEUVENT ETRE LUS"), [&] {
         for (auto t = ctx().base().ouvrirTable(QStringLiteral("CD")); !t->Fin(); t->MoveNext()) {
             if (t->EstNull(QStringLiteral("Categorie")) ||
                 t->Texte(QStringLiteral("Categorie")) != categorieEnCours)
@@ -125,9 +124,7 @@ void FrmEtiquette::categorieChoisie() {
                  << QStringLiteral("Classement ") + traver + QLatin1Char('-') + rang + QLatin1Char('-') +
                         numero;
         }
-    } catch (const ErreurBase& e) {
-        env().message(QStringLiteral("LES FILMS NE PEUVENT ETRE LUS :\n%1").arg(e.message()));
-    }
+    });
     g.setTop((Height() - g.Height()) / 2);
     g.setLeft((Width() - g.Width()) / 2);
     g.show();

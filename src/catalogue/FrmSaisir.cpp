@@ -3,6 +3,7 @@
 #include "catalogue/FicheFilm.h"
 #include "catalogue/ImageFilm.h"
 #include "common/Contexte.h"
+#include "common/Echec.h"
 #include "common/Grilles.h"
 #include "common/Matricule.h"
 #include "common/Refus.h"
@@ -118,25 +119,19 @@ void FrmSaisir::preparer() {
     enregistre_ = false;
     placeLue_ = false;
     compteurLu_ = false;
-    try {
+    const auto classement = MessageEchec(QStringLiteral("LE CLASSEMENT NE PEUT ETRE LU"), [&] {
         const Classement c = LireClassement(ctx().base());
         placeEnMain_ = c.place;
         placeLue_ = true;
         caseTravee->setText(placeEnMain_.Trave);
         caseRang->setText(QString::number(placeEnMain_.Rang));
         caseNumero->setText(QString::number(placeEnMain_.Numero));
-    } catch (const Refus& r) {
-        refusPreparation_ = r.message();
-    } catch (const ErreurBase& e) {
-        refusPreparation_ = QStringLiteral("LE CLASSEMENT NE PEUT ETRE LU :\n%1").arg(e.message());
-    }
-    try {
-        RemplirListesFilm(listeCategories, listeEtats, listeSpecialites);
-    } catch (const ErreurBase& e) {
-        env().message(QStringLiteral("LES LISTES NE PEUVENT ETRE LUES :\n%1").arg(e.message()));
-    }
+    });
+    if (classement) refusPreparation_ = *classement;
+    Tenter(QStringLiteral("LES LISTES NE PEUVENT ETRE LUES"),
+           [&] { RemplirListesFilm(listeCategories, listeEtats, listeSpecialites); });
     inscrireDateDuJour();
-    try {
+    const auto compteur = MessageEchec(QStringLiteral("LE COMPTEUR DES FILMS NE PEUT ETRE LU"), [&] {
         auto t = ctx().base().ouvrirTable(QStringLiteral("CDChe"));
         if (t->Fin() || t->EstNull(QStringLiteral("MatriculeCD")))
             throw Refus(QStringLiteral("LE COMPTEUR DES FILMS EST ABSENT DE LA BASE"));
@@ -152,13 +147,8 @@ void FrmSaisir::preparer() {
                                "ENREGISTRE")
                     .arg(kDernierCompteurFilm));
         compteurLu_ = true;
-    } catch (const Refus& r) {
-        if (refusPreparation_.isEmpty()) refusPreparation_ = r.message();
-    } catch (const ErreurBase& e) {
-        if (refusPreparation_.isEmpty())
-            refusPreparation_ =
-                QStringLiteral("LE COMPTEUR DES FILMS NE PEUT ETRE LU :\n%1").arg(e.message());
-    }
+    });
+    if (compteur && refusPreparation_.isEmpty()) refusPreparation_ = *compteur;
     caseDrapeauImage->setText(QStringLiteral("N"));
     caseMatricule->setText(compteurLu_ ? ComposerMatriculeCD(QString::number(compteur_), env().aujourdhui())
                                        : QString());
@@ -235,13 +225,15 @@ void FrmSaisir::enregistrer() {
         return;
     }
     const bool avecImage = caseDrapeauImage->text().trimmed() == QLatin1String("O") && imageFilm->aUneImage();
-    try {
+    bool titrePris = false;
+    const bool enregistre = Tenter(QStringLiteral("LE FILM N'A PAS ETE ENREGISTRE"), [&] {
         Database& db = ctx().base();
         Transaction tr(db);
         {
             TablesFermees fermees;
             if (ChercherFilmParTitre(titre)) {
                 env().message(QStringLiteral("Ce titre existe déjà"));
+                titrePris = true;
                 return;
             }
         }
@@ -273,17 +265,8 @@ void FrmSaisir::enregistrer() {
             EcrireImageFilm(titre, imageFilm->image());
         }
         tr.valider();
-    } catch (const Refus& r) {
-        env().message(r.message());
-        return;
-    } catch (const ErreurBase& e) {
-        env().message(QStringLiteral("LE FILM N'A PAS ETE ENREGISTRE :\n%1").arg(e.message()));
-        return;
-    } catch (const std::exception& e) {
-        env().message(
-            QStringLiteral("LE FILM N'A PAS ETE ENREGISTRE :\n%1").arg(QString::fromUtf8(e.what())));
-        return;
-    }
+    });
+    if (!enregistre || titrePris) return;
     // The stored counter is now the one in hand: a second film of this window gets the next one.
     ++compteur_;
     enregistre_ = true;

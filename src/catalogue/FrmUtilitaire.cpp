@@ -1,6 +1,7 @@
 #include "catalogue/FrmUtilitaire.h"
 
 #include "common/Contexte.h"
+#include "common/Echec.h"
 #include "common/Saisie.h"
 #include "common/Schema.h"
 #include "common/Zoom.h"
@@ -170,14 +171,10 @@ void FrmUtilitaire::annuler() {
 
 bool FrmUtilitaire::remplir(const Moitie& m) {
     m.liste->clear();
-    try {
+    return Tenter(QStringLiteral("LA LISTE NE PEUT ETRE LUE"), [&] {
         for (auto t = ctx().base().ouvrirTable(m.table); !t->Fin(); t->MoveNext())
             m.liste->addItem(t->Texte(m.champ));
-    } catch (const ErreurBase& e) {
-        env().message(QStringLiteral("LA LISTE NE PEUT ETRE LUE :\n%1").arg(e.message()));
-        return false;
-    }
-    return true;
+    });
 }
 
 void FrmUtilitaire::modeAjout(const Moitie& m) {
@@ -213,12 +210,9 @@ void FrmUtilitaire::ajouter(const Moitie& m) {
         env().message(refus);
         return;
     }
-    try {
-        Reecrire(m.table, m.champ, TrierParCode(entrees(m.liste) << s));
-    } catch (const std::exception& e) {
-        env().message(QStringLiteral("LA LISTE N'A PAS ETE CHANGEE :\n%1").arg(QString::fromUtf8(e.what())));
-        return;
-    }
+    const bool changee = Tenter(QStringLiteral("LA LISTE N'A PAS ETE CHANGEE"),
+                                [&] { Reecrire(m.table, m.champ, TrierParCode(entrees(m.liste) << s)); });
+    if (!changee) return;
     m.liste->hide();
     m.ajout->hide();
     reprendreAuDepart();
@@ -240,7 +234,7 @@ void FrmUtilitaire::appliquerLettre(const Moitie& m) {
         return;
     }
     m.lettre->hide();
-    try {
+    Tenter(QStringLiteral("L'ENTREE N'A PAS ETE EFFACEE"), [&] {
         Database& db = ctx().base();
         Transaction tr(db);
         auto t = db.ouvrirTable(m.table);
@@ -248,9 +242,7 @@ void FrmUtilitaire::appliquerLettre(const Moitie& m) {
             t->MoveNext();
         if (!t->Fin()) t->Delete();
         tr.valider();
-    } catch (const ErreurBase& e) {
-        env().message(QStringLiteral("L'ENTREE N'A PAS ETE EFFACEE :\n%1").arg(e.message()));
-    }
+    });
     libelleLettres->hide();
     m.liste->hide();
     reprendreAuDepart();
@@ -265,12 +257,9 @@ void FrmUtilitaire::renommer(const Moitie& m) {
     QStringList l = entrees(m.liste);
     const qsizetype i = l.indexOf(entreeChoisie);
     if (i >= 0) l[i] = n;
-    try {
-        Reecrire(m.table, m.champ, l);
-    } catch (const std::exception& e) {
-        env().message(QStringLiteral("LA LISTE N'A PAS ETE CHANGEE :\n%1").arg(QString::fromUtf8(e.what())));
-        return;
-    }
+    const bool changee =
+        Tenter(QStringLiteral("LA LISTE N'A PAS ETE CHANGEE"), [&] { Reecrire(m.table, m.champ, l); });
+    if (!changee) return;
     m.liste->hide();
     m.renomme->hide();
     libelleLettres->hide();

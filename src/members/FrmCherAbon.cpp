@@ -1,6 +1,7 @@
 #include "members/FrmCherAbon.h"
 
 #include "common/Contexte.h"
+#include "common/Echec.h"
 #include "members/FicheAbonne.h"
 #include "platform/Database.h"
 #include "platform/Environnement.h"
@@ -23,17 +24,15 @@ FrmCherAbon::FrmCherAbon()
 void FrmCherAbon::valider() {
     if (cleAbonne() < 0) return;
     if (!fiche->EntreesObligatoires()) return;
-    try {
+    const bool enregistre = Tenter(QStringLiteral("L'ABONNE N'A PAS PU ETRE ENREGISTRE"), [&] {
         auto t = ctx().base().ouvrirTable(QStringLiteral("Abonne"));
         if (t->AllerA(cleAbonne())) {
             t->Edit();
             fiche->Ecrire(*t);
             t->Update();
         }
-    } catch (const ErreurBase& e) {
-        env().message(QStringLiteral("L'ABONNE N'A PAS PU ETRE ENREGISTRE :\n%1").arg(e.message()));
-        return;
-    }
+    });
+    if (!enregistre) return;
     montrerListe();
 }
 

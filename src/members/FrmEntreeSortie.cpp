@@ -1,6 +1,7 @@
 #include "members/FrmEntreeSortie.h"
 
 #include "common/Contexte.h"
+#include "common/Echec.h"
 #include "common/Grilles.h"
 #include "common/Refus.h"
 #include "common/Schema.h"
@@ -142,11 +143,11 @@ void FrmEntreeSortie::montrerListe() {
 }
 
 void FrmEntreeSortie::listerAbonnes() {
-    try {
-        PreparerGrilleAbonnes(*grilleAbonnes, kGrillePretAbonnes);
-    } catch (const ErreurBase& e) {
+    const auto echec = MessageEchec(QStringLiteral("LA LISTE DES ABONNES NE PEUT ETRE LUE"),
+                                    [&] { PreparerGrilleAbonnes(*grilleAbonnes, kGrillePretAbonnes); });
+    if (echec) {
         grilleAbonnes->show();
-        env().message(QStringLiteral("LA LISTE DES ABONNES NE PEUT ETRE LUE :\n%1").arg(e.message()));
+        env().message(*echec);
     }
 }
 
@@ -166,13 +167,12 @@ void FrmEntreeSortie::abonneChoisi() {
 
 bool FrmEntreeSortie::remplirFiche() {
     std::unique_ptr<Recordset> t;
-    try {
+    bool trouve = false;
+    const bool lu = Tenter(QStringLiteral("LA FICHE DE L'ABONNE NE PEUT ETRE LUE"), [&] {
         t = ctx().base().ouvrirTable(QStringLiteral("Abonne"));
-        if (cleAbonne_ < 0 || !t->AllerA(cleAbonne_)) return false;
-    } catch (const ErreurBase& e) {
-        env().message(QStringLiteral("LA FICHE DE L'ABONNE NE PEUT ETRE LUE :\n%1").arg(e.message()));
-        return false;
-    }
+        trouve = cleAbonne_ >= 0 && t->AllerA(cleAbonne_);
+    });
+    if (!lu || !trouve) return false;
     // A value that cannot be read leaves its label as it was; the card goes on.
     const auto lire = [&t](const QString& nom) -> std::optional<QString> {
         try {
@@ -231,7 +231,7 @@ void FrmEntreeSortie::listerFilms() {
     for (QWidget* w : std::initializer_list<QWidget*>{zoneAbonne, zoneFilms, zonePrets})
         w->hide();
     grilleFilms->show();
-    try {
+    const bool lue = Tenter(QStringLiteral("LA LISTE DES FILMS NE PEUT ETRE LUE"), [&] {
         PreparerGrille(
             *grilleFilms, colonnesFilms(), QStringLiteral("CD"),
             [](const Recordset& r) {
@@ -239,10 +239,8 @@ void FrmEntreeSortie::listerFilms() {
                 return n && *n > 0;
             },
             optionsGrilleFilms());
-    } catch (const ErreurBase& e) {
-        env().message(QStringLiteral("LA LISTE DES FILMS NE PEUT ETRE LUE :\n%1").arg(e.message()));
-        montrerFiche();
-    }
+    });
+    if (!lue) montrerFiche();
 }
 
 void FrmEntreeSortie::filmChoisi() {
@@ -254,16 +252,8 @@ void FrmEntreeSortie::filmChoisi() {
 }
 
 void FrmEntreeSortie::enregistrerPret(qint64 cleFilm) {
-    try {
-        PreterFilm(cleAbonne_, casierEnCours.toInt(), cleFilm);
-    } catch (const Refus& r) {
-        env().message(r.message());
-    } catch (const ErreurBase& e) {
-        env().message(QStringLiteral("LE PRET N'A PAS PU ETRE ENREGISTRE :\n%1").arg(e.message()));
-    } catch (const std::exception& e) {
-        env().message(
-            QStringLiteral("LE PRET N'A PAS PU ETRE ENREGISTRE :\n%1").arg(QString::fromUtf8(e.what())));
-    }
+    Tenter(QStringLiteral("LE PRET N'A PAS PU ETRE ENREGISTRE"),
+           [&] { PreterFilm(cleAbonne_, casierEnCours.toInt(), cleFilm); });
     // The card shows what is stored, whether the lend went through or not.
     if (!remplirFiche()) return montrerListe();
     montrerFiche();
@@ -276,16 +266,9 @@ void FrmEntreeSortie::rendre(int k) {
 }
 
 void FrmEntreeSortie::enregistrerRetour() {
-    try {
+    Tenter(QStringLiteral("LE RETOUR N'A PAS PU ETRE ENREGISTRE"), [&] {
         if (const QString a = RendreFilm(cleAbonne_, casierEnCours.toInt()); !a.isEmpty()) env().message(a);
-    } catch (const Refus& r) {
-        env().message(r.message());
-    } catch (const ErreurBase& e) {
-        env().message(QStringLiteral("LE RETOUR N'A PAS PU ETRE ENREGISTRE :\n%1").arg(e.message()));
-    } catch (const std::exception& e) {
-        env().message(
-            QStringLiteral("LE RETOUR N'A PAS PU ETRE ENREGISTRE :\n%1").arg(QString::fromUtf8(e.what())));
-    }
+    });
     if (!remplirFiche()) return montrerListe();
     montrerFiche();
 }

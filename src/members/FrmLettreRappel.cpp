@@ -2,6 +2,7 @@
 
 #include "common/Contexte.h"
 #include "common/Delais.h"
+#include "common/Echec.h"
 #include "common/Grilles.h"
 #include "common/Schema.h"
 #include "common/Zoom.h"
@@ -68,13 +69,12 @@ FrmLettreRappel::FrmLettreRappel()
 
 void FrmLettreRappel::charger() {
     MiseEnPlaceStandard(*this);
-    try {
-        imprimerRappels();
-    } catch (const std::exception& e) {
+    const auto echec =
+        MessageEchec(QStringLiteral("LE RAPPEL N'A PAS PU ETRE FAIT"), [&] { imprimerRappels(); });
+    if (echec) {
         ctx().fermerTables();
         typeLettreEnCours = 0;
-        env().message(
-            QStringLiteral("LE RAPPEL N'A PAS PU ETRE FAIT :\n%1").arg(QString::fromUtf8(e.what())));
+        env().message(*echec);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "members/FrmNouvAbon.h"
 
 #include "common/Contexte.h"
+#include "common/Echec.h"
 #include "common/Matricule.h"
 #include "common/Refus.h"
 #include "common/Schema.h"
@@ -72,13 +73,11 @@ void FrmNouvAbon::preparerSaisie() {
     menu(QStringLiteral("Enregist"))->setEnabled(false);
     const QDate jour = env().aujourdhui();
     compteurAbonnes = -1;
-    try {
+    Tenter(QStringLiteral("LE COMPTEUR DES ABONNES NE PEUT ETRE LU"), [&] {
         auto t = ctx().base().ouvrirTable(QStringLiteral("AbonChe"));
         if (!t->Fin() && !t->EstNull(QStringLiteral("MatriculeAbon")))
             compteurAbonnes = std::max<qint64>(-1, t->Value(QStringLiteral("MatriculeAbon")).toLongLong());
-    } catch (const ErreurBase& e) {
-        env().message(QStringLiteral("LE COMPTEUR DES ABONNES NE PEUT ETRE LU :\n%1").arg(e.message()));
-    }
+    });
     fiche->Vider();
     if (compteurAbonnes >= 0)
         fiche->caseMatricule->setText(ComposerMatriculeAbon(QString::number(compteurAbonnes), jour));
@@ -113,7 +112,7 @@ void FrmNouvAbon::enregistrer() {
         return;
     }
 
-    try {
+    const bool enregistre = Tenter(QStringLiteral("L'ABONNE N'A PAS PU ETRE ENREGISTRE"), [&] {
         TablesFermees fermees;
         Transaction tr(ctx().base());
         Recordset& a = ctx().ouvrirTable(QStringLiteral("Abonne"));
@@ -136,17 +135,8 @@ void FrmNouvAbon::enregistrer() {
         c.SetValue(QStringLiteral("MatriculeAbon"), QString::number(compteurAbonnes + 1));
         c.Update();
         tr.valider();
-    } catch (const Refus& r) {
-        env().message(r.message());
-        return;
-    } catch (const ErreurBase& e) {
-        env().message(QStringLiteral("L'ABONNE N'A PAS PU ETRE ENREGISTRE :\n%1").arg(e.message()));
-        return;
-    } catch (const std::exception& e) {
-        env().message(
-            QStringLiteral("L'ABONNE N'A PAS PU ETRE ENREGISTRE :\n%1").arg(QString::fromUtf8(e.what())));
-        return;
-    }
+    });
+    if (!enregistre) return;
     preparerSaisie();
 }
 

@@ -1,6 +1,7 @@
 #include "members/FrmSuppAbon.h"
 
 #include "common/Contexte.h"
+#include "common/Echec.h"
 #include "members/FicheAbonne.h"
 #include "platform/Database.h"
 #include "platform/Environnement.h"
@@ -22,13 +23,11 @@ FrmSuppAbon::FrmSuppAbon()
 
 void FrmSuppAbon::valider() {
     if (cleAbonne() < 0) return;
-    try {
+    const bool supprime = Tenter(QStringLiteral("L'ABONNE N'A PAS PU ETRE SUPPRIME"), [&] {
         auto t = ctx().base().ouvrirTable(QStringLiteral("Abonne"));
         if (t->AllerA(cleAbonne())) t->Delete();
-    } catch (const ErreurBase& e) {
-        env().message(QStringLiteral("L'ABONNE N'A PAS PU ETRE SUPPRIME :\n%1").arg(e.message()));
-        return;
-    }
+    });
+    if (!supprime) return;
     montrerListe();
 }
 

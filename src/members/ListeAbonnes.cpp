@@ -1,6 +1,7 @@
 #include "members/ListeAbonnes.h"
 
 #include "common/Contexte.h"
+#include "common/Echec.h"
 #include "common/Grilles.h"
 #include "common/Zoom.h"
 #include "members/GrilleAbonnes.h"
@@ -53,26 +54,26 @@ void ListeAbonnes::montrerListe() {
     menu(QStringLiteral("Enregitre"))->setEnabled(false);
     menu(QStringLiteral("Autre"))->setEnabled(false);
     show();
-    try {
-        PreparerGrilleAbonnes(*grilleAbonnes, kGrilleRechercheAbonnes);
-    } catch (const ErreurBase& e) {
+    const auto echec = MessageEchec(QStringLiteral("LA LISTE DES ABONNES NE PEUT ETRE LUE"),
+                                    [&] { PreparerGrilleAbonnes(*grilleAbonnes, kGrilleRechercheAbonnes); });
+    if (echec) {
         grilleAbonnes->show();
-        env().message(QStringLiteral("LA LISTE DES ABONNES NE PEUT ETRE LUE :\n%1").arg(e.message()));
+        env().message(*echec);
     }
 }
 
 void ListeAbonnes::abonneChoisi() {
     const qint64 cle = CleLigneCourante(*grilleAbonnes);
     if (cle < 0) return;
-    try {
+    bool trouve = false;
+    const bool lue = Tenter(QStringLiteral("LA FICHE DE L'ABONNE NE PEUT ETRE LUE"), [&] {
         auto t = ctx().base().ouvrirTable(QStringLiteral("Abonne"));
         // A member deleted since the list was built: the list is built again.
-        if (!t->AllerA(cle)) return montrerListe();
+        trouve = t->AllerA(cle);
+        if (!trouve) return montrerListe();
         fiche->Remplir(*t);
-    } catch (const ErreurBase& e) {
-        env().message(QStringLiteral("LA FICHE DE L'ABONNE NE PEUT ETRE LUE :\n%1").arg(e.message()));
-        return;
-    }
+    });
+    if (!lue || !trouve) return;
     cleAbonne_ = cle;
     grilleAbonnes->hide();
     fiche->show();

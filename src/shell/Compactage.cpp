@@ -1,6 +1,7 @@
 #include "shell/Compactage.h"
 
 #include "common/Contexte.h"
+#include "common/Echec.h"
 #include "platform/Environnement.h"
 
 #include <QFile>
@@ -16,14 +17,12 @@ void FermerBaseEnCours() {
 
 bool RouvrirBaseEnCours() {
     Contexte& c = ctx();
-    try {
-        c.BaseEnCours = Database::ouvrir(c.CheminBase);
-        return true;
-    } catch (const ErreurBase& e) {
-        c.BaseEnCours.reset();
-        env().message(QStringLiteral("LA BASE NE PEUT ETRE ROUVERTE :\n%1").arg(e.message()));
-        return false;
-    }
+    const auto echec = MessageEchec(QStringLiteral("LA BASE NE PEUT ETRE ROUVERTE"),
+                                    [&] { c.BaseEnCours = Database::ouvrir(c.CheminBase); });
+    if (!echec) return true;
+    c.BaseEnCours.reset();
+    env().message(*echec);
+    return false;
 }
 
 bool CompacterBaseEnCours() {

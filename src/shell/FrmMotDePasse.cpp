@@ -1,6 +1,7 @@
 #include "shell/FrmMotDePasse.h"
 
 #include "common/Contexte.h"
+#include "common/Echec.h"
 #include "common/MotDePasse.h"
 #include "common/Schema.h"
 #include "common/Zoom.h"
@@ -61,12 +62,9 @@ void FrmMotDePasse::charger() {
 
 void FrmMotDePasse::ancienValide() {
     bool accepte = false;
-    try {
-        accepte = MotDePasseAccepte(caseAncien->text());
-    } catch (const ErreurBase& e) {
-        env().message(QStringLiteral("LE MOT DE PASSE NE PEUT ETRE LU :\n%1").arg(e.message()));
-        return;
-    }
+    const bool lu = Tenter(QStringLiteral("LE MOT DE PASSE NE PEUT ETRE LU"),
+                           [&] { accepte = MotDePasseAccepte(caseAncien->text()); });
+    if (!lu) return;
     if (!accepte) {
         env().message(QStringLiteral("MAUVAIS MOT DE PASSE"));
         caseAncien->clear();
@@ -111,17 +109,15 @@ void FrmMotDePasse::repetitionValide() {
         retourAuNouveau();
         return;
     }
-    try {
+    const bool enregistre = Tenter(QStringLiteral("LE MOT DE PASSE N'A PAS PU ETRE ENREGISTRE"), [&] {
         TablesFermees fermees;
         // The old password was read from this record: it is there.
         Recordset& t = ctx().ouvrirTable(QStringLiteral("Passe"));
         t.Edit();
         t.SetValue(QStringLiteral("Mot"), *nouveau_);
         t.Update();
-    } catch (const ErreurBase& e) {
-        env().message(QStringLiteral("LE MOT DE PASSE N'A PAS PU ETRE ENREGISTRE :\n%1").arg(e.message()));
-        return;
-    }
+    });
+    if (!enregistre) return;
     for (QWidget* w : {static_cast<QWidget*>(libelleRepetition), static_cast<QWidget*>(libelleNouveau),
                        static_cast<QWidget*>(libelleAncien), static_cast<QWidget*>(caseAncien),
                        static_cast<QWidget*>(caseNouveau), static_cast<QWidget*>(caseRepetition)})

@@ -1,6 +1,7 @@
 #include "shell/FrmNouvCompte.h"
 
 #include "common/Contexte.h"
+#include "common/Echec.h"
 #include "common/Saisie.h"
 #include "common/Schema.h"
 #include "common/Zoom.h"
@@ -98,7 +99,7 @@ void FrmNouvCompte::creer() {
     // Built aside, then renamed into place: the old file stays whole until the new one is complete.
     effacerFichiersDeTravail(c.CheminAppli);
     QString temp;
-    try {
+    const auto echec = MessageEchec(QStringLiteral("LA BASE N'A PAS PU ETRE CREEE"), [&] {
         temp = reserverFichierDeTravail(cible);
         auto base = Database::creer(temp);
         CreerSchema(*base);
@@ -111,20 +112,21 @@ void FrmNouvCompte::creer() {
             QFile::remove(existant);
             QFile::remove(existant + QStringLiteral("-journal"));
         }
-    } catch (const std::exception& e) {
+    });
+    if (echec) {
         if (!temp.isEmpty()) QFile::remove(temp);
-        env().message(QStringLiteral("LA BASE N'A PAS PU ETRE CREEE :\n%1").arg(QString::fromUtf8(e.what())));
+        env().message(*echec);
         boutonCreer->setEnabled(true);
         boutonAnnuler->setEnabled(true);
         return;
     }
 
     dossier.mkpath(QStringLiteral("Images"));
-    try {
+    const bool ouverte = Tenter(QStringLiteral("LA BASE N'A PAS PU ETRE OUVERTE"), [&] {
         c.fermerTables();
         c.BaseEnCours = Database::ouvrir(cible);
-    } catch (const ErreurBase& e) {
-        env().message(QStringLiteral("LA BASE N'A PAS PU ETRE OUVERTE :\n%1").arg(e.message()));
+    });
+    if (!ouverte) {
         boutonCreer->setEnabled(true);
         boutonAnnuler->setEnabled(true);
         return;

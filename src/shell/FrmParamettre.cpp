@@ -2,6 +2,7 @@
 
 #include "common/Contexte.h"
 #include "common/Delais.h"
+#include "common/Echec.h"
 #include "common/Saisie.h"
 #include "common/Schema.h"
 #include "common/Zoom.h"
@@ -62,15 +63,13 @@ void FrmParamettre::charger() {
 }
 
 void FrmParamettre::afficherParametres() {
-    try {
+    Tenter(QStringLiteral("LES PARAMETRES NE PEUVENT ETRE LUS"), [&] {
         TablesFermees fermees;
         Recordset& t = ctx().ouvrirTable(QStringLiteral("Para"));
         if (t.Fin()) return;
         for (int i = 0; i < 9; ++i)
             caseParametre[i]->setText(t.Texte(QString::fromUtf8(kCases[i].champ)));
-    } catch (const ErreurBase& e) {
-        env().message(QStringLiteral("LES PARAMETRES NE PEUVENT ETRE LUS :\n%1").arg(e.message()));
-    }
+    });
 }
 
 void FrmParamettre::enregistrer() {
@@ -82,7 +81,7 @@ void FrmParamettre::enregistrer() {
         caseParametre[i]->setFocus();
         return;
     }
-    try {
+    const bool enregistres = Tenter(QStringLiteral("LES PARAMETRES N'ONT PAS PU ETRE ENREGISTRES"), [&] {
         TablesFermees fermees;
         Recordset& t = ctx().ouvrirTable(QStringLiteral("Para"));
         if (t.Fin())
@@ -95,10 +94,8 @@ void FrmParamettre::enregistrer() {
             t.SetValue(QString::fromUtf8(kCases[i].champ), v);
         }
         t.Update();
-    } catch (const ErreurBase& e) {
-        env().message(QStringLiteral("LES PARAMETRES N'ONT PAS PU ETRE ENREGISTRES :\n%1").arg(e.message()));
-        return;
-    }
+    });
+    if (!enregistres) return;
     revenir();
 }
 

@@ -1,6 +1,7 @@
 #include "shell/FrmSuppBase.h"
 
 #include "common/Contexte.h"
+#include "common/Echec.h"
 #include "common/Images.h"
 #include "common/MotDePasse.h"
 #include "common/Zoom.h"
@@ -113,13 +114,9 @@ void FrmSuppBase::supprimer() {
     const QString chemin = c.CheminBase;
     // Its pictures are read while the database is still open; they go only once it is gone.
     QSet<QString> images;
-    try {
-        images = ImagesDeLaBase(c.base());
-    } catch (const ErreurBase& e) {
-        env().message(QStringLiteral("LES FILMS DE LA BASE NE PEUVENT ETRE LUS, RIEN N'EST SUPPRIME :\n%1")
-                          .arg(e.message()));
-        return;
-    }
+    const bool lues = Tenter(QStringLiteral("LES FILMS DE LA BASE NE PEUVENT ETRE LUS, RIEN N'EST SUPPRIME"),
+                             [&] { images = ImagesDeLaBase(c.base()); });
+    if (!lues) return;
     c.fermerTables();
     c.BaseEnCours->fermer();
     c.BaseEnCours.reset();
