@@ -2,6 +2,7 @@
 
 #include "catalogue/GrillesFilms.h"
 #include "common/Contexte.h"
+#include "common/Echec.h"
 #include "common/Grilles.h"
 #include "platform/Environnement.h"
 #include "platform/Grid.h"
@@ -135,7 +136,7 @@ void FrmListe::lister() {
     show();
     PreparerEntetes(*grilleFilms, ColonnesListeFilms());
     QVector<LigneFilm> films;
-    try {
+    Tenter(QStringLiteral("LA LISTE DES FILMS NE PEUT ETRE LUE"), [&] {
         auto t = ctx().base().ouvrirTable(QStringLiteral("CD"));
         films.reserve(t->RecordCount());
         const QVector<ColonneGrille>& c = ColonnesListeFilms();
@@ -150,9 +151,7 @@ void FrmListe::lister() {
             f.sortie = c[4].lire(*t);
             films.push_back(std::move(f));
         }
-    } catch (const ErreurBase& e) {
-        env().message(QStringLiteral("LA LISTE DES FILMS NE PEUT ETRE LUE :\n%1").arg(e.message()));
-    }
+    });
     const std::vector<int> ordre = OrdreParTitre(films);
     bandeauCompte->setText(QStringLiteral("Nombre de film %1").arg(films.size()));
     QList<QString> cellules;

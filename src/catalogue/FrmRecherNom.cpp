@@ -2,6 +2,7 @@
 
 #include "catalogue/GrillesFilms.h"
 #include "common/Contexte.h"
+#include "common/Echec.h"
 #include "common/Grilles.h"
 #include "common/Saisie.h"
 #include "platform/Database.h"
@@ -41,11 +42,8 @@ void FrmRecherNom::montrerRecherche() {
     fiche->Fermer();
     grilleFilms->hide();
     int films = 0;
-    try {
-        films = ctx().base().ouvrirTable(QStringLiteral("CD"))->RecordCount();
-    } catch (const ErreurBase& e) {
-        env().message(QStringLiteral("LA LISTE DES FILMS NE PEUT ETRE LUE :\n%1").arg(e.message()));
-    }
+    Tenter(QStringLiteral("LA LISTE DES FILMS NE PEUT ETRE LUE"),
+           [&] { films = ctx().base().ouvrirTable(QStringLiteral("CD"))->RecordCount(); });
     bandeauCompte->setText(QStringLiteral("Nombre de film %1").arg(films));
     caseRecherche->setFocus();
 }

@@ -2,6 +2,7 @@
 
 #include "catalogue/GrillesFilms.h"
 #include "common/Contexte.h"
+#include "common/Echec.h"
 #include "common/Grilles.h"
 #include "common/Images.h"
 #include "common/Zoom.h"
@@ -82,16 +83,10 @@ void FrmSupprimer::ouvrirFilm() {
 
 void FrmSupprimer::supprimer() {
     if (mode != ModeFilm::Fiche) return;
-    try {
+    const bool fait = Tenter(QStringLiteral("LE FILM N'A PAS PU ETRE SUPPRIME"), [&] {
         if (!SupprimerFilm(fiche->cle())) env().message(QString::fromUtf8("Pas de Film d'enregisté"));
-    } catch (const ErreurBase& e) {
-        env().message(QStringLiteral("LE FILM N'A PAS PU ETRE SUPPRIME :\n%1").arg(e.message()));
-        return;
-    } catch (const std::exception& e) {
-        env().message(
-            QStringLiteral("LE FILM N'A PAS PU ETRE SUPPRIME :\n%1").arg(QString::fromUtf8(e.what())));
-        return;
-    }
+    });
+    if (!fait) return;
     activerEntreeCategorie(true);
     lister();
 }
