@@ -9,6 +9,107 @@
 
 namespace vidora {
 
+namespace schema {
+
+// A table or field name of the schema. Each is written once, below; the program names tables and
+// fields only through these constants, so that a misspelt name does not build. It is taken wherever
+// a QString is, as a QString over the constant's own text (nothing copied, as QStringLiteral).
+class NomSchema {
+  public:
+    template <qsizetype N> consteval NomSchema(const char16_t (&texte)[N]) : texte_(texte), taille_(N - 1) {}
+    operator QString() const {
+        return QString(QStringPrivate(nullptr, const_cast<char16_t*>(texte_), taille_));
+    }
+
+  private:
+    const char16_t* texte_;
+    qsizetype taille_;
+};
+
+// The three fields of one kind of a member's loan slots: DateEmp(k) is the loan date of slot k (1 to 3).
+class ChampsCasier {
+  public:
+    constexpr ChampsCasier(NomSchema c1, NomSchema c2, NomSchema c3) : champs_{c1, c2, c3} {}
+    NomSchema operator()(int k) const {
+        if (k < 1 || k > 3)
+            throw ErreurBase(ErreurBase::Genre::ChampInconnu,
+                             QStringLiteral("Emplacement de prêt %1 inconnu : il y en a trois.").arg(k));
+        return champs_[k - 1];
+    }
+
+  private:
+    NomSchema champs_[3];
+};
+
+namespace Classe {
+inline constexpr NomSchema table{u"Classe"};
+inline constexpr NomSchema Trave{u"Trave"}, Rang{u"Rang"}, Numero{u"Numero"}, NumTrave{u"NumTrave"},
+    NumRang{u"NumRang"}, NumNumero{u"NumNumero"};
+} // namespace Classe
+
+namespace AbonChe {
+inline constexpr NomSchema table{u"AbonChe"};
+inline constexpr NomSchema MatriculeAbon{u"MatriculeAbon"};
+} // namespace AbonChe
+
+namespace CDChe {
+inline constexpr NomSchema table{u"CDChe"};
+inline constexpr NomSchema MatriculeCD{u"MatriculeCD"};
+} // namespace CDChe
+
+namespace Special {
+inline constexpr NomSchema table{u"Special"};
+inline constexpr NomSchema Titre{u"Titre"};
+} // namespace Special
+
+namespace Genre {
+inline constexpr NomSchema table{u"Genre"};
+inline constexpr NomSchema NomGenre{u"NomGenre"};
+} // namespace Genre
+
+namespace Etat {
+inline constexpr NomSchema table{u"Etat"};
+inline constexpr NomSchema NomEtat{u"NomEtat"};
+} // namespace Etat
+
+namespace CD {
+inline constexpr NomSchema table{u"CD"};
+inline constexpr NomSchema MatriculeCD{u"MatriculeCD"}, Traver{u"Traver"}, Rang{u"Rang"}, Numero{u"Numero"},
+    Nom{u"Nom"}, Categorie{u"Categorie"}, Etat{u"Etat"}, Specialiter{u"Specialiter"}, Date{u"Date"},
+    Sortie{u"Sortie"}, Image{u"Image"};
+} // namespace CD
+
+namespace Abonne {
+inline constexpr NomSchema table{u"Abonne"};
+inline constexpr NomSchema MatriculeAbon{u"MatriculeAbon"}, NomAbon{u"NomAbon"}, PrenomAbon{u"PrenomAbon"},
+    Adresse1Abon{u"Adresse1Abon"}, Adresse2Abon{u"Adresse2Abon"}, CodeAbon{u"CodeAbon"},
+    VilleAbon{u"VilleAbon"}, DateAbon{u"DateAbon"};
+inline constexpr NomSchema DateRest1{u"DateRest1"}, DateRest2{u"DateRest2"}, DateRest3{u"DateRest3"};
+inline constexpr NomSchema DateEmp1{u"DateEmp1"}, DateEmp2{u"DateEmp2"}, DateEmp3{u"DateEmp3"};
+inline constexpr NomSchema MatriCD1{u"MatriCD1"}, MatriCD2{u"MatriCD2"}, MatriCD3{u"MatriCD3"};
+inline constexpr NomSchema NomCD1{u"NomCD1"}, NomCD2{u"NomCD2"}, NomCD3{u"NomCD3"};
+inline constexpr NomSchema Averti1{u"Averti1"}, Averti2{u"Averti2"}, Averti3{u"Averti3"};
+// A loan slot: its due date, loan date, film identifier, film title and reminder level.
+inline constexpr ChampsCasier DateRest{DateRest1, DateRest2, DateRest3};
+inline constexpr ChampsCasier DateEmp{DateEmp1, DateEmp2, DateEmp3};
+inline constexpr ChampsCasier MatriCD{MatriCD1, MatriCD2, MatriCD3};
+inline constexpr ChampsCasier NomCD{NomCD1, NomCD2, NomCD3};
+inline constexpr ChampsCasier Averti{Averti1, Averti2, Averti3};
+} // namespace Abonne
+
+namespace Para {
+inline constexpr NomSchema table{u"Para"};
+inline constexpr NomSchema Nom{u"Nom"}, Prenom{u"Prenom"}, Adresse1{u"Adresse1"}, Adresse2{u"Adresse2"},
+    Code{u"Code"}, Ville{u"Ville"}, Tele{u"Tele"}, DelaiMini{u"DelaiMini"}, DelaiMaxi{u"DelaiMaxi"};
+} // namespace Para
+
+namespace Passe {
+inline constexpr NomSchema table{u"Passe"};
+inline constexpr NomSchema Mot{u"Mot"};
+} // namespace Passe
+
+} // namespace schema
+
 // The text that marks an empty loan slot.
 inline const QString MarqueVide = QStringLiteral("0");
 
