@@ -2,6 +2,7 @@
 
 #include "common/Contexte.h"
 #include "common/Emplacement.h"
+#include "common/Schema.h"
 #include "common/Zoom.h"
 #include "platform/Grid.h"
 
@@ -13,11 +14,11 @@ ColonneGrille Colonne(const QString& entete, int largeur, const QString& champ) 
 
 ColonneGrille ColonnePlace(const QString& entete, int largeur) {
     return {entete, largeur, [](const Recordset& r) {
-                if (r.EstNull(QStringLiteral("Traver")) || r.EstNull(QStringLiteral("Rang")) ||
-                    r.EstNull(QStringLiteral("Numero")))
+                if (r.EstNull(schema::CD::Traver) || r.EstNull(schema::CD::Rang) ||
+                    r.EstNull(schema::CD::Numero))
                     return QString();
-                return TexteEmplacement(r.Texte(QStringLiteral("Traver")), r.Texte(QStringLiteral("Rang")),
-                                        r.Texte(QStringLiteral("Numero")));
+                return TexteEmplacement(r.Texte(schema::CD::Traver), r.Texte(schema::CD::Rang),
+                                        r.Texte(schema::CD::Numero));
             }};
 }
 
@@ -118,10 +119,10 @@ qint64 CleLigneCourante(const MSFlexGrid& g) {
 }
 
 bool ChercherFilmParTitre(const QString& titre) {
-    Recordset& t = ctx().ouvrirTable(QStringLiteral("CD"));
+    Recordset& t = ctx().ouvrirTable(schema::CD::table);
     while (!t.Fin()) {
         // An empty title (the empty row after the last film) finds nothing.
-        if (!titre.isEmpty() && t.Texte(QStringLiteral("Nom")) == titre) return true;
+        if (!titre.isEmpty() && t.Texte(schema::CD::Nom) == titre) return true;
         t.MoveNext();
     }
     return false;

@@ -95,6 +95,8 @@ inline constexpr ChampsCasier DateEmp{DateEmp1, DateEmp2, DateEmp3};
 inline constexpr ChampsCasier MatriCD{MatriCD1, MatriCD2, MatriCD3};
 inline constexpr ChampsCasier NomCD{NomCD1, NomCD2, NomCD3};
 inline constexpr ChampsCasier Averti{Averti1, Averti2, Averti3};
+// The four text fields of a slot, which hold MarqueVide while the slot is empty.
+inline constexpr ChampsCasier TextesCasier[] = {DateRest, DateEmp, MatriCD, NomCD};
 } // namespace Abonne
 
 namespace Para {

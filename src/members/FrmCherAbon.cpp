@@ -1,6 +1,7 @@
 #include "members/FrmCherAbon.h"
 
 #include "common/Contexte.h"
+#include "common/Schema.h"
 #include "members/FicheAbonne.h"
 #include "platform/Database.h"
 #include "platform/Environnement.h"
@@ -24,7 +25,7 @@ void FrmCherAbon::valider() {
     if (cleAbonne() < 0) return;
     if (!fiche->EntreesObligatoires()) return;
     try {
-        auto t = ctx().base().ouvrirTable(QStringLiteral("Abonne"));
+        auto t = ctx().base().ouvrirTable(schema::Abonne::table);
         if (t->AllerA(cleAbonne())) {
             t->Edit();
             fiche->Ecrire(*t);

@@ -1,6 +1,7 @@
 #include "members/FrmSuppAbon.h"
 
 #include "common/Contexte.h"
+#include "common/Schema.h"
 #include "members/FicheAbonne.h"
 #include "platform/Database.h"
 #include "platform/Environnement.h"
@@ -23,7 +24,7 @@ FrmSuppAbon::FrmSuppAbon()
 void FrmSuppAbon::valider() {
     if (cleAbonne() < 0) return;
     try {
-        auto t = ctx().base().ouvrirTable(QStringLiteral("Abonne"));
+        auto t = ctx().base().ouvrirTable(schema::Abonne::table);
         if (t->AllerA(cleAbonne())) t->Delete();
     } catch (const ErreurBase& e) {
         env().message(QStringLiteral("L'ABONNE N'A PAS PU ETRE SUPPRIME :\n%1").arg(e.message()));

@@ -2,6 +2,7 @@
 
 #include "common/Contexte.h"
 #include "common/Grilles.h"
+#include "common/Schema.h"
 #include "common/Zoom.h"
 #include "members/GrilleAbonnes.h"
 #include "platform/Database.h"
@@ -65,7 +66,7 @@ void ListeAbonnes::abonneChoisi() {
     const qint64 cle = CleLigneCourante(*grilleAbonnes);
     if (cle < 0) return;
     try {
-        auto t = ctx().base().ouvrirTable(QStringLiteral("Abonne"));
+        auto t = ctx().base().ouvrirTable(schema::Abonne::table);
         // A member deleted since the list was built: the list is built again.
         if (!t->AllerA(cle)) return montrerListe();
         fiche->Remplir(*t);
