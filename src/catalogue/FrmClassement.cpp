@@ -3,6 +3,7 @@
 #include "common/Contexte.h"
 #include "common/Emplacement.h"
 #include "common/Saisie.h"
+#include "common/Schema.h"
 #include "common/Zoom.h"
 #include "platform/Environnement.h"
 #include "shell/Ouverture.h"
@@ -39,11 +40,13 @@ void FrmClassement::charger() {
 
 void FrmClassement::afficherClassement() {
     try {
-        auto t = ctx().base().ouvrirTable(QStringLiteral("Classe"));
+        auto t = ctx().base().ouvrirTable(schema::Classe::table);
         if (!t->Fin()) {
-            const char* const champs[NombreCases] = {"Trave", "Rang", "Numero", "NumRang", "NumNumero"};
+            const schema::NomSchema champs[NombreCases] = {schema::Classe::Trave, schema::Classe::Rang,
+                                                           schema::Classe::Numero, schema::Classe::NumRang,
+                                                           schema::Classe::NumNumero};
             for (int k = 0; k < NombreCases; ++k)
-                caseClassement[k]->setText(t->Texte(QString::fromLatin1(champs[k])));
+                caseClassement[k]->setText(t->Texte(champs[k]));
         }
     } catch (const ErreurBase& e) {
         env().message(QStringLiteral("LE CLASSEMENT NE PEUT ETRE LU :\n%1").arg(e.message()));
