@@ -55,15 +55,10 @@ void AjouterLigneGrille(MSFlexGrid& g, const QStringList& cellules, const QStrin
 
 void AjouterCellulesGrille(QList<QString>& cellules, const QVector<ColonneGrille>& colonnes,
                            const Recordset& r) {
-    for (const ColonneGrille& col : colonnes) {
-        QString s;
-        try {
-            s = col.lire(r);
-        } catch (const ErreurBase&) {
-            // A field that cannot be read leaves its cell empty; the others are filled.
-        }
-        cellules << std::move(s);
-    }
+    // A field that cannot be read (one its table does not hold) stops the row with the engine's
+    // ErreurBase, which names it: an empty column would hide the fault.
+    for (const ColonneGrille& col : colonnes)
+        cellules << col.lire(r);
 }
 
 QStringList CellulesGrille(const QVector<ColonneGrille>& colonnes, const Recordset& r) {
@@ -103,7 +98,9 @@ void PreparerGrille(MSFlexGrid& g, const QVector<ColonneGrille>& colonnes, const
     try {
         lireLignes(t, colonnes, filtre, cellules);
     } catch (...) {
-        // A walk that stops short leaves in the grid the rows it read, as row by row filling did.
+        // A walk that stops short leaves in the grid the rows it read, as row by row filling did;
+        // a row cut short by a field that cannot be read is not one of them.
+        cellules.resize(cellules.size() - cellules.size() % (colonnes.size() + 1));
         g.remplirLignes(std::move(cellules));
         throw;
     }
