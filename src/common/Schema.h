@@ -41,74 +41,43 @@ class ChampsCasier {
     NomSchema champs_[3];
 };
 
-namespace Classe {
-inline constexpr NomSchema table{u"Classe"};
-inline constexpr NomSchema Trave{u"Trave"}, Rang{u"Rang"}, Numero{u"Numero"}, NumTrave{u"NumTrave"},
-    NumRang{u"NumRang"}, NumNumero{u"NumNumero"};
-} // namespace Classe
+// Each table: its name, then its fields in the schema's order (laid out as a table, by hand).
+// clang-format off
+namespace Classe  { inline constexpr NomSchema table{u"Classe"}, Trave{u"Trave"}, Rang{u"Rang"},
+                        Numero{u"Numero"}, NumTrave{u"NumTrave"}, NumRang{u"NumRang"},
+                        NumNumero{u"NumNumero"}; }
+namespace AbonChe { inline constexpr NomSchema table{u"AbonChe"}, MatriculeAbon{u"MatriculeAbon"}; }
+namespace CDChe   { inline constexpr NomSchema table{u"CDChe"}, MatriculeCD{u"MatriculeCD"}; }
+namespace Special { inline constexpr NomSchema table{u"Special"}, Titre{u"Titre"}; }
+namespace Genre   { inline constexpr NomSchema table{u"Genre"}, NomGenre{u"NomGenre"}; }
+namespace Etat    { inline constexpr NomSchema table{u"Etat"}, NomEtat{u"NomEtat"}; }
+namespace CD      { inline constexpr NomSchema table{u"CD"}, MatriculeCD{u"MatriculeCD"}, Traver{u"Traver"},
+                        Rang{u"Rang"}, Numero{u"Numero"}, Nom{u"Nom"}, Categorie{u"Categorie"}, Etat{u"Etat"},
+                        Specialiter{u"Specialiter"}, Date{u"Date"}, Sortie{u"Sortie"}, Image{u"Image"}; }
+namespace Abonne  { inline constexpr NomSchema table{u"Abonne"}, MatriculeAbon{u"MatriculeAbon"},
+                        NomAbon{u"NomAbon"}, PrenomAbon{u"PrenomAbon"}, Adresse1Abon{u"Adresse1Abon"},
+                        Adresse2Abon{u"Adresse2Abon"}, CodeAbon{u"CodeAbon"}, VilleAbon{u"VilleAbon"},
+                        DateAbon{u"DateAbon"},
+                        DateRest1{u"DateRest1"}, DateRest2{u"DateRest2"}, DateRest3{u"DateRest3"},
+                        DateEmp1{u"DateEmp1"}, DateEmp2{u"DateEmp2"}, DateEmp3{u"DateEmp3"},
+                        MatriCD1{u"MatriCD1"}, MatriCD2{u"MatriCD2"}, MatriCD3{u"MatriCD3"},
+                        NomCD1{u"NomCD1"}, NomCD2{u"NomCD2"}, NomCD3{u"NomCD3"},
+                        Averti1{u"Averti1"}, Averti2{u"Averti2"}, Averti3{u"Averti3"}; }
+namespace Para    { inline constexpr NomSchema table{u"Para"}, Nom{u"Nom"}, Prenom{u"Prenom"},
+                        Adresse1{u"Adresse1"}, Adresse2{u"Adresse2"}, Code{u"Code"}, Ville{u"Ville"},
+                        Tele{u"Tele"}, DelaiMini{u"DelaiMini"}, DelaiMaxi{u"DelaiMaxi"}; }
+namespace Passe   { inline constexpr NomSchema table{u"Passe"}, Mot{u"Mot"}; }
+// clang-format on
 
-namespace AbonChe {
-inline constexpr NomSchema table{u"AbonChe"};
-inline constexpr NomSchema MatriculeAbon{u"MatriculeAbon"};
-} // namespace AbonChe
-
-namespace CDChe {
-inline constexpr NomSchema table{u"CDChe"};
-inline constexpr NomSchema MatriculeCD{u"MatriculeCD"};
-} // namespace CDChe
-
-namespace Special {
-inline constexpr NomSchema table{u"Special"};
-inline constexpr NomSchema Titre{u"Titre"};
-} // namespace Special
-
-namespace Genre {
-inline constexpr NomSchema table{u"Genre"};
-inline constexpr NomSchema NomGenre{u"NomGenre"};
-} // namespace Genre
-
-namespace Etat {
-inline constexpr NomSchema table{u"Etat"};
-inline constexpr NomSchema NomEtat{u"NomEtat"};
-} // namespace Etat
-
-namespace CD {
-inline constexpr NomSchema table{u"CD"};
-inline constexpr NomSchema MatriculeCD{u"MatriculeCD"}, Traver{u"Traver"}, Rang{u"Rang"}, Numero{u"Numero"},
-    Nom{u"Nom"}, Categorie{u"Categorie"}, Etat{u"Etat"}, Specialiter{u"Specialiter"}, Date{u"Date"},
-    Sortie{u"Sortie"}, Image{u"Image"};
-} // namespace CD
-
+// A member's loan slot k (1 to 3) is the five fields numbered k: due date, loan date, film
+// identifier, film title and reminder level.
 namespace Abonne {
-inline constexpr NomSchema table{u"Abonne"};
-inline constexpr NomSchema MatriculeAbon{u"MatriculeAbon"}, NomAbon{u"NomAbon"}, PrenomAbon{u"PrenomAbon"},
-    Adresse1Abon{u"Adresse1Abon"}, Adresse2Abon{u"Adresse2Abon"}, CodeAbon{u"CodeAbon"},
-    VilleAbon{u"VilleAbon"}, DateAbon{u"DateAbon"};
-inline constexpr NomSchema DateRest1{u"DateRest1"}, DateRest2{u"DateRest2"}, DateRest3{u"DateRest3"};
-inline constexpr NomSchema DateEmp1{u"DateEmp1"}, DateEmp2{u"DateEmp2"}, DateEmp3{u"DateEmp3"};
-inline constexpr NomSchema MatriCD1{u"MatriCD1"}, MatriCD2{u"MatriCD2"}, MatriCD3{u"MatriCD3"};
-inline constexpr NomSchema NomCD1{u"NomCD1"}, NomCD2{u"NomCD2"}, NomCD3{u"NomCD3"};
-inline constexpr NomSchema Averti1{u"Averti1"}, Averti2{u"Averti2"}, Averti3{u"Averti3"};
-// A loan slot: its due date, loan date, film identifier, film title and reminder level.
-inline constexpr ChampsCasier DateRest{DateRest1, DateRest2, DateRest3};
-inline constexpr ChampsCasier DateEmp{DateEmp1, DateEmp2, DateEmp3};
-inline constexpr ChampsCasier MatriCD{MatriCD1, MatriCD2, MatriCD3};
-inline constexpr ChampsCasier NomCD{NomCD1, NomCD2, NomCD3};
-inline constexpr ChampsCasier Averti{Averti1, Averti2, Averti3};
+inline constexpr ChampsCasier DateRest{DateRest1, DateRest2, DateRest3},
+    DateEmp{DateEmp1, DateEmp2, DateEmp3}, MatriCD{MatriCD1, MatriCD2, MatriCD3},
+    NomCD{NomCD1, NomCD2, NomCD3}, Averti{Averti1, Averti2, Averti3};
 // The four text fields of a slot, which hold MarqueVide while the slot is empty.
 inline constexpr ChampsCasier TextesCasier[] = {DateRest, DateEmp, MatriCD, NomCD};
 } // namespace Abonne
-
-namespace Para {
-inline constexpr NomSchema table{u"Para"};
-inline constexpr NomSchema Nom{u"Nom"}, Prenom{u"Prenom"}, Adresse1{u"Adresse1"}, Adresse2{u"Adresse2"},
-    Code{u"Code"}, Ville{u"Ville"}, Tele{u"Tele"}, DelaiMini{u"DelaiMini"}, DelaiMaxi{u"DelaiMaxi"};
-} // namespace Para
-
-namespace Passe {
-inline constexpr NomSchema table{u"Passe"};
-inline constexpr NomSchema Mot{u"Mot"};
-} // namespace Passe
 
 } // namespace schema
 
