@@ -22,10 +22,8 @@
 namespace vidora {
 
 namespace {
-const QString kCD = QStringLiteral("CD");
-
 void remplirEtats(QComboBox* etats) {
-    RemplirListe(etats, QStringLiteral("Etat"), QStringLiteral("NomEtat"));
+    RemplirListe(etats, schema::Etat::table, schema::Etat::NomEtat);
 }
 } // namespace
 
@@ -48,9 +46,9 @@ void RemplirListe(QComboBox* c, const QString& table, const QString& champ) {
 }
 
 void RemplirListesFilm(QComboBox* categories, QComboBox* etats, QComboBox* specialites) {
-    RemplirListe(categories, QStringLiteral("Genre"), QStringLiteral("NomGenre"));
+    RemplirListe(categories, schema::Genre::table, schema::Genre::NomGenre);
     remplirEtats(etats);
-    RemplirListe(specialites, QStringLiteral("Special"), QStringLiteral("Titre"));
+    RemplirListe(specialites, schema::Special::table, schema::Special::Titre);
 }
 
 void MontrerTexte(QComboBox* c, const QString& texte) {
@@ -66,7 +64,7 @@ QString RefusNombreExemplaires(const QString& texte) {
 
 QString RefusLargeur(std::initializer_list<TexteSaisi> textes) {
     for (const TexteSaisi& t : textes) {
-        const int largeur = LargeurChamp(kCD, QString::fromUtf8(t.champ));
+        const int largeur = LargeurChamp(schema::CD::table, t.champ);
         if (largeur > 0 && t.texte.size() > largeur)
             return QStringLiteral("LE CHAMP \"%1\" NE PEUT DEPASSER %2 CARACTERES")
                 .arg(QString::fromUtf8(t.libelle))
@@ -83,7 +81,7 @@ FicheFilm::FicheFilm(Form& f, double left, double top, double width, double heig
     };
     const auto boite = [&](const char* nom, double haut, double largeur, const QString& champ) {
         auto* b = f.controle(new QLineEdit(this), nom, 2900, haut, largeur, 420);
-        if (!champ.isEmpty()) LimiterAuChamp(b, LargeurChamp(kCD, champ));
+        if (!champ.isEmpty()) LimiterAuChamp(b, LargeurChamp(schema::CD::table, champ));
         return b;
     };
     const auto liste = [&](const char* nom, double haut) {
@@ -94,19 +92,19 @@ FicheFilm::FicheFilm(Form& f, double left, double top, double width, double heig
     caseReference->setAlignment(Qt::AlignCenter);
     caseReference->setEnabled(false);
     libelle("Titre", 800);
-    caseTitre = boite("caseTitre", 750, 5800, QStringLiteral("Nom"));
+    caseTitre = boite("caseTitre", 750, 5800, schema::CD::Nom);
     MajusculeFrappe(caseTitre);
     libelle("Categorie", 1350);
     listeCategories = liste("listeCategories", 1300);
-    caseCategorie = boite("caseCategorie", 1300, 4200, QStringLiteral("Categorie"));
+    caseCategorie = boite("caseCategorie", 1300, 4200, schema::CD::Categorie);
     libelle("Etat", 1900);
     listeEtats = liste("listeEtats", 1850);
-    caseEtat = boite("caseEtat", 1850, 4200, QStringLiteral("Etat"));
+    caseEtat = boite("caseEtat", 1850, 4200, schema::CD::Etat);
     libelle("Specialite", 2450);
     listeSpecialites = liste("listeSpecialites", 2400);
-    caseSpecialite = boite("caseSpecialite", 2400, 4200, QStringLiteral("Specialiter"));
+    caseSpecialite = boite("caseSpecialite", 2400, 4200, schema::CD::Specialiter);
     libelle("Date de Sortie", 3000);
-    caseDate = boite("caseDate", 2950, 1800, QStringLiteral("Date"));
+    caseDate = boite("caseDate", 2950, 1800, schema::CD::Date);
     libelle("Travée", 3550);
     caseTravee = boite("caseTravee", 3500, 1000, QString());
     libelle("Rang", 4100);
@@ -186,20 +184,20 @@ bool FicheFilm::Ouvrir(qint64 cle) {
     cle_ = -1;
     titreStocke_.clear();
     imagePropre_ = false;
-    auto t = ctx().base().ouvrirTable(kCD);
+    auto t = ctx().base().ouvrirTable(schema::CD::table);
     if (!t->AllerA(cle)) return false;
     cle_ = cle;
-    titreStocke_ = t->Texte(QStringLiteral("Nom"));
-    MontrerStocke(caseReference, t->Texte(QStringLiteral("MatriculeCD")));
+    titreStocke_ = t->Texte(schema::CD::Nom);
+    MontrerStocke(caseReference, t->Texte(schema::CD::MatriculeCD));
     MontrerStocke(caseTitre, titreStocke_);
-    MontrerStocke(caseDate, t->Texte(QStringLiteral("Date")));
-    MontrerStocke(caseTravee, t->Texte(QStringLiteral("Traver")));
-    MontrerStocke(caseRang, t->Texte(QStringLiteral("Rang")));
-    MontrerStocke(caseNumero, t->Texte(QStringLiteral("Numero")));
-    MontrerStocke(caseExemplaires, t->Texte(QStringLiteral("Sortie")));
-    const QString categorie = t->Texte(QStringLiteral("Categorie"));
-    const QString etat = t->Texte(QStringLiteral("Etat"));
-    const QString specialite = t->Texte(QStringLiteral("Specialiter"));
+    MontrerStocke(caseDate, t->Texte(schema::CD::Date));
+    MontrerStocke(caseTravee, t->Texte(schema::CD::Traver));
+    MontrerStocke(caseRang, t->Texte(schema::CD::Rang));
+    MontrerStocke(caseNumero, t->Texte(schema::CD::Numero));
+    MontrerStocke(caseExemplaires, t->Texte(schema::CD::Sortie));
+    const QString categorie = t->Texte(schema::CD::Categorie);
+    const QString etat = t->Texte(schema::CD::Etat);
+    const QString specialite = t->Texte(schema::CD::Specialiter);
     MontrerTexte(listeCategories, categorie);
     MontrerTexte(listeEtats, etat);
     MontrerTexte(listeSpecialites, specialite);
@@ -207,7 +205,7 @@ bool FicheFilm::Ouvrir(qint64 cle) {
     MontrerStocke(caseEtat, etat);
     MontrerStocke(caseSpecialite, specialite);
     montres_ = textes();
-    const QVariant image = t->Value(QStringLiteral("Image"));
+    const QVariant image = t->Value(schema::CD::Image);
     if (image.isValid() && image.toBool() && imageFilm->charger(FichierImageFilm(titreStocke_))) {
         caseDrapeauImage->setText(QStringLiteral("O"));
         imagePropre_ = true;
@@ -251,17 +249,17 @@ bool FicheFilm::enregistrerEtat() {
     // A state kept as it was shown is not written again, whatever it holds.
     if (!vide && etat == montres_[3]) return true;
     const QString refus =
-        vide ? QStringLiteral("ETAT DOIT ÊTRE SERVIS") : RefusLargeur({{"Etat", "Etat", etat}});
+        vide ? QStringLiteral("ETAT DOIT ÊTRE SERVIS") : RefusLargeur({{"Etat", schema::CD::Etat, etat}});
     if (!refus.isEmpty()) {
         env().message(refus);
         return false;
     }
     return Tenter(QStringLiteral("L'ETAT DU FILM N'A PAS PU ETRE ENREGISTRE"), [&] {
-        auto t = ctx().base().ouvrirTable(kCD);
+        auto t = ctx().base().ouvrirTable(schema::CD::table);
         // A film deleted meanwhile: nothing to write, the list comes back.
         if (!t->AllerA(cle_)) return;
         t->Edit();
-        t->SetValue(QStringLiteral("Etat"), etat);
+        t->SetValue(schema::CD::Etat, etat);
         t->Update();
     });
 }
@@ -280,11 +278,11 @@ bool FicheFilm::Enregistrer() {
     }
     QString refus = change(5) ? RefusNombreExemplaires(vus[5]) : QString();
     if (refus.isEmpty())
-        refus = RefusLargeur({{"Titre", "Nom", si(0, titre)},
-                              {"Date de Sortie", "Date", si(1, vus[1])},
-                              {"Categorie", "Categorie", si(2, vus[2])},
-                              {"Etat", "Etat", si(3, vus[3])},
-                              {"Specialite", "Specialiter", si(4, vus[4])}});
+        refus = RefusLargeur({{"Titre", schema::CD::Nom, si(0, titre)},
+                              {"Date de Sortie", schema::CD::Date, si(1, vus[1])},
+                              {"Categorie", schema::CD::Categorie, si(2, vus[2])},
+                              {"Etat", schema::CD::Etat, si(3, vus[3])},
+                              {"Specialite", schema::CD::Specialiter, si(4, vus[4])}});
     if (!refus.isEmpty()) {
         env().message(refus);
         return false;
@@ -293,14 +291,14 @@ bool FicheFilm::Enregistrer() {
     bool titrePris = false;
     const bool enregistre = Tenter(QStringLiteral("LE FILM N'A PAS PU ETRE ENREGISTRE"), [&] {
         Database& db = ctx().base();
-        auto t = db.ouvrirTable(kCD);
+        auto t = db.ouvrirTable(schema::CD::table);
         // One walk: the film in hand must still be there, and no other film may hold the title. A
         // title kept as it was stays allowed, even when an older film shares it.
         bool present = false;
         for (; !t->Fin(); t->MoveNext()) {
             if (t->Cle() == cle_) {
                 present = true;
-            } else if (change(0) && titre != titreStocke_ && t->Texte(QStringLiteral("Nom")) == titre) {
+            } else if (change(0) && titre != titreStocke_ && t->Texte(schema::CD::Nom) == titre) {
                 env().message(QStringLiteral("Ce titre existe déjà"));
                 titrePris = true;
                 return;
@@ -310,12 +308,13 @@ bool FicheFilm::Enregistrer() {
         t->AllerA(cle_);
         Transaction tr(db);
         t->Edit();
-        if (change(0)) t->SetValue(QStringLiteral("Nom"), titre);
-        const char* const champs[] = {"Date", "Categorie", "Etat", "Specialiter"};
+        if (change(0)) t->SetValue(schema::CD::Nom, titre);
+        const schema::NomSchema champs[] = {schema::CD::Date, schema::CD::Categorie, schema::CD::Etat,
+                                            schema::CD::Specialiter};
         for (size_t i = 1; i <= 4; ++i)
-            if (change(i)) t->SetValue(QString::fromLatin1(champs[i - 1]), vus[i]);
-        if (change(5)) t->SetValue(QStringLiteral("Sortie"), QString::number(vus[5].trimmed().toInt()));
-        t->SetValue(QStringLiteral("Image"), avecImage);
+            if (change(i)) t->SetValue(champs[i - 1], vus[i]);
+        if (change(5)) t->SetValue(schema::CD::Sortie, QString::number(vus[5].trimmed().toInt()));
+        t->SetValue(schema::CD::Image, avecImage);
         t->Update();
         if (avecImage) {
             env().pointDeControle("fiche-image");

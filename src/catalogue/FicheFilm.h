@@ -5,6 +5,8 @@
 // the card itself being one frame that the window shows or hides as a whole. The windows of the
 // family differ in how category, state and speciality are shown and in what a save writes.
 
+#include "common/Schema.h"
+
 #include <QFrame>
 
 #include <QString>
@@ -135,7 +137,7 @@ QString RefusNombreExemplaires(const QString& texte);
 // A text about to be saved into a field of CD, with the caption the operator knows it by.
 struct TexteSaisi {
     const char* libelle;
-    const char* champ;
+    schema::NomSchema champ;
     QString texte;
 };
 // Refusal of the first text longer than its CD field: empty when they all fit.

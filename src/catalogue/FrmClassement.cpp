@@ -4,6 +4,7 @@
 #include "common/Echec.h"
 #include "common/Emplacement.h"
 #include "common/Saisie.h"
+#include "common/Schema.h"
 #include "common/Zoom.h"
 #include "platform/Environnement.h"
 #include "shell/Ouverture.h"
@@ -40,11 +41,13 @@ void FrmClassement::charger() {
 
 void FrmClassement::afficherClassement() {
     Tenter(QStringLiteral("LE CLASSEMENT NE PEUT ETRE LU"), [&] {
-        auto t = ctx().base().ouvrirTable(QStringLiteral("Classe"));
+        auto t = ctx().base().ouvrirTable(schema::Classe::table);
         if (!t->Fin()) {
-            const char* const champs[NombreCases] = {"Trave", "Rang", "Numero", "NumRang", "NumNumero"};
+            const schema::NomSchema champs[NombreCases] = {schema::Classe::Trave, schema::Classe::Rang,
+                                                           schema::Classe::Numero, schema::Classe::NumRang,
+                                                           schema::Classe::NumNumero};
             for (int k = 0; k < NombreCases; ++k)
-                caseClassement[k]->setText(t->Texte(QString::fromLatin1(champs[k])));
+                caseClassement[k]->setText(t->Texte(champs[k]));
         }
     });
     show();

@@ -77,15 +77,14 @@ void FrmEtiquette::listerCategories() {
     show();
 
     grilleCategories->setWidth(zoom(2060));
-    PreparerEntetes(*grilleCategories,
-                    {Colonne(QStringLiteral("CATEGORIE"), 2000, QStringLiteral("NomGenre"))},
+    PreparerEntetes(*grilleCategories, {Colonne(QStringLiteral("CATEGORIE"), 2000, schema::Genre::NomGenre)},
                     OptionsGrille{true, false});
     int n = 0;
     Tenter(QStringLiteral("LES CATEGORIES NE PEUVENT ETRE LUES"), [&] {
-        auto t = ctx().base().ouvrirTable(QStringLiteral("Genre"));
+        auto t = ctx().base().ouvrirTable(schema::Genre::table);
         n = t->RecordCount() - 1;
         for (; !t->Fin(); t->MoveNext())
-            AjouterLigneGrille(*grilleCategories, {t->Texte(QStringLiteral("NomGenre"))},
+            AjouterLigneGrille(*grilleCategories, {t->Texte(schema::Genre::NomGenre)},
                                QString::number(t->Cle()));
     });
     // One row at least, however few categories there are.
@@ -109,15 +108,14 @@ void FrmEtiquette::categorieChoisie() {
     int compte = 0;
     QStringList file;
     Tenter(QStringLiteral("LES FILMS NE PEUVENT ETRE LUS"), [&] {
-        for (auto t = ctx().base().ouvrirTable(QStringLiteral("CD")); !t->Fin(); t->MoveNext()) {
-            if (t->EstNull(QStringLiteral("Categorie")) ||
-                t->Texte(QStringLiteral("Categorie")) != categorieEnCours)
+        for (auto t = ctx().base().ouvrirTable(schema::CD::table); !t->Fin(); t->MoveNext()) {
+            if (t->EstNull(schema::CD::Categorie) || t->Texte(schema::CD::Categorie) != categorieEnCours)
                 continue;
-            const QString nom = t->Texte(QStringLiteral("Nom"));
-            const QString traver = t->Texte(QStringLiteral("Traver"));
-            const QString rang = t->Texte(QStringLiteral("Rang"));
-            const QString numero = t->Texte(QStringLiteral("Numero"));
-            const QString matricule = t->Texte(QStringLiteral("MatriculeCD"));
+            const QString nom = t->Texte(schema::CD::Nom);
+            const QString traver = t->Texte(schema::CD::Traver);
+            const QString rang = t->Texte(schema::CD::Rang);
+            const QString numero = t->Texte(schema::CD::Numero);
+            const QString matricule = t->Texte(schema::CD::MatriculeCD);
             AjouterLigneGrille(g, {nom.trimmed(), traver, rang, numero, matricule});
             ++compte;
             file << nom + QStringLiteral("  ") + matricule
@@ -155,8 +153,10 @@ void FrmEtiquette::imprimerEtiquettes() {
         return;
     }
     // The page holds 40 labels whole: the widest place the fields allow, every line as read.
-    int colonnes = kColonnePlace + int(QStringLiteral("Classement ").size()) + LargeurChamp("CD", "Traver") +
-                   LargeurChamp("CD", "Rang") + LargeurChamp("CD", "Numero") + 2;
+    int colonnes = kColonnePlace + int(QStringLiteral("Classement ").size()) +
+                   LargeurChamp(schema::CD::table, schema::CD::Traver) +
+                   LargeurChamp(schema::CD::table, schema::CD::Rang) +
+                   LargeurChamp(schema::CD::table, schema::CD::Numero) + 2;
     for (const QStringList& p : paires)
         colonnes = std::max({colonnes, kColonneTitre + int(p[0].size()), kColonnePlace + int(p[1].size())});
     const int rangees = 2 + 2 * kEtiquettesParPage;

@@ -27,17 +27,15 @@ namespace vidora {
 
 const QString FrmSaisir::AdressePage = QStringLiteral("https://fr.wikipedia.org/wiki/Film");
 
-namespace {
-const QString kCD = QStringLiteral("CD");
-} // namespace
+namespace {} // namespace
 
 FrmSaisir::FrmSaisir() : Form(QStringLiteral("FrmSaisir"), QStringLiteral("Saisir un Film")) {
     const auto libelle = [this](const char* texte, double haut) {
         controle(new QLabel(QString::fromUtf8(texte), this), 500, haut, 2500, 400);
     };
-    const auto boite = [this](const char* nom, double haut, double largeur, const char* champ) {
+    const auto boite = [this](const char* nom, double haut, double largeur, const QString& champ) {
         auto* b = controle(new QLineEdit(this), nom, 3100, haut, largeur, 420);
-        if (champ) LimiterAuChamp(b, LargeurChamp(kCD, QString::fromLatin1(champ)));
+        if (!champ.isEmpty()) LimiterAuChamp(b, LargeurChamp(schema::CD::table, champ));
         return b;
     };
     bandeau = controle(new QLabel(QStringLiteral("Saisir un Film"), this), "bandeau", 3500, 100, 5000, 500);
@@ -47,9 +45,9 @@ FrmSaisir::FrmSaisir() : Form(QStringLiteral("FrmSaisir"), QStringLiteral("Saisi
     boutonFermerPage =
         controle(new QPushButton(QStringLiteral("Affiche"), this), "boutonFermerPage", 10700, 100, 1100, 450);
     libelle("Reference", 900);
-    caseMatricule = boite("caseMatricule", 850, 2600, "MatriculeCD");
+    caseMatricule = boite("caseMatricule", 850, 2600, schema::CD::MatriculeCD);
     libelle("Titre", 1450);
-    caseTitre = boite("caseTitre", 1400, 5800, "Nom");
+    caseTitre = boite("caseTitre", 1400, 5800, schema::CD::Nom);
     libelleAideTitre = controle(new QLabel(QStringLiteral("Faire Entrer après la saisis du titre"), this),
                                 "libelleAideTitre", 3100, 1850, 5800, 350);
     libelle("Categorie", 2300);
@@ -59,18 +57,18 @@ FrmSaisir::FrmSaisir() : Form(QStringLiteral("FrmSaisir"), QStringLiteral("Saisi
     libelle("Specialite", 3400);
     listeSpecialites = controle(ListeFilm(this), "listeSpecialites", 3100, 3350, 4200, 420);
     libelle("Date de Saisis", 3950);
-    caseDate = boite("caseDate", 3900, 1800, "Date");
+    caseDate = boite("caseDate", 3900, 1800, schema::CD::Date);
     libelle("Travée", 4500);
-    caseTravee = boite("caseTravee", 4450, 1000, nullptr);
+    caseTravee = boite("caseTravee", 4450, 1000, QString());
     libelle("Rang", 5050);
-    caseRang = boite("caseRang", 5000, 1000, nullptr);
+    caseRang = boite("caseRang", 5000, 1000, QString());
     libelle("Numero", 5600);
-    caseNumero = boite("caseNumero", 5550, 1000, nullptr);
+    caseNumero = boite("caseNumero", 5550, 1000, QString());
     libelle("Nombre d'Exemplaire", 6150);
-    caseExemplaires = boite("caseExemplaires", 6100, 1000, nullptr);
-    caseDrapeauImage = boite("caseDrapeauImage", 6650, 500, nullptr);
+    caseExemplaires = boite("caseExemplaires", 6100, 1000, QString());
+    caseDrapeauImage = boite("caseDrapeauImage", 6650, 500, QString());
     caseDrapeauImage->hide();
-    caseAdressePage = boite("caseAdressePage", 6650, 3000, nullptr);
+    caseAdressePage = boite("caseAdressePage", 6650, 3000, QString());
     caseAdressePage->setText(AdressePage);
     caseAdressePage->hide();
     imageFilm = controle(new BoiteImage(this), "imageFilm", 7600, 2250, 4000, 4600);
@@ -132,10 +130,10 @@ void FrmSaisir::preparer() {
            [&] { RemplirListesFilm(listeCategories, listeEtats, listeSpecialites); });
     inscrireDateDuJour();
     const auto compteur = MessageEchec(QStringLiteral("LE COMPTEUR DES FILMS NE PEUT ETRE LU"), [&] {
-        auto t = ctx().base().ouvrirTable(QStringLiteral("CDChe"));
-        if (t->Fin() || t->EstNull(QStringLiteral("MatriculeCD")))
+        auto t = ctx().base().ouvrirTable(schema::CDChe::table);
+        if (t->Fin() || t->EstNull(schema::CDChe::MatriculeCD))
             throw Refus(QStringLiteral("LE COMPTEUR DES FILMS EST ABSENT DE LA BASE"));
-        compteur_ = t->Value(QStringLiteral("MatriculeCD")).toLongLong();
+        compteur_ = t->Value(schema::CDChe::MatriculeCD).toLongLong();
         // Past its room the identifier would be cut short in its field; the film is refused instead.
         if (compteur_ < 0)
             throw Refus(
@@ -175,12 +173,12 @@ void FrmSaisir::titreValide() {
         TablesFermees fermees;
         if (ChercherFilmParTitre(t)) {
             const Recordset& r = *ctx().TableOuverte;
-            caseTitre->setText(r.Texte(QStringLiteral("Nom")));
-            MontrerTexte(listeCategories, r.Texte(QStringLiteral("Categorie")));
-            MontrerTexte(listeEtats, r.Texte(QStringLiteral("Etat")));
-            MontrerTexte(listeSpecialites, r.Texte(QStringLiteral("Specialiter")));
-            caseDate->setText(r.Texte(QStringLiteral("Date")));
-            caseExemplaires->setText(r.Texte(QStringLiteral("Sortie")));
+            caseTitre->setText(r.Texte(schema::CD::Nom));
+            MontrerTexte(listeCategories, r.Texte(schema::CD::Categorie));
+            MontrerTexte(listeEtats, r.Texte(schema::CD::Etat));
+            MontrerTexte(listeSpecialites, r.Texte(schema::CD::Specialiter));
+            caseDate->setText(r.Texte(schema::CD::Date));
+            caseExemplaires->setText(r.Texte(schema::CD::Sortie));
             env().message(QStringLiteral("Ce titre existe déjà"));
             caseTitre->clear();
             caseExemplaires->clear();
@@ -204,12 +202,12 @@ QString FrmSaisir::refusSaisie(const QString& titre) const {
     if (listeEtats->currentText().isEmpty()) return QStringLiteral("ETAT DOIT ÊTRE SERVIS");
     if (listeSpecialites->currentText().isEmpty()) return QStringLiteral("SPECIALITE DOIT ÊTRE SERVIS");
     if (QString r = RefusNombreExemplaires(caseExemplaires->text()); !r.isEmpty()) return r;
-    if (QString r = RefusLargeur({{"Reference", "MatriculeCD", caseMatricule->text().trimmed()},
-                                  {"Titre", "Nom", titre},
-                                  {"Categorie", "Categorie", listeCategories->currentText()},
-                                  {"Etat", "Etat", listeEtats->currentText()},
-                                  {"Specialite", "Specialiter", listeSpecialites->currentText()},
-                                  {"Date de Saisis", "Date", caseDate->text().trimmed()}});
+    if (QString r = RefusLargeur({{"Reference", schema::CD::MatriculeCD, caseMatricule->text().trimmed()},
+                                  {"Titre", schema::CD::Nom, titre},
+                                  {"Categorie", schema::CD::Categorie, listeCategories->currentText()},
+                                  {"Etat", schema::CD::Etat, listeEtats->currentText()},
+                                  {"Specialite", schema::CD::Specialiter, listeSpecialites->currentText()},
+                                  {"Date de Saisis", schema::CD::Date, caseDate->text().trimmed()}});
         !r.isEmpty())
         return r;
     if (!placeLue_ || !compteurLu_) return refusPreparation_;
@@ -237,27 +235,27 @@ void FrmSaisir::enregistrer() {
                 return;
             }
         }
-        auto cd = db.ouvrirTable(kCD);
+        auto cd = db.ouvrirTable(schema::CD::table);
         cd->AddNew();
-        cd->SetValue(QStringLiteral("MatriculeCD"), caseMatricule->text().trimmed());
-        cd->SetValue(QStringLiteral("Traver"), placeEnMain_.Trave);
-        cd->SetValue(QStringLiteral("Rang"), QString::number(placeEnMain_.Rang));
-        cd->SetValue(QStringLiteral("Numero"), QString::number(placeEnMain_.Numero));
-        cd->SetValue(QStringLiteral("Nom"), titre);
-        cd->SetValue(QStringLiteral("Categorie"), listeCategories->currentText());
-        cd->SetValue(QStringLiteral("Etat"), listeEtats->currentText());
-        cd->SetValue(QStringLiteral("Specialiter"), listeSpecialites->currentText());
-        cd->SetValue(QStringLiteral("Date"), caseDate->text().trimmed());
-        cd->SetValue(QStringLiteral("Sortie"), QString::number(caseExemplaires->text().trimmed().toInt()));
-        cd->SetValue(QStringLiteral("Image"), avecImage);
+        cd->SetValue(schema::CD::MatriculeCD, caseMatricule->text().trimmed());
+        cd->SetValue(schema::CD::Traver, placeEnMain_.Trave);
+        cd->SetValue(schema::CD::Rang, QString::number(placeEnMain_.Rang));
+        cd->SetValue(schema::CD::Numero, QString::number(placeEnMain_.Numero));
+        cd->SetValue(schema::CD::Nom, titre);
+        cd->SetValue(schema::CD::Categorie, listeCategories->currentText());
+        cd->SetValue(schema::CD::Etat, listeEtats->currentText());
+        cd->SetValue(schema::CD::Specialiter, listeSpecialites->currentText());
+        cd->SetValue(schema::CD::Date, caseDate->text().trimmed());
+        cd->SetValue(schema::CD::Sortie, QString::number(caseExemplaires->text().trimmed().toInt()));
+        cd->SetValue(schema::CD::Image, avecImage);
         cd->Update();
         env().pointDeControle("saisie-film");
         AvancerEmplacement(db, placeEnMain_);
         env().pointDeControle("saisie-classement");
-        auto che = db.ouvrirTable(QStringLiteral("CDChe"));
+        auto che = db.ouvrirTable(schema::CDChe::table);
         if (che->Fin()) throw Refus(QStringLiteral("LE COMPTEUR DES FILMS EST ABSENT DE LA BASE"));
         che->Edit();
-        che->SetValue(QStringLiteral("MatriculeCD"), compteur_ + 1);
+        che->SetValue(schema::CDChe::MatriculeCD, compteur_ + 1);
         che->Update();
         if (avecImage) {
             env().pointDeControle("saisie-image");

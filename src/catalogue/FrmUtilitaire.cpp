@@ -126,8 +126,8 @@ FrmUtilitaire::FrmUtilitaire() : Form(QStringLiteral("FrmUtilitaire"), QStringLi
 }
 
 FrmUtilitaire::Moitie FrmUtilitaire::categories() const {
-    return {QStringLiteral("Genre"),
-            QStringLiteral("NomGenre"),
+    return {schema::Genre::table,
+            schema::Genre::NomGenre,
             listeCategories,
             caseNouvelleCategorie,
             caseLettreCategorie,
@@ -136,8 +136,8 @@ FrmUtilitaire::Moitie FrmUtilitaire::categories() const {
 }
 
 FrmUtilitaire::Moitie FrmUtilitaire::specialites() const {
-    return {QStringLiteral("Special"),
-            QStringLiteral("Titre"),
+    return {schema::Special::table,
+            schema::Special::Titre,
             listeSpecialites,
             caseNouvelleSpecialite,
             caseLettreSpecialite,

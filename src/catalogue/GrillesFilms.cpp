@@ -2,6 +2,7 @@
 
 #include "catalogue/FicheFilm.h"
 #include "common/Grilles.h"
+#include "common/Schema.h"
 #include "platform/Database.h"
 #include "platform/Form.h"
 #include "platform/Grid.h"
@@ -13,11 +14,11 @@ namespace vidora {
 
 const QVector<ColonneGrille>& ColonnesListeFilms() {
     static const QVector<ColonneGrille> c = {
-        Colonne(QStringLiteral("REF."), 1400, QStringLiteral("MatriculeCD")),
-        Colonne(QStringLiteral("TITRE DU FILM"), 5500, QStringLiteral("Nom")),
-        Colonne(QStringLiteral("CATEGORIE"), 1400, QStringLiteral("Categorie")),
+        Colonne(QStringLiteral("REF."), 1400, schema::CD::MatriculeCD),
+        Colonne(QStringLiteral("TITRE DU FILM"), 5500, schema::CD::Nom),
+        Colonne(QStringLiteral("CATEGORIE"), 1400, schema::CD::Categorie),
         ColonnePlace(QStringLiteral("CLASSEMENT"), 1400),
-        Colonne(QStringLiteral("Nombre"), 500, QStringLiteral("Sortie")),
+        Colonne(QStringLiteral("Nombre"), 500, schema::CD::Sortie),
     };
     return c;
 }
@@ -47,12 +48,12 @@ QComboBox* ChoixCategorie(Form& f, const QString& invitation) {
 }
 
 void RemplirCategories(QComboBox* choix) {
-    RemplirListe(choix, QStringLiteral("Genre"), QStringLiteral("NomGenre"));
+    RemplirListe(choix, schema::Genre::table, schema::Genre::NomGenre);
 }
 
 int ListerCategorie(MSFlexGrid& g, const QVector<ColonneGrille>& colonnes, const QString& categorie) {
-    const QString champ = QStringLiteral("Categorie");
-    PreparerGrille(g, colonnes, QStringLiteral("CD"),
+    const QString champ = schema::CD::Categorie;
+    PreparerGrille(g, colonnes, schema::CD::table,
                    [&](const Recordset& r) { return !r.EstNull(champ) && r.Texte(champ) == categorie; });
     return g.Rows() - 2;
 }

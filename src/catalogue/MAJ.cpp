@@ -3,6 +3,7 @@
 #include "common/Contexte.h"
 #include "common/Grilles.h"
 #include "common/Refus.h"
+#include "common/Schema.h"
 #include "common/Zoom.h"
 #include "platform/Database.h"
 #include "platform/Environnement.h"
@@ -21,12 +22,12 @@ namespace vidora {
 namespace {
 const QVector<ColonneGrille>& colonnes() {
     static const QVector<ColonneGrille> c = {
-        Colonne(QStringLiteral("REF."), 1400, QStringLiteral("MatriculeCD")),
+        Colonne(QStringLiteral("REF."), 1400, schema::CD::MatriculeCD),
         {QStringLiteral("TITRE DU FILM"), 5500,
-         [](const Recordset& r) { return r.Texte(QStringLiteral("Nom")).trimmed(); }},
-        Colonne(QStringLiteral("CATEGORIE"), 1400, QStringLiteral("Categorie")),
+         [](const Recordset& r) { return r.Texte(schema::CD::Nom).trimmed(); }},
+        Colonne(QStringLiteral("CATEGORIE"), 1400, schema::CD::Categorie),
         ColonnePlace(QStringLiteral("CLASSEMENT"), 1400),
-        Colonne(QStringLiteral("Nombre"), 500, QStringLiteral("Sortie")),
+        Colonne(QStringLiteral("Nombre"), 500, schema::CD::Sortie),
     };
     return c;
 }
@@ -63,9 +64,9 @@ void MAJ::charger() {
         return;
     }
     try {
-        auto t = ctx().base().ouvrirTable(QStringLiteral("Genre"));
+        auto t = ctx().base().ouvrirTable(schema::Genre::table);
         for (; !t->Fin(); t->MoveNext())
-            listeCategories->addItem(t->Texte(QStringLiteral("NomGenre")));
+            listeCategories->addItem(t->Texte(schema::Genre::NomGenre));
     } catch (const ErreurBase& e) {
         env().message(e.genre() == ErreurBase::Genre::Fermee
                           ? kAucuneBase
@@ -96,10 +97,10 @@ void MAJ::lancerClassement() {
             }
         }
         // One walk of CD gathers the films of every listed category, each category's in table order.
-        const QString champ = QStringLiteral("Categorie");
+        const QString champ = schema::CD::Categorie;
         std::vector<Film> films;
         QVector<QVector<int>> parCategorie(categories.size());
-        for (auto t = db.ouvrirTable(QStringLiteral("CD")); !t->Fin(); t->MoveNext()) {
+        for (auto t = db.ouvrirTable(schema::CD::table); !t->Fin(); t->MoveNext()) {
             if (t->EstNull(champ)) continue;
             const auto r = rangs.constFind(t->Texte(champ));
             if (r == rangs.cend()) continue;
@@ -113,14 +114,14 @@ void MAJ::lancerClassement() {
         }
         // The new places go in with a second pass in table order, each film edited on its own row
         // (films sharing a title each keep the place given to them).
-        auto t = db.ouvrirTable(QStringLiteral("CD"));
+        auto t = db.ouvrirTable(schema::CD::table);
         for (std::size_t i = 0; i < films.size() && !t->Fin(); t->MoveNext()) {
             if (t->Cle() != films[i].cle) continue;
             const Emplacement& p = films[i++].place;
             t->Edit();
-            t->SetValue(QStringLiteral("Traver"), p.Trave);
-            t->SetValue(QStringLiteral("Rang"), QString::number(p.Rang));
-            t->SetValue(QStringLiteral("Numero"), QString::number(p.Numero));
+            t->SetValue(schema::CD::Traver, p.Trave);
+            t->SetValue(schema::CD::Rang, QString::number(p.Rang));
+            t->SetValue(schema::CD::Numero, QString::number(p.Numero));
             t->Update();
             env().pointDeControle("classement-film");
         }

@@ -55,8 +55,8 @@ std::unique_ptr<Database> OuvrirBaseChoisie(const QString& chemin) {
         // A file that cannot be changed is used as it stands: a text too wide for it is refused
         // when it is saved.
     }
-    base->ouvrirTable(QStringLiteral("CD"));
-    MotDePasseStocke(*base->ouvrirTable(QStringLiteral("Passe")), QFileInfo(chemin).fileName());
+    base->ouvrirTable(schema::CD::table);
+    MotDePasseStocke(*base->ouvrirTable(schema::Passe::table), QFileInfo(chemin).fileName());
     return base;
 }
 

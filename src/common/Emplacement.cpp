@@ -1,6 +1,7 @@
 #include "common/Emplacement.h"
 
 #include "common/Refus.h"
+#include "common/Schema.h"
 #include "platform/Database.h"
 
 namespace vidora {
@@ -74,17 +75,17 @@ QString VerifierClassement(const QString& trave, const QString& rang, const QStr
 }
 
 Classement LireClassement(Database& db) {
-    auto t = db.ouvrirTable(QStringLiteral("Classe"));
+    auto t = db.ouvrirTable(schema::Classe::table);
     if (t->Fin()) throw Refus(QStringLiteral("LE CLASSEMENT EST ABSENT DE LA BASE"));
-    const QString trave = t->Texte(QStringLiteral("Trave"));
+    const QString trave = t->Texte(schema::Classe::Trave);
     const QChar baie = trave.isEmpty() ? QChar() : trave.at(0);
     // A bay past "Z" ("[" once the last place of "Z" is given) leaves no place.
     const bool auDelaDeZ = baie > QLatin1Char('Z') && baie <= QLatin1Char('`');
     Classement c;
     const QString refus =
-        VerifierClassement(auDelaDeZ ? QStringLiteral("Z") : trave, t->Texte(QStringLiteral("Rang")),
-                           t->Texte(QStringLiteral("Numero")), t->Texte(QStringLiteral("NumRang")),
-                           t->Texte(QStringLiteral("NumNumero")), &c);
+        VerifierClassement(auDelaDeZ ? QStringLiteral("Z") : trave, t->Texte(schema::Classe::Rang),
+                           t->Texte(schema::Classe::Numero), t->Texte(schema::Classe::NumRang),
+                           t->Texte(schema::Classe::NumNumero), &c);
     if (!refus.isEmpty())
         throw Refus(QStringLiteral("LE CLASSEMENT EST INCORRECT : %1.\nCorrigez-le (Outil > Classement).")
                         .arg(refus));
@@ -100,19 +101,19 @@ namespace {
 // The one writer of the Classe row: the next free place, and the limits when given (the settings
 // window then makes the row again if it is missing).
 void ecrireClasse(Database& db, const Emplacement& p, const Classement* limites) {
-    auto t = db.ouvrirTable(QStringLiteral("Classe"));
+    auto t = db.ouvrirTable(schema::Classe::table);
     if (!t->Fin())
         t->Edit();
     else if (limites)
         t->AddNew();
     else
         throw Refus(QStringLiteral("LE CLASSEMENT EST ABSENT DE LA BASE"));
-    t->SetValue(QStringLiteral("Trave"), p.Trave);
-    t->SetValue(QStringLiteral("Numero"), p.Numero);
-    t->SetValue(QStringLiteral("Rang"), QString::number(p.Rang));
+    t->SetValue(schema::Classe::Trave, p.Trave);
+    t->SetValue(schema::Classe::Numero, p.Numero);
+    t->SetValue(schema::Classe::Rang, QString::number(p.Rang));
     if (limites) {
-        t->SetValue(QStringLiteral("NumRang"), QString::number(limites->NumRang));
-        t->SetValue(QStringLiteral("NumNumero"), limites->NumNumero);
+        t->SetValue(schema::Classe::NumRang, QString::number(limites->NumRang));
+        t->SetValue(schema::Classe::NumNumero, limites->NumNumero);
     }
     t->Update();
 }

@@ -2,6 +2,7 @@
 
 #include "common/Contexte.h"
 #include "common/Emplacement.h"
+#include "common/Schema.h"
 #include "common/Zoom.h"
 #include "platform/Grid.h"
 
@@ -13,11 +14,11 @@ ColonneGrille Colonne(const QString& entete, int largeur, const QString& champ) 
 
 ColonneGrille ColonnePlace(const QString& entete, int largeur) {
     return {entete, largeur, [](const Recordset& r) {
-                if (r.EstNull(QStringLiteral("Traver")) || r.EstNull(QStringLiteral("Rang")) ||
-                    r.EstNull(QStringLiteral("Numero")))
+                if (r.EstNull(schema::CD::Traver) || r.EstNull(schema::CD::Rang) ||
+                    r.EstNull(schema::CD::Numero))
                     return QString();
-                return TexteEmplacement(r.Texte(QStringLiteral("Traver")), r.Texte(QStringLiteral("Rang")),
-                                        r.Texte(QStringLiteral("Numero")));
+                return TexteEmplacement(r.Texte(schema::CD::Traver), r.Texte(schema::CD::Rang),
+                                        r.Texte(schema::CD::Numero));
             }};
 }
 
@@ -54,15 +55,10 @@ void AjouterLigneGrille(MSFlexGrid& g, const QStringList& cellules, const QStrin
 
 void AjouterCellulesGrille(QList<QString>& cellules, const QVector<ColonneGrille>& colonnes,
                            const Recordset& r) {
-    for (const ColonneGrille& col : colonnes) {
-        QString s;
-        try {
-            s = col.lire(r);
-        } catch (const ErreurBase&) {
-            // A field that cannot be read leaves its cell empty; the others are filled.
-        }
-        cellules << std::move(s);
-    }
+    // A field that cannot be read (one its table does not hold) stops the row with the engine's
+    // ErreurBase, which names it: an empty column would hide the fault.
+    for (const ColonneGrille& col : colonnes)
+        cellules << col.lire(r);
 }
 
 QStringList CellulesGrille(const QVector<ColonneGrille>& colonnes, const Recordset& r) {
@@ -102,7 +98,9 @@ void PreparerGrille(MSFlexGrid& g, const QVector<ColonneGrille>& colonnes, const
     try {
         lireLignes(t, colonnes, filtre, cellules);
     } catch (...) {
-        // A walk that stops short leaves in the grid the rows it read, as row by row filling did.
+        // A walk that stops short leaves in the grid the rows it read, as row by row filling did;
+        // a row cut short by a field that cannot be read is not one of them.
+        cellules.resize(cellules.size() - cellules.size() % (colonnes.size() + 1));
         g.remplirLignes(std::move(cellules));
         throw;
     }
@@ -118,10 +116,10 @@ qint64 CleLigneCourante(const MSFlexGrid& g) {
 }
 
 bool ChercherFilmParTitre(const QString& titre) {
-    Recordset& t = ctx().ouvrirTable(QStringLiteral("CD"));
+    Recordset& t = ctx().ouvrirTable(schema::CD::table);
     while (!t.Fin()) {
         // An empty title (the empty row after the last film) finds nothing.
-        if (!titre.isEmpty() && t.Texte(QStringLiteral("Nom")) == titre) return true;
+        if (!titre.isEmpty() && t.Texte(schema::CD::Nom) == titre) return true;
         t.MoveNext();
     }
     return false;

@@ -33,8 +33,8 @@ struct OptionsGrille {
 // Heading row, widths (design width / 100 x PourcentZoom, rounded half to even), column 0 hidden
 // (unless o.colonneCle is false) and one empty data row: the grid as it stands before its rows are filled.
 void PreparerEntetes(MSFlexGrid& g, const QVector<ColonneGrille>& colonnes, const OptionsGrille& o = {});
-// The cells of one data row read from the current record; a field that cannot be read leaves its
-// cell empty.
+// The cells of one data row read from the current record. A Null field gives an empty cell; a field
+// that cannot be read throws ErreurBase.
 QStringList CellulesGrille(const QVector<ColonneGrille>& colonnes, const Recordset& r);
 // Appends one data row before the final empty row; column 0 carries the record's key.
 void AjouterLigneGrille(MSFlexGrid& g, const QStringList& cellules, const QString& cle);
@@ -43,7 +43,8 @@ void AjouterLigneGrille(MSFlexGrid& g, const QStringList& cellules);
 
 // Builds the grid from a table of the current database: one row per record that passes the filter,
 // in table order, then one empty row. Column 0 of each row holds the record's key (its place in
-// table order), so that a click acts on the very row clicked.
+// table order), so that a click acts on the very row clicked. A column whose field cannot be read
+// stops the filling with ErreurBase, the rows read before it left in the grid.
 void PreparerGrille(MSFlexGrid& g, const QVector<ColonneGrille>& colonnes, const QString& table,
                     const std::function<bool(const Recordset&)>& filtre = {}, const OptionsGrille& o = {});
 

@@ -1,6 +1,7 @@
 #include "common/Images.h"
 
 #include "common/Contexte.h"
+#include "common/Schema.h"
 #include "platform/Database.h"
 #include "platform/RegleSaisie.h"
 
@@ -32,9 +33,9 @@ QString ImageDefaut() {
 }
 
 QSet<QString> ImagesDeLaBase(Database& db, qint64 sauf) {
-    const QString nom = QStringLiteral("Nom"), image = QStringLiteral("Image");
+    const QString nom = schema::CD::Nom, image = schema::CD::Image;
     QSet<QString> fichiers;
-    auto cd = db.ouvrirTable(QStringLiteral("CD"));
+    auto cd = db.ouvrirTable(schema::CD::table);
     for (; !cd->Fin(); cd->MoveNext())
         if (cd->Cle() != sauf && !cd->EstNull(nom) && cd->Value(image).toBool())
             fichiers.insert(FichierImageFilm(cd->Texte(nom)));

@@ -1,6 +1,7 @@
 #include "common/MotDePasse.h"
 
 #include "common/Contexte.h"
+#include "common/Schema.h"
 #include "common/TexteFichier.h"
 
 #include <QFileInfo>
@@ -20,16 +21,16 @@ std::optional<QString> BrouillerMotDePasse(const QString& texte) {
 }
 
 QString MotDePasseStocke(const Recordset& passe, const QString& nomBase) {
-    if (passe.Fin() || passe.EstNull(QStringLiteral("Mot")))
+    if (passe.Fin() || passe.EstNull(schema::Passe::Mot))
         throw ErreurBase(ErreurBase::Genre::PasUneBase,
                          QStringLiteral("La base %1 n'a pas de mot de passe utilisable.").arg(nomBase));
-    return passe.Texte(QStringLiteral("Mot"));
+    return passe.Texte(schema::Passe::Mot);
 }
 
 bool MotDePasseAccepte(const QString& tape) {
     TablesFermees fermees;
     const QString nom = QFileInfo(ctx().base().chemin()).fileName();
-    const QString mot = MotDePasseStocke(ctx().ouvrirTable(QStringLiteral("Passe")), nom);
+    const QString mot = MotDePasseStocke(ctx().ouvrirTable(schema::Passe::table), nom);
     const std::optional<QString> brouille = BrouillerMotDePasse(tape.trimmed());
     return brouille && *brouille == mot;
 }

@@ -5,78 +5,82 @@
 namespace vidora {
 
 namespace {
-DefChamp T(const char* nom, int taille) {
-    return {QString::fromUtf8(nom), TypeChamp::Texte, taille};
+DefChamp T(schema::NomSchema nom, int taille) {
+    return {nom, TypeChamp::Texte, taille};
 }
-DefChamp L(const char* nom) {
-    return {QString::fromUtf8(nom), TypeChamp::Long, 0};
+DefChamp L(schema::NomSchema nom) {
+    return {nom, TypeChamp::Long, 0};
 }
-DefChamp B(const char* nom) {
-    return {QString::fromUtf8(nom), TypeChamp::Booleen, 0};
+DefChamp B(schema::NomSchema nom) {
+    return {nom, TypeChamp::Booleen, 0};
 }
 } // namespace
 
 const QVector<DefTable>& SchemaBase() {
-    static const QVector<DefTable> schema = {
-        {QStringLiteral("Classe"),
-         {T("Trave", 5), T("Rang", 5), L("Numero"), T("NumTrave", 5), T("NumRang", 5), L("NumNumero")}},
-        {QStringLiteral("AbonChe"), {L("MatriculeAbon")}},
-        {QStringLiteral("CDChe"), {L("MatriculeCD")}},
-        {QStringLiteral("Special"), {T("Titre", 30)}},
-        {QStringLiteral("Genre"), {T("NomGenre", 30)}},
-        {QStringLiteral("Etat"), {T("NomEtat", 30)}},
+    using namespace schema;
+    static const QVector<DefTable> tables = {
+        {Classe::table,
+         {T(Classe::Trave, 5), T(Classe::Rang, 5), L(Classe::Numero), T(Classe::NumTrave, 5),
+          T(Classe::NumRang, 5), L(Classe::NumNumero)}},
+        {AbonChe::table, {L(AbonChe::MatriculeAbon)}},
+        {CDChe::table, {L(CDChe::MatriculeCD)}},
+        {Special::table, {T(Special::Titre, 30)}},
+        {Genre::table, {T(Genre::NomGenre, 30)}},
+        {Etat::table, {T(Etat::NomEtat, 30)}},
         // The identifier, category and state are wide enough for every value the program copies in.
-        {QStringLiteral("CD"),
-         {T("MatriculeCD", 15), T("Traver", 5), T("Rang", 5), T("Numero", 5), T("Nom", 60),
-          T("Categorie", 30), T("Etat", 30), T("Specialiter", 30), T("Date", 10), T("Sortie", 5),
-          B("Image")}},
-        {QStringLiteral("Abonne"),
-         {T("MatriculeAbon", 10), T("NomAbon", 40),   T("PrenomAbon", 40), T("Adresse1Abon", 40),
-          T("Adresse2Abon", 40),  T("CodeAbon", 10),  T("VilleAbon", 40),  T("DateAbon", 11),
-          T("DateRest1", 11),     T("DateRest2", 11), T("DateRest3", 11),  T("DateEmp1", 11),
-          T("DateEmp2", 11),      T("DateEmp3", 11),  T("MatriCD1", 15),   T("MatriCD2", 15),
-          T("MatriCD3", 15),      T("NomCD1", 60),    T("NomCD2", 60),     T("NomCD3", 60),
-          L("Averti1"),           L("Averti2"),       L("Averti3")}},
-        {QStringLiteral("Para"),
-         {T("Nom", 40), T("Prenom", 35), T("Adresse1", 40), T("Adresse2", 40), T("Code", 5), T("Ville", 40),
-          T("Tele", 15), T("DelaiMini", 5), T("DelaiMaxi", 5)}},
-        {QStringLiteral("Passe"), {T("Mot", 20)}},
+        {CD::table,
+         {T(CD::MatriculeCD, 15), T(CD::Traver, 5), T(CD::Rang, 5), T(CD::Numero, 5), T(CD::Nom, 60),
+          T(CD::Categorie, 30), T(CD::Etat, 30), T(CD::Specialiter, 30), T(CD::Date, 10), T(CD::Sortie, 5),
+          B(CD::Image)}},
+        {Abonne::table, {T(Abonne::MatriculeAbon, 10), T(Abonne::NomAbon, 40),      T(Abonne::PrenomAbon, 40),
+                         T(Abonne::Adresse1Abon, 40),  T(Abonne::Adresse2Abon, 40), T(Abonne::CodeAbon, 10),
+                         T(Abonne::VilleAbon, 40),     T(Abonne::DateAbon, 11),     T(Abonne::DateRest1, 11),
+                         T(Abonne::DateRest2, 11),     T(Abonne::DateRest3, 11),    T(Abonne::DateEmp1, 11),
+                         T(Abonne::DateEmp2, 11),      T(Abonne::DateEmp3, 11),     T(Abonne::MatriCD1, 15),
+                         T(Abonne::MatriCD2, 15),      T(Abonne::MatriCD3, 15),     T(Abonne::NomCD1, 60),
+                         T(Abonne::NomCD2, 60),        T(Abonne::NomCD3, 60),       L(Abonne::Averti1),
+                         L(Abonne::Averti2),           L(Abonne::Averti3)}},
+        {Para::table,
+         {T(Para::Nom, 40), T(Para::Prenom, 35), T(Para::Adresse1, 40), T(Para::Adresse2, 40),
+          T(Para::Code, 5), T(Para::Ville, 40), T(Para::Tele, 15), T(Para::DelaiMini, 5),
+          T(Para::DelaiMaxi, 5)}},
+        {Passe::table, {T(Passe::Mot, 20)}},
     };
-    return schema;
+    return tables;
 }
 
 const QVector<LigneDefaut>& LignesDefaut() {
+    using namespace schema;
     static const QVector<LigneDefaut> lignes = [] {
         QVector<LigneDefaut> l;
         const auto S = [](const char* s) { return QVariant(QString::fromUtf8(s)); };
-        l.push_back(
-            {QStringLiteral("Passe"), {{QStringLiteral("Mot"), *BrouillerMotDePasse(MotDePasseDefaut)}}});
-        l.push_back({QStringLiteral("Para"),
-                     {{QStringLiteral("Nom"), S("Lunvel")},
-                      {QStringLiteral("Prenom"), S("Drune")},
-                      {QStringLiteral("Adresse1"), S("1 Place Vordan")},
-                      {QStringLiteral("Adresse2"), S("   ")},
-                      {QStringLiteral("Code"), S("99999")},
-                      {QStringLiteral("Ville"), S("Vermac")},
-                      {QStringLiteral("Tele"), S("00 00 00 00 00")},
-                      {QStringLiteral("DelaiMini"), S("15")},
-                      {QStringLiteral("DelaiMaxi"), S("25")}}});
+        l.push_back({Passe::table, {{Passe::Mot, *BrouillerMotDePasse(MotDePasseDefaut)}}});
+        l.push_back({Para::table,
+                     {{Para::Nom, S("Lunvel")},
+                      {Para::Prenom, S("Drune")},
+                      {Para::Adresse1, S("1 Place Vordan")},
+                      {Para::Adresse2, S("   ")},
+                      {Para::Code, S("99999")},
+                      {Para::Ville, S("Vermac")},
+                      {Para::Tele, S("00 00 00 00 00")},
+                      {Para::DelaiMini, S("15")},
+                      {Para::DelaiMaxi, S("25")}}});
         for (const char* s : {"POUR TOUS", "INTERDIT MOINS DE 10 ANS", "INTERDIT MOINS 12 ANS",
                               "INTERDIT MOINS 16 ANS", "INTERDIT MOINS 18 ANS"})
-            l.push_back({QStringLiteral("Special"), {{QStringLiteral("Titre"), S(s)}}});
+            l.push_back({Special::table, {{Special::Titre, S(s)}}});
         for (const char* s : {"ACTION", "AVENTURE", "COMEDIE", "DESSIN ANIMÉ", "FANTASTIQUE", "GUERRE",
                               "POLICIER", "SCIENCE FICTION", "WESTERN"})
-            l.push_back({QStringLiteral("Genre"), {{QStringLiteral("NomGenre"), S(s)}}});
-        l.push_back({QStringLiteral("Classe"),
-                     {{QStringLiteral("Trave"), S("A")},
-                      {QStringLiteral("Rang"), S("1")},
-                      {QStringLiteral("Numero"), S("1")},
-                      {QStringLiteral("NumRang"), S("8")},
-                      {QStringLiteral("NumNumero"), S("10")}}});
+            l.push_back({Genre::table, {{Genre::NomGenre, S(s)}}});
+        l.push_back({Classe::table,
+                     {{Classe::Trave, S("A")},
+                      {Classe::Rang, S("1")},
+                      {Classe::Numero, S("1")},
+                      {Classe::NumRang, S("8")},
+                      {Classe::NumNumero, S("10")}}});
         for (const char* s : {"TRES BON", "BON", "MOYEN", "A REMPLACER"})
-            l.push_back({QStringLiteral("Etat"), {{QStringLiteral("NomEtat"), S(s)}}});
-        l.push_back({QStringLiteral("AbonChe"), {{QStringLiteral("MatriculeAbon"), S("1")}}});
-        l.push_back({QStringLiteral("CDChe"), {{QStringLiteral("MatriculeCD"), S("1")}}});
+            l.push_back({Etat::table, {{Etat::NomEtat, S(s)}}});
+        l.push_back({AbonChe::table, {{AbonChe::MatriculeAbon, S("1")}}});
+        l.push_back({CDChe::table, {{CDChe::MatriculeCD, S("1")}}});
         return l;
     }();
     return lignes;

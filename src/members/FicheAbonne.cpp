@@ -13,10 +13,10 @@ namespace vidora {
 
 namespace {
 
-const QString kAbonne = QStringLiteral("Abonne");
-
-constexpr const char* kChamps[8] = {"MatriculeAbon", "NomAbon",  "PrenomAbon", "Adresse1Abon",
-                                    "Adresse2Abon",  "CodeAbon", "VilleAbon",  "DateAbon"};
+constexpr schema::NomSchema kChamps[8] = {schema::Abonne::MatriculeAbon, schema::Abonne::NomAbon,
+                                          schema::Abonne::PrenomAbon,    schema::Abonne::Adresse1Abon,
+                                          schema::Abonne::Adresse2Abon,  schema::Abonne::CodeAbon,
+                                          schema::Abonne::VilleAbon,     schema::Abonne::DateAbon};
 constexpr const char* kNomsCases[8] = {"caseMatricule", "caseNom",        "casePrenom", "caseAdresse1",
                                        "caseAdresse2",  "caseCodePostal", "caseVille",  "caseDate"};
 // The card's boxes in card order, the field of kChamps[i] in box i.
@@ -26,7 +26,7 @@ constexpr QLineEdit* FicheAbonne::*kCases[8] = {&FicheAbonne::caseMatricule, &Fi
                                                 &FicheAbonne::caseVille,     &FicheAbonne::caseDate};
 
 QString champ(int i) {
-    return QString::fromLatin1(kChamps[i]);
+    return kChamps[i];
 }
 
 bool estAdresse(int i) {
@@ -46,7 +46,7 @@ FicheAbonne::FicheAbonne(Form& f, double left, double top, double width, double 
                                   ? f.controle(l, m.nomsLibelles[size_t(i)], 300, haut, 2500, 400)
                                   : f.controle(l, 300, haut, 2500, 400);
         QLineEdit* b = f.controle(new QLineEdit(this), kNomsCases[i], 3000, haut, 6000, 450);
-        LimiterAuChamp(b, LargeurChamp(kAbonne, champ(i)));
+        LimiterAuChamp(b, LargeurChamp(schema::Abonne::table, champ(i)));
         if (m.majuscules[size_t(i)]) MajusculeFrappe(b);
         this->*kCases[i] = b;
     }

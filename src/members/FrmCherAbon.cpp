@@ -2,6 +2,7 @@
 
 #include "common/Contexte.h"
 #include "common/Echec.h"
+#include "common/Schema.h"
 #include "members/FicheAbonne.h"
 #include "platform/Database.h"
 #include "platform/Environnement.h"
@@ -25,7 +26,7 @@ void FrmCherAbon::valider() {
     if (cleAbonne() < 0) return;
     if (!fiche->EntreesObligatoires()) return;
     const bool enregistre = Tenter(QStringLiteral("L'ABONNE N'A PAS PU ETRE ENREGISTRE"), [&] {
-        auto t = ctx().base().ouvrirTable(QStringLiteral("Abonne"));
+        auto t = ctx().base().ouvrirTable(schema::Abonne::table);
         if (t->AllerA(cleAbonne())) {
             t->Edit();
             fiche->Ecrire(*t);

@@ -21,15 +21,11 @@ namespace vidora {
 
 namespace {
 
-QString champ(const char* nom, int k) {
-    return QString::fromLatin1(nom) + QString::number(k);
-}
-
 const QVector<ColonneGrille>& colonnesFilms() {
     static const QVector<ColonneGrille> c = {
-        Colonne(QStringLiteral("REF."), 1400, QStringLiteral("MatriculeCD")),
-        Colonne(QStringLiteral("TITRE DU FILM"), 5800, QStringLiteral("Nom")),
-        Colonne(QStringLiteral("CATEGORIE"), 1500, QStringLiteral("Categorie")),
+        Colonne(QStringLiteral("REF."), 1400, schema::CD::MatriculeCD),
+        Colonne(QStringLiteral("TITRE DU FILM"), 5800, schema::CD::Nom),
+        Colonne(QStringLiteral("CATEGORIE"), 1500, schema::CD::Categorie),
         ColonnePlace(QStringLiteral("CLASSEMENT"), 1400),
     };
     return c;
@@ -169,7 +165,7 @@ bool FrmEntreeSortie::remplirFiche() {
     std::unique_ptr<Recordset> t;
     bool trouve = false;
     const bool lu = Tenter(QStringLiteral("LA FICHE DE L'ABONNE NE PEUT ETRE LUE"), [&] {
-        t = ctx().base().ouvrirTable(QStringLiteral("Abonne"));
+        t = ctx().base().ouvrirTable(schema::Abonne::table);
         trouve = cleAbonne_ >= 0 && t->AllerA(cleAbonne_);
     });
     if (!lu || !trouve) return false;
@@ -184,14 +180,14 @@ bool FrmEntreeSortie::remplirFiche() {
     const auto remplir = [&](QLabel* l, const QString& nom) {
         if (const auto v = lire(nom)) l->setText(*v);
     };
-    remplir(valeurNom, QStringLiteral("NomAbon"));
-    remplir(valeurPrenom, QStringLiteral("PrenomAbon"));
-    remplir(valeurDate, QStringLiteral("DateAbon"));
-    remplir(valeurMatricule, QStringLiteral("MatriculeAbon"));
-    if (const auto v = lire(QStringLiteral("MatriculeAbon"))) matriculeChoisi = *v;
+    remplir(valeurNom, schema::Abonne::NomAbon);
+    remplir(valeurPrenom, schema::Abonne::PrenomAbon);
+    remplir(valeurDate, schema::Abonne::DateAbon);
+    remplir(valeurMatricule, schema::Abonne::MatriculeAbon);
+    if (const auto v = lire(schema::Abonne::MatriculeAbon)) matriculeChoisi = *v;
     for (int k = 1; k <= kCasiers; ++k) {
         const size_t i = size_t(k - 1);
-        const auto matricule = lire(champ("MatriCD", k));
+        const auto matricule = lire(schema::Abonne::MatriCD(k));
         if (!matricule) continue;
         const bool libre = *matricule == MarqueVide;
         boutonPreter[i]->setEnabled(libre);
@@ -204,9 +200,9 @@ bool FrmEntreeSortie::remplirFiche() {
         }
         valeurMatriculePret[i]->setText(*matricule);
         valeurMatriculeFilm[i]->setText(*matricule);
-        remplir(valeurTitrePret[i], champ("NomCD", k));
-        remplir(valeurDateSortie[i], champ("DateEmp", k));
-        remplir(valeurRetourPrevu[i], champ("DateRest", k));
+        remplir(valeurTitrePret[i], schema::Abonne::NomCD(k));
+        remplir(valeurDateSortie[i], schema::Abonne::DateEmp(k));
+        remplir(valeurRetourPrevu[i], schema::Abonne::DateRest(k));
     }
     return true;
 }
@@ -233,9 +229,9 @@ void FrmEntreeSortie::listerFilms() {
     grilleFilms->show();
     const bool lue = Tenter(QStringLiteral("LA LISTE DES FILMS NE PEUT ETRE LUE"), [&] {
         PreparerGrille(
-            *grilleFilms, colonnesFilms(), QStringLiteral("CD"),
+            *grilleFilms, colonnesFilms(), schema::CD::table,
             [](const Recordset& r) {
-                const auto n = ExemplairesEnRayon(r.Texte(QStringLiteral("Sortie")));
+                const auto n = ExemplairesEnRayon(r.Texte(schema::CD::Sortie));
                 return n && *n > 0;
             },
             optionsGrilleFilms());

@@ -30,21 +30,19 @@ const QVector<ColonneGrille>& colonnesRappel() {
     return colonnes;
 }
 
-QString champ(const char* nom, int k) {
-    return QString::fromLatin1(nom) + QString::number(k);
-}
-
 // A slot is empty when its due date holds the empty mark or was never written.
 bool caseVide(const Recordset& t, int k) {
-    return t.EstNull(champ("DateRest", k)) || t.Texte(champ("DateRest", k)) == MarqueVide;
+    return t.EstNull(schema::Abonne::DateRest(k)) || t.Texte(schema::Abonne::DateRest(k)) == MarqueVide;
 }
 
 QStringList ligneGrille(const Recordset& t) {
     QStringList cellules;
-    for (const char* c : {"MatriculeAbon", "NomAbon", "PrenomAbon", "Adresse1Abon", "CodeAbon", "VilleAbon"})
-        cellules << t.Texte(QString::fromLatin1(c));
+    for (const schema::NomSchema c :
+         {schema::Abonne::MatriculeAbon, schema::Abonne::NomAbon, schema::Abonne::PrenomAbon,
+          schema::Abonne::Adresse1Abon, schema::Abonne::CodeAbon, schema::Abonne::VilleAbon})
+        cellules << t.Texte(c);
     for (int k = 1; k <= 3; ++k)
-        cellules << (caseVide(t, k) ? QStringLiteral("PAS DE FILM") : t.Texte(champ("DateRest", k)));
+        cellules << (caseVide(t, k) ? QStringLiteral("PAS DE FILM") : t.Texte(schema::Abonne::DateRest(k)));
     return cellules;
 }
 
@@ -82,14 +80,14 @@ void FrmLettreRappel::imprimerRappels() {
     bool imprime = false;
     grilleRetardataires->setVisible(false);
     {
-        auto para = ctx().base().ouvrirTable(QStringLiteral("Para"));
+        auto para = ctx().base().ouvrirTable(schema::Para::table);
         if (para->Fin()) {
             env().message(QStringLiteral("LES PARAMETRES DU CLUB SONT ABSENTS DE LA BASE : AUCUNE LETTRE DE "
                                          "RAPPEL N'A ETE IMPRIMEE.\nRENSEIGNEZ-LES PAR Outil > Paramettre."));
             return;
         }
-        caseDelaiMini->setText(para->Texte(QStringLiteral("DelaiMini")));
-        caseDelaiMaxi->setText(para->Texte(QStringLiteral("DelaiMaxi")));
+        caseDelaiMini->setText(para->Texte(schema::Para::DelaiMini));
+        caseDelaiMaxi->setText(para->Texte(schema::Para::DelaiMaxi));
     }
     // A delay that begins with no digit counts as no delay at all.
     const int mini = LireDelai(caseDelaiMini->text()).value_or(0);
@@ -104,7 +102,7 @@ void FrmLettreRappel::imprimerRappels() {
     int niveauxPerdus = 0;
     {
         TablesFermees fermees;
-        Recordset& t = ctx().ouvrirTable(QStringLiteral("Abonne"));
+        Recordset& t = ctx().ouvrirTable(schema::Abonne::table);
         typeLettreEnCours = 0;
         while (!t.Fin()) {
             try {
@@ -115,11 +113,11 @@ void FrmLettreRappel::imprimerRappels() {
                 for (int k = 1; k <= 3; ++k) {
                     if (caseVide(t, k)) continue;
                     // A due date that does not read as a day is left alone, never guessed.
-                    const std::optional<QDate> echeance = LireEcheance(t.Texte(champ("DateRest", k)));
+                    const std::optional<QDate> echeance = LireEcheance(t.Texte(schema::Abonne::DateRest(k)));
                     if (!echeance) continue;
                     const qint64 jours = echeance->daysTo(aujourdhui);
                     if (jours > 0) enRetard = true;
-                    const QString averti = champ("Averti", k);
+                    const QString averti = schema::Abonne::Averti(k);
                     const int niveau = t.EstNull(averti) ? 0 : t.Value(averti).toInt();
                     int type = 0;
                     if (jours > maxi && niveau != 1)

@@ -74,9 +74,9 @@ void FrmNouvAbon::preparerSaisie() {
     const QDate jour = env().aujourdhui();
     compteurAbonnes = -1;
     Tenter(QStringLiteral("LE COMPTEUR DES ABONNES NE PEUT ETRE LU"), [&] {
-        auto t = ctx().base().ouvrirTable(QStringLiteral("AbonChe"));
-        if (!t->Fin() && !t->EstNull(QStringLiteral("MatriculeAbon")))
-            compteurAbonnes = std::max<qint64>(-1, t->Value(QStringLiteral("MatriculeAbon")).toLongLong());
+        auto t = ctx().base().ouvrirTable(schema::AbonChe::table);
+        if (!t->Fin() && !t->EstNull(schema::AbonChe::MatriculeAbon))
+            compteurAbonnes = std::max<qint64>(-1, t->Value(schema::AbonChe::MatriculeAbon).toLongLong());
     });
     fiche->Vider();
     if (compteurAbonnes >= 0)
@@ -115,24 +115,24 @@ void FrmNouvAbon::enregistrer() {
     const bool enregistre = Tenter(QStringLiteral("L'ABONNE N'A PAS PU ETRE ENREGISTRE"), [&] {
         TablesFermees fermees;
         Transaction tr(ctx().base());
-        Recordset& a = ctx().ouvrirTable(QStringLiteral("Abonne"));
+        Recordset& a = ctx().ouvrirTable(schema::Abonne::table);
         a.AddNew();
         fiche->Ecrire(a);
         for (int k = 1; k <= 3; ++k) {
-            for (const char* champ : {"DateRest", "DateEmp", "MatriCD", "NomCD"})
-                a.SetValue(QString::fromLatin1(champ) + QString::number(k), MarqueVide);
-            a.SetValue(QStringLiteral("Averti%1").arg(k), 0);
+            for (const schema::ChampsCasier& champ : schema::Abonne::TextesCasier)
+                a.SetValue(champ(k), MarqueVide);
+            a.SetValue(schema::Abonne::Averti(k), 0);
         }
         a.Update();
 
         env().pointDeControle("compteur-abonne");
 
-        Recordset& c = ctx().ouvrirTable(QStringLiteral("AbonChe"));
+        Recordset& c = ctx().ouvrirTable(schema::AbonChe::table);
         if (c.Fin())
             throw Refus(
                 QStringLiteral("LE COMPTEUR DES ABONNES A DISPARU : AUCUN ABONNE N'A ETE ENREGISTRE"));
         c.Edit();
-        c.SetValue(QStringLiteral("MatriculeAbon"), QString::number(compteurAbonnes + 1));
+        c.SetValue(schema::AbonChe::MatriculeAbon, QString::number(compteurAbonnes + 1));
         c.Update();
         tr.valider();
     });

@@ -2,6 +2,7 @@
 
 #include "common/Contexte.h"
 #include "common/Echec.h"
+#include "common/Schema.h"
 #include "members/FicheAbonne.h"
 #include "platform/Database.h"
 #include "platform/Environnement.h"
@@ -24,7 +25,7 @@ FrmSuppAbon::FrmSuppAbon()
 void FrmSuppAbon::valider() {
     if (cleAbonne() < 0) return;
     const bool supprime = Tenter(QStringLiteral("L'ABONNE N'A PAS PU ETRE SUPPRIME"), [&] {
-        auto t = ctx().base().ouvrirTable(QStringLiteral("Abonne"));
+        auto t = ctx().base().ouvrirTable(schema::Abonne::table);
         if (t->AllerA(cleAbonne())) t->Delete();
     });
     if (!supprime) return;

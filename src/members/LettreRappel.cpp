@@ -1,6 +1,7 @@
 #include "members/LettreRappel.h"
 
 #include "common/Contexte.h"
+#include "common/Schema.h"
 #include "common/TexteFichier.h"
 #include "platform/Database.h"
 #include "platform/Environnement.h"
@@ -86,23 +87,23 @@ IssueLettre EcrireLettre(Recordset& abonne, int typeLettre, SessionImpression& s
 
     QString clubNom, clubPrenom, adresse1, adresse2, code, ville;
     {
-        auto para = ctx().base().ouvrirTable(QStringLiteral("Para"));
+        auto para = ctx().base().ouvrirTable(schema::Para::table);
         if (para->Fin()) return IssueLettre::Echec;
-        clubNom = para->Texte(QStringLiteral("Nom"));
-        clubPrenom = para->Texte(QStringLiteral("Prenom"));
-        adresse1 = para->Texte(QStringLiteral("Adresse1"));
-        adresse2 = para->Texte(QStringLiteral("Adresse2"));
-        code = para->Texte(QStringLiteral("Code"));
-        ville = para->Texte(QStringLiteral("Ville"));
+        clubNom = para->Texte(schema::Para::Nom);
+        clubPrenom = para->Texte(schema::Para::Prenom);
+        adresse1 = para->Texte(schema::Para::Adresse1);
+        adresse2 = para->Texte(schema::Para::Adresse2);
+        code = para->Texte(schema::Para::Code);
+        ville = para->Texte(schema::Para::Ville);
     }
     const QString ligneClub = clubNom + QStringLiteral("    ") + clubPrenom;
-    const QString titre = abonne.Texte(QStringLiteral("NomCD%1").arg(k));
-    const QString nom = abonne.Texte(QStringLiteral("NomAbon"));
-    const QString prenom = abonne.Texte(QStringLiteral("PrenomAbon"));
-    const QString adresse1Abon = abonne.Texte(QStringLiteral("Adresse1Abon"));
-    const QString adresse2Abon = abonne.Texte(QStringLiteral("Adresse2Abon"));
-    const QString codeAbon = abonne.Texte(QStringLiteral("CodeAbon"));
-    const QString villeAbon = abonne.Texte(QStringLiteral("VilleAbon"));
+    const QString titre = abonne.Texte(schema::Abonne::NomCD(k));
+    const QString nom = abonne.Texte(schema::Abonne::NomAbon);
+    const QString prenom = abonne.Texte(schema::Abonne::PrenomAbon);
+    const QString adresse1Abon = abonne.Texte(schema::Abonne::Adresse1Abon);
+    const QString adresse2Abon = abonne.Texte(schema::Abonne::Adresse2Abon);
+    const QString codeAbon = abonne.Texte(schema::Abonne::CodeAbon);
+    const QString villeAbon = abonne.Texte(schema::Abonne::VilleAbon);
 
     std::unique_ptr<Imprimante> imp = env().imprimante();
     if (!imp || !imp->demarrer(QStringLiteral("Lettre de rappel %1 %2").arg(nom, prenom).simplified()))
@@ -138,7 +139,7 @@ IssueLettre EcrireLettre(Recordset& abonne, int typeLettre, SessionImpression& s
 
     try {
         abonne.Edit();
-        abonne.SetValue(QStringLiteral("Averti%1").arg(k), niveau);
+        abonne.SetValue(schema::Abonne::Averti(k), niveau);
         abonne.Update();
     } catch (const ErreurBase&) {
         abonne.CancelUpdate();

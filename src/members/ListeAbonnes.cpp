@@ -3,6 +3,7 @@
 #include "common/Contexte.h"
 #include "common/Echec.h"
 #include "common/Grilles.h"
+#include "common/Schema.h"
 #include "common/Zoom.h"
 #include "members/GrilleAbonnes.h"
 #include "platform/Database.h"
@@ -67,7 +68,7 @@ void ListeAbonnes::abonneChoisi() {
     if (cle < 0) return;
     bool trouve = false;
     const bool lue = Tenter(QStringLiteral("LA FICHE DE L'ABONNE NE PEUT ETRE LUE"), [&] {
-        auto t = ctx().base().ouvrirTable(QStringLiteral("Abonne"));
+        auto t = ctx().base().ouvrirTable(schema::Abonne::table);
         // A member deleted since the list was built: the list is built again.
         trouve = t->AllerA(cle);
         if (!trouve) return montrerListe();

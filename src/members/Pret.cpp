@@ -13,10 +13,6 @@ namespace vidora {
 
 namespace {
 
-QString champ(const char* nom, int k) {
-    return QString::fromLatin1(nom) + QString::number(k);
-}
-
 // CD.Sortie holds five digits.
 constexpr qint64 kMaxExemplaires = 99999;
 
@@ -25,7 +21,7 @@ void verifierCase(int k) {
 }
 
 std::unique_ptr<Recordset> ouvrirAbonne(qint64 cleAbonne) {
-    auto a = ctx().base().ouvrirTable(QStringLiteral("Abonne"));
+    auto a = ctx().base().ouvrirTable(schema::Abonne::table);
     if (cleAbonne < 0 || !a->AllerA(cleAbonne)) throw Refus(QStringLiteral("CET ABONNE N'EXISTE PLUS"));
     return a;
 }
@@ -44,8 +40,8 @@ void PreterFilm(qint64 cleAbonne, int k, qint64 cleFilm) {
     // The loan period first: a delay that is not a number stops the lend before any write.
     std::optional<int> delai;
     {
-        auto p = ctx().base().ouvrirTable(QStringLiteral("Para"));
-        if (!p->Fin()) delai = LireDelai(p->Texte(QStringLiteral("DelaiMini")));
+        auto p = ctx().base().ouvrirTable(schema::Para::table);
+        if (!p->Fin()) delai = LireDelai(p->Texte(schema::Para::DelaiMini));
     }
     if (!delai)
         throw Refus(QStringLiteral(
@@ -54,33 +50,33 @@ void PreterFilm(qint64 cleAbonne, int k, qint64 cleFilm) {
     const QString format = QStringLiteral("dd/MM/yyyy");
 
     Transaction tr(ctx().base());
-    auto film = ctx().base().ouvrirTable(QStringLiteral("CD"));
+    auto film = ctx().base().ouvrirTable(schema::CD::table);
     if (cleFilm < 0 || !film->AllerA(cleFilm))
         throw Refus(QStringLiteral("CE FILM N'EXISTE PLUS : AUCUN FILM N'A ETE PRETE"));
-    const std::optional<qint64> enRayon = ExemplairesEnRayon(film->Texte(QStringLiteral("Sortie")));
+    const std::optional<qint64> enRayon = ExemplairesEnRayon(film->Texte(schema::CD::Sortie));
     if (!enRayon || *enRayon <= 0)
         throw Refus(
             QStringLiteral("PLUS AUCUN EXEMPLAIRE DE CE FILM N'EST EN RAYON : AUCUN FILM N'A ETE PRETE"));
-    const QString matricule = film->Texte(QStringLiteral("MatriculeCD"));
+    const QString matricule = film->Texte(schema::CD::MatriculeCD);
     // A slot holding "0" reads as free: such a film could never be taken back.
     if (matricule.trimmed().isEmpty() || matricule == MarqueVide)
         throw Refus(QStringLiteral("CE FILM N'A PAS DE MATRICULE : IL NE PEUT ETRE PRETE"));
 
     auto abonne = ouvrirAbonne(cleAbonne);
-    if (abonne->Texte(champ("MatriCD", k)) != MarqueVide)
+    if (abonne->Texte(schema::Abonne::MatriCD(k)) != MarqueVide)
         throw Refus(QStringLiteral("CET EMPLACEMENT DE PRET EST DEJA OCCUPE : AUCUN FILM N'A ETE PRETE"));
 
     abonne->Edit();
-    abonne->SetValue(champ("DateRest", k), jour.addDays(*delai).toString(format));
-    abonne->SetValue(champ("DateEmp", k), jour.toString(format));
-    abonne->SetValue(champ("MatriCD", k), matricule);
-    abonne->SetValue(champ("NomCD", k), film->Texte(QStringLiteral("Nom")));
+    abonne->SetValue(schema::Abonne::DateRest(k), jour.addDays(*delai).toString(format));
+    abonne->SetValue(schema::Abonne::DateEmp(k), jour.toString(format));
+    abonne->SetValue(schema::Abonne::MatriCD(k), matricule);
+    abonne->SetValue(schema::Abonne::NomCD(k), film->Texte(schema::CD::Nom));
     abonne->Update();
 
     env().pointDeControle("pret");
 
     film->Edit();
-    film->SetValue(QStringLiteral("Sortie"), QString::number(*enRayon - 1));
+    film->SetValue(schema::CD::Sortie, QString::number(*enRayon - 1));
     film->Update();
     tr.valider();
 }
@@ -90,8 +86,8 @@ QString RendreFilm(qint64 cleAbonne, int k) {
     TablesFermees fermees;
     Transaction tr(ctx().base());
     auto abonne = ouvrirAbonne(cleAbonne);
-    const QString matricule = abonne->Texte(champ("MatriCD", k));
-    const QString titre = abonne->Texte(champ("NomCD", k));
+    const QString matricule = abonne->Texte(schema::Abonne::MatriCD(k));
+    const QString titre = abonne->Texte(schema::Abonne::NomCD(k));
     if (matricule == MarqueVide)
         throw Refus(
             QStringLiteral("CET EMPLACEMENT DE PRET EST DEJA LIBRE : AUCUN RETOUR N'A ETE ENREGISTRE"));
@@ -99,10 +95,10 @@ QString RendreFilm(qint64 cleAbonne, int k) {
     // The film by the identifier the slot holds, which a renamed film keeps; by its title only
     // when no film has that identifier.
     Recordset* film = nullptr;
-    auto parMatricule = ctx().base().ouvrirTable(QStringLiteral("CD"));
+    auto parMatricule = ctx().base().ouvrirTable(schema::CD::table);
     if (!matricule.isEmpty())
         while (!parMatricule->Fin()) {
-            if (parMatricule->Texte(QStringLiteral("MatriculeCD")) == matricule) {
+            if (parMatricule->Texte(schema::CD::MatriculeCD) == matricule) {
                 film = parMatricule.get();
                 break;
             }
@@ -115,7 +111,7 @@ QString RendreFilm(qint64 cleAbonne, int k) {
     qint64 enRayon = -1; // the count that rises by one; none when negative
     QString avertissement;
     if (film) {
-        const QString sortie = film->Texte(QStringLiteral("Sortie"));
+        const QString sortie = film->Texte(schema::CD::Sortie);
         const std::optional<qint64> n = sortie.trimmed().isEmpty() ? 0 : ExemplairesEnRayon(sortie);
         if (n && *n >= 0 && *n < kMaxExemplaires)
             enRayon = *n;
@@ -123,20 +119,20 @@ QString RendreFilm(qint64 cleAbonne, int k) {
             avertissement =
                 QStringLiteral("LE FILM %1 EST RENDU, MAIS SON NOMBRE D'EXEMPLAIRES (%2) NE PEUT PAS "
                                "ETRE AUGMENTE : CORRIGEZ-LE SUR SA FICHE (Film > Modifier un Film)")
-                    .arg(film->Texte(QStringLiteral("Nom")), sortie);
+                    .arg(film->Texte(schema::CD::Nom), sortie);
     }
 
     abonne->Edit();
-    for (const char* nom : {"DateRest", "DateEmp", "MatriCD", "NomCD"})
-        abonne->SetValue(champ(nom, k), MarqueVide);
-    abonne->SetValue(champ("Averti", k), 0);
+    for (const schema::ChampsCasier& champ : schema::Abonne::TextesCasier)
+        abonne->SetValue(champ(k), MarqueVide);
+    abonne->SetValue(schema::Abonne::Averti(k), 0);
     abonne->Update();
 
     env().pointDeControle("retour");
 
     if (film && enRayon >= 0) {
         film->Edit();
-        film->SetValue(QStringLiteral("Sortie"), QString::number(enRayon + 1));
+        film->SetValue(schema::CD::Sortie, QString::number(enRayon + 1));
         film->Update();
     }
     tr.valider();

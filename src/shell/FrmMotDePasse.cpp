@@ -81,7 +81,7 @@ void FrmMotDePasse::nouveauValide() {
     // database would hold a password that no typing can ever match again. An empty one would
     // leave the club open to anyone.
     QString refus;
-    const int largeur = LargeurChamp(QStringLiteral("Passe"), QStringLiteral("Mot"));
+    const int largeur = LargeurChamp(schema::Passe::table, schema::Passe::Mot);
     if (!brouille)
         refus =
             QStringLiteral("CE MOT DE PASSE NE PEUT PAS ETRE ENREGISTRE : IL CONTIENT UN CARACTERE "
@@ -112,9 +112,9 @@ void FrmMotDePasse::repetitionValide() {
     const bool enregistre = Tenter(QStringLiteral("LE MOT DE PASSE N'A PAS PU ETRE ENREGISTRE"), [&] {
         TablesFermees fermees;
         // The old password was read from this record: it is there.
-        Recordset& t = ctx().ouvrirTable(QStringLiteral("Passe"));
+        Recordset& t = ctx().ouvrirTable(schema::Passe::table);
         t.Edit();
-        t.SetValue(QStringLiteral("Mot"), *nouveau_);
+        t.SetValue(schema::Passe::Mot, *nouveau_);
         t.Update();
     });
     if (!enregistre) return;

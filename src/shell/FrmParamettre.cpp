@@ -19,19 +19,19 @@ namespace vidora {
 namespace {
 struct Case {
     const char* libelle;
-    const char* champ;
+    schema::NomSchema champ;
     bool majuscules;
 };
 constexpr Case kCases[9] = {
-    {"Nom", "Nom", true},
-    {"Prenom", "Prenom", true},
-    {"Adresse 1", "Adresse1", true},
-    {"Adresse 2", "Adresse2", true},
-    {"Code Postal", "Code", false},
-    {"Ville", "Ville", true},
-    {"Telephone", "Tele", false},
-    {"Delai Mini", "DelaiMini", false},
-    {"Delai Maxi", "DelaiMaxi", false},
+    {"Nom", schema::Para::Nom, true},
+    {"Prenom", schema::Para::Prenom, true},
+    {"Adresse 1", schema::Para::Adresse1, true},
+    {"Adresse 2", schema::Para::Adresse2, true},
+    {"Code Postal", schema::Para::Code, false},
+    {"Ville", schema::Para::Ville, true},
+    {"Telephone", schema::Para::Tele, false},
+    {"Delai Mini", schema::Para::DelaiMini, false},
+    {"Delai Maxi", schema::Para::DelaiMaxi, false},
 };
 
 } // namespace
@@ -48,8 +48,7 @@ FrmParamettre::FrmParamettre() : Form(QStringLiteral("FrmParamettre"), QStringLi
         caseParametre[i]->setFont(QFont(QStringLiteral("MS Sans Serif"), 10, QFont::Bold));
         caseParametre[i]->setStyleSheet(QStringLiteral("color:blue;"));
         if (kCases[i].majuscules) MajusculeFrappe(caseParametre[i]);
-        LimiterAuChamp(caseParametre[i],
-                       LargeurChamp(QStringLiteral("Para"), QString::fromUtf8(kCases[i].champ)));
+        LimiterAuChamp(caseParametre[i], LargeurChamp(schema::Para::table, kCases[i].champ));
     }
     connect(ajouterEntree(QStringLiteral("retour"), QStringLiteral("Retour")), &QAction::triggered, this,
             &FrmParamettre::revenir);
@@ -65,10 +64,10 @@ void FrmParamettre::charger() {
 void FrmParamettre::afficherParametres() {
     Tenter(QStringLiteral("LES PARAMETRES NE PEUVENT ETRE LUS"), [&] {
         TablesFermees fermees;
-        Recordset& t = ctx().ouvrirTable(QStringLiteral("Para"));
+        Recordset& t = ctx().ouvrirTable(schema::Para::table);
         if (t.Fin()) return;
         for (int i = 0; i < 9; ++i)
-            caseParametre[i]->setText(t.Texte(QString::fromUtf8(kCases[i].champ)));
+            caseParametre[i]->setText(t.Texte(kCases[i].champ));
     });
 }
 
@@ -83,7 +82,7 @@ void FrmParamettre::enregistrer() {
     }
     const bool enregistres = Tenter(QStringLiteral("LES PARAMETRES N'ONT PAS PU ETRE ENREGISTRES"), [&] {
         TablesFermees fermees;
-        Recordset& t = ctx().ouvrirTable(QStringLiteral("Para"));
+        Recordset& t = ctx().ouvrirTable(schema::Para::table);
         if (t.Fin())
             t.AddNew();
         else
@@ -91,7 +90,7 @@ void FrmParamettre::enregistrer() {
         for (int i = 0; i < 9; ++i) {
             QString v = caseParametre[i]->text();
             if (i == 2 || i == 3) v = LigneAdresse(v);
-            t.SetValue(QString::fromUtf8(kCases[i].champ), v);
+            t.SetValue(kCases[i].champ, v);
         }
         t.Update();
     });

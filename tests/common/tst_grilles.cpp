@@ -17,6 +17,7 @@ class TestGrilles : public QObject {
     void largeurDemiTwip_data();
     void largeurDemiTwip();
     void remplissageSansLigne();
+    void champAbsentSignale();
 };
 
 void TestGrilles::largeurDemiTwip_data() {
@@ -65,6 +66,30 @@ void TestGrilles::remplissageSansLigne() {
         QCOMPARE(g.textAt(1, c), QString());
     g.cliquer(1, 1);
     QCOMPARE(CleLigneCourante(g), -1);
+}
+
+// A column naming a field its table does not hold says so, rather than showing an empty column.
+void TestGrilles::champAbsentSignale() {
+    Banc b;
+    b.creerBase();
+    QVERIFY(b.connecter());
+    {
+        auto t = ctx().base().ouvrirTable("CD");
+        t->AddNew();
+        t->SetValue("Nom", "ALIEN");
+        t->Update();
+    }
+    MSFlexGrid g;
+    try {
+        PreparerGrille(g, {Colonne("TITRE DU FILM", 5700, "Nom"), Colonne("SPECIALITE", 1400, "Titre")},
+                       "CD");
+        QFAIL("the grid was filled with an empty column");
+    } catch (const ErreurBase& e) {
+        QCOMPARE(e.genre(), ErreurBase::Genre::ChampInconnu);
+        QVERIFY2(e.message().contains("Titre"), qPrintable(e.message()));
+    }
+    // No row with a hole in it: the headings and the empty row.
+    QCOMPARE(g.Rows(), 2);
 }
 
 QTEST_MAIN(TestGrilles)
