@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs what VIDORA needs on Debian 12, only what is missing (quick when run again).
+# Installs what VIDORA needs on Debian 12, only what is missing (quick when run again). Further
+# Debian packages named as arguments are installed with it (CI asks for clang-format).
 set -euo pipefail
 # DejaVu gives Qt's default font (message boxes, plain captions) a sans-serif face: without it, a
 # bare system's fontconfig falls back to Liberation Mono.
 paquets=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libsqlite3-dev libgl1-mesa-dev
-         qt6-translations-l10n fonts-liberation fonts-dejavu-core poppler-utils xvfb xauth)
+         qt6-translations-l10n fonts-liberation fonts-dejavu-core poppler-utils xvfb xauth "$@")
 manquants=()
 for p in "${paquets[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || manquants+=("$p")

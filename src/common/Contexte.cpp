@@ -27,7 +27,6 @@ Recordset& Contexte::ouvrirTable(const QString& nom) {
 
 void Contexte::fermerTables() {
     TableOuverte.reset();
-    TableOuverte2.reset();
 }
 
 QString TrouverFichier(const QString& dossier, const QString& nom) {

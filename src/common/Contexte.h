@@ -14,7 +14,6 @@ namespace vidora {
 struct Contexte {
     std::unique_ptr<Database> BaseEnCours;
     std::unique_ptr<Recordset> TableOuverte;
-    std::unique_ptr<Recordset> TableOuverte2;
     QString CheminAppli;
     QString NomBase;
     QString CheminBase;
@@ -31,7 +30,7 @@ struct Contexte {
     Database& base();
     // Opens a table of the current database into TableOuverte and returns it.
     Recordset& ouvrirTable(const QString& nom);
-    // Closes and releases TableOuverte and TableOuverte2.
+    // Closes and releases TableOuverte.
     void fermerTables();
     // A file of the application folder.
     QString fichier(const QString& nom) const;
@@ -54,7 +53,7 @@ QStringList ListerBases(const QString& dossier);
 // CETTE BASE".
 std::unique_ptr<Database> OuvrirBaseChoisie(const QString& chemin);
 
-// Closes TableOuverte (and TableOuverte2) when a handler leaves, however it leaves.
+// Closes TableOuverte when a handler leaves, however it leaves.
 class TablesFermees {
   public:
     TablesFermees() = default;

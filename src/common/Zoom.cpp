@@ -4,17 +4,20 @@
 #include "platform/Environnement.h"
 #include "platform/Form.h"
 
+#include <QVector>
+
 #include <cmath>
 
 namespace vidora {
 
 namespace {
+// The design place, size and font size of each control of the last window set up, in its order.
+struct Releve {
+    QVector<int> TabHaut, TabGauche, TabHauteur, TabLargeur, TabTaillePolice;
+    int IndiceControle = 0;
+};
 Releve gReleve;
-}
-
-const Releve& releveControles() {
-    return gReleve;
-}
+} // namespace
 
 int Arrondi(double x) {
     return int(std::nearbyint(x));

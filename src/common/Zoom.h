@@ -2,8 +2,6 @@
 // Screen scaling: every window is designed for 12000 x 9000 twips (800 x 600 pixels); the screen
 // is measured once and each window rescales its controls from their design values as it loads.
 
-#include <QVector>
-
 namespace vidora {
 
 class Form;
@@ -28,12 +26,5 @@ void MemoriserControles(Form& f);
 void ZoomerControles(Form& f);
 // The standard window set-up that every child window of the frame begins its load with.
 void MiseEnPlaceStandard(Form& f, bool afficher = true);
-
-// The record of the last window visited, for the tests.
-struct Releve {
-    QVector<int> TabHaut, TabGauche, TabHauteur, TabLargeur, TabTaillePolice;
-    int IndiceControle = 0;
-};
-const Releve& releveControles();
 
 } // namespace vidora

@@ -584,9 +584,6 @@ int Recordset::RecordCount() const {
 bool Recordset::Fin() const {
     return eof_;
 }
-bool Recordset::Debut() const {
-    return bof_;
-}
 
 void Recordset::fermerCurseur() {
     if (curseur_) sqlite3_finalize(curseur_);
@@ -667,23 +664,6 @@ void Recordset::MoveNext() {
         cle_ = -1;
         eof_ = true;
     }
-}
-
-void Recordset::MovePrevious() {
-    verifierOuvert();
-    mode_ = Mode::Aucun;
-    supprime_ = false;
-    fermerCurseur();
-    Stmt st(db_->handle(), QStringLiteral("SELECT %1 FROM %2 WHERE %1 < ? ORDER BY %1 DESC LIMIT 1")
-                               .arg(QLatin1String(kCle), ident(def_.nom)));
-    st.lier(1, QVariant(eof_ ? std::numeric_limits<qint64>::max() : cle_));
-    if (!st.pas()) {
-        cle_ = -1;
-        bof_ = true;
-        eof_ = false;
-        return;
-    }
-    lireLigne(sqlite3_column_int64(st.get(), 0));
 }
 
 void Recordset::MoveLast() {

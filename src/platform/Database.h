@@ -153,12 +153,10 @@ class Recordset {
     Recordset& operator=(const Recordset&) = delete;
 
     int RecordCount() const;
-    bool Fin() const;   // past the last row
-    bool Debut() const; // before the first row
+    bool Fin() const; // past the last row
     void MoveFirst();
     void MoveLast();
     void MoveNext();
-    void MovePrevious();
 
     // The stored value of the current row; an invalid QVariant for Null.
     QVariant Value(const QString& champ) const;
@@ -202,7 +200,7 @@ class Recordset {
     Database* db_;
     DefTable def_;
     QString colonnesSql_;
-    // The current row: its key; cle_ < 0 means no current row (Fin() or Debut()).
+    // The current row: its key; cle_ < 0 means no current row (before the first, past the last).
     qint64 cle_ = -1;
     bool eof_ = true;
     bool bof_ = true;

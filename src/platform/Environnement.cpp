@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QFontMetrics>
@@ -17,7 +16,6 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QThread>
 #include <QTreeView>
 
 #include <algorithm>
@@ -124,10 +122,6 @@ QDate Environnement::aujourdhui() {
     return QDate::currentDate();
 }
 
-QDateTime Environnement::maintenant() {
-    return QDateTime::currentDateTime();
-}
-
 void Environnement::terminer() {
     QApplication::closeAllWindows();
     QCoreApplication::exit(0);
@@ -232,15 +226,6 @@ void Environnement::pointDeControle(const char*) {}
 
 std::unique_ptr<Imprimante> Environnement::imprimante() {
     return creerImprimanteSysteme(dossierImpressions);
-}
-
-void Environnement::attendre(int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        QThread::msleep(10);
-    }
 }
 
 } // namespace vidora

@@ -5,7 +5,6 @@
 // headless without ever waiting on a real dialog.
 
 #include <QDate>
-#include <QDateTime>
 #include <QSize>
 #include <QString>
 #include <QUrl>
@@ -38,7 +37,6 @@ class Environnement {
                                               ParDefaut defaut, QWidget* parent);
 
     virtual QDate aujourdhui();
-    virtual QDateTime maintenant();
 
     // Ends the program at once (after the current handler returns to the event loop).
     virtual void terminer();
@@ -63,9 +61,6 @@ class Environnement {
 
     // A new print job's printer; the caller owns it.
     virtual std::unique_ptr<Imprimante> imprimante();
-
-    // Lets the message loop run (progress bars, pauses) for about ms milliseconds.
-    virtual void attendre(int ms);
 
     // A named step of a long write; tests make it throw to prove that a failure there loses nothing.
     virtual void pointDeControle(const char* etape);

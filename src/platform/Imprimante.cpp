@@ -40,16 +40,6 @@ double largeurColonne(const QFontMetricsF& fm) {
     return somme / 1000;
 }
 
-// A job's name made fit for a file name on any system.
-QString nomDeFichier(const QString& nomDuTravail) {
-    QString nom = nomDuTravail.trimmed().left(80);
-    for (QChar& c : nom)
-        if (c < QLatin1Char(' ') || QStringLiteral("/\\:*?\"<>|").contains(c)) c = QLatin1Char('_');
-    while (nom.startsWith(QLatin1Char('.')))
-        nom.remove(0, 1); // no hidden file
-    return nom.isEmpty() ? QStringLiteral("Document") : nom;
-}
-
 // Whether a PDF file is whole. Qt does not report a write that failed (a full disk), so the file
 // is read back: it must begin as a PDF, and its last cross-reference table must stand where its
 // trailer says, which a file cut short or missing a piece does not give.
@@ -355,102 +345,13 @@ std::unique_ptr<Imprimante> creerImprimanteSysteme(const QString& dossierPdf) {
     return std::make_unique<ImprimanteQt>(dossierPdf);
 }
 
-// --- ImprimanteEnregistreuse --------------------------------------------------------------------
-
-ImprimanteEnregistreuse::ImprimanteEnregistreuse(std::shared_ptr<JournalImpression> journal)
-    : journal_(std::move(journal)) {}
-
-ImprimanteEnregistreuse::~ImprimanteEnregistreuse() {
-    if (demarre_ && !termine_) ++journal_->abandons;
-}
-
-bool ImprimanteEnregistreuse::demarrer(const QString& nomDuTravail) {
-    if (demarre_) {
-        erreur_ = true;
-        return false;
-    }
-    const int numero = journal_->demarrages++;
-    const bool vise = journal_->travailEnEchec < 0 || journal_->travailEnEchec == numero;
-    if (vise && journal_->echecDemarrage) {
-        erreur_ = true;
-        return false;
-    }
-    demarre_ = true;
-    echecApresLignes_ = vise ? journal_->echecApresLignes : -1;
-    travail_.nom = nomDuTravail;
-    travail_.pages = {{}};
-    return true;
-}
-
-void ImprimanteEnregistreuse::setPolice(const QString& nom, double taille) {
-    police_ = nom;
-    taille_ = taille;
-}
-
-void ImprimanteEnregistreuse::setCouleur(const QColor& couleur) {
-    couleur_ = couleur;
-}
-
-void ImprimanteEnregistreuse::imprimerLigne(const QString& texte, int colonne) {
-    ajouter({MorceauLigne{colonne, texte}});
-}
-
-void ImprimanteEnregistreuse::imprimerColonnes(const QList<MorceauLigne>& morceaux) {
-    ajouter(morceaux);
-}
-
-void ImprimanteEnregistreuse::imprimerLigneCoupee(const QString& texte, int colonne) {
-    ajouter({MorceauLigne{colonne, texte}}, true);
-}
-
-void ImprimanteEnregistreuse::ligneVide() {
-    ajouter({});
-}
-
-void ImprimanteEnregistreuse::ajusterPage(int colonnes, int rangees) {
-    if (!demarre_ || termine_) erreur_ = true;
-    if (erreur_) return;
-    travail_.colonnesPage = colonnes;
-    travail_.rangeesPage = rangees;
-}
-
-void ImprimanteEnregistreuse::nouvellePage() {
-    if (!demarre_ || termine_) erreur_ = true;
-    if (erreur_) return;
-    travail_.pages.append(QList<LigneEnregistree>());
-}
-
-bool ImprimanteEnregistreuse::terminer() {
-    if (!demarre_ || termine_) {
-        erreur_ = true;
-        return false;
-    }
-    termine_ = true;
-    if (erreur_) {
-        ++journal_->abandons;
-        return false;
-    }
-    if (!journal_->dossierPdf.isEmpty())
-        fichier_ = QDir(journal_->dossierPdf).absoluteFilePath(nomDeFichier(travail_.nom) + ".pdf");
-    journal_->travaux.append(travail_);
-    return true;
-}
-
-void ImprimanteEnregistreuse::ajouter(const QList<MorceauLigne>& morceaux, bool coupee) {
-    if (!demarre_ || termine_) erreur_ = true;
-    if (erreur_) return;
-    if (echecApresLignes_ >= 0 && lignes_ >= echecApresLignes_) {
-        erreur_ = true;
-        return;
-    }
-    ++lignes_;
-    LigneEnregistree ligne{{}, 0, police_, taille_, couleur_, {}, coupee};
-    if (!morceaux.isEmpty()) {
-        ligne.texte = morceaux.first().texte;
-        ligne.colonne = morceaux.first().colonne;
-        ligne.suite = morceaux.mid(1);
-    }
-    travail_.pages.last().append(ligne);
+QString nomDeFichier(const QString& nomDuTravail) {
+    QString nom = nomDuTravail.trimmed().left(80);
+    for (QChar& c : nom)
+        if (c < QLatin1Char(' ') || QStringLiteral("/\\:*?\"<>|").contains(c)) c = QLatin1Char('_');
+    while (nom.startsWith(QLatin1Char('.')))
+        nom.remove(0, 1); // no hidden file
+    return nom.isEmpty() ? QStringLiteral("Document") : nom;
 }
 
 // --- SessionImpression --------------------------------------------------------------------------

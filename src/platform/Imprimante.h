@@ -1,7 +1,7 @@
 #pragma once
 // Text printing for the reminder letters and the label sheets: lines of text placed at tab
 // columns, page after page, one document per print job. Windows print through an Imprimante
-// obtained from env().imprimante(); tests hand them an ImprimanteEnregistreuse instead.
+// obtained from env().imprimante(), so that another printer can stand in for the real one.
 
 #include <QColor>
 #include <QFont>
@@ -133,76 +133,8 @@ class ImprimanteQt : public Imprimante {
 // needed) when no default printer is set up.
 std::unique_ptr<Imprimante> creerImprimanteSysteme(const QString& dossierPdf);
 
-// One line as a recording printer received it; an empty line has an empty text.
-struct LigneEnregistree {
-    QString texte; // the line's first segment (its only one, but for imprimerColonnes())
-    int colonne = 0;
-    QString police;
-    double taille = 0;
-    QColor couleur;
-    QList<MorceauLigne> suite; // the further segments of the same line, from imprimerColonnes()
-    bool coupee = false;       // from imprimerLigneCoupee()
-};
-
-struct TravailEnregistre {
-    QString nom;
-    QList<QList<LigneEnregistree>> pages;  // every job has at least one page
-    int colonnesPage = 0, rangeesPage = 0; // what ajusterPage() asked for
-};
-
-// What the recording printers made from one journal have printed. A test keeps the journal and
-// gives it to each recorder it makes, since every job comes with a new printer.
-struct JournalImpression {
-    QList<TravailEnregistre> travaux; // the jobs ended by a successful terminer(), in order
-    int abandons = 0;                 // jobs started and then failed or dropped before terminer()
-    int demarrages = 0;               // calls to demarrer(), successful or not
-
-    // Faults to stage: refuse to start, or fail at the line after the first echecApresLignes
-    // (-1: never). They hit the job started with number travailEnEchec (0 for the first, counted
-    // in demarrages), or every job when it is -1.
-    bool echecDemarrage = false;
-    int echecApresLignes = -1;
-    int travailEnEchec = -1;
-
-    // When set, finished jobs report a PDF file in this folder, as with no printer installed.
-    QString dossierPdf;
-};
-
-class ImprimanteEnregistreuse : public Imprimante {
-  public:
-    explicit ImprimanteEnregistreuse(std::shared_ptr<JournalImpression> journal);
-    ~ImprimanteEnregistreuse() override;
-    ImprimanteEnregistreuse(const ImprimanteEnregistreuse&) = delete;
-    ImprimanteEnregistreuse& operator=(const ImprimanteEnregistreuse&) = delete;
-
-    bool demarrer(const QString& nomDuTravail) override;
-    void setPolice(const QString& nom, double taille) override;
-    void setCouleur(const QColor& couleur) override;
-    void imprimerLigne(const QString& texte, int colonne = 0) override;
-    void imprimerColonnes(const QList<MorceauLigne>& morceaux) override;
-    void imprimerLigneCoupee(const QString& texte, int colonne = 0) override;
-    void ligneVide() override;
-    void nouvellePage() override;
-    void ajusterPage(int colonnes, int rangees) override;
-    bool terminer() override;
-    bool enErreur() const override { return erreur_; }
-    QString fichierPdf() const override { return fichier_; }
-
-  private:
-    void ajouter(const QList<MorceauLigne>& morceaux, bool coupee = false);
-
-    std::shared_ptr<JournalImpression> journal_;
-    TravailEnregistre travail_;
-    QString police_ = QStringLiteral("Arial");
-    double taille_ = 12;
-    QColor couleur_ = Qt::black;
-    int echecApresLignes_ = -1;
-    int lignes_ = 0;
-    QString fichier_;
-    bool demarre_ = false;
-    bool termine_ = false;
-    bool erreur_ = false;
-};
+// A job's name made fit for a file name on any system: the name of its PDF file.
+QString nomDeFichier(const QString& nomDuTravail);
 
 // One printing made of several jobs (a reminder pass, a label sheet). It remembers the jobs that
 // went to PDF files so that the operator is told once, at the end, where to find them.

@@ -14,7 +14,32 @@
 
 #include <stdexcept>
 
+#ifdef __SANITIZE_ADDRESS__
+#include <sanitizer/lsan_interface.h>
+#endif
+
 using namespace vidora_test;
+
+namespace {
+// Qt's widget and GUI libraries are built without exception support: an exception that crosses
+// them on its way to the message loop, as the handler below throws on purpose, skips their
+// clean-up (the copies of the mouse event being delivered, guarded pointers). While it lives, the
+// leak checker leaves alone what is allocated meanwhile; everything else stays checked.
+struct FuitesDeQtAdmises {
+#ifdef __SANITIZE_ADDRESS__
+    FuitesDeQtAdmises() {
+        __lsan_disable();
+    }
+    ~FuitesDeQtAdmises() {
+        __lsan_enable();
+    }
+#else
+    FuitesDeQtAdmises() = default;
+#endif
+    FuitesDeQtAdmises(const FuitesDeQtAdmises&) = delete;
+    FuitesDeQtAdmises& operator=(const FuitesDeQtAdmises&) = delete;
+};
+} // namespace
 
 class TestApplication : public QObject {
     Q_OBJECT
@@ -27,6 +52,8 @@ class TestApplication : public QObject {
             ++appels;
             throw std::runtime_error("disque plein");
         });
+        // From the button's window on, which the escaping exception leaves referenced.
+        [[maybe_unused]] FuitesDeQtAdmises admises;
         bouton.show();
         QTest::mouseClick(&bouton, Qt::LeftButton);
         QCOMPARE(appels, 1);

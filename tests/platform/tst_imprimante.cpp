@@ -1,3 +1,4 @@
+#include "ImprimanteEnregistreuse.h"
 #include "platform/Imprimante.h"
 
 #include <QDir>

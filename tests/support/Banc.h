@@ -3,8 +3,8 @@
 // questions, chosen files, printer) and the frame, so that every window is driven headless as an
 // operator drives it.
 
+#include "ImprimanteEnregistreuse.h"
 #include "platform/Environnement.h"
-#include "platform/Imprimante.h"
 
 #include <QDate>
 #include <QStringList>
@@ -37,7 +37,6 @@ class EnvironnementTest : public vidora::Environnement {
     void message(const QString& texte, const QString& titre) override { messages.push_back({texte, titre}); }
     bool question(const QString& texte, const QString& titre, ParDefaut defaut) override;
     QDate aujourdhui() override { return date; }
-    QDateTime maintenant() override { return QDateTime(date, heure); }
     void terminer() override { ++terminaisons; }
     QString choisirFichier(const QString&, const QString&, const QString&) override;
     QString choisirDossier(const QString&, const QString&) override;
@@ -48,7 +47,6 @@ class EnvironnementTest : public vidora::Environnement {
     QString dossierApplication() override { return dossier; }
     QSize tailleEcranTwips() override { return ecran; }
     std::unique_ptr<vidora::Imprimante> imprimante() override;
-    void attendre(int ms) override { attentes += ms; }
     void pointDeControle(const char* etape) override;
 
     QList<Message> messages;
@@ -61,9 +59,7 @@ class EnvironnementTest : public vidora::Environnement {
     QString dossier;
     QSize ecran{12000, 9000};
     QDate date{2026, 12, 8};
-    QTime heure{10, 0};
     int terminaisons = 0;
-    int attentes = 0;
     QString panneA; // the step at which pointDeControle throws
     std::shared_ptr<vidora::JournalImpression> journal = std::make_shared<vidora::JournalImpression>();
     // Print jobs go to real PDF files in dossierImpressions instead of the journal.
