@@ -1,6 +1,7 @@
 #include "catalogue/FrmControle.h"
 
 #include "common/Grilles.h"
+#include "common/Schema.h"
 #include "platform/Grid.h"
 
 namespace vidora {
@@ -8,9 +9,9 @@ namespace vidora {
 namespace {
 const QVector<ColonneGrille>& colonnes() {
     static const QVector<ColonneGrille> c = {
-        Colonne(QStringLiteral("REF."), 1400, QStringLiteral("MatriculeCD")),
-        Colonne(QStringLiteral("TITRE DU FILM"), 5800, QStringLiteral("Nom")),
-        Colonne(QStringLiteral("ETAT"), 1500, QStringLiteral("Etat")),
+        Colonne(QStringLiteral("REF."), 1400, schema::CD::MatriculeCD),
+        Colonne(QStringLiteral("TITRE DU FILM"), 5800, schema::CD::Nom),
+        Colonne(QStringLiteral("ETAT"), 1500, schema::CD::Etat),
         ColonnePlace(QStringLiteral("CLASSEMENT"), 1400),
     };
     return c;
@@ -27,7 +28,7 @@ FrmControle::FrmControle()
 void FrmControle::lister() {
     mode = ModeFilm::Liste;
     fiche->Fermer();
-    PreparerGrille(*grilleFilms, colonnes(), QStringLiteral("CD"));
+    PreparerGrille(*grilleFilms, colonnes(), schema::CD::table);
 }
 
 } // namespace vidora

@@ -4,6 +4,7 @@
 #include "common/Contexte.h"
 #include "common/Echec.h"
 #include "common/Grilles.h"
+#include "common/Schema.h"
 #include "platform/Environnement.h"
 #include "platform/Grid.h"
 
@@ -137,13 +138,13 @@ void FrmListe::lister() {
     PreparerEntetes(*grilleFilms, ColonnesListeFilms());
     QVector<LigneFilm> films;
     Tenter(QStringLiteral("LA LISTE DES FILMS NE PEUT ETRE LUE"), [&] {
-        auto t = ctx().base().ouvrirTable(QStringLiteral("CD"));
+        auto t = ctx().base().ouvrirTable(schema::CD::table);
         films.reserve(t->RecordCount());
         const QVector<ColonneGrille>& c = ColonnesListeFilms();
         for (; !t->Fin(); t->MoveNext()) {
             LigneFilm f;
             f.cle = t->Cle();
-            f.nomNul = t->EstNull(QStringLiteral("Nom"));
+            f.nomNul = t->EstNull(schema::CD::Nom);
             f.matricule = c[0].lire(*t);
             f.nom = c[1].lire(*t);
             f.categorie = c[2].lire(*t);

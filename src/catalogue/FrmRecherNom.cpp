@@ -5,6 +5,7 @@
 #include "common/Echec.h"
 #include "common/Grilles.h"
 #include "common/Saisie.h"
+#include "common/Schema.h"
 #include "platform/Database.h"
 #include "platform/Environnement.h"
 #include "platform/Grid.h"
@@ -43,7 +44,7 @@ void FrmRecherNom::montrerRecherche() {
     grilleFilms->hide();
     int films = 0;
     Tenter(QStringLiteral("LA LISTE DES FILMS NE PEUT ETRE LUE"),
-           [&] { films = ctx().base().ouvrirTable(QStringLiteral("CD"))->RecordCount(); });
+           [&] { films = ctx().base().ouvrirTable(schema::CD::table)->RecordCount(); });
     bandeauCompte->setText(QStringLiteral("Nombre de film %1").arg(films));
     caseRecherche->setFocus();
 }
@@ -51,12 +52,12 @@ void FrmRecherNom::montrerRecherche() {
 void FrmRecherNom::rechercher() {
     if (mode != ModeFilm::Recherche) return;
     texteCherche = EnMajuscules(caseRecherche->text().trimmed());
-    const QString nom = QStringLiteral("Nom");
+    const QString nom = schema::CD::Nom;
     // The text is looked for as it stands: no character of it has a meaning of its own.
     OptionsGrille o;
     o.masquerPendantRemplissage = false;
     PreparerGrille(
-        *grilleFilms, ColonnesListeFilms(), QStringLiteral("CD"),
+        *grilleFilms, ColonnesListeFilms(), schema::CD::table,
         [&](const Recordset& r) { return !r.EstNull(nom) && r.Texte(nom).trimmed().contains(texteCherche); },
         o);
     const int m = grilleFilms->Rows() - 2;

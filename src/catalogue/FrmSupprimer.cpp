@@ -5,6 +5,7 @@
 #include "common/Echec.h"
 #include "common/Grilles.h"
 #include "common/Images.h"
+#include "common/Schema.h"
 #include "common/Zoom.h"
 #include "platform/Database.h"
 #include "platform/Environnement.h"
@@ -17,10 +18,10 @@ namespace vidora {
 namespace {
 const QVector<ColonneGrille>& colonnes() {
     static const QVector<ColonneGrille> c = {
-        Colonne(QStringLiteral("REF."), 1400, QStringLiteral("MatriculeCD")),
-        Colonne(QStringLiteral("TITRE DU FILM"), 5100, QStringLiteral("Nom")),
-        Colonne(QStringLiteral("ETAT"), 700, QStringLiteral("Etat")),
-        Colonne(QStringLiteral("CATEGORIE"), 1400, QStringLiteral("Categorie")),
+        Colonne(QStringLiteral("REF."), 1400, schema::CD::MatriculeCD),
+        Colonne(QStringLiteral("TITRE DU FILM"), 5100, schema::CD::Nom),
+        Colonne(QStringLiteral("ETAT"), 700, schema::CD::Etat),
+        Colonne(QStringLiteral("CATEGORIE"), 1400, schema::CD::Categorie),
         ColonnePlace(QStringLiteral("CLASSEMENT"), 2400),
     };
     return c;
@@ -29,10 +30,10 @@ const QVector<ColonneGrille>& colonnes() {
 
 bool SupprimerFilm(qint64 cle) {
     Database& db = ctx().base();
-    const QString nom = QStringLiteral("Nom");
+    const QString nom = schema::CD::Nom;
     QString image;
     {
-        auto t = db.ouvrirTable(QStringLiteral("CD"));
+        auto t = db.ouvrirTable(schema::CD::table);
         if (!t->AllerA(cle)) return false;
         if (!t->EstNull(nom)) image = FichierImageFilm(t->Texte(nom));
         Transaction tr(db);

@@ -2,6 +2,7 @@
 
 #include "common/Contexte.h"
 #include "common/MotDePasse.h"
+#include "common/Schema.h"
 #include "common/Zoom.h"
 #include "platform/Environnement.h"
 #include "platform/PageWeb.h"
@@ -241,7 +242,7 @@ void FrmDepart::baseChoisie(QListWidgetItem* item) {
     int films = 0;
     try {
         base = OuvrirBaseChoisie(chemin);
-        films = base->ouvrirTable(QStringLiteral("CD"))->RecordCount();
+        films = base->ouvrirTable(schema::CD::table)->RecordCount();
     } catch (const ErreurBase& e) {
         RefuserBase(nom, e);
         proposerBases();
