@@ -27,8 +27,6 @@ namespace vidora {
 
 const QString FrmSaisir::AdressePage = QStringLiteral("https://fr.wikipedia.org/wiki/Film");
 
-namespace {} // namespace
-
 FrmSaisir::FrmSaisir() : Form(QStringLiteral("FrmSaisir"), QStringLiteral("Saisir un Film")) {
     const auto libelle = [this](const char* texte, double haut) {
         controle(new QLabel(QString::fromUtf8(texte), this), 500, haut, 2500, 400);
